@@ -1,0 +1,35 @@
+#pragma once
+// What went wrong with a file operation, carried as data across the model boundary.
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace common {
+
+struct Problem {
+    std::filesystem::path path; // the file or folder concerned (may be empty)
+    std::string action;         // what was being done: "reading", "writing", "deleting", ...
+    std::string reason;         // the system's error text or the rule that was broken
+
+    // One line for the message line, e.g. "writing C:/game/eaw.ini: Permission denied".
+    std::string text() const;
+};
+
+using Problems = std::vector<Problem>;
+
+Problem problemFromErrno(std::filesystem::path path, std::string action, int err);
+Problem problemFromError(std::filesystem::path path, std::string action, const std::error_code& ec);
+
+// A value together with the problem that stopped it from being produced, if any.
+// When `problem` is set, `value` holds whatever defined result the producer promises (often empty).
+template <class T> struct Result {
+    T value{};
+    std::optional<Problem> problem;
+
+    bool ok() const { return !problem.has_value(); }
+};
+
+} // namespace common
