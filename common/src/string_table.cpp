@@ -45,6 +45,8 @@ Result<std::vector<std::string>> decodeStringTable(std::string_view bytes) {
         offset = low16(bytes, at);
         return true;
     };
+    if (headerSize + 4 * count > bytes.size())
+        return fail("the offset table of " + std::to_string(count) + " entries is cut short");
     for (std::size_t i = 0; i < count; ++i) {
         const std::string which = "string " + std::to_string(i + 1);
         std::size_t start = 0;

@@ -1,0 +1,100 @@
+#include "common/atomic_file.h"
+
+#include "temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace common;
+using common::testing::slurp;
+using common::testing::TempFolder;
+
+namespace {
+
+std::vector<std::string> entries(const std::filesystem::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+} // namespace
+
+TEST(AtomicWrite, ReplacesTheFileAndLeavesNoTemporaryBehind) {
+    TempFolder dir;
+    const auto target = dir.write("eaw.ini", "old contents that are longer than the new ones");
+    EXPECT_FALSE(writeFileAtomically(target, std::string("new\0bytes", 9)));
+    EXPECT_EQ(slurp(target), std::string("new\0bytes", 9));
+    EXPECT_EQ(entries(dir.path()), std::vector<std::string>{"eaw.ini"});
+
+    EXPECT_FALSE(writeFileAtomically(dir.path() / "fresh.txt", ""));
+    EXPECT_TRUE(std::filesystem::is_regular_file(dir.path() / "fresh.txt"));
+    EXPECT_EQ(entries(dir.path()), (std::vector<std::string>{"eaw.ini", "fresh.txt"}));
+}
+
+TEST(AtomicWrite, NamedTemporaryOverwritesAStaleOneAndIsGoneAfterwards) {
+    TempFolder dir;
+    const auto target = dir.write("eaw.ini", "Width=640\r\n");
+    dir.write("eaw.ink", "stale remains of a crash, much longer than the new text");
+    EXPECT_FALSE(writeFileAtomically(target, "Width=800\r\n", "eaw.ink"));
+    EXPECT_EQ(slurp(target), "Width=800\r\n");
+    EXPECT_EQ(entries(dir.path()), std::vector<std::string>{"eaw.ini"});
+}
+
+TEST(AtomicWrite, KeepsThePermissionsOfTheReplacedFile) {
+    TempFolder dir;
+    const auto target = dir.write("run.sh", "#!/bin/sh\n");
+    ASSERT_EQ(::chmod(target.c_str(), 0750), 0);
+    EXPECT_FALSE(writeFileAtomically(target, "#!/bin/sh\nexit 0\n"));
+    struct stat info {};
+    ASSERT_EQ(::stat(target.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0750u);
+}
+
+TEST(AtomicWrite, FailureLeavesTargetAsItWasAndNoTemporary) {
+    TempFolder dir;
+    // A folder where the file should be: the rename is refused after the temporary was written.
+    const auto blocked = dir.folder("pnames.str");
+    dir.write("pnames.str/inside", "kept");
+    const auto refused = writeFileAtomically(blocked, "bytes", "pevini");
+    ASSERT_TRUE(refused);
+    EXPECT_EQ(refused->path, blocked);
+    EXPECT_FALSE(refused->reason.empty());
+    EXPECT_EQ(slurp(blocked / "inside"), "kept");
+    EXPECT_EQ(entries(dir.path()), std::vector<std::string>{"pnames.str"});
+
+    const auto unnamed = writeFileAtomically(blocked, "bytes");
+    ASSERT_TRUE(unnamed);
+    EXPECT_EQ(entries(dir.path()), std::vector<std::string>{"pnames.str"});
+
+    const auto noParent = writeFileAtomically(dir.path() / "Missing" / "eaw.ini", "bytes");
+    ASSERT_TRUE(noParent);
+    EXPECT_EQ(noParent->reason, "No such file or directory");
+}
+
+TEST(AtomicWrite, ReadOnlyFolderIsReportedAndLeftClean) {
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "permissions do not stop root";
+    TempFolder dir;
+    const auto folder = dir.folder("locked");
+    const auto target = dir.write("locked/eaw.ini", "old");
+    ASSERT_EQ(::chmod(folder.c_str(), 0555), 0);
+    const auto problem = writeFileAtomically(target, "new");
+    ::chmod(folder.c_str(), 0755);
+    ASSERT_TRUE(problem);
+    EXPECT_EQ(problem->reason, "Permission denied");
+    EXPECT_EQ(slurp(target), "old");
+    EXPECT_EQ(entries(folder), std::vector<std::string>{"eaw.ini"});
+}
+
+TEST(AtomicWrite, RefusesATemporaryNameThatIsNoPlainNameOrIsTheTargetItself) {
+    TempFolder dir;
+    const auto target = dir.write("eaw.ini", "old");
+    EXPECT_TRUE(writeFileAtomically(target, "new", "eaw.ini"));
+    EXPECT_TRUE(writeFileAtomically(target, "new", "../eaw.ink"));
+    EXPECT_EQ(slurp(target), "old");
+}

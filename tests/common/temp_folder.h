@@ -1,0 +1,53 @@
+#pragma once
+// A fresh, empty folder for one test, removed with everything in it when the test ends.
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace common::testing {
+
+class TempFolder final {
+  public:
+    TempFolder() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "eaw-common-XXXXXX").string();
+        if (!::mkdtemp(pattern.data()))
+            throw std::runtime_error("cannot make a temporary folder");
+        path_ = pattern;
+    }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+    ~TempFolder() {
+        std::error_code ec;
+        std::filesystem::remove_all(path_, ec);
+    }
+
+    const std::filesystem::path& path() const { return path_; }
+
+    std::filesystem::path write(const std::filesystem::path& relative, std::string_view bytes) const {
+        const auto file = path_ / relative;
+        std::filesystem::create_directories(file.parent_path());
+        std::ofstream out(file, std::ios::binary);
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        return file;
+    }
+
+    std::filesystem::path folder(const std::filesystem::path& relative) const {
+        const auto dir = path_ / relative;
+        std::filesystem::create_directories(dir);
+        return dir;
+    }
+
+  private:
+    std::filesystem::path path_;
+};
+
+inline std::string slurp(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+} // namespace common::testing
