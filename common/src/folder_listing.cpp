@@ -32,7 +32,8 @@ std::vector<std::string> splitPatterns(std::string_view patterns) {
 }
 
 // Entries for which `keep` says yes, by name, in file-list order.
-template <class Keep> Result<std::vector<std::string>> listEntries(const std::filesystem::path& folder, Keep keep) {
+template <class Keep>
+Result<std::vector<std::string>> listEntries(const std::filesystem::path& folder, Keep keep) {
     Result<std::vector<std::string>> result;
     std::error_code ec;
     std::filesystem::directory_iterator it(folder, ec);
@@ -60,7 +61,8 @@ Result<std::vector<std::string>> listFiles(const std::filesystem::path& folder, 
     const auto list = splitPatterns(patterns);
     return listEntries(folder, [&](const std::filesystem::file_status& status, const std::string& name) {
         return std::filesystem::is_regular_file(status) &&
-               std::any_of(list.begin(), list.end(), [&](const std::string& p) { return wildcardMatch(p, name); });
+               std::any_of(list.begin(), list.end(),
+                           [&](const std::string& p) { return wildcardMatch(p, name); });
     });
 }
 

@@ -8,7 +8,9 @@ namespace common {
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // The long range as doubles that convert back safely: LONG_MAX itself is not representable.
 constexpr double longLow = static_cast<double>(std::numeric_limits<long>::min());
@@ -59,7 +61,9 @@ double readNumber(std::string_view text) {
     return negative ? -value : value;
 }
 
-long readInteger(std::string_view text) { return clampToLong(std::trunc(readNumber(text))); }
+long readInteger(std::string_view text) {
+    return clampToLong(std::trunc(readNumber(text)));
+}
 
 std::string numberLine(long value) {
     return value < 0 ? std::to_string(value) + " " : " " + std::to_string(value) + " ";
@@ -80,7 +84,9 @@ double roundHalfEvenDouble(double value) {
 
 } // namespace
 
-long roundHalfEven(double value) { return clampToLong(roundHalfEvenDouble(value)); }
+long roundHalfEven(double value) {
+    return clampToLong(roundHalfEvenDouble(value));
+}
 
 std::optional<std::uint8_t> roundToByte(double value) {
     if (std::isnan(value))

@@ -24,7 +24,7 @@ std::vector<std::string_view> splitComponents(std::string_view relative) {
     return parts;
 }
 
-bool isDriveSpec(std::string_view part) {
+bool isDriveLetterName(std::string_view part) {
     return part.size() == 2 && part[1] == ':' &&
            ((part[0] >= 'A' && part[0] <= 'Z') || (part[0] >= 'a' && part[0] <= 'z'));
 }
@@ -54,7 +54,7 @@ Result<Resolved> resolve(const std::filesystem::path& base, std::string_view rel
         const std::string_view part = parts[i];
         if (part == "." || part == "..")
             return refuse("\".\" and \"..\" are not accepted in a name");
-        if (i == 0 && isDriveSpec(part))
+        if (i == 0 && isDriveLetterName(part))
             return refuse("a name with a drive letter is not accepted here");
     }
 

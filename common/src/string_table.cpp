@@ -132,7 +132,8 @@ std::optional<Problem> writeStringTable(std::ostream& out, const std::vector<std
     return std::nullopt;
 }
 
-std::optional<Problem> writeStringTable(const std::filesystem::path& file, const std::vector<std::string>& strings) {
+std::optional<Problem> writeStringTable(const std::filesystem::path& file,
+                                        const std::vector<std::string>& strings) {
     auto encoded = encodeStringTable(strings);
     if (encoded.problem) {
         encoded.problem->path = file;

@@ -51,7 +51,8 @@ TEST(FolderListing, FoldersAreListedApartFromFilesAndSortedAlike) {
     for (const char* name : {"W-Battle", "c Campaign", "C-Campaign", "UNUSED", "Autoscripts"})
         dir.folder(name);
     dir.write("qiv.ini", "");
-    EXPECT_EQ(listFolders(dir.path()).value, (Names{"Autoscripts", "c Campaign", "C-Campaign", "UNUSED", "W-Battle"}));
+    EXPECT_EQ(listFolders(dir.path()).value,
+              (Names{"Autoscripts", "c Campaign", "C-Campaign", "UNUSED", "W-Battle"}));
     EXPECT_EQ(listFiles(dir.path(), "*").value, Names{"qiv.ini"});
 }
 

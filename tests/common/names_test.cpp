@@ -39,7 +39,8 @@ TEST(Wildcards, StarDotStarMatchesNamesWithAndWithoutADot) {
 TEST(FileListOrder, SortsWithoutRegardToCaseAndStaysTotal) {
     std::vector<std::string> names{"b.txt", "A.txt", "a.txt", "C-Campaign", "c Campaign", "_x", "10", "9"};
     std::sort(names.begin(), names.end(), [](const auto& a, const auto& b) { return fileListLess(a, b); });
-    const std::vector<std::string> expected{"10", "9", "_x", "A.txt", "a.txt", "b.txt", "c Campaign", "C-Campaign"};
+    const std::vector<std::string> expected{"10",    "9",     "_x",         "A.txt",
+                                            "a.txt", "b.txt", "c Campaign", "C-Campaign"};
     EXPECT_EQ(names, expected);
     EXPECT_FALSE(fileListLess("same", "same"));
     EXPECT_TRUE(fileListLess("A", "a") != fileListLess("a", "A"));

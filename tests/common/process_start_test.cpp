@@ -28,7 +28,8 @@ class ProcessStart : public ::testing::Test {
     }
     void TearDown() override { ::setenv("PATH", savedPath_.c_str(), 1); }
 
-    std::filesystem::path script(const std::filesystem::path& relative, const std::string& body, mode_t mode = 0755) {
+    std::filesystem::path script(const std::filesystem::path& relative, const std::string& body,
+                                 mode_t mode = 0755) {
         const auto file = dir_.write(relative, "#!/bin/sh\n" + body);
         ::chmod(file.c_str(), mode);
         return file;

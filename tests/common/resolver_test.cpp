@@ -75,7 +75,8 @@ TEST(Resolver, EmptyNameIsTheBaseItself) {
 TEST(Resolver, RefusesNamesThatLeaveTheBase) {
     TempFolder dir;
     dir.folder("Savedata");
-    for (const char* name : {"..\\eaw.ini", "Savedata\\..\\..\\x", ".\\eaw.ini", "C:\\eaw.ini", "\\\\server\\share"}) {
+    for (const char* name :
+         {"..\\eaw.ini", "Savedata\\..\\..\\x", ".\\eaw.ini", "C:\\eaw.ini", "\\\\server\\share"}) {
         const auto found = resolve(dir.path(), name);
         EXPECT_FALSE(found.ok()) << name;
         EXPECT_FALSE(found.value.exists) << name;

@@ -63,7 +63,8 @@ TEST(StringTableRead, RoundTripIsExactAndKeepsEveryByteOfARunButTheLast) {
 }
 
 TEST(StringTableRead, SingleStringRunsToTheStatedSizeAndIgnoresTrailingBytes) {
-    const auto decoded = decodeStringTable(bytes({8, 0, 0, 0, 1, 0, 0, 0, 4, 0, 0, 0, 'a', 'b', 'c', 0, 'z', 'z'}));
+    const auto decoded =
+        decodeStringTable(bytes({8, 0, 0, 0, 1, 0, 0, 0, 4, 0, 0, 0, 'a', 'b', 'c', 0, 'z', 'z'}));
     ASSERT_TRUE(decoded.ok());
     EXPECT_EQ(decoded.value, Strings{"abc"});
 }

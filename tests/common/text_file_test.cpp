@@ -48,7 +48,8 @@ TEST(TextFiles, MissingOrUnreadableFileIsAProblemNotAnEmptySuccess) {
     ASSERT_FALSE(missing.ok());
     EXPECT_TRUE(missing.value.empty());
     EXPECT_EQ(missing.problem->path, dir.path() / "qiv.ini");
-    EXPECT_EQ(missing.problem->text(), "reading " + (dir.path() / "qiv.ini").string() + ": No such file or directory");
+    EXPECT_EQ(missing.problem->text(),
+              "reading " + (dir.path() / "qiv.ini").string() + ": No such file or directory");
 
     const auto folder = readFileBytes(dir.path());
     EXPECT_FALSE(folder.ok());
@@ -56,7 +57,8 @@ TEST(TextFiles, MissingOrUnreadableFileIsAProblemNotAnEmptySuccess) {
 }
 
 TEST(Problems, ReadAsOneLineEvenWhenPartsAreMissing) {
-    EXPECT_EQ((Problem{"/g/eaw.ini", "writing", "Permission denied"}.text()), "writing /g/eaw.ini: Permission denied");
+    EXPECT_EQ((Problem{"/g/eaw.ini", "writing", "Permission denied"}.text()),
+              "writing /g/eaw.ini: Permission denied");
     EXPECT_EQ((Problem{{}, "reading string table", "cut short"}.text()), "reading string table: cut short");
     EXPECT_EQ(problemFromErrno("x", "deleting", ENOENT).text(), "deleting x: No such file or directory");
 }

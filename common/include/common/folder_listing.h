@@ -12,7 +12,8 @@ namespace common {
 
 // Names (not paths) of the plain files directly in `folder` that match any pattern of the
 // ";"-separated list (e.g. "*.exe" or "*.bmp;*.jpg;mypic"), case-insensitively, in file-list order.
-// A missing folder gives a problem and no names.
+// An empty list shows every file; "*.*" also matches names without a dot. Links count as what
+// they point to. A missing folder gives a problem and no names.
 Result<std::vector<std::string>> listFiles(const std::filesystem::path& folder, std::string_view patterns);
 
 // Names of the subfolders directly in `folder`, in file-list order.

@@ -17,7 +17,9 @@ struct Resolved {
 // "\Savedata\SingMiss.mpf") below `base`. For each component the exact spelling wins where it
 // exists, otherwise the one entry whose name matches without regard to case. Components that do not
 // exist keep the caller's spelling. Two or more entries that match only without regard to case, none
-// exactly, are a problem ("names differ only in letter case"), not a guess; "." and ".." are refused.
+// exactly, are a problem ("names differ only in letter case"), not a guess; "." and "..", a drive
+// letter ("C:") and a network name (two leading separators) are refused. Lists a folder only where the
+// exact spelling is absent.
 Result<Resolved> resolve(const std::filesystem::path& base, std::string_view relative);
 
 } // namespace common

@@ -24,7 +24,7 @@ namespace common {
 Result<std::vector<std::string>> decodeStringTable(std::string_view bytes);
 Result<std::vector<std::string>> readStringTable(const std::filesystem::path& file);
 
-// Encodes strings; fails (nullopt problem set) when S, N or an offset would reach 65536.
+// Encodes strings; when S, N or an offset would reach 65536 the problem is set and the value empty.
 Result<std::string> encodeStringTable(const std::vector<std::string>& strings);
 std::optional<Problem> writeStringTable(std::ostream& out, const std::vector<std::string>& strings);
 // Encodes and replaces the file atomically; the file is untouched when encoding fails.
