@@ -46,9 +46,3 @@ TEST(FileListOrder, SortsWithoutRegardToCaseAndStaysTotal) {
     EXPECT_TRUE(fileListLess("A", "a") != fileListLess("a", "A"));
 }
 
-TEST(Names, LastPathComponentTakesEitherSeparator) {
-    EXPECT_EQ(lastPathComponent("C:\\game\\eaw.exe"), "eaw.exe");
-    EXPECT_EQ(lastPathComponent("/game/Savedata/SingMiss.mpf"), "SingMiss.mpf");
-    EXPECT_EQ(lastPathComponent("plain"), "plain");
-    EXPECT_EQ(lastPathComponent("folder\\"), "");
-}

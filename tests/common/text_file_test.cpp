@@ -56,9 +56,3 @@ TEST(TextFiles, MissingOrUnreadableFileIsAProblemNotAnEmptySuccess) {
     EXPECT_TRUE(folder.value.empty());
 }
 
-TEST(Problems, ReadAsOneLineEvenWhenPartsAreMissing) {
-    EXPECT_EQ((Problem{"/g/eaw.ini", "writing", "Permission denied"}.text()),
-              "writing /g/eaw.ini: Permission denied");
-    EXPECT_EQ((Problem{{}, "reading string table", "cut short"}.text()), "reading string table: cut short");
-    EXPECT_EQ(problemFromErrno("x", "deleting", ENOENT).text(), "deleting x: No such file or directory");
-}
