@@ -1,0 +1,41 @@
+#pragma once
+// What the selector does to the game folder when its window opens: makes the folders and files it
+// relies on when missing, reads the categories, the set folders, the programs and the music list, and
+// replays the load ledger as marks. It never copies or deletes a file.
+
+#include "category_table.h"
+#include "music_list.h"
+#include "set_catalog.h"
+#include "startup_seams.h"
+
+#include "common/problem.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace outfitter {
+
+inline constexpr const char* kSelectorFolderName = "QIV128";
+
+struct StartupResult {
+    std::filesystem::path gameFolder;
+    std::filesystem::path selectorFolder;       // as spelt on disk; empty when it could not be made
+    CategoryTable categories;
+    SetCatalog sets;                            // rows marked from the ledger
+    std::vector<std::string> programs;          // "*.exe" of the game folder, in file-list order
+    std::vector<std::string> summary;           // the ledger's names, in ledger order
+    std::optional<std::filesystem::path> backgroundPicture; // game folder "background"
+    std::optional<std::filesystem::path> newPicture;        // game folder "newpic"
+    MusicList music;
+    bool gameSettingsFound = false;             // "eaw.ini" exists (and was handed to the settings seam)
+    common::Problems problems;                  // everything that went wrong or was skipped, in order
+};
+
+class SelectorStartup final {
+public:
+    static StartupResult run(const std::filesystem::path& gameFolder, const StartupSeams& seams = {});
+};
+
+} // namespace outfitter

@@ -1,0 +1,57 @@
+#include "autoscripts_tab.h"
+
+#include "qiv_form_texts.h"
+#include "qt_text.h"
+
+#include <QDir>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace outfitter {
+
+AutoscriptsTab::AutoscriptsTab(QWidget* parent)
+    : QWidget(parent), label1_(new QLabel(this)), list6_(new QListWidget(this)), text2_(new QPlainTextEdit(this)) {
+    label1_->setObjectName(u"Label1"_s);
+    list6_->setObjectName(u"List6"_s);
+    list6_->setFixedSize(260, 220);
+    text2_->setObjectName(u"Text2"_s);
+    text2_->setFixedWidth(300);
+
+    auto* launch = new QGroupBox(this);
+    auto* launchLayout = new QVBoxLayout(launch);
+    auto* label24 = new QLabel(texts::kSelectExe, launch);
+    label24->setObjectName(u"Label24"_s);
+    launchLayout->addWidget(label1_);
+    launchLayout->addWidget(label24);
+    launchLayout->addWidget(list6_);
+    launchLayout->addStretch(1);
+
+    auto* selection = new QGroupBox(this);
+    auto* selectionLayout = new QVBoxLayout(selection);
+    selectionLayout->addWidget(new QLabel(texts::kLoadedNow, selection));
+    selectionLayout->addWidget(text2_, 1);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(selection);
+    layout->addWidget(launch);
+    layout->addStretch(1);
+}
+
+void AutoscriptsTab::showStartup(const StartupResult& startup) {
+    label1_->setText(fromPath(startup.gameFolder) + QDir::separator());
+    list6_->clear();
+    for (const auto& program : startup.programs)
+        list6_->addItem(fromGameBytes(program));
+    QString summary;
+    for (const auto& name : startup.summary)
+        summary += fromGameBytes(name) + u'\n';
+    text2_->setPlainText(summary);
+}
+
+} // namespace outfitter

@@ -1,0 +1,14 @@
+#pragma once
+// The "Planes and Skins" tab: home of the plane-set and skin grids.
+
+#include <QWidget>
+
+namespace outfitter {
+
+class PlanesSkinsTab final : public QWidget {
+    Q_OBJECT
+public:
+    explicit PlanesSkinsTab(QWidget* parent = nullptr);
+};
+
+} // namespace outfitter

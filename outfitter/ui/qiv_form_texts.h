@@ -1,0 +1,42 @@
+#pragma once
+// The fixed texts of the selector's main window, kept in one place.
+
+#include <QString>
+
+namespace outfitter::texts {
+
+using namespace Qt::StringLiterals;
+
+inline const QString kWindowTitle = u"QIV Outfitter"_s;
+inline const QString kDuplicateTitle = u"Hang On..........."_s;
+inline const QString kDuplicateAppTitle = u"... duplicate instance."_s;
+inline const QString kDuplicateText = u"We know you would love our software, but you really \n"
+                                      u"don't have to run it more than once.\n"
+                                      u"\n"
+                                      u"You have probably minimised a version already running,\n"
+                                      u"and it has been waiting patiently for you \n"
+                                      u"at the bottom of your screen!"_s;
+
+inline const QString kTabGeneral = u"General Settings"_s;
+inline const QString kTabCompleteSets = u"Complete Sets"_s;
+inline const QString kTabWorld = u"World Settings"_s;
+inline const QString kTabAutoscripts = u"Autoscripts and Program launch"_s;
+inline const QString kTabPlanesSkins = u"Planes and Skins"_s;
+
+inline const QString kShowAll = u"Show ALL"_s;
+inline const QString kShowSelections = u"Show Selections"_s;
+inline const QString kCodeLetter = u"Code letter"_s;
+inline const QString kRefresh = u"Refresh!"_s;
+inline const QString kWhatsSet = u"Whats Set?"_s;
+inline const QString kOnlineAutoLoad = u"Online client AutoLoad area"_s;
+inline const QString kCurrentMusic = u"Current Music"_s;
+inline const QString kResolution = u"User's PC natural resolution:"_s;
+inline const QString kLinksCaption = u"Links, Support and Downloads"_s;
+inline const QString kCredits = u"Sets, skins and aircraft belong to the players who made them.\n"
+                                u"Thank them, and share your own work with the community.\n"_s;
+inline const QString kSelectExe = u"Select an exe to launch: "_s;
+inline const QString kGameFolder = u"EAW folder:"_s;
+inline const QString kMusicFolders = u"Music folders you can switch to:"_s;
+inline const QString kLoadedNow = u"Loaded now:"_s;
+
+} // namespace outfitter::texts

@@ -1,0 +1,43 @@
+#include "world_settings_tab.h"
+
+#include "qiv_form_texts.h"
+#include "qt_text.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace outfitter {
+
+WorldSettingsTab::WorldSettingsTab(QWidget* parent)
+    : QWidget(parent), list4_(new QListWidget(this)), label11_(new QLabel(this)) {
+    list4_->setObjectName(u"List4"_s);
+    list4_->setFixedSize(260, 200);
+    label11_->setObjectName(u"Label11"_s);
+
+    auto* music = new QGroupBox(this);
+    auto* current = new QHBoxLayout;
+    current->addWidget(new QLabel(texts::kCurrentMusic, music));
+    current->addWidget(label11_, 1);
+    auto* musicLayout = new QVBoxLayout(music);
+    musicLayout->addLayout(current);
+    musicLayout->addWidget(new QLabel(texts::kMusicFolders, music));
+    musicLayout->addWidget(list4_);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(music, 0, Qt::AlignLeft);
+    layout->addStretch(1);
+}
+
+void WorldSettingsTab::showStartup(const StartupResult& startup) {
+    list4_->clear();
+    for (const auto& name : startup.music.available)
+        list4_->addItem(fromGameBytes(name));
+    label11_->setText(fromGameBytes(startup.music.current));
+}
+
+} // namespace outfitter
