@@ -1,0 +1,170 @@
+#include "outfitter/sets/set_installer.h"
+
+#include "outfitter/sets/folder_index.h"
+#include "outfitter/sets/game_file_ops.h"
+#include "outfitter/sets/game_targets.h"
+#include "outfitter/sets/set_file_rules.h"
+
+#include "common/names.h"
+
+namespace outfitter {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+double fractionDone(std::size_t index, std::size_t count) {
+    return count == 0 ? 1.0 : static_cast<double>(index + 1) / static_cast<double>(count);
+}
+
+void tell(const ProgressCallback& progress, std::string caption, double fraction) {
+    if (progress)
+        progress(FileWorkProgress{std::move(caption), fraction});
+}
+
+} // namespace
+
+void FileWorkReport::add(const FileWorkReport& other) {
+    done.insert(done.end(), other.done.begin(), other.done.end());
+    problems.insert(problems.end(), other.problems.begin(), other.problems.end());
+}
+
+FileWorkReport MoveIn(const fs::path& gameFolder, const fs::path& setFolder,
+                      const ProgressCallback& progress) {
+    FileWorkReport report;
+    if (sameFolder(gameFolder, setFolder))
+        return report;
+    const auto names = setFileNames(setFolder);
+    if (!names.ok()) {
+        report.problems.push_back(*names.problem);
+        return report;
+    }
+    std::vector<std::string> copied;
+    for (const auto& name : names.value)
+        if (!skippedWhenLoading(name))
+            copied.push_back(name);
+    GameTargets targets(gameFolder);
+    for (std::size_t i = 0; i < copied.size(); ++i) {
+        const auto& name = copied[i];
+        const auto action = "copying " + name + " to";
+        const auto target = targets.get(loadDestination(name));
+        if (!target.index) {
+            report.problems.push_back(
+                common::Problem{target.problem->path / name, action, target.problem->reason});
+            continue;
+        }
+        const auto existing = target.index->find(name);
+        if (!existing.ok()) {
+            report.problems.push_back(*existing.problem);
+            continue;
+        }
+        const auto destination = target.index->folder() / (existing.value ? existing.value->name : name);
+        if (existing.value && existing.value->kind != EntryKind::PlainFile) {
+            report.problems.push_back(leftInPlace(destination, action, existing.value->kind));
+            continue;
+        }
+        if (auto problem = copyReplacing(setFolder / name, destination)) {
+            report.problems.push_back(std::move(*problem));
+        } else {
+            target.index->noteCreated(FolderEntry{destination.filename().string(), EntryKind::PlainFile});
+            report.done.push_back(destination);
+        }
+        tell(progress, std::string(kCopyingCaption) + ":" + name, fractionDone(i, copied.size()));
+    }
+    return report;
+}
+
+FileWorkReport returnCampaignSaves(const fs::path& gameFolder, const fs::path& setFolder) {
+    FileWorkReport report;
+    GameTargets targets(gameFolder);
+    const auto savedata = targets.get(GameSubfolder::Savedata);
+    if (!savedata.index) {
+        if (!savedata.missing)
+            report.problems.push_back(*savedata.problem);
+        return report;
+    }
+    auto campaign = FolderIndex::scan(setFolder);
+    if (!campaign.ok()) {
+        report.problems.push_back(*campaign.problem);
+        return report;
+    }
+    for (const auto& save : savedata.index->entries()) {
+        if (!common::wildcardMatch("*.sve", save.name))
+            continue;
+        const auto source = savedata.index->folder() / save.name;
+        if (save.kind != EntryKind::PlainFile) {
+            report.problems.push_back(leftInPlace(source, "returning", save.kind));
+            continue;
+        }
+        const auto existing = campaign.value.find(save.name);
+        if (!existing.ok()) {
+            report.problems.push_back(*existing.problem);
+            continue;
+        }
+        const auto destination = setFolder / (existing.value ? existing.value->name : save.name);
+        if (existing.value && existing.value->kind != EntryKind::PlainFile) {
+            report.problems.push_back(
+                leftInPlace(destination, "returning " + save.name + " to", existing.value->kind));
+            continue;
+        }
+        if (auto problem = copyReplacing(source, destination)) {
+            report.problems.push_back(std::move(*problem));
+            continue;
+        }
+        campaign.value.noteCreated(FolderEntry{destination.filename().string(), EntryKind::PlainFile});
+        if (auto problem = deleteFile(source))
+            report.problems.push_back(std::move(*problem));
+        else
+            report.done.push_back(source);
+    }
+    return report;
+}
+
+FileWorkReport MoveOut(const fs::path& gameFolder, const fs::path& setFolder,
+                       const ProgressCallback& progress) {
+    FileWorkReport report;
+    if (sameFolder(gameFolder, setFolder))
+        return report;
+    if (isCampaignSetFolder(setFolder))
+        report = returnCampaignSaves(gameFolder, setFolder);
+    const auto names = setFileNames(setFolder);
+    if (!names.ok()) {
+        report.problems.push_back(*names.problem);
+        return report;
+    }
+    GameTargets targets(gameFolder);
+    for (std::size_t i = 0; i < names.value.size(); ++i) {
+        const auto& name = names.value[i];
+        const auto target = targets.get(unloadLookup(name));
+        if (!target.index) {
+            if (!target.missing) // nothing can have been loaded into a folder that is not there
+                report.problems.push_back(*target.problem);
+            continue;
+        }
+        const auto present = target.index->find(name);
+        if (!present.ok()) {
+            report.problems.push_back(*present.problem);
+            continue;
+        }
+        if (!present.value)
+            continue;
+        const auto file = target.index->folder() / present.value->name;
+        if (present.value->kind == EntryKind::Link) {
+            report.problems.push_back(leftInPlace(file, "deleting", EntryKind::Link));
+            continue;
+        }
+        if (present.value->kind != EntryKind::PlainFile)
+            continue; // a folder of that name is not the set's file
+        tell(progress, std::string(kDeletingCaption) + present.value->name,
+             fractionDone(i, names.value.size()));
+        if (auto problem = deleteFile(file)) {
+            report.problems.push_back(std::move(*problem));
+        } else {
+            target.index->noteRemoved(present.value->name);
+            report.done.push_back(file);
+        }
+    }
+    return report;
+}
+
+} // namespace outfitter

@@ -1,0 +1,33 @@
+#pragma once
+// Loading a set into the game folder and unloading it again. A set is loaded by copying its files in
+// and unloaded by deleting the files of the same names; no copy of what a load replaced is kept.
+//
+// Marks, the ledger and the ready flag stay with the caller: a load that reports problems still
+// counts as loaded, so that unloading it later removes whatever did arrive. `Udel` is the caller
+// clearing the row's mark and then calling MoveOut.
+
+#include "outfitter/sets/file_work.h"
+
+#include <filesystem>
+
+namespace outfitter {
+
+// Copies the files directly in `setFolder` into the game folder ("Savedata" and "Music" for saves,
+// missions and music), replacing same-named files whatever their case, and leaves out pictures, the
+// description, loaders and "eca" files. Does nothing when `setFolder` is the game folder itself.
+// Reports "Please wait- copying: :<name>" after each file.
+FileWorkReport MoveIn(const std::filesystem::path& gameFolder, const std::filesystem::path& setFolder,
+                      const ProgressCallback& progress = {});
+
+// For a campaign set, first returns the saved careers (returnCampaignSaves); then deletes, for every
+// file name of `setFolder`, the plain file of that name from where loading put it (".sve" is looked
+// for in the game folder itself). Reports "Deleting <name>" before each deletion.
+FileWorkReport MoveOut(const std::filesystem::path& gameFolder, const std::filesystem::path& setFolder,
+                       const ProgressCallback& progress = {});
+
+// Moves every "*.sve" of "Savedata" into `setFolder`, replacing same-named saves there. A save is
+// deleted from "Savedata" only after its copy arrived, so a failed copy loses nothing.
+FileWorkReport returnCampaignSaves(const std::filesystem::path& gameFolder,
+                                   const std::filesystem::path& setFolder);
+
+} // namespace outfitter
