@@ -21,7 +21,7 @@ AutoscriptsTab::AutoscriptsTab(QWidget* parent)
     list6_->setObjectName(u"List6"_s);
     list6_->setFixedSize(260, 220);
     text2_->setObjectName(u"Text2"_s);
-    text2_->setFixedWidth(300);
+    text2_->setFixedSize(300, 220);
 
     auto* launch = new QGroupBox(this);
     auto* launchLayout = new QVBoxLayout(launch);
@@ -35,11 +35,15 @@ AutoscriptsTab::AutoscriptsTab(QWidget* parent)
     auto* selection = new QGroupBox(this);
     auto* selectionLayout = new QVBoxLayout(selection);
     selectionLayout->addWidget(new QLabel(texts::kLoadedNow, selection));
-    selectionLayout->addWidget(text2_, 1);
+    selectionLayout->addWidget(text2_);
+    selectionLayout->addStretch(1);
 
-    auto* layout = new QHBoxLayout(this);
-    layout->addWidget(selection);
-    layout->addWidget(launch);
+    auto* row = new QHBoxLayout;
+    row->addWidget(selection);
+    row->addWidget(launch);
+    row->addStretch(1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(row);
     layout->addStretch(1);
 }
 

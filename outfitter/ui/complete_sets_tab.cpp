@@ -5,7 +5,6 @@
 #include "qt_text.h"
 #include "set_grid.h"
 
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -56,33 +55,36 @@ CompleteSetsTab::CompleteSetsTab(QWidget* parent)
     letterRow->addWidget(new QLabel(texts::kCodeLetter, this));
     letterRow->addWidget(label6_);
     letterRow->addStretch(1);
-    letterRow->addWidget(label33_);
     auto* categories = new QVBoxLayout;
     categories->addLayout(letterRow);
     categories->addWidget(list3_, 1);
 
     auto* grid = new QVBoxLayout;
-    grid->addWidget(unigrid_);
+    grid->addWidget(unigrid_, 0, Qt::AlignLeft);
+    grid->addWidget(label33_, 0, Qt::AlignLeft);
     grid->addStretch(1);
 
     // The summary can grow long; it scrolls instead of stretching the tab.
-    auto* summaryScroll = new QScrollArea(this);
-    summaryScroll->setWidget(label8_);
-    summaryScroll->setWidgetResizable(true);
-    summaryScroll->setFrameShape(QFrame::NoFrame);
-    auto* summary = new QGroupBox(texts::kWhatsSet, this);
-    auto* summaryLayout = new QVBoxLayout(summary);
-    summaryLayout->addWidget(summaryScroll);
+    label8_->setWordWrap(true);
+    label8_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    label8_->setMargin(4);
+    auto* summary = new QScrollArea(this);
+    summary->setWidget(label8_);
+    summary->setWidgetResizable(true);
+    summary->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    summary->setFixedWidth(240);
+    summary->setBackgroundRole(QPalette::Base);
 
     auto* side = new QVBoxLayout;
     side->addWidget(myImage_);
+    side->addWidget(new QLabel(texts::kWhatsSet, this));
     side->addWidget(summary, 1);
     side->addWidget(label29_);
     side->addWidget(image4_);
 
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(categories);
-    layout->addLayout(grid);
+    layout->addLayout(grid, 1);
     layout->addLayout(side);
 
     connect(list3_, &QListWidget::currentRowChanged, this, &CompleteSetsTab::chooseCategory);
