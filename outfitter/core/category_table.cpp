@@ -85,7 +85,10 @@ CategoryTable CategoryTable::load(const std::filesystem::path& selectorFolder, c
         problems.push_back(*lines.problem);
         return {};
     }
-    return parse(lines.value, file, problems);
+    auto table = parse(lines.value, file, problems);
+    if (table.size() == 0)
+        problems.push_back({file, "reading the categories of", "it holds no categories, so no set can be listed"});
+    return table;
 }
 
 std::optional<std::size_t> CategoryTable::indexAtListPosition(std::size_t position) const {

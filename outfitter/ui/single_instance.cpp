@@ -18,7 +18,7 @@ QString SingleInstance::defaultLockPath() {
     if (user.isEmpty())
         user = qEnvironmentVariable("USERNAME");
     if (user.isEmpty())
-        user = u"player"_s;
+        user = QDir::home().dirName();
     return QDir(QDir::tempPath()).filePath(u"outfitter-"_s + user + u".lock"_s);
 }
 

@@ -49,6 +49,16 @@ TEST(CategoryTable, ExistingFileIsReadWhateverItsCaseAndNeverRewritten) {
     EXPECT_EQ(table.categories()[1].letter, "P");
 }
 
+TEST(CategoryTable, EmptyFileIsKeptAndReportedAsHoldingNoCategories) {
+    TempGameFolder game;
+    game.write("qiv.ini");
+    common::Problems problems;
+    const auto table = CategoryTable::load(game.path(), problems);
+    EXPECT_EQ(table.size(), 0u);
+    EXPECT_EQ(game.read("qiv.ini"), "");
+    EXPECT_EQ(problems.size(), 1u);
+}
+
 TEST(CategoryTable, LetterIsTheLastCharacterAndDescriptionStopsAtTheFirstColon) {
     common::Problems problems;
     const auto table = CategoryTable::parse({"Maps: 1:2 M", "Blank letter: X "}, "qiv.ini", problems);
