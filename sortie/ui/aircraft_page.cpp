@@ -1,0 +1,221 @@
+#include "sortie/ui/aircraft_page.h"
+
+#include "sortie/ui/clickable_label.h"
+#include "sortie/ui/option_board.h"
+#include "sortie/ui/qt_text.h"
+#include "sortie/ui/save_load_panel.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+namespace sortie::ui {
+
+namespace {
+
+QStringList captions(const std::vector<std::string>& texts) {
+    QStringList list;
+    for (const auto& t : texts)
+        list << toQ(t);
+    return list;
+}
+
+template <std::size_t N> QStringList captions(const std::array<std::string, N>& texts) {
+    return captions(std::vector<std::string>(texts.begin(), texts.end()));
+}
+
+ClickableLabel* actionLabel(const char* name, const QString& caption, QWidget* parent) {
+    auto* label = new ClickableLabel(QString::fromLatin1(name), caption, parent);
+    label->setStyleSheet(QStringLiteral(
+        "QLabel { color: #000080; font-weight: bold; border: 1px solid #8090B0; padding: 2px 6px;"
+        " background: #F0F4FF; }"));
+    label->setCursor(Qt::PointingHandCursor);
+    return label;
+}
+
+void setIfDifferent(QLineEdit* edit, const std::string& text) {
+    const QString q = toQ(text);
+    if (edit->text() != q) {
+        const QSignalBlocker block(edit);
+        edit->setText(q);
+    }
+}
+
+} // namespace
+
+AircraftPage::AircraftPage(MissionBuilder& model, QWidget* parent) : QFrame(parent), model_(model) {
+    setObjectName(QStringLiteral("Frame2"));
+    setFixedSize(px(21600), px(10500));
+    board_ = new OptionBoard(model_, this);
+    connect(board_, &OptionBoard::changed, this, &AircraftPage::changed);
+    const QRect b = board_->geometry();
+    board_->Label20()->setGeometry(b.left(), b.bottom() + 6, px(5600), px(400));
+    board_->Label11()->setGeometry(b.left() + px(5800), b.bottom() + 6, px(5600), px(400));
+
+    QWidget* side = buildSidePanel();
+    side->setGeometry(b.right() + 12, 4, width() - b.right() - 16, height() - 8);
+
+    saveLoad_ = new SaveLoadPanel(model_, this);
+    saveLoad_->setGeometry(b.left() + 40, b.top() + 40, b.width() - 80, b.height() - 80);
+    saveLoad_->hide();
+}
+
+AircraftPage::~AircraftPage() = default;
+
+QWidget* AircraftPage::buildSidePanel() {
+    auto* side = new QWidget(this);
+    auto* column = new QVBoxLayout(side);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(4);
+
+    // Roles: the role button, the plane index and the plane's name.
+    auto* roles = new QGridLayout();
+    roles_ = makeButtons(side, QStringLiteral("Plane"), captions(model_.catalog().Plane),
+                         [this](int i) { model_.selectRole(i); emit changed(); });
+    for (int r = 0; r < kRoleCount; ++r) {
+        roles->addWidget(roles_->button(r), r, 0);
+        auto* edit = new QLineEdit(side);
+        edit->setObjectName(QStringLiteral("Text1"));
+        edit->setProperty("index", r);
+        edit->setFixedWidth(40);
+        connect(edit, &QLineEdit::textEdited, this, [this, r](const QString& t) {
+            model_.setText1(r, fromQ(t));
+            emit changed();
+        });
+        roles->addWidget(edit, r, 1);
+        auto* name = new QLabel(side);
+        name->setObjectName(QStringLiteral("Label1"));
+        name->setProperty("index", r);
+        name->setMinimumWidth(150);
+        roles->addWidget(name, r, 2);
+        text1_[static_cast<std::size_t>(r)] = edit;
+        label1_[static_cast<std::size_t>(r)] = name;
+    }
+    pList_ = new QListWidget(side);
+    pList_->setObjectName(QStringLiteral("PList"));
+    pList_->setFixedWidth(150);
+    connect(pList_, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0) {
+            model_.choosePlane(row);
+            emit changed();
+        }
+    });
+    roles->addWidget(pList_, 0, 3, 5, 1);
+
+    auto* numbers = new QHBoxLayout();
+    numbers->addWidget(new QLabel(QStringLiteral("Number(1 to 12)"), side));
+    text5_ = new QLineEdit(side);
+    text5_->setObjectName(QStringLiteral("Text5"));
+    text5_->setFixedWidth(40);
+    connect(text5_, &QLineEdit::textEdited, this, [this](const QString& t) { model_.setText5(fromQ(t)); });
+    numbers->addWidget(text5_);
+    check1_ = new QCheckBox(QStringLiteral("Groundstart"), side);
+    check1_->setObjectName(QStringLiteral("Check1"));
+    connect(check1_, &QCheckBox::clicked, this, [this](bool on) {
+        model_.setCheck1(on);
+        emit changed();
+    });
+    numbers->addWidget(check1_);
+    nations_ = makeButtons(side, QStringLiteral("PNat"), captions(model_.catalog().PNat), [this](int i) {
+        model_.selectNation(i);
+        emit changed();
+    });
+    for (QAbstractButton* button : nations_->buttons())
+        numbers->addWidget(button);
+    label3_ = new QLabel(side);
+    label3_->setObjectName(QStringLiteral("Label3"));
+    numbers->addWidget(label3_);
+    numbers->addStretch();
+    roles->addLayout(numbers, 4, 0, 1, 3);
+    column->addLayout(roles);
+
+    column->addWidget(buildGroups());
+
+    label9_ = new QLabel(side);
+    label9_->setObjectName(QStringLiteral("Label9"));
+    label9_->setFrameShape(QFrame::StyledPanel);
+    label9_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label9_->setMinimumHeight(60);
+    column->addWidget(label9_, 1);
+
+    auto* actions = new QHBoxLayout();
+    auto* mapPage = actionLabel("Label12", QStringLiteral("Target Map Page"), side);
+    connect(mapPage, &ClickableLabel::clicked, this, &AircraftPage::showMapPage);
+    auto* fly = actionLabel("Label14", toQ(model_.settings().flyCaption), side);
+    connect(fly, &ClickableLabel::clicked, this, &AircraftPage::fly);
+    auto* saveLoad = actionLabel("Label7", QStringLiteral("Save/Load"), side);
+    connect(saveLoad, &ClickableLabel::clicked, this, [this] { saveLoad_->setVisible(!saveLoad_->isVisible()); });
+    auto* restore = actionLabel("Label30", QStringLiteral("For loading saved"), side);
+    connect(restore, &ClickableLabel::clicked, this, &AircraftPage::restoreChoices);
+    auto* end = actionLabel("Label15", QStringLiteral("END"), side);
+    connect(end, &ClickableLabel::clicked, this, &AircraftPage::endProgram);
+    auto* exit = actionLabel("Label17", QStringLiteral("EXIT"), side);
+    connect(exit, &ClickableLabel::clicked, this, &AircraftPage::endProgram);
+    for (QWidget* w : {static_cast<QWidget*>(mapPage), static_cast<QWidget*>(fly), static_cast<QWidget*>(saveLoad),
+                       static_cast<QWidget*>(restore), static_cast<QWidget*>(end), static_cast<QWidget*>(exit)})
+        actions->addWidget(w);
+    actions->addStretch();
+    column->addLayout(actions);
+    return side;
+}
+
+QWidget* AircraftPage::buildGroups() {
+    auto* holder = new QWidget(this);
+    auto* grid = new QGridLayout(holder);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setSpacing(4);
+    const OptionCatalog& c = model_.catalog();
+    auto add = [&](Group g, const QString& frameName, int frameIndex) {
+        const OptionGroupInfo& info = c.info(g);
+        auto group = std::make_unique<OptionGroup>(holder, frameName, frameIndex, toQ(info.frameCaption),
+                                                   toQ(info.name), captions(info.captions), [this, g](int i) {
+                                                       model_.selectOption(g, i);
+                                                       emit changed();
+                                                   });
+        const int n = static_cast<int>(groups_.size());
+        grid->addWidget(group->frame(), n / 4, n % 4);
+        QWidget* frame = group->frame();
+        groups_.emplace_back(g, std::move(group));
+        return frame;
+    };
+    for (std::size_t i = 0; i < c.frame1.size(); ++i)
+        add(c.frame1[i], QStringLiteral("Frame1"), static_cast<int>(i));
+    frame3_ = add(Group::IntType, QStringLiteral("Frame3"), -1);
+    frame6_ = add(Group::ISize, QStringLiteral("Frame6"), -1);
+    return holder;
+}
+
+void AircraftPage::sync() {
+    const MissionChoices& c = model_.choices();
+    for (std::size_t r = 0; r < text1_.size(); ++r) {
+        setIfDifferent(text1_[r], c.Text1[r]);
+        label1_[r]->setText(toQ(model_.Label1()[r]));
+    }
+    setIfDifferent(text5_, c.Text5);
+    {
+        const QSignalBlocker block(check1_);
+        check1_->setChecked(c.Check1);
+    }
+    selectButton(roles_, c.Plane);
+    selectButton(nations_, c.PNat);
+    label3_->setText(toQ(model_.Label3()));
+    for (auto& [g, group] : groups_)
+        group->select(c.group(g));
+    frame3_->setVisible(model_.interdictionShown());
+    frame6_->setVisible(model_.interdictionShown());
+    label9_->setText(toQ(model_.Label9()));
+    if (pList_->count() != static_cast<int>(model_.PList().size())) {
+        const QSignalBlocker block(pList_);
+        pList_->clear();
+        for (const auto& name : model_.PList())
+            pList_->addItem(toQ(name));
+    }
+    saveLoad_->sync();
+    board_->sync();
+}
+
+} // namespace sortie::ui

@@ -1,0 +1,63 @@
+#pragma once
+// The aircraft page `Frame2`: the option board, the role and nation controls, the option groups, the
+// summary, the aircraft list and the page's action labels.
+
+#include "sortie/core/mission_builder.h"
+#include "sortie/ui/option_groups.h"
+
+#include <QFrame>
+
+#include <array>
+#include <memory>
+#include <vector>
+
+class QButtonGroup;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+
+namespace sortie::ui {
+
+class ClickableLabel;
+class OptionBoard;
+class SaveLoadPanel;
+
+class AircraftPage final : public QFrame {
+    Q_OBJECT
+public:
+    AircraftPage(MissionBuilder& model, QWidget* parent);
+    ~AircraftPage() override;
+
+    void sync();
+    OptionBoard* board() const { return board_; }
+
+signals:
+    void changed();
+    void showMapPage();
+    void fly();
+    void endProgram();
+    void restoreChoices();
+
+private:
+    QWidget* buildSidePanel();
+    QWidget* buildGroups();
+
+    MissionBuilder& model_;
+    OptionBoard* board_ = nullptr;
+    SaveLoadPanel* saveLoad_ = nullptr;
+    QButtonGroup* roles_ = nullptr;
+    QButtonGroup* nations_ = nullptr;
+    std::array<QLineEdit*, kRoleCount> text1_{};
+    std::array<QLabel*, kRoleCount> label1_{};
+    QLineEdit* text5_ = nullptr;
+    QCheckBox* check1_ = nullptr;
+    QLabel* label3_ = nullptr;
+    QLabel* label9_ = nullptr;
+    QListWidget* pList_ = nullptr;
+    std::vector<std::pair<Group, std::unique_ptr<OptionGroup>>> groups_;
+    QWidget* frame3_ = nullptr;
+    QWidget* frame6_ = nullptr;
+};
+
+} // namespace sortie::ui

@@ -1,0 +1,72 @@
+#include "sortie/ui/form1.h"
+
+#include "sortie/ui/aircraft_page.h"
+#include "sortie/ui/map_page.h"
+#include "sortie/ui/qt_text.h"
+
+#include <QPlainTextEdit>
+
+namespace sortie::ui {
+
+Form1::Form1(std::filesystem::path gameFolder, BuildSettings settings, QWidget* parent)
+    : QWidget(parent), model_(std::move(gameFolder), std::move(settings)) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(toQ(model_.settings().programName));
+    model_.start();
+
+    frame2_ = new AircraftPage(model_, this);
+    frame4_ = new MapPage(model_, this);
+    messages_ = new QPlainTextEdit(this);
+    messages_->setObjectName(QStringLiteral("messages"));
+    messages_->setReadOnly(true);
+    messages_->setMaximumBlockCount(200);
+
+    // The window is the page frame plus 100 twips, with the message line below.
+    const int messageHeight = 64;
+    const int extra = px(100);
+    setFixedSize(frame2_->width() + extra, frame2_->height() + extra + messageHeight);
+    for (QFrame* frame : {static_cast<QFrame*>(frame2_), static_cast<QFrame*>(frame4_)})
+        frame->move((width() - frame->width()) / 2, extra / 2);
+    messages_->setGeometry(4, frame2_->geometry().bottom() + extra / 2, width() - 8, messageHeight - 4);
+
+    connect(frame2_, &AircraftPage::changed, this, &Form1::sync);
+    connect(frame2_, &AircraftPage::showMapPage, this, &Form1::showMapPage);
+    connect(frame2_, &AircraftPage::fly, this, &Form1::fly);
+    connect(frame2_, &AircraftPage::endProgram, this, &QWidget::close);
+    connect(frame2_, &AircraftPage::restoreChoices, this, [this] {
+        model_.restoreChoices();
+        sync();
+    });
+    connect(frame4_, &MapPage::changed, this, &Form1::sync);
+    connect(frame4_, &MapPage::showAircraftPage, this, &Form1::showAircraftPage);
+    connect(frame4_, &MapPage::fly, this, &Form1::fly);
+
+    frame4_->loadTargets();
+    showMapPage();
+    showAircraftPage();
+    sync();
+}
+
+void Form1::showMapPage() {
+    frame2_->hide();
+    frame4_->show();
+}
+
+void Form1::showAircraftPage() {
+    frame4_->hide();
+    frame2_->show();
+}
+
+void Form1::fly() {
+    messages_->appendPlainText(toQ(model_.settings().flyCaption) + QStringLiteral(": not available yet"));
+}
+
+void Form1::sync() {
+    frame2_->sync();
+    frame4_->sync();
+    const auto& messages = model_.messages();
+    for (; messagesShown_ < messages.size(); ++messagesShown_)
+        messages_->appendPlainText(toQ(messages[messagesShown_]));
+}
+
+} // namespace sortie::ui

@@ -1,0 +1,40 @@
+#pragma once
+// The mission builder's window `Form1`: the aircraft page and the target map page, one shown at a
+// time, and the message line. Built with the settings of either build.
+
+#include "sortie/core/mission_builder.h"
+
+#include <QWidget>
+
+#include <filesystem>
+
+class QPlainTextEdit;
+
+namespace sortie::ui {
+
+class AircraftPage;
+class MapPage;
+
+class Form1 final : public QWidget {
+    Q_OBJECT
+public:
+    // Runs the start-up sequence in `gameFolder`.
+    Form1(std::filesystem::path gameFolder, BuildSettings settings, QWidget* parent = nullptr);
+
+    MissionBuilder& model() { return model_; }
+    // Redraws every control from the model and shows new messages.
+    void sync();
+
+private:
+    void showMapPage();
+    void showAircraftPage();
+    void fly();
+
+    MissionBuilder model_;
+    AircraftPage* frame2_ = nullptr;
+    MapPage* frame4_ = nullptr;
+    QPlainTextEdit* messages_ = nullptr;
+    std::size_t messagesShown_ = 0;
+};
+
+} // namespace sortie::ui

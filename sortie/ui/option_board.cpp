@@ -1,0 +1,194 @@
+#include "sortie/ui/option_board.h"
+
+#include "sortie/ui/clickable_label.h"
+#include "sortie/ui/qt_text.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace sortie::ui {
+
+MouseButton toModelButton(Qt::MouseButton button) {
+    switch (button) {
+    case Qt::LeftButton: return MouseButton::Left;
+    case Qt::RightButton: return MouseButton::Right;
+    case Qt::MiddleButton: return MouseButton::Middle;
+    default: return MouseButton::Other;
+    }
+}
+
+namespace {
+
+QRect pixelRect(const TwipRect& r) { return {px(r.left), px(r.top), px(r.width), px(r.height)}; }
+
+// Captions use "\r" as the line break; Qt labels break on "\n".
+QString caption(const std::string& text) {
+    QString q = toQ(text);
+    q.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return q;
+}
+
+} // namespace
+
+OptionBoard::OptionBoard(MissionBuilder& model, QWidget* parent) : QWidget(parent), model_(model) {
+    setObjectName(QStringLiteral("Image2"));
+    const BoardGeometry& g = model_.board();
+    setGeometry(px(g.left), px(g.top), px(g.width), px(g.height));
+    setMouseTracking(true);
+
+    for (int i = 0; i < kPlaneCellCount; ++i) {
+        auto* cell = new ClickableLabel(QStringLiteral("Label18"), {}, this, i);
+        cell->setGeometry(pixelRect(g.planeCell(i)));
+        cell->setAlignment(Qt::AlignCenter);
+        cell->setWordWrap(true);
+        cell->setStyleSheet(QStringLiteral(
+            "QLabel { background: rgba(255,255,224,230); color: black; border: 2px solid #404040;"
+            " font-size: 11pt; font-weight: bold; }"));
+        cell->setMouseTracking(true);
+        cell->installEventFilter(this);
+        cell->hide();
+        connect(cell, &ClickableLabel::pressed, this, [this, i](Qt::MouseButton b) {
+            model_.pressOnCell(toModelButton(b), i);
+            sync();
+        });
+        connect(cell, &ClickableLabel::released, this, [this, i](Qt::MouseButton b) {
+            model_.releaseOnCell(toModelButton(b), i);
+            sync();
+            emit changed();
+        });
+        cells_[static_cast<std::size_t>(i)] = cell;
+    }
+    for (int i = 0; i < kBoardRowCount; ++i) {
+        auto* row = new ClickableLabel(QStringLiteral("Label21"), {}, this, i);
+        row->setGeometry(pixelRect(g.optionRow(i)));
+        row->setAlignment(Qt::AlignCenter);
+        QFont font = row->font();
+        font.setPointSize(12);
+        font.setBold(true);
+        row->setFont(font);
+        row->setStyleSheet(QStringLiteral("QLabel { color: #0000FF; background: rgba(255,255,255,210); }"));
+        row->setMouseTracking(true);
+        row->installEventFilter(this);
+        row->hide();
+        connect(row, &ClickableLabel::released, this, [this](Qt::MouseButton b) {
+            model_.releaseOnBoard(toModelButton(b), true);
+            sync();
+            emit changed();
+        });
+        rows_[static_cast<std::size_t>(i)] = row;
+    }
+    label20_ = new QLabel(parent);
+    label20_->setObjectName(QStringLiteral("Label20"));
+    label11_ = new QLabel(parent);
+    label11_->setObjectName(QStringLiteral("Label11"));
+    QFont big = label11_->font();
+    big.setPointSize(12);
+    label11_->setFont(big);
+    label11_->setStyleSheet(QStringLiteral("QLabel { color: #0000FF; }"));
+    big.setBold(true);
+    label20_->setFont(big);
+    label22_ = new QLabel(this);
+    label22_->setObjectName(QStringLiteral("Label22"));
+    label22_->setGeometry(rect().adjusted(40, 40, -40, -40));
+    label22_->setStyleSheet(QStringLiteral("QLabel { background: white; font-size: 12pt; }"));
+    label22_->hide();
+}
+
+void OptionBoard::sync() {
+    const BoardView& v = model_.boardView();
+    for (std::size_t i = 0; i < cells_.size(); ++i) {
+        cells_[i]->setText(caption(v.cellCaption[i]));
+        cells_[i]->setVisible(v.cellShown[i]);
+    }
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+        rows_[i]->setText(caption(v.rowCaption[i]));
+        rows_[i]->setVisible(v.rowShown[i]);
+    }
+    label20_->setText(caption(v.Label20));
+    label20_->setVisible(v.label20Shown);
+    label11_->setText(caption(v.Label11));
+    label11_->setVisible(v.label11Shown);
+    label22_->setVisible(v.Label22Shown);
+    update();
+}
+
+const QPixmap& OptionBoard::picture(int entry) {
+    auto it = pictures_.find(entry);
+    if (it == pictures_.end()) {
+        const std::string& bytes = model_.PicShow(entry);
+        QPixmap pixmap;
+        pixmap.loadFromData(reinterpret_cast<const uchar*>(bytes.data()), static_cast<uint>(bytes.size()));
+        it = pictures_.insert(entry, pixmap);
+    }
+    return it.value();
+}
+
+void OptionBoard::hoverAt(QPointF pixel) {
+    model_.hoverBoard(pixel.x() * 15.0, pixel.y() * 15.0);
+    sync();
+}
+
+void OptionBoard::mouseMoveEvent(QMouseEvent* event) {
+    if (event->buttons() == Qt::NoButton)
+        hoverAt(event->position());
+}
+
+void OptionBoard::mouseReleaseEvent(QMouseEvent* event) {
+    model_.releaseOnBoard(toModelButton(event->button()), false);
+    sync();
+    emit changed();
+}
+
+// Moves over a shown label still hover the board, so the pointer can pass from one row to the next.
+bool OptionBoard::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseMove) {
+        auto* move = static_cast<QMouseEvent*>(event);
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget && move->buttons() == Qt::NoButton) {
+            hoverAt(widget->mapTo(this, move->position()));
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void OptionBoard::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QPixmap& pixmap = picture(model_.boardView().picture);
+    if (pixmap.isNull())
+        paintPlainBoard(painter);
+    else
+        painter.drawPixmap(rect(), pixmap);
+}
+
+// Without a picture the board still shows where its cells and rows are and what they hold.
+void OptionBoard::paintPlainBoard(QPainter& painter) {
+    const BoardGeometry& g = model_.board();
+    painter.fillRect(rect(), QColor(0xE8, 0xF0, 0xE0));
+    QFont font = painter.font();
+    font.setPointSize(9);
+    painter.setFont(font);
+    const double colW = g.columnWidth / 15.0;
+    const double rowH = g.planeRowHeight / 15.0;
+    for (int i = 0; i < kPlaneCellCount; ++i) {
+        const QRectF cell((i % 4) * colW, (i / 4) * rowH, colW, rowH);
+        painter.setPen(QColor(0x80, 0x90, 0x80));
+        painter.drawRect(cell.adjusted(2, 2, -2, -2));
+        painter.setPen(Qt::black);
+        const auto& names = model_.PList();
+        const QString name = static_cast<std::size_t>(i) < names.size() ? toQ(names[static_cast<std::size_t>(i)])
+                                                                         : QString();
+        painter.drawText(cell.adjusted(6, 6, -6, -6), Qt::AlignCenter | Qt::TextWordWrap, name);
+    }
+    const double optH = g.optionRowHeight / 15.0;
+    const OptionCatalog& c = model_.catalog();
+    for (int r = 0; r < kBoardRowCount; ++r) {
+        const QRectF row(4 * colW, r * optH, width() - 4 * colW, optH);
+        painter.fillRect(row.adjusted(2, 2, -2, -2), QColor(0xD8, 0xE4, 0xF8));
+        painter.setPen(QColor(0x20, 0x30, 0x80));
+        painter.drawText(row.adjusted(6, 2, -6, -2), Qt::AlignCenter | Qt::TextWordWrap,
+                         toQ(c.boardRows[static_cast<std::size_t>(r)].name));
+    }
+}
+
+} // namespace sortie::ui

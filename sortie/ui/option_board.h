@@ -1,0 +1,54 @@
+#pragma once
+// The option board `Image2`: the picture, the hidden plane-cell labels `Label18`, the option-row labels
+// `Label21`, the name and value captions `Label20` and `Label11` and the results label `Label22`.
+
+#include "sortie/core/mission_builder.h"
+
+#include <QMap>
+#include <QPixmap>
+#include <QWidget>
+
+#include <array>
+
+class QLabel;
+
+namespace sortie::ui {
+
+class ClickableLabel;
+
+class OptionBoard final : public QWidget {
+    Q_OBJECT
+public:
+    OptionBoard(MissionBuilder& model, QWidget* parent);
+
+    // Redraws labels and picture from the model's board view.
+    void sync();
+    QLabel* Label20() const { return label20_; }
+    QLabel* Label11() const { return label11_; }
+
+signals:
+    void changed(); // a choice may have changed: the window redraws
+
+protected:
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void hoverAt(QPointF pixel);
+    const QPixmap& picture(int entry);
+    void paintPlainBoard(class QPainter& painter);
+
+    MissionBuilder& model_;
+    std::array<ClickableLabel*, kPlaneCellCount> cells_{};
+    std::array<ClickableLabel*, kBoardRowCount> rows_{};
+    QLabel* label20_ = nullptr;
+    QLabel* label11_ = nullptr;
+    QLabel* label22_ = nullptr;
+    QMap<int, QPixmap> pictures_;
+};
+
+MouseButton toModelButton(Qt::MouseButton button);
+
+} // namespace sortie::ui
