@@ -36,13 +36,14 @@ BENCHMARK(sortedFolderList)->Unit(benchmark::kMillisecond);
 void catalogueBuild(benchmark::State& state) {
     const auto& folder = fixture().selector();
     common::Problems problems;
-    const auto categories = outfitter::CategoryTable::parse(outfitter::CategoryTable::defaultLines(), {}, problems);
+    const auto categories =
+        outfitter::CategoryTable::parse(outfitter::CategoryTable::defaultLines(), {}, problems);
     for (auto _ : state) {
         auto catalog = outfitter::SetCatalog::scan(folder, categories, problems);
         benchmark::DoNotOptimize(catalog);
     }
-    state.counters["rows"] = static_cast<double>(
-        outfitter::SetCatalog::scan(folder, categories, problems).size());
+    state.counters["rows"] =
+        static_cast<double>(outfitter::SetCatalog::scan(folder, categories, problems).size());
 }
 BENCHMARK(catalogueBuild)->Unit(benchmark::kMillisecond);
 

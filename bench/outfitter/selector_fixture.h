@@ -12,9 +12,10 @@
 namespace outfitter::bench {
 
 class SelectorFixture final {
-public:
+  public:
     explicit SelectorFixture(int setCount = 2000) {
-        std::string pattern = (std::filesystem::temp_directory_path() / "eaw-outfitter-bench-XXXXXX").string();
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "eaw-outfitter-bench-XXXXXX").string();
         if (!::mkdtemp(pattern.data()))
             throw std::runtime_error("cannot make a temporary folder");
         game_ = pattern;
@@ -22,7 +23,8 @@ public:
         const auto& lines = CategoryTable::defaultLines();
         for (int i = 0; i < setCount; ++i) {
             const std::string& line = lines[static_cast<std::size_t>(i) % lines.size()];
-            std::filesystem::create_directories(selector_ / (line.substr(line.size() - 1) + "-Set " + std::to_string(i)));
+            std::filesystem::create_directories(selector_ /
+                                                (line.substr(line.size() - 1) + "-Set " + std::to_string(i)));
         }
     }
     SelectorFixture(const SelectorFixture&) = delete;
@@ -35,7 +37,7 @@ public:
     const std::filesystem::path& game() const { return game_; }
     const std::filesystem::path& selector() const { return selector_; }
 
-private:
+  private:
     std::filesystem::path game_;
     std::filesystem::path selector_;
 };

@@ -41,7 +41,9 @@ const std::vector<std::string>& CategoryTable::defaultLines() {
     return lines;
 }
 
-std::string CategoryTable::defaultBytes() { return common::joinLinesCrLf(defaultLines()); }
+std::string CategoryTable::defaultBytes() {
+    return common::joinLinesCrLf(defaultLines());
+}
 
 CategoryTable CategoryTable::parse(const std::vector<std::string>& lines, const std::filesystem::path& file,
                                    common::Problems& problems) {
@@ -87,7 +89,8 @@ CategoryTable CategoryTable::load(const std::filesystem::path& selectorFolder, c
     }
     auto table = parse(lines.value, file, problems);
     if (table.size() == 0)
-        problems.push_back({file, "reading the categories of", "it holds no categories, so no set can be listed"});
+        problems.push_back(
+            {file, "reading the categories of", "it holds no categories, so no set can be listed"});
     return table;
 }
 

@@ -24,7 +24,7 @@ struct Category {
 };
 
 class CategoryTable final {
-public:
+  public:
     // The 27 lines written when "qiv.ini" is missing, without their line breaks.
     static const std::vector<std::string>& defaultLines();
     // The default lines, each ended by CR LF.
@@ -48,7 +48,7 @@ public:
     // Whether sets of this letter may be loaded together (G N X Y Z K); every other letter is one at a time.
     static bool isMultiselection(std::string_view letter);
 
-private:
+  private:
     std::vector<Category> categories_;
 };
 

@@ -21,20 +21,20 @@ inline constexpr const char* kSelectorFolderName = "QIV128";
 
 struct StartupResult {
     std::filesystem::path gameFolder;
-    std::filesystem::path selectorFolder;       // as spelt on disk; empty when it could not be made
+    std::filesystem::path selectorFolder; // as spelt on disk; empty when it could not be made
     CategoryTable categories;
-    SetCatalog sets;                            // rows marked from the ledger
-    std::vector<std::string> programs;          // "*.exe" of the game folder, in file-list order
-    std::vector<std::string> summary;           // the ledger's names, in ledger order
+    SetCatalog sets;                                        // rows marked from the ledger
+    std::vector<std::string> programs;                      // "*.exe" of the game folder, in file-list order
+    std::vector<std::string> summary;                       // the ledger's names, in ledger order
     std::optional<std::filesystem::path> backgroundPicture; // game folder "background"
     std::optional<std::filesystem::path> newPicture;        // game folder "newpic"
     MusicList music;
-    bool gameSettingsFound = false;             // "eaw.ini" exists (and was handed to the settings seam)
-    common::Problems problems;                  // everything that went wrong or was skipped, in order
+    bool gameSettingsFound = false; // "eaw.ini" exists (and was handed to the settings seam)
+    common::Problems problems;      // everything that went wrong or was skipped, in order
 };
 
 class SelectorStartup final {
-public:
+  public:
     static StartupResult run(const std::filesystem::path& gameFolder, const StartupSeams& seams = {});
 };
 

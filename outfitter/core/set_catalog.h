@@ -21,7 +21,7 @@ struct SetRow {
 };
 
 class SetCatalog final {
-public:
+  public:
     // Whether a subfolder of the selector folder is kept out of the grid ("AUTOSCRIPTS", "SKINFOLDER",
     // "UNUSED" in any letter case).
     static bool isReservedName(std::string_view folderName);
@@ -29,8 +29,8 @@ public:
     // Rows for these folder names (in folder-list order): by category line order, then folder order.
     // A folder whose first character is no letter of the table is left out; a letter on two lines
     // lists its sets under both.
-    static SetCatalog build(const std::filesystem::path& selectorFolder, const std::vector<std::string>& folderNames,
-                            const CategoryTable& categories);
+    static SetCatalog build(const std::filesystem::path& selectorFolder,
+                            const std::vector<std::string>& folderNames, const CategoryTable& categories);
     // Lists the subfolders of `selectorFolder` once and builds from them.
     static SetCatalog scan(const std::filesystem::path& selectorFolder, const CategoryTable& categories,
                            common::Problems& problems);
@@ -41,7 +41,7 @@ public:
     // Marks every row whose name equals `name` exactly; returns how many rows it marked.
     std::size_t markLoaded(std::string_view name);
 
-private:
+  private:
     std::vector<SetRow> rows_;
 };
 

@@ -16,7 +16,8 @@ using namespace Qt::StringLiterals;
 namespace outfitter {
 
 AutoscriptsTab::AutoscriptsTab(QWidget* parent)
-    : QWidget(parent), label1_(new QLabel(this)), list6_(new QListWidget(this)), text2_(new QPlainTextEdit(this)) {
+    : QWidget(parent), label1_(new QLabel(this)), list6_(new QListWidget(this)),
+      text2_(new QPlainTextEdit(this)) {
     label1_->setObjectName(u"Label1"_s);
     list6_->setObjectName(u"List6"_s);
     list6_->setFixedSize(260, 220);

@@ -14,12 +14,12 @@ namespace outfitter {
 
 class AutoscriptsTab final : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit AutoscriptsTab(QWidget* parent = nullptr);
 
     void showStartup(const StartupResult& startup);
 
-private:
+  private:
     QLabel* label1_;
     QListWidget* list6_;
     QPlainTextEdit* text2_;

@@ -30,9 +30,10 @@ QLabel* pictureLabel(const QString& name, QSize size, QWidget* parent) {
 } // namespace
 
 CompleteSetsTab::CompleteSetsTab(QWidget* parent)
-    : QWidget(parent), list3_(new QListWidget(this)), label6_(new QLabel(this)), unigrid_(new QTableWidget(this)),
-      label33_(new QLabel(texts::kRefresh, this)), label8_(new QLabel(this)),
-      myImage_(pictureLabel(u"MyImage"_s, {240, 180}, this)), label29_(new QLabel(texts::kOnlineAutoLoad, this)),
+    : QWidget(parent), list3_(new QListWidget(this)), label6_(new QLabel(this)),
+      unigrid_(new QTableWidget(this)), label33_(new QLabel(texts::kRefresh, this)),
+      label8_(new QLabel(this)), myImage_(pictureLabel(u"MyImage"_s, {240, 180}, this)),
+      label29_(new QLabel(texts::kOnlineAutoLoad, this)),
       image4_(pictureLabel(u"Image4"_s, {240, 180}, this)) {
     list3_->setObjectName(u"List3"_s);
     list3_->setFixedWidth(220);

@@ -14,12 +14,12 @@ namespace outfitter {
 
 class CompleteSetsTab final : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit CompleteSetsTab(QWidget* parent = nullptr);
 
     void showStartup(const StartupResult& startup);
 
-private:
+  private:
     void chooseCategory(int position);
 
     QListWidget* list3_;

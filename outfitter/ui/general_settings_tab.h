@@ -11,12 +11,12 @@ namespace outfitter {
 
 class GeneralSettingsTab final : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit GeneralSettingsTab(QWidget* parent = nullptr);
 
     void showStartup(const StartupResult& startup);
 
-private:
+  private:
     QLabel* eawDirLabel_;
     QLabel* widthLabel_;
     QLabel* heightLabel_;

@@ -9,7 +9,8 @@ std::optional<MessageBox::Shown> last;
 
 } // namespace
 
-QMessageBox::StandardButton MessageBox::exclamation(QWidget* parent, const QString& title, const QString& text) {
+QMessageBox::StandardButton MessageBox::exclamation(QWidget* parent, const QString& title,
+                                                    const QString& text) {
     QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
     last = Shown{box.windowTitle(), box.text(), box.icon(), box.standardButtons()};
     if (nextAnswer) {
@@ -20,8 +21,12 @@ QMessageBox::StandardButton MessageBox::exclamation(QWidget* parent, const QStri
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
-void MessageBox::setNextAnswer(QMessageBox::StandardButton answer) { nextAnswer = answer; }
+void MessageBox::setNextAnswer(QMessageBox::StandardButton answer) {
+    nextAnswer = answer;
+}
 
-const std::optional<MessageBox::Shown>& MessageBox::lastShown() { return last; }
+const std::optional<MessageBox::Shown>& MessageBox::lastShown() {
+    return last;
+}
 
 } // namespace outfitter

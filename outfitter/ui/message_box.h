@@ -9,7 +9,7 @@
 namespace outfitter {
 
 class MessageBox final {
-public:
+  public:
     struct Shown {
         QString title;
         QString text;
@@ -18,7 +18,8 @@ public:
     };
 
     // A box with the exclamation icon and an OK button.
-    static QMessageBox::StandardButton exclamation(QWidget* parent, const QString& title, const QString& text);
+    static QMessageBox::StandardButton exclamation(QWidget* parent, const QString& title,
+                                                   const QString& text);
 
     // The next box is not shown but answered at once with `answer` (tests).
     static void setNextAnswer(QMessageBox::StandardButton answer);

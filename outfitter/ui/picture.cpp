@@ -16,7 +16,8 @@ void showPicture(QLabel* label, const std::optional<std::filesystem::path>& file
     const QImage image = reader.read();
     if (image.isNull())
         return;
-    label->setPixmap(QPixmap::fromImage(image).scaled(label->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    label->setPixmap(
+        QPixmap::fromImage(image).scaled(label->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }
 
 } // namespace outfitter

@@ -4,6 +4,8 @@
 
 namespace outfitter {
 
-PlanesSkinsTab::PlanesSkinsTab(QWidget* parent) : QWidget(parent) { new QVBoxLayout(this); }
+PlanesSkinsTab::PlanesSkinsTab(QWidget* parent) : QWidget(parent) {
+    new QVBoxLayout(this);
+}
 
 } // namespace outfitter

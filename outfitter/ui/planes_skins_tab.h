@@ -7,7 +7,7 @@ namespace outfitter {
 
 class PlanesSkinsTab final : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit PlanesSkinsTab(QWidget* parent = nullptr);
 };
 

@@ -30,15 +30,16 @@ struct QIVFormOptions {
 
 class QIVForm final : public QWidget {
     Q_OBJECT
-public:
-    explicit QIVForm(std::filesystem::path gameFolder, QIVFormOptions options = {}, QWidget* parent = nullptr);
+  public:
+    explicit QIVForm(std::filesystem::path gameFolder, QIVFormOptions options = {},
+                     QWidget* parent = nullptr);
     ~QIVForm() override;
 
     // True when another copy was running: the player has been told, and nothing else was done.
     bool isDuplicate() const { return duplicate_; }
     const StartupResult& startup() const { return startup_; }
 
-private:
+  private:
     void buildWindow();
     void showProblems(const common::Problems& problems);
 

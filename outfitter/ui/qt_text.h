@@ -17,12 +17,16 @@ inline QString fromGameBytes(std::string_view bytes) {
     return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
 
-inline std::string toGameBytes(const QString& text) { return text.toLatin1().toStdString(); }
+inline std::string toGameBytes(const QString& text) {
+    return text.toLatin1().toStdString();
+}
 
 inline QString fromPath(const std::filesystem::path& path) {
     return QDir::toNativeSeparators(QString::fromLocal8Bit(path.string()));
 }
 
-inline QString fromProblem(const common::Problem& problem) { return QString::fromLocal8Bit(problem.text()); }
+inline QString fromProblem(const common::Problem& problem) {
+    return QString::fromLocal8Bit(problem.text());
+}
 
 } // namespace outfitter

@@ -25,7 +25,8 @@ int rowHeightFor(const QTableWidget* grid) {
 } // namespace
 
 int setGridHeight(int rowHeight, int rows) {
-    return rowHeight * std::min(rows, kMaxVisibleRows) + (kGridBorderTwips + kTwipsPerPixel / 2) / kTwipsPerPixel;
+    return rowHeight * std::min(rows, kMaxVisibleRows) +
+           (kGridBorderTwips + kTwipsPerPixel / 2) / kTwipsPerPixel;
 }
 
 void setUpSetGrid(QTableWidget* grid) {

@@ -7,7 +7,7 @@
 namespace outfitter {
 
 class SingleInstance final {
-public:
+  public:
     // Takes the lock at `lockFilePath` if no live process holds it; a lock left by a crashed copy is
     // taken over.
     explicit SingleInstance(const QString& lockFilePath);
@@ -17,7 +17,7 @@ public:
     // One lock per user in the system's temporary folder.
     static QString defaultLockPath();
 
-private:
+  private:
     QLockFile lock_;
     bool first_ = false;
 };

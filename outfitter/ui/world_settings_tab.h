@@ -12,12 +12,12 @@ namespace outfitter {
 
 class WorldSettingsTab final : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit WorldSettingsTab(QWidget* parent = nullptr);
 
     void showStartup(const StartupResult& startup);
 
-private:
+  private:
     QListWidget* list4_;
     QLabel* label11_;
 };

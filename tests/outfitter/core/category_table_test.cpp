@@ -10,16 +10,17 @@ namespace {
 using testing::TempGameFolder;
 
 // Typed out independently of the program, so a slip in either copy shows.
-const std::string kDefaultQivIni = "Versions of the EAW.exe: E\r\nNon-Career Complete Sets: W\r\n"
-                                   "Scenarios(No FM/skin etc): s\r\nCampaign/Career full sets: C\r\n"
-                                   "Singlemission/Targets: Q\r\nFlight- and Damagemodels: F\r\nGunsights: O\r\n"
-                                   "Bases: U\r\nSky and Horizon Sets: H\r\nCloudlayers: R\r\n"
-                                   "Groundobject Sets: D\r\nTree Sets: i\r\nTerrain Sets: T\r\n"
-                                   "Game Sounds(multiselection): N\r\nSpeech (multiselection): X\r\n"
-                                   "Mainscreens: B\r\nScreen Sets: K\r\nAxis skins: g\r\nAllied skins: a\r\n"
-                                   "Inflight map: M\r\nSkin Sets: S\r\nGraphics1 (multiselection): G\r\n"
-                                   "Graphics2 (multiselection): Z\r\nLand Height(eaw16.hm): L\r\n"
-                                   "Frontlines: J\r\nEAW.tm: V\r\nConvoy Files: c\r\n";
+const std::string kDefaultQivIni =
+    "Versions of the EAW.exe: E\r\nNon-Career Complete Sets: W\r\n"
+    "Scenarios(No FM/skin etc): s\r\nCampaign/Career full sets: C\r\n"
+    "Singlemission/Targets: Q\r\nFlight- and Damagemodels: F\r\nGunsights: O\r\n"
+    "Bases: U\r\nSky and Horizon Sets: H\r\nCloudlayers: R\r\n"
+    "Groundobject Sets: D\r\nTree Sets: i\r\nTerrain Sets: T\r\n"
+    "Game Sounds(multiselection): N\r\nSpeech (multiselection): X\r\n"
+    "Mainscreens: B\r\nScreen Sets: K\r\nAxis skins: g\r\nAllied skins: a\r\n"
+    "Inflight map: M\r\nSkin Sets: S\r\nGraphics1 (multiselection): G\r\n"
+    "Graphics2 (multiselection): Z\r\nLand Height(eaw16.hm): L\r\n"
+    "Frontlines: J\r\nEAW.tm: V\r\nConvoy Files: c\r\n";
 
 TEST(CategoryTable, MissingFileIsWrittenWithTheDefaultLinesAndRead) {
     TempGameFolder game;
@@ -70,8 +71,8 @@ TEST(CategoryTable, LetterIsTheLastCharacterAndDescriptionStopsAtTheFirstColon) 
 
 TEST(CategoryTable, UnusableLinesAreSkippedAndReportedWithoutShiftingThePairs) {
     common::Problems problems;
-    const auto table =
-        CategoryTable::parse({"First: A", "", "no colon here", "Second: B", ":", "Third: C"}, "qiv.ini", problems);
+    const auto table = CategoryTable::parse({"First: A", "", "no colon here", "Second: B", ":", "Third: C"},
+                                            "qiv.ini", problems);
     ASSERT_EQ(table.size(), 4u);
     EXPECT_EQ(table.categories()[1].description, "Second");
     EXPECT_EQ(table.categories()[1].letter, "B");

@@ -40,14 +40,5 @@ TEST(MusicList, OnlyElevenLinesAreHeldAndTheRestReported) {
     EXPECT_NE(problems[0].reason.find("3 more"), std::string::npos);
 }
 
-TEST(MusicList, MissingFileGivesAnEmptyListQuietly) {
-    TempGameFolder game;
-    common::Problems problems;
-    const auto music = MusicList::read(game.path(), problems);
-    EXPECT_TRUE(music.available.empty());
-    EXPECT_TRUE(music.current.empty());
-    EXPECT_TRUE(problems.empty());
-}
-
 } // namespace
 } // namespace outfitter

@@ -13,9 +13,9 @@ TEST(SelectorStartup, EmptyGameFolderGetsExactlyTheFoldersAndFilesTheSelectorNee
     TempGameFolder game;
     const auto result = SelectorStartup::run(game.path());
     EXPECT_TRUE(result.problems.empty());
-    EXPECT_EQ(game.entries(), (std::set<std::string>{"QIV128/", "QIV128/Autoscripts/", "QIV128/Skinfolder/",
-                                                     "QIV128/qiv.ini", "QIV128/FoldersLoaded.txt", "Savedata/",
-                                                     "Music/"}));
+    EXPECT_EQ(game.entries(),
+              (std::set<std::string>{"QIV128/", "QIV128/Autoscripts/", "QIV128/Skinfolder/", "QIV128/qiv.ini",
+                                     "QIV128/FoldersLoaded.txt", "Savedata/", "Music/"}));
     EXPECT_EQ(game.read("QIV128/qiv.ini"), CategoryTable::defaultBytes());
     EXPECT_EQ(game.read("QIV128/FoldersLoaded.txt"), "");
     EXPECT_EQ(result.selectorFolder, game.path() / "QIV128");

@@ -24,13 +24,13 @@ TEST(SetCatalog, RowsFollowCategoryOrderThenFolderOrderAndSkipWhatIsNoSet) {
     selector.write("W-NotAFolder.txt", "file, not a set");
 
     common::Problems problems;
-    const auto table = CategoryTable::parse({"Graphics: G", "Sets: W", "Campaigns: C", "Convoys: c", "Units: U"},
-                                            "qiv.ini", problems);
+    const auto table = CategoryTable::parse(
+        {"Graphics: G", "Sets: W", "Campaigns: C", "Convoys: c", "Units: U"}, "qiv.ini", problems);
     const auto catalog = SetCatalog::scan(selector.path(), table, problems);
     EXPECT_TRUE(problems.empty());
     // "Unusedstuff" is no reserved name and "U" is a category, so it is a set.
-    EXPECT_EQ(names(catalog), (std::vector<std::string>{"G-aaa", "G-Graphics", "W-alpha", "W-Zulu", "C-Campaign",
-                                                        "c-Convoys", "Unusedstuff"}));
+    EXPECT_EQ(names(catalog), (std::vector<std::string>{"G-aaa", "G-Graphics", "W-alpha", "W-Zulu",
+                                                        "C-Campaign", "c-Convoys", "Unusedstuff"}));
     EXPECT_EQ(catalog.rows()[0].path, (selector.path() / "G-aaa").string());
     for (const auto& row : catalog.rows())
         EXPECT_FALSE(row.loaded);
@@ -47,15 +47,6 @@ TEST(SetCatalog, ALetterOnTwoLinesListsItsSetsTwiceAndMarksBoth) {
     EXPECT_TRUE(catalog.rows()[0].loaded);
     EXPECT_FALSE(catalog.rows()[1].loaded);
     EXPECT_TRUE(catalog.rows()[2].loaded);
-}
-
-TEST(SetCatalog, MissingSelectorFolderIsReportedAndGivesNoRows) {
-    TempGameFolder game;
-    common::Problems problems;
-    const auto table = CategoryTable::parse({"Sets: W"}, "qiv.ini", problems);
-    const auto catalog = SetCatalog::scan(game.path() / "nowhere", table, problems);
-    EXPECT_EQ(catalog.size(), 0u);
-    EXPECT_EQ(problems.size(), 1u);
 }
 
 } // namespace

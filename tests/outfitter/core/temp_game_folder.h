@@ -14,7 +14,7 @@
 namespace outfitter::testing {
 
 class TempGameFolder final {
-public:
+  public:
     TempGameFolder() {
         std::string pattern = (std::filesystem::temp_directory_path() / "eaw-outfitter-XXXXXX").string();
         if (!::mkdtemp(pattern.data()))
@@ -61,7 +61,7 @@ public:
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 

@@ -19,7 +19,7 @@ using outfitter::testing::TempGameFolder;
 class DemoGameWindowTest final : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void opensWithTheLedgerSetsMarkedAndAddsOnlyTheCategoryTable() {
         TempGameFolder game;
         const auto outcome = demo::writeDemoGame(game.path());

@@ -56,15 +56,15 @@ class QIVFormTest final : public QObject {
         return {locks_.filePath(u"outfitter-%1.lock"_s.arg(++lockNumber_)), {}};
     }
 
-private slots:
+  private slots:
     void emptyFolderGetsExactlyWhatStartupNames() {
         TempGameFolder game;
         outfitter::QIVForm form(game.path(), options());
         QCOMPARE(form.objectName(), u"QIVForm"_s);
         QVERIFY(!form.isDuplicate());
-        QCOMPARE(game.entries(), (std::set<std::string>{"QIV128/", "QIV128/Autoscripts/", "QIV128/Skinfolder/",
-                                                        "QIV128/qiv.ini", "QIV128/FoldersLoaded.txt", "Savedata/",
-                                                        "Music/"}));
+        QCOMPARE(game.entries(), (std::set<std::string>{"QIV128/", "QIV128/Autoscripts/",
+                                                        "QIV128/Skinfolder/", "QIV128/qiv.ini",
+                                                        "QIV128/FoldersLoaded.txt", "Savedata/", "Music/"}));
         QCOMPARE(game.read("QIV128/qiv.ini"), outfitter::CategoryTable::defaultBytes());
         QCOMPARE(child<QPlainTextEdit>(form, u"messages"_s)->toPlainText(), QString());
 
@@ -87,9 +87,9 @@ private slots:
 
     void gridListsOrdersHidesAndMarksWhateverTheCase() {
         TempGameFolder game;
-        for (const char* folder : {"qiv128/w-lower", "qiv128/W-Upper", "qiv128/W-alpha", "qiv128/c-Convoy",
-                                   "qiv128/C-Camp", "qiv128/unused", "qiv128/SKINFOLDER", "qiv128/#notes",
-                                   "SAVEDATA", "music"})
+        for (const char* folder :
+             {"qiv128/w-lower", "qiv128/W-Upper", "qiv128/W-alpha", "qiv128/c-Convoy", "qiv128/C-Camp",
+              "qiv128/unused", "qiv128/SKINFOLDER", "qiv128/#notes", "SAVEDATA", "music"})
             game.folder(folder);
         game.write("qiv128/foldersloaded.txt", "W-Upper\r\nc-Convoy\r\n");
         outfitter::QIVForm form(game.path(), options());
@@ -97,7 +97,8 @@ private slots:
         auto* grid = child<QTableWidget>(form, u"Unigrid"_s);
         QCOMPARE(column(grid, 1), (QStringList{u"W-alpha"_s, u"W-Upper"_s, u"C-Camp"_s, u"c-Convoy"_s}));
         QCOMPARE(column(grid, 2), (QStringList{QString(), u"S"_s, QString(), u"S"_s}));
-        QCOMPARE(grid->item(0, 0)->text(), QString::fromStdString((game.path() / "qiv128" / "W-alpha").string()));
+        QCOMPARE(grid->item(0, 0)->text(),
+                 QString::fromStdString((game.path() / "qiv128" / "W-alpha").string()));
         QCOMPARE(grid->item(1, 1)->background().color(), QColor(0xC0, 0xFF, 0xC0));
         QCOMPARE(grid->item(0, 1)->background().style(), Qt::NoBrush);
         QCOMPARE(grid->columnWidth(0), 0);
@@ -247,9 +248,10 @@ private slots:
         if (dir.isEmpty())
             QSKIP("EAW_SCREENSHOT_DIR not set");
         TempGameFolder game;
-        for (const char* folder : {"QIV128/W-Battle of Britain", "QIV128/W-Desert War", "QIV128/C-1943 Campaign",
-                                   "QIV128/N-Engine sounds", "QIV128/N-Gun sounds", "QIV128/B-Mainscreen Blue",
-                                   "QIV128/F-Better flight models", "QIV128/S-Skin pack", "Swing"})
+        for (const char* folder :
+             {"QIV128/W-Battle of Britain", "QIV128/W-Desert War", "QIV128/C-1943 Campaign",
+              "QIV128/N-Engine sounds", "QIV128/N-Gun sounds", "QIV128/B-Mainscreen Blue",
+              "QIV128/F-Better flight models", "QIV128/S-Skin pack", "Swing"})
             game.folder(folder);
         game.write("eaw.exe");
         game.write("eawpatch.exe");
