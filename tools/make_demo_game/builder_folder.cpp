@@ -22,23 +22,22 @@ struct OptionRow {
     const char* key;
     const char* file;
     const char* name;
-    std::vector<std::string> values;
 };
 
 const std::vector<OptionRow>& optionRows()
 {
     static const std::vector<OptionRow> rows = {
-        {"Number", "pevnum.bmp", "Number of planes", {"1 TO 12"}},
-        {"Year", "pevyear.bmp", "Year", {"1940", "1943", "1944", "1945"}},
-        {"TimeOfDay", "pevtime.bmp", "Time of day", {"Random", "Dawn", "Day", "Dusk", "Night"}},
-        {"Weather", "pevwthr.bmp", "Weather", {"Random", "Clear", "Broken", "Heavy cloud"}},
-        {"MissionType", "pevmiss.bmp", "Mission type", {"Escort", "Sweep", "Bomb", "Intercept", "Ground Att."}},
-        {"Altitude", "pevalt.bmp", "Altitude", {"Random", "Low", "Medium", "High"}},
-        {"Formation", "pevform.bmp", "Formation size", {"Random", "Small", "Medium", "Large"}},
-        {"FriendlySkill", "pevfsk.bmp", "Friendly skill", {"Random", "Green", "Seasoned", "Expert"}},
-        {"EnemyActivity", "peveact.bmp", "Enemy Activity", {"Random", "Low", "Medium", "High"}},
-        {"EnemySkill", "pevesk.bmp", "Enemy skill", {"Random", "Green", "Seasoned", "Expert"}},
-        {"AAA", "pevaaa.bmp", "AAA", {"Random", "Low", "Medium", "High"}},
+        {"Number", "pevnum.bmp", "Number of planes"},
+        {"Year", "pevyear.bmp", "Year"},
+        {"TimeOfDay", "pevtime.bmp", "Time of day"},
+        {"Weather", "pevwthr.bmp", "Weather"},
+        {"MissionType", "pevmiss.bmp", "Mission type"},
+        {"Altitude", "pevalt.bmp", "Altitude"},
+        {"Formation", "pevform.bmp", "Formation size"},
+        {"FriendlySkill", "pevfsk.bmp", "Friendly skill"},
+        {"EnemyActivity", "peveact.bmp", "Enemy Activity"},
+        {"EnemySkill", "pevesk.bmp", "Enemy skill"},
+        {"AAA", "pevaaa.bmp", "AAA"},
     };
     return rows;
 }
@@ -90,7 +89,7 @@ void writeBuilderFolder(OutputFolder& out)
     std::vector<std::string> picTable = {"Aircraft=pevroles.bmp"};
     for (const OptionRow& row : optionRows()) {
         picTable.push_back(std::string(row.key) + "=" + row.file);
-        out.writeBytes(builder + "\\" + row.file, encodeBmp(optionRowPicture(row.name, row.values)));
+        out.writeBytes(builder + "\\" + row.file, encodeBmp(optionRowPicture(row.name)));
     }
     out.writeLines(builder + "\\PevPic.txt", picTable);
     out.writeBytes(builder + "\\KobPic", encodeBmp(boardPicture()));

@@ -66,7 +66,7 @@ bool englandAt(int column, int row)
     if (column < 176 && row < bristolChannelSouthRow(column) && (column < 56 || row > walesCoastRow(column))) {
         return false; // Atlantic and Bristol Channel
     }
-    if (column >= 395 && column <= 448 && row >= 80 && row <= 85 + (448 - column) / 20) {
+    if (column >= 395 && column <= 470 && row >= 80 - (column - 395) / 12 && row <= 82 + (column - 395) / 7) {
         return false; // Thames estuary
     }
     return true;

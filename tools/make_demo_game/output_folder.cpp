@@ -6,13 +6,15 @@
 #include "common/resolver.h"
 #include "common/text_file.h"
 
+#include <cerrno>
+#include <fstream>
 #include <system_error>
 
 namespace demo {
 
 OutputFolder::OutputFolder(std::filesystem::path root) : root_(std::move(root)) {}
 
-std::optional<std::filesystem::path> OutputFolder::prepare(std::string_view relative)
+std::optional<common::Resolved> OutputFolder::prepare(std::string_view relative)
 {
     auto resolved = common::resolve(root_, relative);
     if (!resolved.ok()) {
@@ -26,18 +28,31 @@ std::optional<std::filesystem::path> OutputFolder::prepare(std::string_view rela
         problems_.push_back(common::problemFromError(parent, "making folder", ec));
         return std::nullopt;
     }
-    return resolved.value.path;
+    return resolved.value;
 }
 
 void OutputFolder::writeBytes(std::string_view relative, std::string_view bytes)
 {
-    const auto path = prepare(relative);
-    if (!path) {
+    const auto target = prepare(relative);
+    if (!target) {
         return;
     }
-    if (auto problem = common::writeFileAtomically(*path, bytes)) {
-        problems_.push_back(std::move(*problem));
+    if (target->exists && created_.count(target->path) == 0) {
+        // A file the player may be using: replace it whole or not at all.
+        if (auto problem = common::writeFileAtomically(target->path, bytes)) {
+            problems_.push_back(std::move(*problem));
+        }
+        return;
     }
+    // A file of this run needs no flush-and-rename; that keeps a fresh folder quick to make.
+    std::ofstream file(target->path, std::ios::binary | std::ios::trunc);
+    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    file.close();
+    if (!file) {
+        problems_.push_back(common::problemFromErrno(target->path, "writing", errno));
+        return;
+    }
+    created_.insert(target->path);
 }
 
 void OutputFolder::writeLines(std::string_view relative, const std::vector<std::string>& lines)

@@ -3,9 +3,11 @@
 // reusing whatever letter case an existing entry has, and collects every problem met.
 
 #include "common/problem.h"
+#include "common/resolver.h"
 
 #include <filesystem>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,11 +29,12 @@ public:
     const common::Problems& problems() const { return problems_; }
 
 private:
-    // The path to write, with the parent folders made; nothing when that failed (problem recorded).
-    std::optional<std::filesystem::path> prepare(std::string_view relative);
+    // Where to write, with the parent folders made; nothing when that failed (problem recorded).
+    std::optional<common::Resolved> prepare(std::string_view relative);
 
     std::filesystem::path root_;
     common::Problems problems_;
+    std::set<std::filesystem::path> created_; // files this run created
 };
 
 } // namespace demo

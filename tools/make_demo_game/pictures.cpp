@@ -2,6 +2,8 @@
 
 #include "make_demo_game/pictures.h"
 
+#include <cstdlib>
+
 namespace demo {
 namespace {
 
@@ -89,7 +91,7 @@ Canvas boardPicture()
     Canvas c(460, 650, Colour::Navy);
     c.bands(0, 650, {Colour::Navy, Colour::DeepSea, Colour::Sea});
     c.frame(6, 6, 448, 638, 4, Colour::Yellow);
-    c.aircraft(230, 250, 300, Colour::Grey, Colour::Red);
+    c.aircraft(230, 305, 200, Colour::Grey, Colour::Red);
     poster(c, {"SINGLE", "MISSION", "BUILDER"}, 40, 6, Colour::Yellow);
     poster(c, {"POINT AT THE BOARD:", "AIRCRAFT ON THE LEFT,", "OPTIONS ON THE RIGHT.", "", "CLICK AN OPTION ROW",
                "FOR ITS NEXT VALUE.", "", "PICK TARGET AND BASE", "ON THE MAP PAGE."},
@@ -124,18 +126,49 @@ Canvas rolesPicture()
     return c;
 }
 
-Canvas optionRowPicture(const std::string& name, const std::vector<std::string>& values)
+Canvas optionRowPicture(const std::string& name)
 {
+    // The name as large as it fits: on one line, or split at the blank nearest the middle.
+    std::vector<std::vector<std::string>> layouts = {{name}};
+    std::size_t split = std::string::npos;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        if (name[i] == ' ' && (split == std::string::npos || std::abs(static_cast<int>(i) - static_cast<int>(name.size()) / 2) <
+                                                                std::abs(static_cast<int>(split) - static_cast<int>(name.size()) / 2))) {
+            split = i;
+        }
+    }
+    if (split != std::string::npos) {
+        layouts.push_back({name.substr(0, split), name.substr(split + 1)});
+    }
+    std::vector<std::string> best;
+    int bestScale = 0;
+    for (const auto& lines : layouts) {
+        int scale = 8;
+        const auto fits = [&lines](int s) {
+            const int count = static_cast<int>(lines.size());
+            bool ok = count * 7 * s + (count - 1) * 3 * s <= 124;
+            for (const std::string& line : lines) {
+                ok = ok && Canvas::textWidth(line, s) <= 420;
+            }
+            return ok;
+        };
+        while (scale > 1 && !fits(scale)) {
+            --scale;
+        }
+        if (scale > bestScale) {
+            bestScale = scale;
+            best = lines;
+        }
+    }
     Canvas c(450, 150, Colour::Navy);
     c.bands(0, 150, {Colour::Navy, Colour::DeepSea});
     c.frame(3, 3, 444, 144, 3, Colour::Yellow);
-    const int scale = Canvas::fittingScale(name, 420, 5);
-    c.caption(225, 22, name, scale, Colour::Yellow, Colour::Black);
-    std::string joined;
-    for (const std::string& value : values) {
-        joined += (joined.empty() ? "" : "  ") + value;
+    const int count = static_cast<int>(best.size());
+    int y = (150 - (count * 7 * bestScale + (count - 1) * 3 * bestScale)) / 2;
+    for (const std::string& line : best) {
+        c.caption(225, y, line, bestScale, Colour::Yellow, Colour::Black);
+        y += 10 * bestScale;
     }
-    c.caption(225, 108, joined, Canvas::fittingScale(joined, 420, 2), Colour::White, Colour::Black);
     return c;
 }
 

@@ -21,7 +21,7 @@ Canvas skinPicture(const std::string& name, Colour body, Colour marking);
 // The board's default picture "KobPic" and the aircraft-roles picture, both 460 x 650.
 Canvas boardPicture();
 Canvas rolesPicture();
-// The picture of an option row, 450 x 150: its name large and its values small.
-Canvas optionRowPicture(const std::string& name, const std::vector<std::string>& values);
+// The picture of an option row, 450 x 150: its name as large as it fits, on one or two lines.
+Canvas optionRowPicture(const std::string& name);
 
 } // namespace demo

@@ -80,7 +80,7 @@ std::vector<std::pair<int, int>> bridgehead(int stage)
 {
     // A half-ring south of the Normandy beaches, wider at each stage.
     std::vector<std::pair<int, int>> points;
-    const double radius = 8.0 + 7.0 * stage;
+    const double radius = 6.0 + 5.0 * stage;
     for (int k = 0; k <= 10; ++k) {
         const double angle = 3.14159265358979 * k / 10.0;
         const int column = 290 + static_cast<int>(std::lround(-radius * 1.3 * std::cos(angle)));
@@ -94,7 +94,7 @@ std::vector<std::pair<int, int>> line1945()
 {
     std::vector<std::pair<int, int>> points;
     for (int row = 105; row <= 315; row += 15) {
-        points.emplace_back(618 - (row % 30 == 0 ? 6 : 0) - row / 30, row);
+        points.emplace_back(612 - row / 40 + static_cast<int>(std::lround(4.0 * std::sin(row / 23.0))), row);
     }
     return points;
 }
