@@ -1,0 +1,164 @@
+#include "mission_fixture.h"
+
+#include "sortie/core/launch_mission.h"
+
+#include <cstdlib>
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace sortie;
+using namespace sortie::testing;
+
+namespace {
+
+const std::string kIni = crlf({"[Main]", "PlayerNation=1", " PlayerNation=1", "playernation=1", "ScreenSize=2",
+                               "PlayerPlane=12", "PlayerPlanes", "Last=line"});
+
+TEST(GameIniRewrite, OnlyTheTwoKeysChangeAndEveryOtherLineKeepsItsPlaceAndText) {
+    EXPECT_EQ(rewriteGameIni(kIni, kGerman, "16"),
+              crlf({"[Main]", "PlayerNation=0", " PlayerNation=1", "playernation=1", "ScreenSize=2",
+                    "PlayerPlane=16", "PlayerPlanes", "Last=line"}));
+}
+
+TEST(GameIniRewrite, MissingKeysAreNotAddedAndALastLineGainsItsLineEnd) {
+    EXPECT_EQ(rewriteGameIni("[Main]\nScreen=1\r\nEnd", kUS, "3"), crlf({"[Main]", "Screen=1", "End"}));
+    EXPECT_EQ(rewriteGameIni("", kUS, "3"), "");
+    // With no nation selected the nation line stays as it was.
+    EXPECT_EQ(rewriteGameIni("PlayerNation=7\r\n", kNoneSelected, "3"), "PlayerNation=7\r\n");
+}
+
+// The stand-in game reports through a FIFO, so a test waits for an event, not for time.
+class Launch : public MissionTest {
+protected:
+    void SetUp() override {
+        fifo_ = game() / "started";
+        ASSERT_EQ(::mkfifo(fifo_.c_str(), 0600), 0);
+        const char* path = std::getenv("PATH");
+        savedPath_ = path ? path : "";
+        const auto wine = game() / "bin" / "wine";
+        writeFile(wine, "#!/bin/sh\nprintf 'started %s in %s;' \"$*\" \"$PWD\" > '" + fifo_.string() + "'\n");
+        ::chmod(wine.c_str(), 0755);
+        ::setenv("PATH", (game() / "bin").c_str(), 1);
+        writeFile(game() / "PEVeaw.exe", "MZ");
+    }
+    void TearDown() override { ::setenv("PATH", savedPath_.c_str(), 1); }
+
+    // Everything every started stand-in wrote, once all of them have finished writing.
+    std::string awaitReports() const {
+        const int fd = ::open(fifo_.c_str(), O_RDONLY | O_NONBLOCK);
+        std::string text;
+        pollfd wait{fd, POLLIN, 0};
+        while (::poll(&wait, 1, 20000) > 0) {
+            char buffer[512];
+            const ssize_t got = ::read(fd, buffer, sizeof buffer);
+            if (got <= 0)
+                break;
+            text.append(buffer, static_cast<std::size_t>(got));
+        }
+        ::close(fd);
+        return text;
+    }
+    std::string oneStart() const {
+        return "started " + (game() / "PEVeaw.exe").string() + " in " + game().string() + ";";
+    }
+
+    std::filesystem::path fifo_;
+    std::string savedPath_;
+};
+
+TEST_F(Launch, FlyRewritesTheIniWritesTheMissionAndChoicesAndStartsTheGame) {
+    writeFile(game() / "eaw.ini", kIni);
+    choices = groundAttackChoices();
+    const auto result = LaunchMission(game(), settings, snapshot());
+    EXPECT_TRUE(result.problems.empty()) << result.problems[0].text();
+    EXPECT_TRUE(result.iniRewritten && result.missionWritten && result.choicesWritten && result.gameStarted);
+    EXPECT_EQ(awaitReports(), oneStart());
+    EXPECT_EQ(slurp(game() / "eaw.ini"),
+              crlf({"[Main]", "PlayerNation=2", " PlayerNation=1", "playernation=1", "ScreenSize=2",
+                    "PlayerPlane=3", "PlayerPlanes", "Last=line"}));
+    EXPECT_EQ(slurp(game() / "Savedata" / "SingMiss.mpf"), kGroundAttackMissionFile);
+    EXPECT_EQ(slurp(game() / "PEV" / "pevset.txt"), kGroundAttackChoicesFile);
+    EXPECT_EQ(result.summary.Label9, kGroundAttackSummary);
+    EXPECT_FALSE(std::filesystem::exists(game() / "pevini"));
+}
+
+TEST_F(Launch, FilesAreFoundWhateverTheirLetterCase) {
+    writeFile(game() / "EAW.INI", "PlayerNation=0\r\nPlayerPlane=20\r\n");
+    std::filesystem::rename(game() / "Savedata", game() / "SAVEDATA");
+    writeFile(game() / "PEV" / "PEVSet.txt", "old");
+    std::filesystem::rename(game() / "PEVeaw.exe", game() / "peveaw.EXE");
+    const auto result = LaunchMission(game(), settings, snapshot());
+    ASSERT_TRUE(result.gameStarted);
+    awaitReports();
+    EXPECT_EQ(slurp(game() / "EAW.INI"), "PlayerNation=1\r\nPlayerPlane=9\r\n");
+    EXPECT_FALSE(std::filesystem::exists(game() / "eaw.ini"));
+    EXPECT_EQ(slurp(game() / "SAVEDATA" / "SingMiss.mpf"), kInitialMissionFile);
+    EXPECT_EQ(slurp(game() / "PEV" / "PEVSet.txt"), kInitialChoicesFile);
+}
+
+TEST_F(Launch, WithoutAnIniTheMissionIsStillWrittenAndFlown) {
+    const auto result = LaunchMission(game(), settings, snapshot());
+    EXPECT_TRUE(result.problems.empty());
+    EXPECT_FALSE(result.iniRewritten);
+    EXPECT_FALSE(result.notes.empty());
+    ASSERT_TRUE(result.gameStarted);
+    EXPECT_EQ(awaitReports(), oneStart());
+    EXPECT_FALSE(std::filesystem::exists(game() / "eaw.ini"));
+    EXPECT_EQ(slurp(game() / "Savedata" / "SingMiss.mpf"), kInitialMissionFile);
+}
+
+TEST_F(Launch, AFailedIniRewriteKeepsTheIniWritesNothingAndStartsNoGame) {
+    writeFile(game() / "eaw.ini", kIni);
+    std::filesystem::create_directory(game() / "pevini"); // the temporary file cannot be made
+    const auto failed = LaunchMission(game(), settings, snapshot());
+    EXPECT_FALSE(failed.iniRewritten || failed.missionWritten || failed.choicesWritten || failed.gameStarted);
+    ASSERT_FALSE(failed.problems.empty());
+    EXPECT_EQ(failed.problems[0].path, game() / "eaw.ini");
+    EXPECT_EQ(slurp(game() / "eaw.ini"), kIni);
+    EXPECT_FALSE(std::filesystem::exists(game() / "Savedata" / "SingMiss.mpf"));
+    EXPECT_FALSE(std::filesystem::exists(game() / "PEV" / "pevset.txt"));
+
+    // Flying again once the way is clear starts the game exactly once, so the failed try started none.
+    std::filesystem::remove(game() / "pevini");
+    ASSERT_TRUE(LaunchMission(game(), settings, snapshot()).gameStarted);
+    EXPECT_EQ(awaitReports(), oneStart());
+}
+
+TEST_F(Launch, AMissingOrUnstartableGameIsReportedAndTheFilesStayWritten) {
+    std::filesystem::remove(game() / "PEVeaw.exe");
+    const auto missing = LaunchMission(game(), settings, snapshot());
+    EXPECT_FALSE(missing.gameStarted);
+    ASSERT_EQ(missing.problems.size(), 1u);
+    EXPECT_EQ(missing.problems[0].path, game() / "PEVeaw.exe");
+    EXPECT_EQ(slurp(game() / "Savedata" / "SingMiss.mpf"), kInitialMissionFile);
+    EXPECT_EQ(slurp(game() / "PEV" / "pevset.txt"), kInitialChoicesFile);
+
+    writeFile(game() / "PEVeaw.exe", "MZ");
+    ::setenv("PATH", (game() / "nowhere").c_str(), 1); // no wine to run it with
+    const auto noWine = LaunchMission(game(), settings, snapshot());
+    EXPECT_FALSE(noWine.gameStarted);
+    ASSERT_EQ(noWine.problems.size(), 1u);
+    EXPECT_TRUE(noWine.missionWritten && noWine.choicesWritten);
+}
+
+TEST_F(Launch, AMissionFileThatCannotBeWrittenStartsNoGame) {
+    std::filesystem::remove_all(game() / "Savedata");
+    const auto result = LaunchMission(game(), settings, snapshot());
+    EXPECT_FALSE(result.missionWritten);
+    EXPECT_FALSE(result.gameStarted);
+    EXPECT_FALSE(result.problems.empty());
+    EXPECT_FALSE(std::filesystem::exists(game() / "PEV" / "pevset.txt"));
+}
+
+TEST_F(Launch, FlyOnTheSavePanelOnlyStartsTheGame) {
+    writeFile(game() / "eaw.ini", kIni);
+    const auto result = startGame(game(), settings);
+    ASSERT_TRUE(result.gameStarted);
+    EXPECT_EQ(awaitReports(), oneStart());
+    EXPECT_EQ(slurp(game() / "eaw.ini"), kIni);
+    EXPECT_FALSE(std::filesystem::exists(game() / "Savedata" / "SingMiss.mpf"));
+}
+
+} // namespace

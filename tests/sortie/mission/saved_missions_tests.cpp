@@ -1,0 +1,148 @@
+#include "mission_fixture.h"
+
+#include "sortie/core/saved_missions.h"
+
+using namespace sortie;
+using namespace sortie::testing;
+
+namespace {
+
+class SavedMissions : public MissionTest {};
+
+TEST_F(SavedMissions, NamesAFileNameCannotHoldAreRefusedWithoutWriting) {
+    for (std::string_view bad : {"", "a\\b", "../up", "what?", "a:b", "star*", "quote\"", "pipe|", "less<",
+                                 "tab\there", "dot.", "blank ", "CON", "lpt1.old", "nul"}) {
+        const auto result = saveMission(missions(), bad, snapshot());
+        EXPECT_FALSE(result.saved) << bad;
+        ASSERT_EQ(result.problems.size(), 1u) << bad;
+        EXPECT_FALSE(result.problems[0].reason.empty());
+    }
+    EXPECT_TRUE(std::filesystem::is_empty(missions()));
+    for (std::string_view good : {"Dover raid", "Console", "com0", "1943.v2", " leading"})
+        EXPECT_FALSE(savedNameFault(good)) << good;
+}
+
+TEST_F(SavedMissions, SaveWritesTheMissionAndItsChoicesAndListsIt) {
+    choices = groundAttackChoices();
+    const auto result = saveMission(missions(), "Dover", snapshot());
+    ASSERT_TRUE(result.saved);
+    EXPECT_TRUE(result.problems.empty());
+    EXPECT_FALSE(result.replaced);
+    EXPECT_EQ(slurp(missions() / "Dover.mpf"), kGroundAttackMissionFile);
+    EXPECT_EQ(slurp(missions() / "Dover.jsv"), kGroundAttackChoicesFile);
+    EXPECT_EQ(result.File1, std::vector<std::string>{"Dover.mpf"});
+    EXPECT_EQ(result.summary.Label9, kGroundAttackSummary);
+}
+
+TEST_F(SavedMissions, SavingUnderAnExistingNameReplacesBothFilesWhateverTheirCaseAndSaysSo) {
+    writeFile(missions() / "DOVER.MPF", "old mission");
+    writeFile(missions() / "dover.JSV", "old choices");
+    const auto result = saveMission(missions(), "Dover", snapshot());
+    ASSERT_TRUE(result.saved);
+    EXPECT_TRUE(result.replaced);
+    ASSERT_EQ(result.notes.size(), 1u);
+    EXPECT_NE(result.notes[0].find("replaced"), std::string::npos);
+    EXPECT_EQ(slurp(missions() / "DOVER.MPF"), kInitialMissionFile);
+    EXPECT_EQ(slurp(missions() / "dover.JSV"), kInitialChoicesFile);
+    EXPECT_EQ(result.File1, std::vector<std::string>{"DOVER.MPF"});
+}
+
+TEST_F(SavedMissions, AFailedChoicesFilePutsTheEarlierMissionBack) {
+    writeFile(missions() / "Dover.mpf", "old mission");
+    std::filesystem::create_directory(missions() / "Dover.jsv"); // cannot be replaced by a file
+    const auto result = saveMission(missions(), "Dover", snapshot());
+    EXPECT_FALSE(result.saved);
+    EXPECT_FALSE(result.problems.empty());
+    EXPECT_EQ(slurp(missions() / "Dover.mpf"), "old mission");
+
+    std::filesystem::create_directory(missions() / "Fresh.jsv");
+    EXPECT_FALSE(saveMission(missions(), "Fresh", snapshot()).saved);
+    EXPECT_FALSE(std::filesystem::exists(missions() / "Fresh.mpf"));
+}
+
+TEST_F(SavedMissions, AMissingSavedMissionsFolderIsReported) {
+    std::filesystem::remove_all(missions());
+    const auto result = saveMission(missions(), "Dover", snapshot());
+    EXPECT_FALSE(result.saved);
+    ASSERT_FALSE(result.problems.empty());
+    EXPECT_EQ(result.problems[0].path, missions());
+}
+
+TEST_F(SavedMissions, SelectingShowsTheDetailsFromTheDetailsLineOn) {
+    writeFile(missions() / "a.mpf", crlf({" 0 ", "details:", "DETAILS:", "My aircraft: X", ""}));
+    const auto details = selectSavedMission(missions(), "a.mpf");
+    EXPECT_EQ(details.Label10, missions() / "a.mpf");
+    EXPECT_EQ(details.Text3, crlf({"DETAILS:", "My aircraft: X", ""}));
+
+    writeFile(missions() / "b.mpf", "1\n2\nno details here\n");
+    EXPECT_EQ(selectSavedMission(missions(), "b.mpf").Text3, "");
+    EXPECT_TRUE(selectSavedMission(missions(), "gone.mpf").problem);
+}
+
+class LoadingMissions : public SavedMissions {
+protected:
+    void SetUp() override {
+        writeFile(game() / "Savedata" / "SingMiss.mpf", "game's mission");
+        writeFile(game() / "PEV" / "PEVSet.txt", "current choices");
+    }
+    void expectNothingChanged() const {
+        EXPECT_EQ(slurp(game() / "Savedata" / "SingMiss.mpf"), "game's mission");
+        EXPECT_EQ(slurp(game() / "PEV" / "PEVSet.txt"), "current choices");
+        EXPECT_FALSE(std::filesystem::exists(game() / "PEV" / "pevset.txt"));
+    }
+};
+
+TEST_F(LoadingMissions, ASavedMissionRoundTripsIntoTheGameAndTheChoices) {
+    const MissionChoices saved = groundAttackChoices();
+    {
+        const MissionChoices before = choices;
+        choices = saved;
+        ASSERT_TRUE(saveMission(missions(), "Ruhr", snapshot()).saved);
+        choices = before;
+    }
+    const auto result = loadSavedMission(game(), settings, missions() / "Ruhr.mpf", snapshot());
+    ASSERT_TRUE(result.loaded);
+    EXPECT_TRUE(result.problems.empty());
+    EXPECT_EQ(slurp(game() / "Savedata" / "SingMiss.mpf"), slurp(missions() / "Ruhr.mpf"));
+    // The choices file is found whatever its letter case, not written a second time beside it.
+    EXPECT_EQ(slurp(game() / "PEV" / "PEVSet.txt"), kGroundAttackChoicesFile);
+    EXPECT_FALSE(std::filesystem::exists(game() / "PEV" / "pevset.txt"));
+    EXPECT_EQ(result.choices, saved);
+    EXPECT_EQ(result.summary.Label9, kGroundAttackSummary);
+}
+
+TEST_F(LoadingMissions, NothingSelectedOrNoChoicesFileIsRefusedAndChangesNothing) {
+    const auto none = loadSavedMission(game(), settings, {}, snapshot());
+    EXPECT_FALSE(none.loaded);
+    EXPECT_EQ(none.problems.size(), 1u);
+    EXPECT_EQ(none.choices, choices);
+
+    writeFile(missions() / "Lonely.mpf", kInitialMissionFile);
+    const auto lonely = loadSavedMission(game(), settings, missions() / "Lonely.mpf", snapshot());
+    EXPECT_FALSE(lonely.loaded);
+    ASSERT_EQ(lonely.problems.size(), 1u);
+    EXPECT_NE(lonely.problems[0].reason.find("choices file"), std::string::npos);
+    expectNothingChanged();
+}
+
+TEST_F(LoadingMissions, AChoicesFileBesideItInAnyCaseIsUsed) {
+    writeFile(missions() / "Kent.MPF", kGroundAttackMissionFile);
+    writeFile(missions() / "Kent.JSV", kGroundAttackChoicesFile);
+    const auto result = loadSavedMission(game(), settings, missions() / "Kent.MPF", snapshot());
+    ASSERT_TRUE(result.loaded);
+    EXPECT_EQ(slurp(game() / "PEV" / "PEVSet.txt"), kGroundAttackChoicesFile);
+}
+
+TEST_F(LoadingMissions, AChoicesFileThatCannotBeReplacedLeavesTheGamesMissionAsItWas) {
+    writeFile(missions() / "Kent.mpf", kGroundAttackMissionFile);
+    writeFile(missions() / "Kent.jsv", kGroundAttackChoicesFile);
+    std::filesystem::remove(game() / "PEV" / "PEVSet.txt");
+    std::filesystem::create_directory(game() / "PEV" / "pevset.txt");
+    const auto result = loadSavedMission(game(), settings, missions() / "Kent.mpf", snapshot());
+    EXPECT_FALSE(result.loaded);
+    EXPECT_FALSE(result.problems.empty());
+    EXPECT_EQ(slurp(game() / "Savedata" / "SingMiss.mpf"), "game's mission");
+    EXPECT_EQ(result.choices, choices);
+}
+
+} // namespace
