@@ -25,8 +25,8 @@ TwipRect BoardGeometry::optionRow(int i) const {
 BoardHit BoardGeometry::hitTest(double x, double y) const {
     if (x > width - 10)
         return {BoardArea::Edge, 0};
-    if (x > width - 200 || y > height - 200 || x < 200 || y < 200 || columnWidth <= 0 || planeRowHeight <= 0 ||
-        optionRowHeight <= 0)
+    if (x > width - 200 || y > height - 200 || x < 200 || y < 200 || columnWidth <= 0 ||
+        planeRowHeight <= 0 || optionRowHeight <= 0)
         return {BoardArea::Border, 0};
     const int column = static_cast<int>(x / columnWidth);
     if (column >= 4)

@@ -11,8 +11,8 @@ struct TwipRect {
 };
 
 enum class BoardArea {
-    Edge,     // within 10 twips of the right edge: the display is left as it is
-    Border,   // the 200-twip dead border: everything hidden, nothing shown
+    Edge,   // within 10 twips of the right edge: the display is left as it is
+    Border, // the 200-twip dead border: everything hidden, nothing shown
     PlaneCell,
     OptionRow,
 };
@@ -33,8 +33,8 @@ struct BoardGeometry {
 
     static BoardGeometry fromBoard(int width, int height, int left, int top);
 
-    TwipRect planeCell(int i) const;  // `Label18`(i)
-    TwipRect optionRow(int i) const;  // `Label21`(i)
+    TwipRect planeCell(int i) const; // `Label18`(i)
+    TwipRect optionRow(int i) const; // `Label21`(i)
     BoardHit hitTest(double x, double y) const;
 };
 

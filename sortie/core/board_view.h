@@ -11,9 +11,9 @@
 namespace sortie {
 
 struct BoardView {
-    std::array<bool, kPlaneCellCount> cellShown{};          // `Label18`
+    std::array<bool, kPlaneCellCount> cellShown{}; // `Label18`
     std::array<std::string, kPlaneCellCount> cellCaption;
-    std::array<bool, kBoardRowCount> rowShown{};             // `Label21`
+    std::array<bool, kBoardRowCount> rowShown{}; // `Label21`
     std::array<std::string, kBoardRowCount> rowCaption;
     std::string Label20; // name of the row, or the role being filled
     std::string Label11; // value of the row, or the aircraft under the pointer

@@ -19,16 +19,20 @@ std::filesystem::path below(const std::filesystem::path& base, std::string_view 
 } // namespace
 
 MissionBuilder::MissionBuilder(std::filesystem::path gameFolder, BuildSettings settings)
-    : gameFolder_(std::move(gameFolder)), settings_(std::move(settings)), catalog_(makeOptionCatalog(settings_)),
-      data_(gameFolder_, settings_) {
+    : gameFolder_(std::move(gameFolder)), settings_(std::move(settings)),
+      catalog_(makeOptionCatalog(settings_)), data_(gameFolder_, settings_) {
     builderFolder_ = below(gameFolder_, settings_.builderFolder);
     picturesFolder_ = below(gameFolder_, settings_.picturesFolder);
     missionsFolder_ = below(gameFolder_, settings_.missionsFolder);
     choices_.PNat = nationForPlane(common::readInteger(choices_.Text1[0]));
 }
 
-void MissionBuilder::report(const std::string& text) { messages_.push_back(text); }
-void MissionBuilder::report(const common::Problem& problem) { messages_.push_back(problem.text()); }
+void MissionBuilder::report(const std::string& text) {
+    messages_.push_back(text);
+}
+void MissionBuilder::report(const common::Problem& problem) {
+    messages_.push_back(problem.text());
+}
 
 std::filesystem::path MissionBuilder::builderFile(std::string_view name) const {
     return below(gameFolder_, settings_.builderFolder + "\\" + std::string(name));
@@ -42,8 +46,8 @@ void MissionBuilder::start() {
     if (saved.ok())
         savedMissions_ = std::move(saved.value);
     else
-        report("The saved-missions folder " + missionsFolder_.string() + " cannot be listed: " +
-               saved.problem->reason);
+        report("The saved-missions folder " + missionsFolder_.string() +
+               " cannot be listed: " + saved.problem->reason);
 
     if (settings_.dataSource == DataSource::GameThenBuilder)
         loadTheatre();

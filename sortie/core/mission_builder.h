@@ -22,7 +22,7 @@ namespace sortie {
 enum class MouseButton { Left, Right, Middle, Other };
 
 class MissionBuilder final {
-public:
+  public:
     MissionBuilder(std::filesystem::path gameFolder, BuildSettings settings);
 
     // The start-up sequence: folders, saved-missions list, name lists, target grid, picture table,
@@ -47,8 +47,8 @@ public:
     const std::array<std::string, kRoleCount>& Label1() const { return Label1_; }
     const std::array<std::string, 2>& Label2() const { return Label2_; }
     std::string Label3() const;
-    bool interdictionShown() const { return interdictionShown_; } // `Frame3`, `Frame6`
-    const std::string& Label9() const { return Label9_; }          // the mission summary
+    bool interdictionShown() const { return interdictionShown_; }                    // `Frame3`, `Frame6`
+    const std::string& Label9() const { return Label9_; }                            // the mission summary
     const std::vector<std::string>& savedMissions() const { return savedMissions_; } // `File1`
     const std::filesystem::path& gameFolder() const { return gameFolder_; }
     const std::filesystem::path& builderFolder() const { return builderFolder_; }
@@ -88,7 +88,7 @@ public:
     // Rebuilds the summary, the plane-cell captions and the interdiction frames.
     void ShowChoice();
 
-private:
+  private:
     void report(const std::string& text);
     void report(const common::Problem& problem);
     void refreshNames(); // Label1 and Label2 from the indices

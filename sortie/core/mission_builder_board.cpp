@@ -8,7 +8,9 @@ namespace sortie {
 
 namespace {
 
-constexpr std::size_t at(int i) { return static_cast<std::size_t>(i); }
+constexpr std::size_t at(int i) {
+    return static_cast<std::size_t>(i);
+}
 
 } // namespace
 
@@ -43,7 +45,8 @@ void MissionBuilder::hoverBoard(double xTwips, double yTwips) {
     currentCell_ = hit.index;
     const std::string name = at(currentCell_) < PList_.size() ? PList_[at(currentCell_)] : std::string();
     view_.cellShown[at(currentCell_)] = true;
-    view_.Label20 = choices_.Plane >= 0 && choices_.Plane < kRoleCount ? catalog_.Plane[at(choices_.Plane)] : "";
+    view_.Label20 =
+        choices_.Plane >= 0 && choices_.Plane < kRoleCount ? catalog_.Plane[at(choices_.Plane)] : "";
     view_.Label11 = name;
     view_.cellCaption[at(currentCell_)] = name;
     view_.label20Shown = true;
@@ -138,7 +141,9 @@ void MissionBuilder::setText1(int role, const std::string& text) {
         choices_.PNat = nationForPlane(common::readInteger(text));
 }
 
-void MissionBuilder::setText5(const std::string& text) { choices_.Text5 = text; }
+void MissionBuilder::setText5(const std::string& text) {
+    choices_.Text5 = text;
+}
 
 void MissionBuilder::setText6(int which, const std::string& text) {
     if (which == 0 || which == 1)
@@ -155,9 +160,17 @@ void MissionBuilder::selectOption(Group g, int index) {
     ShowChoice();
 }
 
-void MissionBuilder::selectNation(int index) { choices_.PNat = index; }
-void MissionBuilder::selectRole(int index) { choices_.Plane = index; }
-void MissionBuilder::selectTargo(int index) { choices_.Targo = index; }
-void MissionBuilder::selectFL(int index) { choices_.FL = index; }
+void MissionBuilder::selectNation(int index) {
+    choices_.PNat = index;
+}
+void MissionBuilder::selectRole(int index) {
+    choices_.Plane = index;
+}
+void MissionBuilder::selectTargo(int index) {
+    choices_.Targo = index;
+}
+void MissionBuilder::selectFL(int index) {
+    choices_.FL = index;
+}
 
 } // namespace sortie

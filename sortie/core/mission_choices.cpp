@@ -9,23 +9,37 @@ namespace sortie {
 
 int& MissionChoices::group(Group g) {
     switch (g) {
-    case Group::TOD: return TOD;
-    case Group::W: return W;
-    case Group::MT: return MT;
-    case Group::YR: return YR;
-    case Group::EPS: return EPS;
-    case Group::AA: return AA;
-    case Group::EAL: return EAL;
-    case Group::FS: return FS;
-    case Group::HT: return HT;
-    case Group::SPS: return SPS;
-    case Group::IntType: return IntType;
-    case Group::ISize: return ISize;
+    case Group::TOD:
+        return TOD;
+    case Group::W:
+        return W;
+    case Group::MT:
+        return MT;
+    case Group::YR:
+        return YR;
+    case Group::EPS:
+        return EPS;
+    case Group::AA:
+        return AA;
+    case Group::EAL:
+        return EAL;
+    case Group::FS:
+        return FS;
+    case Group::HT:
+        return HT;
+    case Group::SPS:
+        return SPS;
+    case Group::IntType:
+        return IntType;
+    case Group::ISize:
+        return ISize;
     }
     return TOD;
 }
 
-int MissionChoices::group(Group g) const { return const_cast<MissionChoices&>(*this).group(g); }
+int MissionChoices::group(Group g) const {
+    return const_cast<MissionChoices&>(*this).group(g);
+}
 
 std::string_view groupName(Group g) {
     static constexpr std::array<std::string_view, kOptionGroupCount> names{
@@ -43,8 +57,8 @@ int nationForPlane(long planeIndex) {
 }
 
 std::vector<std::string> choicesLines(const MissionChoices& c) {
-    std::vector<std::string> lines{c.Text1[0], c.Text5,         c.Text1[1],
-                                   c.Text1[2], c.Text1[3],      common::numberLine(c.Check1 ? 0 : 255),
+    std::vector<std::string> lines{c.Text1[0], c.Text5,    c.Text1[1],
+                                   c.Text1[2], c.Text1[3], common::numberLine(c.Check1 ? 0 : 255),
                                    c.Text6[1], c.Text6[0]};
     for (Group g : kStoredGroups)
         lines.push_back(common::numberLine(c.group(g)));
@@ -55,13 +69,16 @@ void writeChoices(std::ostream& out, const MissionChoices& choices) {
     common::writeLinesCrLf(out, choicesLines(choices));
 }
 
-std::optional<common::Problem> writeChoicesFile(const std::filesystem::path& file, const MissionChoices& choices) {
+std::optional<common::Problem> writeChoicesFile(const std::filesystem::path& file,
+                                                const MissionChoices& choices) {
     return common::writeLinesAtomically(file, choicesLines(choices));
 }
 
 namespace {
 
-std::string lineLabel(int lineNumber) { return "line " + std::to_string(lineNumber); }
+std::string lineLabel(int lineNumber) {
+    return "line " + std::to_string(lineNumber);
+}
 
 // The aircraft index a role text names, with "None"/"Random" folded onto their list entries.
 bool planeTextValid(const std::string& text, int role, int planeCount) {
@@ -119,7 +136,8 @@ ReadLastResult parseChoices(const std::vector<std::string>& lines, const Mission
         if (limits.targetCount <= 0 || (n >= 0 && n < limits.targetCount))
             c.Text6[i] = *text;
         else
-            notes.push_back(lineLabel(targetLines[i]) + ": target \"" + *text + "\" is not in the target list");
+            notes.push_back(lineLabel(targetLines[i]) + ": target \"" + *text +
+                            "\" is not in the target list");
     }
 
     for (std::size_t k = 0; k < kStoredGroups.size(); ++k) {
@@ -132,8 +150,8 @@ ReadLastResult parseChoices(const std::vector<std::string>& lines, const Mission
         if (n >= 0 && n < count)
             c.group(kStoredGroups[k]) = static_cast<int>(n);
         else
-            notes.push_back(lineLabel(number) + ": " + std::string(groupName(kStoredGroups[k])) + " option \"" +
-                            *text + "\" does not exist");
+            notes.push_back(lineLabel(number) + ": " + std::string(groupName(kStoredGroups[k])) +
+                            " option \"" + *text + "\" does not exist");
     }
 
     c.PNat = nationForPlane(common::readInteger(c.Text1[0]));

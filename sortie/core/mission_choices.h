@@ -35,9 +35,9 @@ inline constexpr int kTargoHomeBase = 1;
 struct MissionChoices {
     // Plane index of each role as text: "0".."29", "-2" None, "-1" Random. Role 0 is the player's.
     std::array<std::string, kRoleCount> Text1{"9", "10", "16", "19"};
-    std::string Text5 = "4";                      // number of aircraft, 1 to 12, as text
+    std::string Text5 = "4";                       // number of aircraft, 1 to 12, as text
     std::array<std::string, 2> Text6{"127", "95"}; // record index of target (0) and home base (1)
-    bool Check1 = false;                          // ground start
+    bool Check1 = false;                           // ground start
 
     // Selected option index of each group, kNoneSelected when none is.
     int TOD = 0;     // time of day: Random
@@ -67,7 +67,7 @@ struct MissionChoices {
 
 // The groups in file order, for loops.
 inline constexpr std::array<Group, kOptionGroupCount> kStoredGroups{
-    Group::TOD, Group::W,  Group::MT, Group::YR, Group::EPS,     Group::AA,
+    Group::TOD, Group::W,  Group::MT, Group::YR,  Group::EPS,     Group::AA,
     Group::EAL, Group::FS, Group::HT, Group::SPS, Group::IntType, Group::ISize};
 
 // The control name of a group ("TOD", "W", ...).
@@ -91,7 +91,8 @@ inline constexpr int kChoicesLineCount = 20;
 // that the lines after it keep their places.
 std::vector<std::string> choicesLines(const MissionChoices& choices);
 void writeChoices(std::ostream& out, const MissionChoices& choices);
-std::optional<common::Problem> writeChoicesFile(const std::filesystem::path& file, const MissionChoices& choices);
+std::optional<common::Problem> writeChoicesFile(const std::filesystem::path& file,
+                                                const MissionChoices& choices);
 
 struct ReadLastResult {
     MissionChoices choices;

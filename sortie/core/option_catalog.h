@@ -21,7 +21,7 @@ struct OptionGroupInfo {
 
 // One row of the option board's right-hand column.
 struct BoardRow {
-    std::string name;          // shown in `Label20` and `Label21`
+    std::string name;           // shown in `Label20` and `Label21`
     std::optional<Group> group; // none for row 0, the number of aircraft
     int pictureEntry = 0;
 };

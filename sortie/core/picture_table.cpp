@@ -20,9 +20,9 @@ common::Result<PictureTable> readPictureTable(const std::filesystem::path& file)
     for (std::size_t i = 0; i < n; ++i)
         result.value[i] = pictureEntryFromLine(lines.value[i]);
     if (n < kPictureLinesRead)
-        result.problem = common::Problem{file, "reading picture table",
-                                         "holds " + std::to_string(n) +
-                                             " of 12 lines; the board shows the default picture for the rest"};
+        result.problem = common::Problem{
+            file, "reading picture table",
+            "holds " + std::to_string(n) + " of 12 lines; the board shows the default picture for the rest"};
     return result;
 }
 

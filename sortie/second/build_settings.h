@@ -15,23 +15,23 @@ enum class DataSource {
 
 // What the "FLY!" labels do.
 enum class FlyAction {
-    LaunchGame, // rewrite "eaw.ini", write the mission and choices, start the mission program
+    LaunchGame,  // rewrite "eaw.ini", write the mission and choices, start the mission program
     SaveAndExit, // rewrite "eaw.ini", write the mission and choices into the builder folder, end
 };
 
 struct BuildSettings {
-    std::string programName;           // window caption and messages
+    std::string programName; // window caption and messages
     DataSource dataSource = DataSource::GameThenBuilder;
-    std::string builderFolder;         // relative to the game folder
-    std::string picturesFolder;        // "PevPic.txt", "KobPic" and the board pictures
-    std::string missionsFolder;        // saved "*.mpf" and ".jsv"
-    std::string scenariosFolder;       // one subfolder per scenario; empty when scenarios are not used
-    std::string choicesFile;           // the choices file of the last mission
+    std::string builderFolder;   // relative to the game folder
+    std::string picturesFolder;  // "PevPic.txt", "KobPic" and the board pictures
+    std::string missionsFolder;  // saved "*.mpf" and ".jsv"
+    std::string scenariosFolder; // one subfolder per scenario; empty when scenarios are not used
+    std::string choicesFile;     // the choices file of the last mission
     FlyAction flyAction = FlyAction::LaunchGame;
-    std::string flyCaption;            // caption of the "FLY!" labels
-    std::string missionFile;           // where "FLY!" writes the mission file
-    std::string iniTempName;           // temporary name used while rewriting "eaw.ini"
-    std::string gameProgram;           // started by "FLY!"; empty when nothing is started
+    std::string flyCaption;                     // caption of the "FLY!" labels
+    std::string missionFile;                    // where "FLY!" writes the mission file
+    std::string iniTempName;                    // temporary name used while rewriting "eaw.ini"
+    std::string gameProgram;                    // started by "FLY!"; empty when nothing is started
     std::vector<std::string> interdictionTypes; // captions of `IntType`, index order
 };
 

@@ -8,7 +8,8 @@ namespace sortie {
 
 DataLocator::DataLocator(std::filesystem::path gameFolder, BuildSettings settings,
                          std::filesystem::path scenarioFolder)
-    : gameFolder_(std::move(gameFolder)), settings_(std::move(settings)), scenarioFolder_(std::move(scenarioFolder)) {}
+    : gameFolder_(std::move(gameFolder)), settings_(std::move(settings)),
+      scenarioFolder_(std::move(scenarioFolder)) {}
 
 common::Result<std::filesystem::path> DataLocator::locate(std::string_view name) const {
     common::Result<std::filesystem::path> result;
@@ -26,8 +27,8 @@ common::Result<std::filesystem::path> DataLocator::locate(std::string_view name)
             return result;
         }
         if (!found(scenarioFolder_, name))
-            result.problem = common::Problem{scenarioFolder_ / std::string(name), "finding",
-                                             "not in the scenario folder"};
+            result.problem =
+                common::Problem{scenarioFolder_ / std::string(name), "finding", "not in the scenario folder"};
         return result;
     }
     if (found(gameFolder_, name))

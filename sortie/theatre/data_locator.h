@@ -10,7 +10,7 @@
 namespace sortie {
 
 class DataLocator final {
-public:
+  public:
     DataLocator(std::filesystem::path gameFolder, BuildSettings settings,
                 std::filesystem::path scenarioFolder = {});
 
@@ -20,7 +20,7 @@ public:
     const std::filesystem::path& gameFolder() const { return gameFolder_; }
     const BuildSettings& settings() const { return settings_; }
 
-private:
+  private:
     std::filesystem::path gameFolder_;
     BuildSettings settings_;
     std::filesystem::path scenarioFolder_;

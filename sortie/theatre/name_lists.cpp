@@ -24,7 +24,8 @@ common::Result<std::vector<std::string>> StrToArray(const DataLocator& data, std
     return result;
 }
 
-common::Result<std::vector<std::string>> TargList(const TargetTable& table, const std::vector<std::string>& names) {
+common::Result<std::vector<std::string>> TargList(const TargetTable& table,
+                                                  const std::vector<std::string>& names) {
     common::Result<std::vector<std::string>> result;
     std::size_t unnamed = 0;
     std::size_t first = 0;
@@ -39,7 +40,8 @@ common::Result<std::vector<std::string>> TargList(const TargetTable& table, cons
         result.value.emplace_back();
     }
     if (unnamed > 0)
-        result.problem = common::Problem{{}, "naming targets",
+        result.problem = common::Problem{{},
+                                         "naming targets",
                                          std::to_string(unnamed) + " record(s) name no string of the " +
                                              std::to_string(names.size()) + " target names (first: record " +
                                              std::to_string(first) + "); their names are empty"};

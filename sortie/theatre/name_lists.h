@@ -20,7 +20,8 @@ common::Result<std::vector<std::string>> StrToArray(const DataLocator& data, std
 
 // One name per record, entry k for record k. Names whose index lies beyond `names` (or that a short
 // record does not hold) are empty and reported in one problem.
-common::Result<std::vector<std::string>> TargList(const TargetTable& table, const std::vector<std::string>& names);
+common::Result<std::vector<std::string>> TargList(const TargetTable& table,
+                                                  const std::vector<std::string>& names);
 
 inline constexpr std::size_t kAircraftSlots = 30;
 

@@ -8,12 +8,14 @@ namespace sortie {
 common::Result<TargetTable> decodeTargets(std::string_view bytes) {
     common::Result<TargetTable> result;
     if (bytes.size() < kTargetHeaderSize) {
-        result.problem = common::Problem{{}, "reading target table",
-                                         "the header is cut short (" + std::to_string(bytes.size()) +
-                                             " of 4 bytes)"};
+        result.problem =
+            common::Problem{{},
+                            "reading target table",
+                            "the header is cut short (" + std::to_string(bytes.size()) + " of 4 bytes)"};
         return result;
     }
-    result.value.headerCount = static_cast<unsigned char>(bytes[0]) + 256u * static_cast<unsigned char>(bytes[1]);
+    result.value.headerCount =
+        static_cast<unsigned char>(bytes[0]) + 256u * static_cast<unsigned char>(bytes[1]);
     for (std::size_t p = kTargetHeaderSize; p < bytes.size(); p += kTargetRecordSize) {
         TargetRecord record;
         record.length = std::min(kTargetRecordSize, bytes.size() - p);
@@ -23,9 +25,11 @@ common::Result<TargetTable> decodeTargets(std::string_view bytes) {
     }
     if (!result.value.records.empty() && !result.value.records.back().complete()) {
         const auto& last = result.value.records.back();
-        result.problem = common::Problem{{}, "reading target table",
-                                         "record " + std::to_string(result.value.records.size() - 1) +
-                                             " is cut short (" + std::to_string(last.length) + " of 32 bytes)"};
+        result.problem =
+            common::Problem{{},
+                            "reading target table",
+                            "record " + std::to_string(result.value.records.size() - 1) + " is cut short (" +
+                                std::to_string(last.length) + " of 32 bytes)"};
     }
     return result;
 }

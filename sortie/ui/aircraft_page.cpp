@@ -74,8 +74,10 @@ QWidget* AircraftPage::buildSidePanel() {
 
     // Roles: the role button, the plane index and the plane's name.
     auto* roles = new QGridLayout();
-    roles_ = makeButtons(side, QStringLiteral("Plane"), captions(model_.catalog().Plane),
-                         [this](int i) { model_.selectRole(i); emit changed(); });
+    roles_ = makeButtons(side, QStringLiteral("Plane"), captions(model_.catalog().Plane), [this](int i) {
+        model_.selectRole(i);
+        emit changed();
+    });
     for (int r = 0; r < kRoleCount; ++r) {
         roles->addWidget(roles_->button(r), r, 0);
         auto* edit = new QLineEdit(side);
@@ -148,15 +150,17 @@ QWidget* AircraftPage::buildSidePanel() {
     auto* fly = actionLabel("Label14", toQ(model_.settings().flyCaption), side);
     connect(fly, &ClickableLabel::clicked, this, &AircraftPage::fly);
     auto* saveLoad = actionLabel("Label7", QStringLiteral("Save/Load"), side);
-    connect(saveLoad, &ClickableLabel::clicked, this, [this] { saveLoad_->setVisible(!saveLoad_->isVisible()); });
+    connect(saveLoad, &ClickableLabel::clicked, this,
+            [this] { saveLoad_->setVisible(!saveLoad_->isVisible()); });
     auto* restore = actionLabel("Label30", QStringLiteral("For loading saved"), side);
     connect(restore, &ClickableLabel::clicked, this, &AircraftPage::restoreChoices);
     auto* end = actionLabel("Label15", QStringLiteral("END"), side);
     connect(end, &ClickableLabel::clicked, this, &AircraftPage::endProgram);
     auto* exit = actionLabel("Label17", QStringLiteral("EXIT"), side);
     connect(exit, &ClickableLabel::clicked, this, &AircraftPage::endProgram);
-    for (QWidget* w : {static_cast<QWidget*>(mapPage), static_cast<QWidget*>(fly), static_cast<QWidget*>(saveLoad),
-                       static_cast<QWidget*>(restore), static_cast<QWidget*>(end), static_cast<QWidget*>(exit)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(mapPage), static_cast<QWidget*>(fly), static_cast<QWidget*>(saveLoad),
+          static_cast<QWidget*>(restore), static_cast<QWidget*>(end), static_cast<QWidget*>(exit)})
         actions->addWidget(w);
     actions->addStretch();
     column->addLayout(actions);

@@ -25,21 +25,21 @@ class SaveLoadPanel;
 
 class AircraftPage final : public QFrame {
     Q_OBJECT
-public:
+  public:
     AircraftPage(MissionBuilder& model, QWidget* parent);
     ~AircraftPage() override;
 
     void sync();
     OptionBoard* board() const { return board_; }
 
-signals:
+  signals:
     void changed();
     void showMapPage();
     void fly();
     void endProgram();
     void restoreChoices();
 
-private:
+  private:
     QWidget* buildSidePanel();
     QWidget* buildGroups();
 

@@ -8,15 +8,15 @@ namespace sortie::ui {
 
 class ClickableLabel final : public QLabel {
     Q_OBJECT
-public:
+  public:
     ClickableLabel(const QString& objectName, const QString& caption, QWidget* parent, int index = -1);
 
-signals:
+  signals:
     void pressed(Qt::MouseButton button);
     void released(Qt::MouseButton button);
     void clicked();
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 };

@@ -17,7 +17,7 @@ class MapPage;
 
 class Form1 final : public QWidget {
     Q_OBJECT
-public:
+  public:
     // Runs the start-up sequence in `gameFolder`.
     Form1(std::filesystem::path gameFolder, BuildSettings settings, QWidget* parent = nullptr);
 
@@ -25,7 +25,7 @@ public:
     // Redraws every control from the model and shows new messages.
     void sync();
 
-private:
+  private:
     void showMapPage();
     void showAircraftPage();
     void fly();

@@ -90,8 +90,10 @@ QWidget* MapPage::buildSidePanel() {
     auto* grid = new QGridLayout(side);
     grid->setContentsMargins(0, 0, 0, 0);
     const OptionCatalog& c = model_.catalog();
-    targo_ = makeButtons(side, QStringLiteral("Targo"), {toQ(c.Targo[0]), toQ(c.Targo[1])},
-                         [this](int i) { model_.selectTargo(i); emit changed(); });
+    targo_ = makeButtons(side, QStringLiteral("Targo"), {toQ(c.Targo[0]), toQ(c.Targo[1])}, [this](int i) {
+        model_.selectTargo(i);
+        emit changed();
+    });
     for (int i = 0; i < 2; ++i) {
         grid->addWidget(targo_->button(i), i, 0);
         text6_[static_cast<std::size_t>(i)] = new QLineEdit(side);
@@ -106,8 +108,10 @@ QWidget* MapPage::buildSidePanel() {
         label2_[static_cast<std::size_t>(i)]->setProperty("index", i);
         grid->addWidget(label2_[static_cast<std::size_t>(i)], i, 2);
     }
-    fl_ = makeButtons(side, QStringLiteral("FL"), {toQ(c.FL[0]), toQ(c.FL[1])},
-                      [this](int i) { model_.selectFL(i); emit changed(); });
+    fl_ = makeButtons(side, QStringLiteral("FL"), {toQ(c.FL[0]), toQ(c.FL[1])}, [this](int i) {
+        model_.selectFL(i);
+        emit changed();
+    });
     grid->addWidget(fl_->button(0), 2, 0, 1, 2);
     grid->addWidget(fl_->button(1), 2, 2);
 
@@ -176,7 +180,9 @@ void MapPage::loadTargets() {
     tg_->setHorizontalHeaderLabels(headings);
     for (int r = 0; r < tg_->rowCount(); ++r)
         for (int col = 0; col < kTgColumns; ++col)
-            tg_->setItem(r, col, new QTableWidgetItem(toQ(grid.rows[static_cast<std::size_t>(r)][static_cast<std::size_t>(col)])));
+            tg_->setItem(r, col,
+                         new QTableWidgetItem(
+                             toQ(grid.rows[static_cast<std::size_t>(r)][static_cast<std::size_t>(col)])));
     for (int col = 0; col < kTgColumns; ++col) {
         const int w = grid.widthsTwips[static_cast<std::size_t>(col)];
         if (w == 0)

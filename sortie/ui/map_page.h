@@ -19,18 +19,18 @@ namespace sortie::ui {
 
 class MapPage final : public QFrame {
     Q_OBJECT
-public:
+  public:
     MapPage(MissionBuilder& model, QWidget* parent);
     void sync();
     // Fills the target list and grid once the theatre data is read.
     void loadTargets();
 
-signals:
+  signals:
     void changed();
     void showAircraftPage();
     void fly();
 
-private:
+  private:
     QWidget* buildSidePanel();
     QWidget* buildUpDown(const char* name, Qt::Orientation orientation);
 

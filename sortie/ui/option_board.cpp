@@ -10,16 +10,22 @@ namespace sortie::ui {
 
 MouseButton toModelButton(Qt::MouseButton button) {
     switch (button) {
-    case Qt::LeftButton: return MouseButton::Left;
-    case Qt::RightButton: return MouseButton::Right;
-    case Qt::MiddleButton: return MouseButton::Middle;
-    default: return MouseButton::Other;
+    case Qt::LeftButton:
+        return MouseButton::Left;
+    case Qt::RightButton:
+        return MouseButton::Right;
+    case Qt::MiddleButton:
+        return MouseButton::Middle;
+    default:
+        return MouseButton::Other;
     }
 }
 
 namespace {
 
-QRect pixelRect(const TwipRect& r) { return {px(r.left), px(r.top), px(r.width), px(r.height)}; }
+QRect pixelRect(const TwipRect& r) {
+    return {px(r.left), px(r.top), px(r.width), px(r.height)};
+}
 
 // Captions use "\r" as the line break; Qt labels break on "\n".
 QString caption(const std::string& text) {
@@ -176,8 +182,8 @@ void OptionBoard::paintPlainBoard(QPainter& painter) {
         painter.drawRect(cell.adjusted(2, 2, -2, -2));
         painter.setPen(Qt::black);
         const auto& names = model_.PList();
-        const QString name = static_cast<std::size_t>(i) < names.size() ? toQ(names[static_cast<std::size_t>(i)])
-                                                                         : QString();
+        const QString name =
+            static_cast<std::size_t>(i) < names.size() ? toQ(names[static_cast<std::size_t>(i)]) : QString();
         painter.drawText(cell.adjusted(6, 6, -6, -6), Qt::AlignCenter | Qt::TextWordWrap, name);
     }
     const double optH = g.optionRowHeight / 15.0;

@@ -18,7 +18,7 @@ class ClickableLabel;
 
 class OptionBoard final : public QWidget {
     Q_OBJECT
-public:
+  public:
     OptionBoard(MissionBuilder& model, QWidget* parent);
 
     // Redraws labels and picture from the model's board view.
@@ -26,16 +26,16 @@ public:
     QLabel* Label20() const { return label20_; }
     QLabel* Label11() const { return label11_; }
 
-signals:
+  signals:
     void changed(); // a choice may have changed: the window redraws
 
-protected:
+  protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void hoverAt(QPointF pixel);
     const QPixmap& picture(int entry);
     void paintPlainBoard(class QPainter& painter);

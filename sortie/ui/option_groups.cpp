@@ -28,8 +28,9 @@ void selectButton(QButtonGroup* buttons, int index) {
     buttons->setExclusive(true);
 }
 
-OptionGroup::OptionGroup(QWidget* parent, const QString& frameName, int frameIndex, const QString& frameCaption,
-                         const QString& buttonName, const QStringList& captions, std::function<void(int)> onClick)
+OptionGroup::OptionGroup(QWidget* parent, const QString& frameName, int frameIndex,
+                         const QString& frameCaption, const QString& buttonName, const QStringList& captions,
+                         std::function<void(int)> onClick)
     : frame_(new QGroupBox(frameCaption, parent)) {
     frame_->setObjectName(frameName);
     if (frameIndex >= 0)
@@ -42,6 +43,8 @@ OptionGroup::OptionGroup(QWidget* parent, const QString& frameName, int frameInd
         layout->addWidget(button);
 }
 
-void OptionGroup::select(int index) { selectButton(buttons_, index); }
+void OptionGroup::select(int index) {
+    selectButton(buttons_, index);
+}
 
 } // namespace sortie::ui

@@ -12,7 +12,7 @@
 namespace sortie::ui {
 
 class OptionGroup final {
-public:
+  public:
     // `frameName`/`frameIndex` name the frame ("Frame1" 0..9, "Frame3"); frameIndex -1 leaves no index.
     OptionGroup(QWidget* parent, const QString& frameName, int frameIndex, const QString& frameCaption,
                 const QString& buttonName, const QStringList& captions, std::function<void(int)> onClick);
@@ -21,7 +21,7 @@ public:
     // Checks option `index`, or none when it is outside the group; sends no click.
     void select(int index);
 
-private:
+  private:
     QGroupBox* frame_;
     QButtonGroup* buttons_;
 };

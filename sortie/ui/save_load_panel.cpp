@@ -30,8 +30,9 @@ SaveLoadPanel::SaveLoadPanel(MissionBuilder& model, QWidget* parent) : QFrame(pa
     setStyleSheet(QStringLiteral("#Frame10 { background: #F4F4EC; }"));
     auto* grid = new QGridLayout(this);
     grid->addWidget(new QLabel(QStringLiteral("Click to hide this panel"), this), 0, 0, 1, 3);
-    grid->addWidget(named(new QLabel(QStringLiteral("Enter the name of the file to be saved here:"), this), "Label27"),
-                    1, 0, 1, 2);
+    grid->addWidget(
+        named(new QLabel(QStringLiteral("Enter the name of the file to be saved here:"), this), "Label27"), 1,
+        0, 1, 2);
     grid->addWidget(named(new QLineEdit(this), "Text2"), 2, 0, 1, 2);
     grid->addWidget(named(new QPushButton(QStringLiteral("Save"), this), "Command1"), 2, 2);
     file1_ = named(new QListWidget(this), "File1");

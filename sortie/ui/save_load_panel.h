@@ -12,14 +12,14 @@ namespace sortie::ui {
 
 class SaveLoadPanel final : public QFrame {
     Q_OBJECT
-public:
+  public:
     SaveLoadPanel(MissionBuilder& model, QWidget* parent);
     void sync();
 
-protected:
+  protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
+  private:
     MissionBuilder& model_;
     QListWidget* file1_ = nullptr;
 };

@@ -7,7 +7,7 @@ namespace sortie {
 namespace {
 
 class MissionBuilderTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { testing::makeGameFolder(game.path()); }
     MissionBuilder started() {
         MissionBuilder b(game.path(), sortieSettings());

@@ -16,8 +16,9 @@ const ChoiceLimits kLimits = makeOptionCatalog(sortieSettings()).limits(32, 200)
 TEST(ChoicesFile, FreshChoicesWriteTheDefaultsInTwentyCrLfLines) {
     std::ostringstream out;
     writeChoices(out, MissionChoices{});
-    EXPECT_EQ(out.str(), "9\r\n4\r\n10\r\n16\r\n19\r\n 255 \r\n95\r\n127\r\n"
-                         " 0 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 1 \r\n 1 \r\n");
+    EXPECT_EQ(out.str(),
+              "9\r\n4\r\n10\r\n16\r\n19\r\n 255 \r\n95\r\n127\r\n"
+              " 0 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 1 \r\n 1 \r\n");
     EXPECT_EQ(MissionChoices{}.PNat, kBritish);
 }
 
@@ -68,13 +69,13 @@ TEST(ChoicesFile, ShortFileAndValuesOutOfRangeKeepTheCurrentValuesAndSaySo) {
     MissionChoices current;
     current.YR = 2;
     std::vector<std::string> lines = choicesLines(MissionChoices{});
-    lines[0] = "31";     // Random is not allowed for the player's aircraft
-    lines[2] = "40";     // beyond the aircraft list
-    lines[1] = "13";     // more than 12 aircraft
-    lines[7] = "200";    // beyond the 200 targets
-    lines[8] = " 5 ";    // TOD has 0 to 4
-    lines[10] = "-1 ";   // MT
-    lines.resize(11);    // lines 12 to 20 missing
+    lines[0] = "31";   // Random is not allowed for the player's aircraft
+    lines[2] = "40";   // beyond the aircraft list
+    lines[1] = "13";   // more than 12 aircraft
+    lines[7] = "200";  // beyond the 200 targets
+    lines[8] = " 5 ";  // TOD has 0 to 4
+    lines[10] = "-1 "; // MT
+    lines.resize(11);  // lines 12 to 20 missing
     const auto r = parseChoices(lines, current, kLimits);
     EXPECT_EQ(r.choices.Text1[0], "9");
     EXPECT_EQ(r.choices.Text1[1], "10");

@@ -12,7 +12,7 @@
 namespace sortie::testing {
 
 class TempFolder {
-public:
+  public:
     TempFolder() {
         static std::atomic<int> counter{0};
         path_ = std::filesystem::temp_directory_path() /
@@ -28,7 +28,7 @@ public:
     TempFolder& operator=(const TempFolder&) = delete;
     const std::filesystem::path& path() const { return path_; }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 
@@ -96,7 +96,8 @@ inline void makeGameFolder(const std::filesystem::path& game, int planes = 30, i
     for (int k = 0; k < targets; ++k) {
         targetNames.push_back("Target " + std::to_string(k));
         // Names are stored in reverse so a reader that ignores the name index is caught.
-        records.push_back({static_cast<unsigned>(targets - 1 - k), static_cast<std::uint8_t>(k % 5 == 0 ? 64 : 0), 7});
+        records.push_back(
+            {static_cast<unsigned>(targets - 1 - k), static_cast<std::uint8_t>(k % 5 == 0 ? 64 : 0), 7});
     }
     std::vector<std::string> reversed(targetNames.rbegin(), targetNames.rend());
     writeFile(game / "tarnames.str", stringTableBytes(reversed));

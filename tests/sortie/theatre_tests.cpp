@@ -13,7 +13,9 @@ using testing::targetsBytes;
 using testing::TempFolder;
 using testing::writeFile;
 
-DataLocator locatorFor(const std::filesystem::path& game) { return DataLocator(game, sortieSettings()); }
+DataLocator locatorFor(const std::filesystem::path& game) {
+    return DataLocator(game, sortieSettings());
+}
 
 TEST(TargetTable, EntryRowAndRecordNameTheSameRecordWhateverTheHeaderSays) {
     TempFolder game;
@@ -87,7 +89,9 @@ TEST(StringTables, SingleStringAndZeroBytesInsideARunAreKept) {
     writeFile(game.path() / "one.str", stringTableBytes({"Spitfire"}));
     EXPECT_EQ(StrToList(locatorFor(game.path()), "one.str").value, (std::vector<std::string>{"Spitfire"}));
 
-    const std::string withZero("Me\0" "109", 6);
+    const std::string withZero("Me\0"
+                               "109",
+                               6);
     writeFile(game.path() / "zero.str", stringTableBytes({withZero, "", "x"}));
     const auto list = StrToList(locatorFor(game.path()), "zero.str");
     EXPECT_TRUE(list.ok());

@@ -30,18 +30,24 @@ bool checked(QWidget* root, const char* group, int index) {
     return button && button->isChecked();
 }
 
-QString messages(QWidget* root) { return find<QPlainTextEdit>(root, "messages")->toPlainText(); }
+QString messages(QWidget* root) {
+    return find<QPlainTextEdit>(root, "messages")->toPlainText();
+}
 
 // Centre of plane cell `i` and of option row `r` on the board, in pixels.
-QPoint cellCentre(int i) { return {(i % 4) * 2316 / 15 + 77, (i / 4) * 1218 / 15 + 40}; }
-QPoint rowCentre(int r) { return {4 * 2316 / 15 + 77, r * 886 / 15 + 30}; }
+QPoint cellCentre(int i) {
+    return {(i % 4) * 2316 / 15 + 77, (i / 4) * 1218 / 15 + 40};
+}
+QPoint rowCentre(int r) {
+    return {4 * 2316 / 15 + 77, r * 886 / 15 + 30};
+}
 
 } // namespace
 
 class Form1Test final : public QObject {
     Q_OBJECT
 
-private:
+  private:
     std::unique_ptr<testing::TempFolder> game_;
     std::unique_ptr<Form1> form_;
 
@@ -61,7 +67,7 @@ private:
             form_->grab().save(QString::fromLocal8Bit(dir) + QLatin1Char('/') + QLatin1String(name));
     }
 
-private slots:
+  private slots:
     void init() {
         game_ = std::make_unique<testing::TempFolder>();
         testing::makeGameFolder(game_->path());
