@@ -39,8 +39,7 @@ bool rewriteIni(const std::filesystem::path& gameFolder, const BuildSettings& se
     return true;
 }
 
-void startProgramOf(const std::filesystem::path& gameFolder, const BuildSettings& settings,
-                    LaunchResult& result) {
+void startProgramOf(const std::filesystem::path& gameFolder, const BuildSettings& settings, LaunchResult& result) {
     if (settings.gameProgram.empty())
         return;
     const auto program = common::resolve(gameFolder, settings.gameProgram);

@@ -36,8 +36,8 @@ struct LaunchResult {
 LaunchResult LaunchMission(const std::filesystem::path& gameFolder, const BuildSettings& settings,
                            const MissionSnapshot& mission);
 
-// `Command3`: starts the build's game program minimised in the game folder and writes nothing; only
-// `gameStarted`, `notes` and `problems` are filled. Nothing to start (the second build) is no failure.
+// Starts the build's game program minimised in the game folder. Nothing to start (the second build)
+// is not a failure.
 LaunchResult startGame(const std::filesystem::path& gameFolder, const BuildSettings& settings);
 
 } // namespace sortie

@@ -29,8 +29,8 @@ constexpr std::array<GroupLine, 10> kGroupLines{{
     {Group::AA, "AAA: "},
 }};
 
-constexpr std::array<std::string_view, kRoleCount> kRoleMarkers{"My plane", "My support planes",
-                                                                "Enemy #1 plane", "Enemy #2  plane"};
+constexpr std::array<std::string_view, kRoleCount> kRoleMarkers{"My plane", "My support planes", "Enemy #1 plane",
+                                                                "Enemy #2  plane"};
 
 std::string entryAt(const std::vector<std::string>& list, long index) {
     if (index < 0 || index >= static_cast<long>(list.size()))

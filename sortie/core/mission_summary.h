@@ -23,10 +23,10 @@ struct MissionSnapshot {
 };
 
 struct MissionSummary {
-    std::string Label9;                               // lines ended by CR LF
+    std::string Label9;                                // lines ended by CR LF
     std::array<std::string, kPlaneCellCount> Label18; // aircraft name, then CR and a marker per role
-    bool Frame3 = false;                              // interdiction type shown
-    bool Frame6 = false;                              // convoy size shown
+    bool Frame3 = false;                               // interdiction type shown
+    bool Frame6 = false;                               // convoy size shown
 };
 
 inline constexpr int kGroundAttack = 4; // `MT` index

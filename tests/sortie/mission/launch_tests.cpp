@@ -13,8 +13,8 @@ using namespace sortie::testing;
 
 namespace {
 
-const std::string kIni = crlf({"[Main]", "PlayerNation=1", " PlayerNation=1", "playernation=1",
-                               "ScreenSize=2", "PlayerPlane=12", "PlayerPlanes", "Last=line"});
+const std::string kIni = crlf({"[Main]", "PlayerNation=1", " PlayerNation=1", "playernation=1", "ScreenSize=2",
+                               "PlayerPlane=12", "PlayerPlanes", "Last=line"});
 
 TEST(GameIniRewrite, OnlyTheTwoKeysChangeAndEveryOtherLineKeepsItsPlaceAndText) {
     EXPECT_EQ(rewriteGameIni(kIni, kGerman, "16"),
@@ -31,7 +31,7 @@ TEST(GameIniRewrite, MissingKeysAreNotAddedAndALastLineGainsItsLineEnd) {
 
 // The stand-in game reports through a FIFO, so a test waits for an event, not for time.
 class Launch : public MissionTest {
-  protected:
+protected:
     void SetUp() override {
         fifo_ = game() / "started";
         ASSERT_EQ(::mkfifo(fifo_.c_str(), 0600), 0);

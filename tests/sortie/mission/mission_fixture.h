@@ -34,7 +34,7 @@ inline std::string slurp(const std::filesystem::path& file) {
 }
 
 class MissionTest : public ::testing::Test {
-  protected:
+protected:
     MissionTest() {
         for (int i = 0; i < 30; ++i)
             PList.push_back("Plane " + std::to_string(i));
@@ -127,21 +127,21 @@ inline const std::string kGroundAttackSummary = crlf({
 
 // The initial mission as the game's mission file, worked out line by line.
 inline const std::string kInitialMissionFile =
-    crlf({" 0 ", " 0 ", " 0 ", " 1 ", "4",   " 0 ", "9",   "10",  " 0 ", " 0 ", " 0 ",
-          "16",  "19",  " 0 ", " 0 ", "-1 ", "95",  "127", " 1 ", " 1 ", "",    "DETAILS:"}) +
+    crlf({" 0 ", " 0 ", " 0 ", " 1 ", "4", " 0 ", "9", "10", " 0 ", " 0 ", " 0 ", "16", "19", " 0 ", " 0 ",
+          "-1 ", "95", "127", " 1 ", " 1 ", "", "DETAILS:"}) +
     kInitialSummary + "\r\n";
 
 inline const std::string kGroundAttackMissionFile =
-    crlf({" 3 ", " 4 ", " 4 ", " 4 ", "12",  " 3 ", "3", "-2",  " 2 ", " 3 ", " 1 ",
-          "-1",  "29",  " 3 ", " 2 ", " 0 ", "199", "0", " 3 ", " 3 ", "",    "DETAILS:"}) +
+    crlf({" 3 ", " 4 ", " 4 ", " 4 ", "12", " 3 ", "3", "-2", " 2 ", " 3 ", " 1 ", "-1", "29", " 3 ", " 2 ",
+          " 0 ", "199", "0", " 3 ", " 3 ", "", "DETAILS:"}) +
     kGroundAttackSummary + "\r\n";
 
-inline const std::string kInitialChoicesFile =
-    crlf({"9",   "4",   "10",  "16",  "19",  " 255 ", "95",  "127", " 0 ", " 0 ",
-          " 1 ", " 0 ", " 0 ", " 0 ", " 0 ", " 0 ",   " 0 ", " 0 ", " 1 ", " 1 "});
+inline const std::string kInitialChoicesFile = crlf({"9", "4", "10", "16", "19", " 255 ", "95", "127", " 0 ", " 0 ",
+                                                     " 1 ", " 0 ", " 0 ", " 0 ", " 0 ", " 0 ", " 0 ", " 0 ", " 1 ",
+                                                     " 1 "});
 
 inline const std::string kGroundAttackChoicesFile =
-    crlf({"3",   "12",  "-2",  "-1",  "29",  " 0 ", "199", "0",   " 4 ", " 4 ",
-          " 4 ", " 3 ", " 2 ", " 3 ", " 1 ", " 2 ", " 3 ", " 3 ", " 3 ", " 3 "});
+    crlf({"3", "12", "-2", "-1", "29", " 0 ", "199", "0", " 4 ", " 4 ", " 4 ", " 3 ", " 2 ", " 3 ", " 1 ", " 2 ",
+          " 3 ", " 3 ", " 3 ", " 3 "});
 
 } // namespace sortie::testing

@@ -80,7 +80,7 @@ TEST_F(SavedMissions, SelectingShowsTheDetailsFromTheDetailsLineOn) {
 }
 
 class LoadingMissions : public SavedMissions {
-  protected:
+protected:
     void SetUp() override {
         writeFile(game() / "Savedata" / "SingMiss.mpf", "game's mission");
         writeFile(game() / "PEV" / "PEVSet.txt", "current choices");
