@@ -23,17 +23,15 @@ using demo_test::bytesOf;
 using demo_test::DemoGameSuite;
 
 class DemoGameFolder : public DemoGameSuite {
-protected:
+  protected:
     static fs::path selector() { return root() / contents::kSelector; }
     static fs::path set(std::string_view name) { return selector() / name; }
-    static std::vector<std::string> files(const fs::path& folder, std::string_view patterns = "*.*")
-    {
+    static std::vector<std::string> files(const fs::path& folder, std::string_view patterns = "*.*") {
         return common::listFiles(folder, patterns).value;
     }
 };
 
-TEST_F(DemoGameFolder, SelectorHoldsSetsOfManyCategoriesBesideReservedAndForeignFolders)
-{
+TEST_F(DemoGameFolder, SelectorHoldsSetsOfManyCategoriesBesideReservedAndForeignFolders) {
     const auto folders = common::listFolders(selector()).value;
     std::set<char> categories;
     for (const std::string_view name : contents::kSetFolders) {
@@ -50,8 +48,7 @@ TEST_F(DemoGameFolder, SelectorHoldsSetsOfManyCategoriesBesideReservedAndForeign
     EXPECT_EQ(files(selector() / contents::kAutoscripts, "*.set").size(), 1U);
 }
 
-TEST_F(DemoGameFolder, SetFilesOverlapWhereLoadingOneSetOverAnotherReplacesFiles)
-{
+TEST_F(DemoGameFolder, SetFilesOverlapWhereLoadingOneSetOverAnotherReplacesFiles) {
     const auto bob = files(set("W-Battle of Britain 1940"));
     const auto desert = files(set("W-Desert Air War"));
     std::set<std::string> shared;
@@ -80,9 +77,9 @@ TEST_F(DemoGameFolder, SetFilesOverlapWhereLoadingOneSetOverAnotherReplacesFiles
     EXPECT_EQ(jpeg.substr(jpeg.size() - 2), "\xFF\xD9");
 }
 
-TEST_F(DemoGameFolder, LedgerNamesTwoSetsWhoseFilesAreInTheGameFolder)
-{
-    EXPECT_EQ(bytesOf(selector() / "FoldersLoaded.txt"), "W-Battle of Britain 1940\r\nG-Cloud Textures\r\n\r\n");
+TEST_F(DemoGameFolder, LedgerNamesTwoSetsWhoseFilesAreInTheGameFolder) {
+    EXPECT_EQ(bytesOf(selector() / "FoldersLoaded.txt"),
+              "W-Battle of Britain 1940\r\nG-Cloud Textures\r\n\r\n");
     EXPECT_EQ(bytesOf(root() / "planes.dat"), bytesOf(set("W-Battle of Britain 1940") / "planes.dat"));
     EXPECT_TRUE(fs::exists(root() / contents::kSaveData / "EagleDay.msn"));
     EXPECT_TRUE(fs::exists(root() / contents::kMusic / "bobtheme.bgm"));
@@ -94,8 +91,7 @@ TEST_F(DemoGameFolder, LedgerNamesTwoSetsWhoseFilesAreInTheGameFolder)
     EXPECT_FALSE(fs::exists(root() / "loader.ldr"));
 }
 
-TEST_F(DemoGameFolder, PlaneSetsHoldOneQivFileOf169LinesDescribingTheirSlot)
-{
+TEST_F(DemoGameFolder, PlaneSetsHoldOneQivFileOf169LinesDescribingTheirSlot) {
     const fs::path pack = set("F-Fighter Pack");
     EXPECT_TRUE(fs::exists(pack / "planes.dat"));
     for (const std::string_view planeSet : contents::kPlaneSets) {
@@ -119,8 +115,7 @@ TEST_F(DemoGameFolder, PlaneSetsHoldOneQivFileOf169LinesDescribingTheirSlot)
     }
 }
 
-TEST_F(DemoGameFolder, SkinStoreHoldsFourSkinsTwoOfThemForTheSameAircraft)
-{
+TEST_F(DemoGameFolder, SkinStoreHoldsFourSkinsTwoOfThemForTheSameAircraft) {
     const fs::path store = selector() / contents::kSkinFolder;
     std::multiset<std::string> codes;
     for (const std::string_view skin : contents::kSkins) {
@@ -134,24 +129,24 @@ TEST_F(DemoGameFolder, SkinStoreHoldsFourSkinsTwoOfThemForTheSameAircraft)
     EXPECT_EQ(codes.count("109G"), 1U);
 }
 
-TEST_F(DemoGameFolder, GameFolderHoldsExecutablesSettingsAndStockFolders)
-{
+TEST_F(DemoGameFolder, GameFolderHoldsExecutablesSettingsAndStockFolders) {
     EXPECT_EQ(files(root(), "*.exe"), (std::vector<std::string>{"eaw.exe", "PEVeaw.exe"}));
     const auto ini = common::readLines(root() / "eaw.ini").value;
     for (const std::string key : {"Width=", "Height=", "ExtraSquads=", "Day=", "Month=", "PlaneSetNumber=",
                                   "PlayerNation=", "PlayerPlane="}) {
-        EXPECT_EQ(std::count_if(ini.begin(), ini.end(), [&key](const std::string& l) { return l.rfind(key, 0) == 0; }),
+        EXPECT_EQ(std::count_if(ini.begin(), ini.end(),
+                                [&key](const std::string& l) { return l.rfind(key, 0) == 0; }),
                   1)
             << key;
     }
     EXPECT_EQ(files(root() / contents::kSaveData, "Default*.msn").size(), 2U);
     EXPECT_GE(files(root() / contents::kMusic, "*.bgm").size(), 2U);
-    EXPECT_EQ(common::readLines(root() / "Music.ini").value, (std::vector<std::string>{"MusicOriginal", "MusicSwing"}));
+    EXPECT_EQ(common::readLines(root() / "Music.ini").value,
+              (std::vector<std::string>{"MusicOriginal", "MusicSwing"}));
     EXPECT_TRUE(fs::is_directory(root() / "MusicSwing"));
 }
 
-TEST_F(DemoGameFolder, BuilderFolderHoldsPictureTableBoardPicturesAndASavedMission)
-{
+TEST_F(DemoGameFolder, BuilderFolderHoldsPictureTableBoardPicturesAndASavedMission) {
     const fs::path builder = root() / contents::kBuilder;
     const auto table = common::readLines(builder / "PevPic.txt").value;
     ASSERT_EQ(table.size(), 12U);
@@ -161,7 +156,8 @@ TEST_F(DemoGameFolder, BuilderFolderHoldsPictureTableBoardPicturesAndASavedMissi
         const std::string bmp = bytesOf(builder / line.substr(eq + 1));
         ASSERT_GE(bmp.size(), 54U) << line;
         EXPECT_EQ(bmp.substr(0, 2), "BM") << line;
-        EXPECT_EQ(demo_test::byteAt(bmp, 2) + 256U * demo_test::byteAt(bmp, 3) + 65536U * demo_test::byteAt(bmp, 4),
+        EXPECT_EQ(demo_test::byteAt(bmp, 2) + 256U * demo_test::byteAt(bmp, 3) +
+                      65536U * demo_test::byteAt(bmp, 4),
                   bmp.size())
             << line;
     }
@@ -179,18 +175,16 @@ TEST_F(DemoGameFolder, BuilderFolderHoldsPictureTableBoardPicturesAndASavedMissi
 }
 
 class DemoGameWriter : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { base_ = demo_test::freshTempFolder("writer"); }
-    void TearDown() override
-    {
+    void TearDown() override {
         std::error_code ec;
         fs::remove_all(base_, ec);
     }
     fs::path base_;
 };
 
-TEST_F(DemoGameWriter, RefusesAForeignNonEmptyFolderAndTouchesNothing)
-{
+TEST_F(DemoGameWriter, RefusesAForeignNonEmptyFolderAndTouchesNothing) {
     const fs::path game = base_ / "game";
     fs::create_directories(game);
     { std::ofstream(game / "notes.txt") << "mine"; }
@@ -207,8 +201,7 @@ TEST_F(DemoGameWriter, RefusesAForeignNonEmptyFolderAndTouchesNothing)
     EXPECT_NE(message.front().find("not empty"), std::string::npos) << message.front();
 }
 
-TEST_F(DemoGameWriter, ReRunOnItsOwnFolderKeepsPlayerFilesAndExistingLetterCase)
-{
+TEST_F(DemoGameWriter, ReRunOnItsOwnFolderKeepsPlayerFilesAndExistingLetterCase) {
     const fs::path game = base_ / "game";
     ASSERT_TRUE(demo::writeDemoGame(game).ok());
     { std::ofstream(game / "mine.txt") << "mine"; }
@@ -223,8 +216,7 @@ TEST_F(DemoGameWriter, ReRunOnItsOwnFolderKeepsPlayerFilesAndExistingLetterCase)
     EXPECT_FALSE(fs::exists(game / contents::kSaveData)) << "no second folder differing only in case";
 }
 
-TEST_F(DemoGameWriter, AcceptsAnEmptyFolderAndRefusesAFile)
-{
+TEST_F(DemoGameWriter, AcceptsAnEmptyFolderAndRefusesAFile) {
     EXPECT_TRUE(demo::writeDemoGame(base_).ok());
     EXPECT_TRUE(fs::exists(base_ / "eaw.exe"));
     const fs::path file = base_ / "eaw.ini";

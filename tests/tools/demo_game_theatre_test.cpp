@@ -17,9 +17,8 @@ using demo_test::byteAt;
 using demo_test::bytesOf;
 
 class DemoTheatre : public demo_test::DemoGameSuite {
-protected:
-    static std::vector<std::string> table(const char* name)
-    {
+  protected:
+    static std::vector<std::string> table(const char* name) {
         auto result = common::readStringTable(root() / name);
         EXPECT_TRUE(result.ok()) << name;
         return result.value;
@@ -30,14 +29,12 @@ struct MapPoint {
     int x, y;
 };
 
-MapPoint mapPosition(const std::string& bytes, std::size_t at)
-{
+MapPoint mapPosition(const std::string& bytes, std::size_t at) {
     return {((byteAt(bytes, at + 3) + 3) % 256) * 256 + (byteAt(bytes, at + 2) - 128),
             (byteAt(bytes, at + 7) - 228) * 256 + (byteAt(bytes, at + 6) - 128)};
 }
 
-TEST_F(DemoTheatre, AircraftNamesFillThe30SlotsInOrder)
-{
+TEST_F(DemoTheatre, AircraftNamesFillThe30SlotsInOrder) {
     const auto names = table("pnames.str");
     ASSERT_EQ(names.size(), 30U);
     EXPECT_EQ(names[9], "Hurricane Mk I");
@@ -45,8 +42,7 @@ TEST_F(DemoTheatre, AircraftNamesFillThe30SlotsInOrder)
     EXPECT_TRUE(std::equal(names.begin(), names.end(), demo::planeNames().begin()));
 }
 
-TEST_F(DemoTheatre, TargetRecordsLieOnTheMapWithAirfieldsOnLand)
-{
+TEST_F(DemoTheatre, TargetRecordsLieOnTheMapWithAirfieldsOnLand) {
     const std::string records = bytesOf(root() / "targets.dat");
     const std::string tiles = bytesOf(root() / "eaw.tm");
     const auto names = table("tarnames.str");
@@ -65,7 +61,8 @@ TEST_F(DemoTheatre, TargetRecordsLieOnTheMapWithAirfieldsOnLand)
         ASSERT_LT(nameIndex, names.size());
         if (byteAt(records, at + 18) & 64U) {
             ++airfields;
-            const std::size_t tile = static_cast<std::size_t>(p.y / 4) * 640 + static_cast<std::size_t>(p.x / 4);
+            const std::size_t tile =
+                static_cast<std::size_t>(p.y / 4) * 640 + static_cast<std::size_t>(p.x / 4);
             EXPECT_NE(byteAt(tiles, tile) & 63U, 2U) << "airfield " << names[nameIndex] << " in the sea";
         }
     }
@@ -80,11 +77,12 @@ TEST_F(DemoTheatre, TargetRecordsLieOnTheMapWithAirfieldsOnLand)
     EXPECT_EQ(nameOf(127), "Boulogne harbour");
 }
 
-TEST_F(DemoTheatre, TileMapDrawsEnglandNorthAndFranceSouthOfTheChannel)
-{
+TEST_F(DemoTheatre, TileMapDrawsEnglandNorthAndFranceSouthOfTheChannel) {
     const std::string tiles = bytesOf(root() / "eaw.tm");
     ASSERT_EQ(tiles.size(), 640U * 320U);
-    const auto kind = [&](int column, int row) { return byteAt(tiles, static_cast<std::size_t>(row) * 640 + column) & 63U; };
+    const auto kind = [&](int column, int row) {
+        return byteAt(tiles, static_cast<std::size_t>(row) * 640 + column) & 63U;
+    };
     EXPECT_NE(kind(330, 60), 2U);  // Sussex
     EXPECT_EQ(kind(330, 160), 2U); // mid-Channel
     EXPECT_NE(kind(330, 280), 2U); // Normandy
@@ -93,8 +91,7 @@ TEST_F(DemoTheatre, TileMapDrawsEnglandNorthAndFranceSouthOfTheChannel)
     EXPECT_LT(sea, 640 * 320 / 2);
 }
 
-TEST_F(DemoTheatre, FrontLineSetsZeroAndTwelveAreDistinctTerminatedLines)
-{
+TEST_F(DemoTheatre, FrontLineSetsZeroAndTwelveAreDistinctTerminatedLines) {
     const std::string lines = bytesOf(root() / "frntline.dat");
     ASSERT_GE(lines.size(), 600U * contents::kFrontLineSets);
     const auto points = [&](std::size_t set) {
@@ -119,8 +116,7 @@ TEST_F(DemoTheatre, FrontLineSetsZeroAndTwelveAreDistinctTerminatedLines)
     EXPECT_NE(first, last);
 }
 
-TEST_F(DemoTheatre, LoadoutsListSeveralAircraftWithNamedWeapons)
-{
+TEST_F(DemoTheatre, LoadoutsListSeveralAircraftWithNamedWeapons) {
     const auto weapons = table("weapons.str");
     ASSERT_EQ(weapons.size(), static_cast<std::size_t>(contents::kWeaponNames));
     const std::string loadouts = bytesOf(root() / "Loadout.dat");
@@ -152,8 +148,7 @@ TEST_F(DemoTheatre, LoadoutsListSeveralAircraftWithNamedWeapons)
     EXPECT_GE(std::count_if(firstRun.begin(), firstRun.end(), [](int n) { return n >= 2; }), 20);
 }
 
-TEST_F(DemoTheatre, ResultsHoldTheElevenReportedLinesAndMore)
-{
+TEST_F(DemoTheatre, ResultsHoldTheElevenReportedLinesAndMore) {
     const auto results = common::readLines(root() / "results.txt").value;
     ASSERT_GE(results.size(), 11U);
     EXPECT_EQ(results[0], " 1250 ");

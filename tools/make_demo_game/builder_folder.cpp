@@ -24,8 +24,7 @@ struct OptionRow {
     const char* name;
 };
 
-const std::vector<OptionRow>& optionRows()
-{
+const std::vector<OptionRow>& optionRows() {
     static const std::vector<OptionRow> rows = {
         {"Number", "pevnum.bmp", "Number of planes"},
         {"Year", "pevyear.bmp", "Year"},
@@ -43,15 +42,14 @@ const std::vector<OptionRow>& optionRows()
 }
 
 // A saved mission: Spitfire IX sweep over Boulogne from Tangmere, summer 1943, air start.
-void writeSavedMission(OutputFolder& out, const std::string& folder)
-{
+void writeSavedMission(OutputFolder& out, const std::string& folder) {
     const auto& names = planeNames();
     const auto line = [](long v) { return common::numberLine(v); };
     const std::string home = std::to_string(contents::kHomeBaseRecord);
     const std::string target = std::to_string(contents::kTargetRecord);
-    std::vector<std::string> mission = {line(1), line(2), line(1), line(1), "4", line(2), "11", "12", line(2),
-                                        line(2), line(2), "17",    "22",    line(1), line(2), line(-1), home,
-                                        target,  line(1), line(1), "",      "DETAILS:"};
+    std::vector<std::string> mission = {
+        line(1), line(2), line(1), line(1), "4",      line(2), "11",   "12",    line(2), line(2), line(2),
+        "17",    "22",    line(1), line(2), line(-1), home,    target, line(1), line(1), "",      "DETAILS:"};
     const std::vector<std::string> summary = {
         "My aircraft: " + names[11],
         "Number of aircraft: 4",
@@ -77,14 +75,14 @@ void writeSavedMission(OutputFolder& out, const std::string& folder)
     out.writeLines(folder + "\\Channel Sweep.mpf", mission);
 
     out.writeLines(folder + "\\Channel Sweep.jsv",
-                   {"11", "4", "12", "17", "22", line(255), home, target, line(2), line(1), line(1), line(1), line(2),
-                    line(1), line(2), line(2), line(2), line(2), line(1), line(1)});
+                   {"11",    "4",     "12",    "17",    "22",    line(255), home,
+                    target,  line(2), line(1), line(1), line(1), line(2),   line(1),
+                    line(2), line(2), line(2), line(2), line(1), line(1)});
 }
 
 } // namespace
 
-void writeBuilderFolder(OutputFolder& out)
-{
+void writeBuilderFolder(OutputFolder& out) {
     const std::string builder(contents::kBuilder);
     std::vector<std::string> picTable = {"Aircraft=pevroles.bmp"};
     for (const OptionRow& row : optionRows()) {

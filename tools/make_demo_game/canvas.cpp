@@ -7,8 +7,7 @@
 
 namespace demo {
 
-const std::array<Rgb, static_cast<std::size_t>(Colour::Count)>& palette()
-{
+const std::array<Rgb, static_cast<std::size_t>(Colour::Count)>& palette() {
     static const std::array<Rgb, static_cast<std::size_t>(Colour::Count)> colours = {{
         {0, 0, 0},       // Black
         {255, 255, 255}, // White
@@ -34,12 +33,9 @@ const std::array<Rgb, static_cast<std::size_t>(Colour::Count)>& palette()
 Canvas::Canvas(int width, int height, Colour background)
     : width_(std::max(width, 1)), height_(std::max(height, 1)),
       pixels_(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_),
-              static_cast<std::uint8_t>(background))
-{
-}
+              static_cast<std::uint8_t>(background)) {}
 
-Colour Canvas::at(int x, int y) const
-{
+Colour Canvas::at(int x, int y) const {
     if (x < 0 || y < 0 || x >= width_ || y >= height_) {
         return Colour::Black;
     }
@@ -47,8 +43,7 @@ Colour Canvas::at(int x, int y) const
                                        static_cast<std::size_t>(x)]);
 }
 
-void Canvas::set(int x, int y, Colour colour)
-{
+void Canvas::set(int x, int y, Colour colour) {
     if (x < 0 || y < 0 || x >= width_ || y >= height_) {
         return;
     }
@@ -56,8 +51,7 @@ void Canvas::set(int x, int y, Colour colour)
         static_cast<std::uint8_t>(colour);
 }
 
-void Canvas::fillRect(int x, int y, int w, int h, Colour colour)
-{
+void Canvas::fillRect(int x, int y, int w, int h, Colour colour) {
     const int x0 = std::max(x, 0);
     const int y0 = std::max(y, 0);
     const int x1 = std::min(x + w, width_);
@@ -69,16 +63,14 @@ void Canvas::fillRect(int x, int y, int w, int h, Colour colour)
     }
 }
 
-void Canvas::frame(int x, int y, int w, int h, int thickness, Colour colour)
-{
+void Canvas::frame(int x, int y, int w, int h, int thickness, Colour colour) {
     fillRect(x, y, w, thickness, colour);
     fillRect(x, y + h - thickness, w, thickness, colour);
     fillRect(x, y, thickness, h, colour);
     fillRect(x + w - thickness, y, thickness, h, colour);
 }
 
-void Canvas::line(int x0, int y0, int x1, int y1, int thickness, Colour colour)
-{
+void Canvas::line(int x0, int y0, int x1, int y1, int thickness, Colour colour) {
     const int steps = std::max(std::abs(x1 - x0), std::abs(y1 - y0));
     const int half = thickness / 2;
     for (int i = 0; i <= steps; ++i) {
@@ -88,8 +80,7 @@ void Canvas::line(int x0, int y0, int x1, int y1, int thickness, Colour colour)
     }
 }
 
-void Canvas::fillEllipse(int cx, int cy, int rx, int ry, Colour colour)
-{
+void Canvas::fillEllipse(int cx, int cy, int rx, int ry, Colour colour) {
     if (rx <= 0 || ry <= 0) {
         return;
     }
@@ -104,8 +95,7 @@ void Canvas::fillEllipse(int cx, int cy, int rx, int ry, Colour colour)
     }
 }
 
-void Canvas::bands(int top, int bottom, const std::vector<Colour>& colours)
-{
+void Canvas::bands(int top, int bottom, const std::vector<Colour>& colours) {
     if (colours.empty() || bottom <= top) {
         return;
     }
@@ -116,16 +106,14 @@ void Canvas::bands(int top, int bottom, const std::vector<Colour>& colours)
     }
 }
 
-int Canvas::textWidth(std::string_view text, int scale)
-{
+int Canvas::textWidth(std::string_view text, int scale) {
     if (text.empty()) {
         return 0;
     }
     return (static_cast<int>(text.size()) * 6 - 1) * scale;
 }
 
-int Canvas::fittingScale(std::string_view text, int width, int maxScale)
-{
+int Canvas::fittingScale(std::string_view text, int width, int maxScale) {
     int scale = std::max(maxScale, 1);
     while (scale > 1 && textWidth(text, scale) > width) {
         --scale;
@@ -133,8 +121,7 @@ int Canvas::fittingScale(std::string_view text, int width, int maxScale)
     return scale;
 }
 
-void Canvas::text(int x, int y, std::string_view text, int scale, Colour colour)
-{
+void Canvas::text(int x, int y, std::string_view text, int scale, Colour colour) {
     int penX = x;
     for (const char c : text) {
         const auto& rows = glyphRows(c);
@@ -149,16 +136,14 @@ void Canvas::text(int x, int y, std::string_view text, int scale, Colour colour)
     }
 }
 
-void Canvas::caption(int cx, int y, std::string_view text, int scale, Colour colour, Colour shadow)
-{
+void Canvas::caption(int cx, int y, std::string_view text, int scale, Colour colour, Colour shadow) {
     const int x = cx - textWidth(text, scale) / 2;
     const int offset = std::max(1, scale / 2);
     this->text(x + offset, y + offset, text, scale, shadow);
     this->text(x, y, text, scale, colour);
 }
 
-void Canvas::aircraft(int cx, int cy, int span, Colour body, Colour marking)
-{
+void Canvas::aircraft(int cx, int cy, int span, Colour body, Colour marking) {
     const int length = span * 4 / 5;
     const int chord = std::max(span / 7, 2);
     // Wings, tailplane, fuselage and cockpit, then a roundel on each wing.

@@ -10,8 +10,24 @@
 namespace demo {
 
 enum class Colour : std::uint8_t {
-    Black, White, Sky, PaleSky, Sea, DeepSea, Land, Forest, Sand, Red, Blue, Yellow, Grey, DarkGrey, Navy,
-    Cream, Khaki, Count
+    Black,
+    White,
+    Sky,
+    PaleSky,
+    Sea,
+    DeepSea,
+    Land,
+    Forest,
+    Sand,
+    Red,
+    Blue,
+    Yellow,
+    Grey,
+    DarkGrey,
+    Navy,
+    Cream,
+    Khaki,
+    Count
 };
 
 struct Rgb {
@@ -22,7 +38,7 @@ struct Rgb {
 const std::array<Rgb, static_cast<std::size_t>(Colour::Count)>& palette();
 
 class Canvas final {
-public:
+  public:
     Canvas(int width, int height, Colour background);
 
     int width() const { return width_; }
@@ -51,7 +67,7 @@ public:
     // A simple aircraft seen from above, nose up, wingspan `span` pixels.
     void aircraft(int cx, int cy, int span, Colour body, Colour marking);
 
-private:
+  private:
     int width_;
     int height_;
     std::vector<std::uint8_t> pixels_;

@@ -17,22 +17,21 @@ namespace {
 
 constexpr const char* kMarkerText = "Demo game folder written by make-demo-game.\r\n";
 
-bool isOurFolder(const std::filesystem::path& dir)
-{
+bool isOurFolder(const std::filesystem::path& dir) {
     const auto marker = common::readFileBytes(dir / kMarkerName);
     return marker.ok() && marker.value == kMarkerText;
 }
 
 } // namespace
 
-DemoOutcome writeDemoGame(const std::filesystem::path& dir)
-{
+DemoOutcome writeDemoGame(const std::filesystem::path& dir) {
     DemoOutcome outcome;
     std::error_code ec;
     const auto status = std::filesystem::status(dir, ec);
     if (std::filesystem::exists(status)) {
         if (!std::filesystem::is_directory(status)) {
-            outcome.refusal = "Refusing to write the demo game: " + dir.string() + " exists and is not a folder.";
+            outcome.refusal =
+                "Refusing to write the demo game: " + dir.string() + " exists and is not a folder.";
             return outcome;
         }
         const bool empty = std::filesystem::is_empty(dir, ec);

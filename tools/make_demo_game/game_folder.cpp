@@ -19,13 +19,11 @@ namespace demo {
 namespace {
 
 // Placeholder executables: they only need to be listed and started, never to run.
-std::string placeholderExe(const std::string& name)
-{
+std::string placeholderExe(const std::string& name) {
     return "MZ" + std::string(62, '\0') + "Placeholder " + name + " of the demo game; not a program.\r\n";
 }
 
-std::vector<std::string> eawIni()
-{
+std::vector<std::string> eawIni() {
     return {
         "; Game settings of the demo game",
         "Width=1024",
@@ -46,8 +44,7 @@ std::vector<std::string> eawIni()
     };
 }
 
-void writeTheatre(OutputFolder& out)
-{
+void writeTheatre(OutputFolder& out) {
     out.writeBytes("pnames.str", pnamesStr());
     out.writeBytes("targets.dat", targetsDat());
     out.writeBytes("tarnames.str", tarnamesStr());
@@ -65,8 +62,7 @@ void writeTheatre(OutputFolder& out)
 
 } // namespace
 
-void writeGameFolder(OutputFolder& out)
-{
+void writeGameFolder(OutputFolder& out) {
     const std::string saveData(contents::kSaveData);
     const std::string music(contents::kMusic);
     const std::string stock = "stock game";

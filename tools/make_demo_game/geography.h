@@ -13,7 +13,9 @@ enum class Region { Sea, England, Continent };
 
 // What lies at tile (column, row); outside the grid is sea.
 Region regionAt(int column, int row);
-inline bool isLand(int column, int row) { return regionAt(column, row) != Region::Sea; }
+inline bool isLand(int column, int row) {
+    return regionAt(column, row) != Region::Sea;
+}
 
 // Row of England's south coast and of the continent's north coast at a column (tiles); the
 // Channel lies between them. Only meaningful where both coasts exist (columns 20 to 470).
@@ -33,6 +35,8 @@ WorldBytes worldX(int mapX, int salt);
 WorldBytes worldY(int mapY, int salt);
 
 // Map unit of the centre of a tile.
-inline int tileCentre(int tile) { return 4 * tile + 2; }
+inline int tileCentre(int tile) {
+    return 4 * tile + 2;
+}
 
 } // namespace demo

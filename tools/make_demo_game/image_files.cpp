@@ -4,37 +4,33 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <cstdint>
+#include <cstdlib>
 
 namespace demo {
 namespace {
 
-void putLe16(std::string& out, unsigned value)
-{
+void putLe16(std::string& out, unsigned value) {
     out.push_back(static_cast<char>(value & 0xFFU));
     out.push_back(static_cast<char>((value >> 8) & 0xFFU));
 }
 
-void putLe32(std::string& out, std::uint32_t value)
-{
+void putLe32(std::string& out, std::uint32_t value) {
     putLe16(out, value & 0xFFFFU);
     putLe16(out, value >> 16);
 }
 
-void putBe16(std::string& out, unsigned value)
-{
+void putBe16(std::string& out, unsigned value) {
     out.push_back(static_cast<char>((value >> 8) & 0xFFU));
     out.push_back(static_cast<char>(value & 0xFFU));
 }
 
 // Appends bits most significant first, stuffing a zero byte after every 0xFF as JPEG requires.
 class BitWriter final {
-public:
+  public:
     explicit BitWriter(std::string& out) : out_(out) {}
 
-    void put(unsigned bits, int count)
-    {
+    void put(unsigned bits, int count) {
         for (int i = count - 1; i >= 0; --i) {
             current_ = static_cast<unsigned>((current_ << 1) | ((bits >> i) & 1U));
             if (++filled_ == 8) {
@@ -43,16 +39,14 @@ public:
         }
     }
 
-    void flush()
-    {
+    void flush() {
         while (filled_ != 0) {
             put(1, 1); // pad with one-bits
         }
     }
 
-private:
-    void emit()
-    {
+  private:
+    void emit() {
         out_.push_back(static_cast<char>(current_ & 0xFFU));
         if ((current_ & 0xFFU) == 0xFFU) {
             out_.push_back('\0');
@@ -74,8 +68,7 @@ struct Code {
     int length = 0;
 };
 
-std::array<Code, 12> canonicalDcCodes()
-{
+std::array<Code, 12> canonicalDcCodes() {
     std::array<Code, 12> codes{};
     unsigned code = 0;
     std::size_t symbol = 0;
@@ -88,14 +81,14 @@ std::array<Code, 12> canonicalDcCodes()
     return codes;
 }
 
-void putDcDifference(BitWriter& bits, const std::array<Code, 12>& codes, int diff)
-{
+void putDcDifference(BitWriter& bits, const std::array<Code, 12>& codes, int diff) {
     const int magnitude = std::abs(diff);
     int category = 0;
     while ((1 << category) <= magnitude) {
         ++category;
     }
-    bits.put(codes[static_cast<std::size_t>(category)].bits, codes[static_cast<std::size_t>(category)].length);
+    bits.put(codes[static_cast<std::size_t>(category)].bits,
+             codes[static_cast<std::size_t>(category)].length);
     if (category > 0) {
         const int value = diff >= 0 ? diff : diff + (1 << category) - 1;
         bits.put(static_cast<unsigned>(value), category);
@@ -104,8 +97,7 @@ void putDcDifference(BitWriter& bits, const std::array<Code, 12>& codes, int dif
 
 } // namespace
 
-std::string encodeBmp(const Canvas& canvas)
-{
+std::string encodeBmp(const Canvas& canvas) {
     const auto& colours = palette();
     const std::uint32_t paletteBytes = static_cast<std::uint32_t>(colours.size()) * 4;
     const std::uint32_t rowBytes = (static_cast<std::uint32_t>(canvas.width()) + 3U) & ~3U;
@@ -144,8 +136,7 @@ std::string encodeBmp(const Canvas& canvas)
     return out;
 }
 
-std::string encodeJpeg(const Canvas& canvas)
-{
+std::string encodeJpeg(const Canvas& canvas) {
     const int width = canvas.width();
     const int height = canvas.height();
     std::string out;

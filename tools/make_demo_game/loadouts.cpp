@@ -15,19 +15,18 @@ namespace {
 
 // Weapon index i (from 1) is string i of "weapons.str".
 const std::array<const char*, kWeaponNames> kWeapons = {
-    ".303 Browning MG", ".50 Browning M2",  "20mm Hispano",     "7.92mm MG 17",       "13mm MG 131",
-    "20mm MG FF",       "20mm MG 151/20",   "30mm MK 108",      "250 lb GP bomb",     "500 lb GP bomb",
-    "1000 lb GP bomb",  "SC 250 bomb",      "SC 500 bomb",      "SC 1000 bomb",       "60 lb RP rocket",
-    "5in HVAR rocket",  "WGr 21 rocket",    "Drop tank 45 gal", "Drop tank 108 gal",  "Drop tank 300 l",
-    "37mm BK 3.7",      "Warhead 850 kg",   "7.92mm MG 15",     ".50 Browning turret",
+    ".303 Browning MG", ".50 Browning M2", "20mm Hispano",     "7.92mm MG 17",        "13mm MG 131",
+    "20mm MG FF",       "20mm MG 151/20",  "30mm MK 108",      "250 lb GP bomb",      "500 lb GP bomb",
+    "1000 lb GP bomb",  "SC 250 bomb",     "SC 500 bomb",      "SC 1000 bomb",        "60 lb RP rocket",
+    "5in HVAR rocket",  "WGr 21 rocket",   "Drop tank 45 gal", "Drop tank 108 gal",   "Drop tank 300 l",
+    "37mm BK 3.7",      "Warhead 850 kg",  "7.92mm MG 15",     ".50 Browning turret",
 };
 
 using Slot = std::pair<int, int>; // weapon index, count
 using Loadout = std::vector<Slot>;
 
 // Loadouts of each aircraft slot, first the standard one.
-const std::array<std::vector<Loadout>, kSlotCount>& loadoutsBySlot()
-{
+const std::array<std::vector<Loadout>, kSlotCount>& loadoutsBySlot() {
     static const std::array<std::vector<Loadout>, kSlotCount> table = {{
         {{{2, 4}, {3, 1}}, {{2, 4}, {3, 1}, {11, 2}}, {{2, 4}, {3, 1}, {19, 2}}},
         {{{2, 4}, {3, 1}}, {{2, 4}, {3, 1}, {11, 2}}, {{2, 4}, {3, 1}, {16, 10}}},
@@ -63,8 +62,7 @@ const std::array<std::vector<Loadout>, kSlotCount>& loadoutsBySlot()
     return table;
 }
 
-void appendRecord(std::string& out, int aircraft, int number, const Loadout& loadout)
-{
+void appendRecord(std::string& out, int aircraft, int number, const Loadout& loadout) {
     std::array<std::uint8_t, kLoadoutRecordSize> record{};
     record[0] = static_cast<std::uint8_t>(aircraft);
     record[1] = static_cast<std::uint8_t>(number);
@@ -79,13 +77,11 @@ void appendRecord(std::string& out, int aircraft, int number, const Loadout& loa
 
 } // namespace
 
-std::string weaponsStr()
-{
+std::string weaponsStr() {
     return common::encodeStringTable(std::vector<std::string>(kWeapons.begin(), kWeapons.end())).value;
 }
 
-int firstLoadoutRecord(int aircraft)
-{
+int firstLoadoutRecord(int aircraft) {
     if (aircraft < 0 || aircraft >= kSlotCount) {
         return -1;
     }
@@ -96,8 +92,7 @@ int firstLoadoutRecord(int aircraft)
     return record;
 }
 
-std::string loadoutDat()
-{
+std::string loadoutDat() {
     std::string records;
     int count = 0;
     for (int slot = 0; slot < kSlotCount; ++slot) {

@@ -4,8 +4,7 @@
 
 #include <iostream>
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     if (argc != 2) {
         std::cerr << "Usage: make-demo-game DIR (writes a demo game folder into DIR).\n";
         return 2;

@@ -14,8 +14,7 @@ namespace demo {
 
 OutputFolder::OutputFolder(std::filesystem::path root) : root_(std::move(root)) {}
 
-std::optional<common::Resolved> OutputFolder::prepare(std::string_view relative)
-{
+std::optional<common::Resolved> OutputFolder::prepare(std::string_view relative) {
     auto resolved = common::resolve(root_, relative);
     if (!resolved.ok()) {
         problems_.push_back(*resolved.problem);
@@ -31,8 +30,7 @@ std::optional<common::Resolved> OutputFolder::prepare(std::string_view relative)
     return resolved.value;
 }
 
-void OutputFolder::writeBytes(std::string_view relative, std::string_view bytes)
-{
+void OutputFolder::writeBytes(std::string_view relative, std::string_view bytes) {
     const auto target = prepare(relative);
     if (!target) {
         return;
@@ -55,13 +53,11 @@ void OutputFolder::writeBytes(std::string_view relative, std::string_view bytes)
     created_.insert(target->path);
 }
 
-void OutputFolder::writeLines(std::string_view relative, const std::vector<std::string>& lines)
-{
+void OutputFolder::writeLines(std::string_view relative, const std::vector<std::string>& lines) {
     writeBytes(relative, common::joinLinesCrLf(lines));
 }
 
-void OutputFolder::makeFolder(std::string_view relative)
-{
+void OutputFolder::makeFolder(std::string_view relative) {
     auto resolved = common::resolve(root_, relative);
     if (!resolved.ok()) {
         problems_.push_back(*resolved.problem);

@@ -15,7 +15,7 @@
 namespace demo {
 
 class OutputFolder final {
-public:
+  public:
     explicit OutputFolder(std::filesystem::path root);
 
     const std::filesystem::path& root() const { return root_; }
@@ -28,7 +28,7 @@ public:
 
     const common::Problems& problems() const { return problems_; }
 
-private:
+  private:
     // Where to write, with the parent folders made; nothing when that failed (problem recorded).
     std::optional<common::Resolved> prepare(std::string_view relative);
 

@@ -7,8 +7,7 @@
 namespace demo {
 namespace {
 
-void scenery(Canvas& c, Scene scene, int horizon)
-{
+void scenery(Canvas& c, Scene scene, int horizon) {
     switch (scene) {
     case Scene::Channel:
         c.bands(0, horizon, {Colour::Sky, Colour::PaleSky});
@@ -44,19 +43,18 @@ void scenery(Canvas& c, Scene scene, int horizon)
     }
 }
 
-void poster(Canvas& c, const std::vector<std::string>& lines, int top, int scale, Colour colour)
-{
+void poster(Canvas& c, const std::vector<std::string>& lines, int top, int scale, Colour colour) {
     int y = top;
     for (const std::string& line : lines) {
-        c.caption(c.width() / 2, y, line, Canvas::fittingScale(line, c.width() - 24, scale), colour, Colour::Black);
+        c.caption(c.width() / 2, y, line, Canvas::fittingScale(line, c.width() - 24, scale), colour,
+                  Colour::Black);
         y += Canvas::textHeight(scale) + scale * 4;
     }
 }
 
 } // namespace
 
-Canvas previewPicture(const std::string& caption, Scene scene)
-{
+Canvas previewPicture(const std::string& caption, Scene scene) {
     Canvas c(240, 160, Colour::Sky);
     scenery(c, scene, 96);
     c.aircraft(120, 62, 110, scene == Scene::Desert ? Colour::Khaki : Colour::Forest, Colour::Red);
@@ -66,8 +64,7 @@ Canvas previewPicture(const std::string& caption, Scene scene)
     return c;
 }
 
-Canvas sceneryPicture(const std::string& word, Scene scene)
-{
+Canvas sceneryPicture(const std::string& word, Scene scene) {
     Canvas c(320, 160, Colour::Sky);
     scenery(c, scene, 104);
     c.aircraft(232, 48, 120, Colour::DarkGrey, Colour::Red);
@@ -77,8 +74,7 @@ Canvas sceneryPicture(const std::string& word, Scene scene)
     return c;
 }
 
-Canvas skinPicture(const std::string& name, Colour body, Colour marking)
-{
+Canvas skinPicture(const std::string& name, Colour body, Colour marking) {
     Canvas c(200, 200, Colour::PaleSky);
     c.aircraft(100, 92, 170, body, marking);
     const int scale = Canvas::fittingScale(name, 190, 2);
@@ -86,21 +82,20 @@ Canvas skinPicture(const std::string& name, Colour body, Colour marking)
     return c;
 }
 
-Canvas boardPicture()
-{
+Canvas boardPicture() {
     Canvas c(460, 650, Colour::Navy);
     c.bands(0, 650, {Colour::Navy, Colour::DeepSea, Colour::Sea});
     c.frame(6, 6, 448, 638, 4, Colour::Yellow);
     c.aircraft(230, 305, 200, Colour::Grey, Colour::Red);
     poster(c, {"SINGLE", "MISSION", "BUILDER"}, 40, 6, Colour::Yellow);
-    poster(c, {"POINT AT THE BOARD:", "AIRCRAFT ON THE LEFT,", "OPTIONS ON THE RIGHT.", "", "CLICK AN OPTION ROW",
-               "FOR ITS NEXT VALUE.", "", "PICK TARGET AND BASE", "ON THE MAP PAGE."},
+    poster(c,
+           {"POINT AT THE BOARD:", "AIRCRAFT ON THE LEFT,", "OPTIONS ON THE RIGHT.", "",
+            "CLICK AN OPTION ROW", "FOR ITS NEXT VALUE.", "", "PICK TARGET AND BASE", "ON THE MAP PAGE."},
            390, 2, Colour::White);
     return c;
 }
 
-Canvas rolesPicture()
-{
+Canvas rolesPicture() {
     Canvas c(460, 650, Colour::Navy);
     c.bands(0, 650, {Colour::DeepSea, Colour::Navy});
     c.frame(6, 6, 448, 638, 4, Colour::Cream);
@@ -117,23 +112,25 @@ Canvas rolesPicture()
         c.fillRect(30, y, 400, 52, Colour::DarkGrey);
         c.frame(30, y, 400, 52, 3, role.colour);
         c.aircraft(66, y + 26, 48, role.colour, Colour::Black);
-        c.caption(260, y + 19, role.name, Canvas::fittingScale(role.name, 310, 2), Colour::White, Colour::Black);
+        c.caption(260, y + 19, role.name, Canvas::fittingScale(role.name, 310, 2), Colour::White,
+                  Colour::Black);
         y += 66;
     }
-    poster(c, {"LEFT CLICK: GIVE THE", "AIRCRAFT TO THE ROLE", "RIGHT CLICK: NEXT ROLE", "MIDDLE BUTTON:",
-               "SHOW ALL AIRCRAFT"},
+    poster(c,
+           {"LEFT CLICK: GIVE THE", "AIRCRAFT TO THE ROLE", "RIGHT CLICK: NEXT ROLE",
+            "MIDDLE BUTTON:", "SHOW ALL AIRCRAFT"},
            430, 2, Colour::White);
     return c;
 }
 
-Canvas optionRowPicture(const std::string& name)
-{
+Canvas optionRowPicture(const std::string& name) {
     // The name as large as it fits: on one line, or split at the blank nearest the middle.
     std::vector<std::vector<std::string>> layouts = {{name}};
     std::size_t split = std::string::npos;
     for (std::size_t i = 0; i < name.size(); ++i) {
-        if (name[i] == ' ' && (split == std::string::npos || std::abs(static_cast<int>(i) - static_cast<int>(name.size()) / 2) <
-                                                                std::abs(static_cast<int>(split) - static_cast<int>(name.size()) / 2))) {
+        if (name[i] == ' ' && (split == std::string::npos ||
+                               std::abs(static_cast<int>(i) - static_cast<int>(name.size()) / 2) <
+                                   std::abs(static_cast<int>(split) - static_cast<int>(name.size()) / 2))) {
             split = i;
         }
     }

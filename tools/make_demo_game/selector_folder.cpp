@@ -13,22 +13,21 @@
 namespace demo {
 namespace {
 
-std::string join(std::string_view a, std::string_view b)
-{
+std::string join(std::string_view a, std::string_view b) {
     return std::string(a) + "\\" + std::string(b);
 }
 
-bool endsWith(const std::string& upper, std::string_view suffix)
-{
-    return upper.size() >= suffix.size() && upper.compare(upper.size() - suffix.size(), suffix.size(), suffix) == 0;
+bool endsWith(const std::string& upper, std::string_view suffix) {
+    return upper.size() >= suffix.size() &&
+           upper.compare(upper.size() - suffix.size(), suffix.size(), suffix) == 0;
 }
 
 // Where a set file lands when the set is loaded; empty for files that loading skips.
-std::string installedName(const std::string& name)
-{
+std::string installedName(const std::string& name) {
     const std::string upper = common::toUpperAscii(name);
-    if (upper.rfind("ECA", 0) == 0 || endsWith(upper, ".LDR") || upper == "MYPIC" || upper == "CONTENTS.TXT" ||
-        endsWith(upper, ".JPG") || endsWith(upper, ".PCX") || endsWith(upper, ".GIF")) {
+    if (upper.rfind("ECA", 0) == 0 || endsWith(upper, ".LDR") || upper == "MYPIC" ||
+        upper == "CONTENTS.TXT" || endsWith(upper, ".JPG") || endsWith(upper, ".PCX") ||
+        endsWith(upper, ".GIF")) {
         return {};
     }
     if (endsWith(upper, ".MSN") || endsWith(upper, ".SVE")) {
@@ -40,8 +39,7 @@ std::string installedName(const std::string& name)
     return name;
 }
 
-void writeSet(OutputFolder& out, const std::string& folder, const DemoSet& set)
-{
+void writeSet(OutputFolder& out, const std::string& folder, const DemoSet& set) {
     for (const DemoFile& file : set.files) {
         out.writeBytes(join(folder, file.name), file.bytes);
     }
@@ -52,8 +50,7 @@ void writeSet(OutputFolder& out, const std::string& folder, const DemoSet& set)
 
 } // namespace
 
-void writeSelectorFolder(OutputFolder& out)
-{
+void writeSelectorFolder(OutputFolder& out) {
     const std::string selector(contents::kSelector);
     const auto sets = demoSets();
     for (const DemoSet& set : sets) {
@@ -61,7 +58,8 @@ void writeSelectorFolder(OutputFolder& out)
     }
 
     const std::string unused = join(selector, contents::kUnused);
-    out.writeBytes(join(unused, "W-Retired Weather\\sky.tpc"), fillerBytes("W-Retired Weather", "sky.tpc", 500));
+    out.writeBytes(join(unused, "W-Retired Weather\\sky.tpc"),
+                   fillerBytes("W-Retired Weather", "sky.tpc", 500));
     out.writeBytes(join(unused, "W-Retired Weather\\contents.txt"), "A set put aside by the player.\r\n");
     out.writeBytes(join(join(selector, contents::kNotASet), "readme.txt"),
                    "Downloads waiting to be unpacked; this folder is not a set.\r\n");

@@ -13,46 +13,38 @@
 namespace demo {
 namespace {
 
-DemoFile contents(const std::vector<std::string>& lines)
-{
+DemoFile contents(const std::vector<std::string>& lines) {
     return {"contents.txt", common::joinLinesCrLf(lines)};
 }
 
-DemoFile filler(const std::string& owner, const std::string& name, int size)
-{
+DemoFile filler(const std::string& owner, const std::string& name, int size) {
     return {name, fillerBytes(owner, name, size)};
 }
 
-DemoFile bmp(const std::string& name, const std::string& caption, Scene scene)
-{
+DemoFile bmp(const std::string& name, const std::string& caption, Scene scene) {
     return {name, encodeBmp(previewPicture(caption, scene))};
 }
 
-DemoFile jpg(const std::string& name, const std::string& word, Scene scene)
-{
+DemoFile jpg(const std::string& name, const std::string& word, Scene scene) {
     return {name, encodeJpeg(sceneryPicture(word, scene))};
 }
 
-DemoFile qiv(const std::string& file, const std::string& name, int slot, int variant)
-{
+DemoFile qiv(const std::string& file, const std::string& name, int slot, int variant) {
     return {file, common::joinLinesCrLf(qivLines(name, slot, variant))};
 }
 
 // Patches of the game's loadout table for the first loadout of an aircraft (1-based positions).
-DemoFile loxPatch(const std::string& file, int aircraft)
-{
+DemoFile loxPatch(const std::string& file, int aircraft) {
     const int start = 4 + kLoadoutRecordSize * firstLoadoutRecord(aircraft) + 1;
     return {file, common::joinLinesCrLf({std::to_string(start + 12), "2", std::to_string(start + 14), "2"})};
 }
 
-DemoFile lo1Patch(const std::string& file, int aircraft)
-{
+DemoFile lo1Patch(const std::string& file, int aircraft) {
     const int start = 4 + kLoadoutRecordSize * firstLoadoutRecord(aircraft) + 1;
     return {file, common::joinLinesCrLf({std::to_string(start + 20), "10", "0", "1"})};
 }
 
-std::vector<DemoSet> planeSets()
-{
+std::vector<DemoSet> planeSets() {
     const std::string owner = "F-Fighter Pack";
     return {
         {"P-Fw 190A-8",
@@ -60,20 +52,21 @@ std::vector<DemoSet> planeSets()
           qiv("fw190a8.qiv", "Fw 190A-8/R2", 22, 2), jpg("fw190a8.jpg", "FW190", Scene::Channel)},
          {}},
         {"P-Spitfire IXc",
-         {contents({"Spitfire Mk IXc with the c-wing.", "Replaces slot 11."}), qiv("spit9c.qiv", "Spitfire Mk IXc", 11, 1),
-          loxPatch("spit9c.lox", 11), bmp("mypic", "SPITFIRE IXC", Scene::Channel)},
+         {contents({"Spitfire Mk IXc with the c-wing.", "Replaces slot 11."}),
+          qiv("spit9c.qiv", "Spitfire Mk IXc", 11, 1), loxPatch("spit9c.lox", 11),
+          bmp("mypic", "SPITFIRE IXC", Scene::Channel)},
          {}},
         {"P-Spitfire IXe",
          {contents({"Spitfire Mk IXe with the e-wing and .50 guns.", "Replaces slot 11."}),
-          qiv("spit9e.qiv", "Spitfire Mk IXe", 11, 3), lo1Patch("spit9e.lo1", 11), filler(owner, "sp09.flt", 600)},
+          qiv("spit9e.qiv", "Spitfire Mk IXe", 11, 3), lo1Patch("spit9e.lo1", 11),
+          filler(owner, "sp09.flt", 600)},
          {}},
     };
 }
 
 } // namespace
 
-std::string fillerBytes(const std::string& owner, const std::string& file, int size)
-{
+std::string fillerBytes(const std::string& owner, const std::string& file, int size) {
     std::string bytes = "DEMO " + owner + " / " + file + "\r\n";
     unsigned state = 2166136261U;
     for (const char c : owner + file) {
@@ -86,8 +79,7 @@ std::string fillerBytes(const std::string& owner, const std::string& file, int s
     return bytes;
 }
 
-std::vector<DemoSet> demoSets()
-{
+std::vector<DemoSet> demoSets() {
     const auto set = [](const std::string& folder, std::vector<DemoFile> files) {
         return DemoSet{folder, std::move(files), {}};
     };
@@ -95,19 +87,27 @@ std::vector<DemoSet> demoSets()
     std::string w = "W-Battle of Britain 1940";
     sets.push_back(set(w, {contents({"The summer of 1940 over southern England.", "Hurricanes and Spitfires",
                                      "against the Luftwaffe's bombers."}),
-                           bmp("mypic", "BATTLE OF BRITAIN", Scene::Channel), {"planes.dat", planesDat(1)},
-                           filler(w, "horizon.tpc", 900), filler(w, "terrain1.ter", 1200),
-                           filler(w, "EagleDay.msn", 400), filler(w, "bobtheme.bgm", 1500),
+                           bmp("mypic", "BATTLE OF BRITAIN", Scene::Channel),
+                           {"planes.dat", planesDat(1)},
+                           filler(w, "horizon.tpc", 900),
+                           filler(w, "terrain1.ter", 1200),
+                           filler(w, "EagleDay.msn", 400),
+                           filler(w, "bobtheme.bgm", 1500),
                            filler(w, "loader.ldr", 80)}));
     w = "W-Desert Air War";
     sets.push_back(set(w, {contents({"North Africa 1941-42: sand, sun and Tomahawks."}),
-                           jpg("desert.jpg", "DESERT", Scene::Desert), {"planes.dat", planesDat(2)},
-                           filler(w, "horizon.tpc", 950), filler(w, "terrain1.ter", 1100), filler(w, "sand.pal", 768),
-                           filler(w, "Tobruk.msn", 420), filler(w, "desert.bgm", 1400)}));
+                           jpg("desert.jpg", "DESERT", Scene::Desert),
+                           {"planes.dat", planesDat(2)},
+                           filler(w, "horizon.tpc", 950),
+                           filler(w, "terrain1.ter", 1100),
+                           filler(w, "sand.pal", 768),
+                           filler(w, "Tobruk.msn", 420),
+                           filler(w, "desert.bgm", 1400)}));
     w = "C-Channel Front 1941";
     sets.push_back(set(w, {contents({"Circus operations over France, 1941.", "A career campaign."}),
                            bmp("mypic", "CHANNEL FRONT", Scene::Channel), filler(w, "ChannelCareer.sve", 700),
-                           filler(w, "Circus01.msn", 380), filler(w, "Circus02.msn", 390), filler(w, "cmpgn41.cpt", 500)}));
+                           filler(w, "Circus01.msn", 380), filler(w, "Circus02.msn", 390),
+                           filler(w, "cmpgn41.cpt", 500)}));
     w = "C Operation Overlord";
     sets.push_back(set(w, {contents({"June 1944: the invasion of Normandy.", "A career campaign."}),
                            jpg("overlord.jpg", "DDAY", Scene::Channel), filler(w, "Overlord.sve", 720),
@@ -116,15 +116,17 @@ std::vector<DemoSet> demoSets()
     sets.push_back(set(w, {contents({"Softer cumulus clouds."}), bmp("clouds.bmp", "CLOUDS", Scene::Channel),
                            filler(w, "cloud1.tpc", 800), filler(w, "cloud2.tpc", 800)}));
     w = "G-Cockpit Gauges";
-    sets.push_back(set(w, {contents({"Sharper cockpit instruments."}), bmp("Pgauges.bmp", "GAUGES", Scene::Cockpit),
-                           filler(w, "gauges.tpc", 700), filler(w, "gauges.pcx", 300)}));
+    sets.push_back(
+        set(w, {contents({"Sharper cockpit instruments."}), bmp("Pgauges.bmp", "GAUGES", Scene::Cockpit),
+                filler(w, "gauges.tpc", 700), filler(w, "gauges.pcx", 300)}));
     w = "G-Explosion Effects";
     sets.push_back(set(w, {contents({"Bigger flak bursts and smoke."}), filler(w, "explode.spt", 400),
                            filler(w, "smoke.tpc", 600)}));
     sets.push_back(DemoSet{"F-Fighter Pack",
                            {contents({"Alternative fighters for the RAF and the Luftwaffe.",
                                       "Pick a plane set on the Planes and Skins tab."}),
-                            bmp("mypic", "FIGHTER PACK", Scene::Channel), {"planes.dat", planesDat(3)},
+                            bmp("mypic", "FIGHTER PACK", Scene::Channel),
+                            {"planes.dat", planesDat(3)},
                             filler("F-Fighter Pack", "fighters.flt", 500)},
                            planeSets()});
     w = "S-Desert Camouflage";
@@ -145,22 +147,25 @@ std::vector<DemoSet> demoSets()
     sets.push_back(set(w, {contents({"Heavier cannon sounds."}), filler(w, "hispano.snd", 900),
                            filler(w, "mg151.snd", 900)}));
     w = "s-Dunkirk 1940";
-    sets.push_back(set(w, {contents({"Scenario: the beaches of Dunkirk, May 1940."}), filler(w, "dunkirk.msn", 400)}));
+    sets.push_back(
+        set(w, {contents({"Scenario: the beaches of Dunkirk, May 1940."}), filler(w, "dunkirk.msn", 400)}));
     w = "c-Atlantic Convoys";
-    sets.push_back(set(w, {contents({"Convoy files for the western approaches."}), filler(w, "convoy1.dat", 300)}));
+    sets.push_back(
+        set(w, {contents({"Convoy files for the western approaches."}), filler(w, "convoy1.dat", 300)}));
     w = "T-Winter Terrain";
     sets.push_back(set(w, {contents({"Snow over northern France, winter 1944."}),
                            bmp("winter.bmp", "WINTER", Scene::Winter), filler(w, "terrain1.ter", 1300)}));
     return sets;
 }
 
-std::vector<DemoSet> demoSkins()
-{
+std::vector<DemoSet> demoSkins() {
     const auto skin = [](const std::string& folder, const std::string& code, Colour body, Colour marking) {
         const std::string model = "p" + code + ".3dz";
         return DemoSet{folder,
-                       {contents({folder + ".", "A demo skin."}), filler(folder, model, 1200),
-                        filler(folder, code + "skin.tpc", 2000), {"skinpic", encodeBmp(skinPicture(folder, body, marking))}},
+                       {contents({folder + ".", "A demo skin."}),
+                        filler(folder, model, 1200),
+                        filler(folder, code + "skin.tpc", 2000),
+                        {"skinpic", encodeBmp(skinPicture(folder, body, marking))}},
                        {}};
     };
     return {

@@ -11,8 +11,7 @@
 namespace demo {
 namespace {
 
-std::uint8_t landKind(int column, int row)
-{
+std::uint8_t landKind(int column, int row) {
     // Mostly open country, with woods, towns and hills scattered deterministically.
     const int h = (column * 7919 + row * 104729 + (column / 9) * (row / 7) * 31) % 100;
     if (h < 12) {
@@ -27,8 +26,7 @@ std::uint8_t landKind(int column, int row)
     return static_cast<std::uint8_t>(h % 2); // fields and pasture
 }
 
-std::uint8_t seaKind(int column, int row)
-{
+std::uint8_t seaKind(int column, int row) {
     // Kind 2 throughout; the high bits vary (shallows near land) and must be ignored by readers.
     for (const auto& [dc, dr] : {std::pair{1, 0}, std::pair{-1, 0}, std::pair{0, 1}, std::pair{0, -1}}) {
         if (isLand(column + dc, row + dr)) {
@@ -38,8 +36,7 @@ std::uint8_t seaKind(int column, int row)
     return (column + row) % 17 == 0 ? 130 : 2;
 }
 
-void appendPoint(std::string& out, int column, int row, int salt)
-{
+void appendPoint(std::string& out, int column, int row, int salt) {
     const WorldBytes x = worldX(tileCentre(column), salt);
     const WorldBytes y = worldY(tileCentre(row), salt);
     for (const std::uint8_t b : {x.b1, x.b2, x.b3, x.b4, y.b1, y.b2, y.b3, y.b4}) {
@@ -48,8 +45,7 @@ void appendPoint(std::string& out, int column, int row, int salt)
     out.append(12, '\0');
 }
 
-void appendSet(std::string& out, const std::vector<std::pair<int, int>>& points, int salt)
-{
+void appendSet(std::string& out, const std::vector<std::pair<int, int>>& points, int salt) {
     int written = 0;
     for (const auto& [column, row] : points) {
         if (written == kFrontLinePoints - 1) {
@@ -64,8 +60,7 @@ void appendSet(std::string& out, const std::vector<std::pair<int, int>>& points,
     }
 }
 
-std::vector<std::pair<int, int>> channelLine()
-{
+std::vector<std::pair<int, int>> channelLine() {
     std::vector<std::pair<int, int>> points;
     for (int column = 20; column <= 460; column += 30) {
         points.emplace_back(column, (englandCoastRow(column) + continentCoastRow(column)) / 2);
@@ -76,8 +71,7 @@ std::vector<std::pair<int, int>> channelLine()
     return points;
 }
 
-std::vector<std::pair<int, int>> bridgehead(int stage)
-{
+std::vector<std::pair<int, int>> bridgehead(int stage) {
     // A half-ring south of the Normandy beaches, wider at each stage.
     std::vector<std::pair<int, int>> points;
     const double radius = 6.0 + 5.0 * stage;
@@ -90,8 +84,7 @@ std::vector<std::pair<int, int>> bridgehead(int stage)
     return points;
 }
 
-std::vector<std::pair<int, int>> line1945()
-{
+std::vector<std::pair<int, int>> line1945() {
     std::vector<std::pair<int, int>> points;
     for (int row = 105; row <= 315; row += 15) {
         points.emplace_back(612 - row / 40 + static_cast<int>(std::lround(4.0 * std::sin(row / 23.0))), row);
@@ -101,20 +94,19 @@ std::vector<std::pair<int, int>> line1945()
 
 } // namespace
 
-std::string eawTm()
-{
+std::string eawTm() {
     std::string bytes;
     bytes.reserve(static_cast<std::size_t>(kMapColumns) * kMapRows);
     for (int row = 0; row < kMapRows; ++row) {
         for (int column = 0; column < kMapColumns; ++column) {
-            bytes.push_back(static_cast<char>(isLand(column, row) ? landKind(column, row) : seaKind(column, row)));
+            bytes.push_back(
+                static_cast<char>(isLand(column, row) ? landKind(column, row) : seaKind(column, row)));
         }
     }
     return bytes;
 }
 
-std::string frontLineDat()
-{
+std::string frontLineDat() {
     std::string bytes;
     appendSet(bytes, channelLine(), 0);
     for (int stage = 1; stage <= 11; ++stage) {
