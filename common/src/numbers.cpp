@@ -46,8 +46,11 @@ double readNumber(std::string_view text) {
         ++i;
         while (i < text.size() && isDigit(text[i]))
             fraction += text[i++];
-        if (!fraction.empty())
-            digits += (digits.empty() ? "0." : ".") + fraction;
+        if (!fraction.empty()) {
+            // Two appends: GCC 12 gives a false -Wrestrict for "literal + string" in optimised builds.
+            digits += digits.empty() ? "0." : ".";
+            digits += fraction;
+        }
     }
     if (digits.empty())
         return 0.0;
