@@ -213,7 +213,7 @@ BENCHMARK(BM_LoadSet_MoveInVersusCp)->Unit(benchmark::kMillisecond)->Iterations(
 BENCHMARK(BM_LoadSet_DirectCopyFileVersusCp)->Unit(benchmark::kMillisecond)->Iterations(4)->UseManualTime();
 BENCHMARK(BM_CleanUp_10000FilesVersusFindDelete)
     ->Unit(benchmark::kMillisecond)
-    ->Iterations(6)
+    ->Iterations(4)
     ->UseManualTime();
 
 BENCHMARK_MAIN();
