@@ -7,6 +7,8 @@
 
 #include "common/names.h"
 
+#include <optional>
+
 namespace outfitter {
 
 namespace fs = std::filesystem;
@@ -44,32 +46,27 @@ FileWorkReport MoveIn(const fs::path& gameFolder, const fs::path& setFolder,
         if (!skippedWhenLoading(name))
             copied.push_back(name);
     GameTargets targets(gameFolder);
-    for (std::size_t i = 0; i < copied.size(); ++i) {
-        const auto& name = copied[i];
+    const auto loadOne = [&](const std::string& name) -> std::optional<common::Problem> {
         const auto action = "copying " + name + " to";
         const auto target = targets.get(loadDestination(name));
-        if (!target.index) {
-            report.problems.push_back(
-                common::Problem{target.problem->path / name, action, target.problem->reason});
-            continue;
-        }
+        if (!target.index)
+            return common::Problem{target.problem->path / name, action, target.problem->reason};
         const auto existing = target.index->find(name);
-        if (!existing.ok()) {
-            report.problems.push_back(*existing.problem);
-            continue;
-        }
+        if (!existing.ok())
+            return existing.problem;
         const auto destination = target.index->folder() / (existing.value ? existing.value->name : name);
-        if (existing.value && existing.value->kind != EntryKind::PlainFile) {
-            report.problems.push_back(leftInPlace(destination, action, existing.value->kind));
-            continue;
-        }
-        if (auto problem = copyReplacing(setFolder / name, destination)) {
+        if (existing.value && existing.value->kind != EntryKind::PlainFile)
+            return leftInPlace(destination, action, existing.value->kind);
+        if (auto problem = copyReplacing(setFolder / name, destination))
+            return problem;
+        target.index->noteCreated(FolderEntry{destination.filename().string(), EntryKind::PlainFile});
+        report.done.push_back(destination);
+        return std::nullopt;
+    };
+    for (std::size_t i = 0; i < copied.size(); ++i) {
+        if (auto problem = loadOne(copied[i]))
             report.problems.push_back(std::move(*problem));
-        } else {
-            target.index->noteCreated(FolderEntry{destination.filename().string(), EntryKind::PlainFile});
-            report.done.push_back(destination);
-        }
-        tell(progress, std::string(kCopyingCaption) + ":" + name, fractionDone(i, copied.size()));
+        tell(progress, std::string(kCopyingCaption) + ":" + copied[i], fractionDone(i, copied.size()));
     }
     return report;
 }
