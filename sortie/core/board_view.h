@@ -20,6 +20,7 @@ struct BoardView {
     bool label20Shown = false;
     bool label11Shown = false;
     bool Label22Shown = false; // the results report
+    std::string Label22;       // its text, lines ended by CR
     int picture = 0;           // picture-table entry on the board
 
     void hideCellsAndRows() {

@@ -33,6 +33,12 @@ void MissionBuilder::report(const std::string& text) {
 void MissionBuilder::report(const common::Problem& problem) {
     messages_.push_back(problem.text());
 }
+void MissionBuilder::reportAll(const std::vector<std::string>& notes, const common::Problems& problems) {
+    for (const auto& problem : problems)
+        report(problem);
+    for (const auto& note : notes)
+        report(note);
+}
 
 std::filesystem::path MissionBuilder::builderFile(std::string_view name) const {
     return below(gameFolder_, settings_.builderFolder + "\\" + std::string(name));
@@ -69,7 +75,6 @@ void MissionBuilder::start() {
     std::error_code existsError;
     if (std::filesystem::exists(below(gameFolder_, settings_.choicesFile), existsError)) {
         ReadLast();
-        ShowChoice();
     }
     ShowChoice();
 }
@@ -142,11 +147,14 @@ void MissionBuilder::restoreChoices() {
 }
 
 void MissionBuilder::ShowChoice() {
-    // The summary text and the role markers on the cells are built by the mission summary.
-    interdictionShown_ = choices_.MT == 4;
-    for (int i = 0; i < kPlaneCellCount; ++i)
-        view_.cellCaption[static_cast<std::size_t>(i)] =
-            static_cast<std::size_t>(i) < PList_.size() ? PList_[static_cast<std::size_t>(i)] : std::string();
+    apply(sortie::ShowChoice(snapshot()));
+}
+
+void MissionBuilder::apply(const MissionSummary& summary) {
+    Label9_ = summary.Label9;
+    view_.cellCaption = summary.Label18;
+    Frame3_ = summary.Frame3;
+    Frame6_ = summary.Frame6;
 }
 
 const std::string& MissionBuilder::PicShow(int entry) {

@@ -5,6 +5,7 @@
 #include "common/problem.h"
 #include "sortie/core/board_view.h"
 #include "sortie/core/mission_choices.h"
+#include "sortie/core/mission_summary.h"
 #include "sortie/core/option_catalog.h"
 #include "sortie/core/picture_table.h"
 #include "sortie/second/build_settings.h"
@@ -47,9 +48,13 @@ class MissionBuilder final {
     const std::array<std::string, kRoleCount>& Label1() const { return Label1_; }
     const std::array<std::string, 2>& Label2() const { return Label2_; }
     std::string Label3() const;
-    bool interdictionShown() const { return interdictionShown_; }                    // `Frame3`, `Frame6`
+    bool interdictionShown() const { return Frame3_ && Frame6_; }
+    bool Frame3() const { return Frame3_; } // interdiction type
+    bool Frame6() const { return Frame6_; } // convoy size
     const std::string& Label9() const { return Label9_; }                            // the mission summary
     const std::vector<std::string>& savedMissions() const { return savedMissions_; } // `File1`
+    const std::string& Label10() const { return Label10_; } // the selected saved mission's path
+    const std::string& Text3() const { return Text3_; }     // its details, lines ended by CR LF
     const std::filesystem::path& gameFolder() const { return gameFolder_; }
     const std::filesystem::path& builderFolder() const { return builderFolder_; }
     const std::filesystem::path& missionsFolder() const { return missionsFolder_; }
@@ -88,9 +93,31 @@ class MissionBuilder final {
     // Rebuilds the summary, the plane-cell captions and the interdiction frames.
     void ShowChoice();
 
+    // --- the save-and-load panel, flying and the results
+    // `Command1`: saves the current mission as `Text2`.mpf and .jsv, then refreshes `File1`.
+    bool saveMission(const std::string& Text2);
+    // Re-reads `File1` from the saved-missions folder.
+    void refreshSavedMissions();
+    // A file name chosen in `File1`: `Label10` and the details `Text3`.
+    void selectSavedMission(const std::string& fileName);
+    // `Command2`: the selected mission becomes the game's mission and the current choices.
+    bool loadSavedMission();
+    // "FLY!" (`Label14`, `Label16`, `Label26`). True when everything was written (and, in a build
+    // that starts the game, the game was started).
+    bool LaunchMission();
+    // `Command3`: starts the game as the files stand.
+    bool startGame();
+    // `Label23`: the report `Label22` over picture entry 0; nothing changes without "results.txt".
+    void showResults();
+
+    // The current choices with the lists that name them, for the summary and the file writers.
+    MissionSnapshot snapshot() const { return {choices_, catalog_, PList_, TList_}; }
+
   private:
     void report(const std::string& text);
     void report(const common::Problem& problem);
+    void reportAll(const std::vector<std::string>& notes, const common::Problems& problems);
+    void apply(const MissionSummary& summary);
     void refreshNames(); // Label1 and Label2 from the indices
     std::string planeName(const std::string& text) const;
     std::string targetName(const std::string& text) const;
@@ -117,8 +144,12 @@ class MissionBuilder final {
     std::array<std::string, kRoleCount> Label1_;
     std::array<std::string, 2> Label2_;
     std::string Label9_;
-    bool interdictionShown_ = false;
+    bool Frame3_ = false;
+    bool Frame6_ = false;
     std::vector<std::string> savedMissions_;
+    std::filesystem::path selectedMission_; // empty until one is chosen in `File1`
+    std::string Label10_ = "Label10";
+    std::string Text3_;
     int currentRow_ = 0;
     int currentCell_ = 0;
     std::map<int, std::string> pictureCache_;

@@ -60,6 +60,7 @@ AircraftPage::AircraftPage(MissionBuilder& model, QWidget* parent) : QFrame(pare
     side->setGeometry(b.right() + 12, 4, width() - b.right() - 16, height() - 8);
 
     saveLoad_ = new SaveLoadPanel(model_, this);
+    connect(saveLoad_, &SaveLoadPanel::changed, this, &AircraftPage::changed);
     saveLoad_->setGeometry(b.left() + 40, b.top() + 40, b.width() - 80, b.height() - 80);
     saveLoad_->hide();
 }
@@ -154,6 +155,14 @@ QWidget* AircraftPage::buildSidePanel() {
             [this] { saveLoad_->setVisible(!saveLoad_->isVisible()); });
     auto* restore = actionLabel("Label30", QStringLiteral("For loading saved"), side);
     connect(restore, &ClickableLabel::clicked, this, &AircraftPage::restoreChoices);
+    ClickableLabel* results = nullptr;
+    if (model_.settings().flyAction == FlyAction::LaunchGame) {
+        results = actionLabel("Label23", QStringLiteral("Show mission results"), side);
+        connect(results, &ClickableLabel::clicked, this, [this] {
+            model_.showResults();
+            emit changed();
+        });
+    }
     auto* end = actionLabel("Label15", QStringLiteral("END"), side);
     connect(end, &ClickableLabel::clicked, this, &AircraftPage::endProgram);
     auto* exit = actionLabel("Label17", QStringLiteral("EXIT"), side);
@@ -162,6 +171,8 @@ QWidget* AircraftPage::buildSidePanel() {
          {static_cast<QWidget*>(mapPage), static_cast<QWidget*>(fly), static_cast<QWidget*>(saveLoad),
           static_cast<QWidget*>(restore), static_cast<QWidget*>(end), static_cast<QWidget*>(exit)})
         actions->addWidget(w);
+    if (results)
+        actions->insertWidget(4, results);
     actions->addStretch();
     column->addLayout(actions);
     return side;
@@ -209,9 +220,9 @@ void AircraftPage::sync() {
     label3_->setText(toQ(model_.Label3()));
     for (auto& [g, group] : groups_)
         group->select(c.group(g));
-    frame3_->setVisible(model_.interdictionShown());
-    frame6_->setVisible(model_.interdictionShown());
-    label9_->setText(toQ(model_.Label9()));
+    frame3_->setVisible(model_.Frame3());
+    frame6_->setVisible(model_.Frame6());
+    label9_->setText(toQLines(model_.Label9()));
     if (pList_->count() != static_cast<int>(model_.PList().size())) {
         const QSignalBlocker block(pList_);
         pList_->clear();

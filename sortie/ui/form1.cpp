@@ -58,7 +58,11 @@ void Form1::showAircraftPage() {
 }
 
 void Form1::fly() {
-    messages_->appendPlainText(toQ(model_.settings().flyCaption) + QStringLiteral(": not available yet"));
+    const bool done = model_.LaunchMission();
+    sync();
+    // The second build's "FLY!" saves the parameters and ends; a failure keeps the window open.
+    if (done && model_.settings().flyAction == FlyAction::SaveAndExit)
+        close();
 }
 
 void Form1::sync() {

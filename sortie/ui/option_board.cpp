@@ -114,6 +114,7 @@ void OptionBoard::sync() {
     label20_->setVisible(v.label20Shown);
     label11_->setText(caption(v.Label11));
     label11_->setVisible(v.label11Shown);
+    label22_->setText(toQLines(v.Label22));
     label22_->setVisible(v.Label22Shown);
     update();
 }

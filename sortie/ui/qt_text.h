@@ -17,6 +17,17 @@ inline std::string fromQ(const QString& text) {
     return text.toLatin1().toStdString();
 }
 
+// Text whose lines end CR LF (summary, details) or CR alone (captions), shown with Qt's LF breaks;
+// a final line break is dropped so that a label does not grow an empty last line.
+inline QString toQLines(const std::string& bytes) {
+    QString q = toQ(bytes);
+    q.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    q.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    if (q.endsWith(QLatin1Char('\n')))
+        q.chop(1);
+    return q;
+}
+
 // 15 twips to the pixel.
 inline int px(double twips) {
     return static_cast<int>(twips / 15.0 + 0.5);

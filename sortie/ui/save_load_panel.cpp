@@ -33,26 +33,74 @@ SaveLoadPanel::SaveLoadPanel(MissionBuilder& model, QWidget* parent) : QFrame(pa
     grid->addWidget(
         named(new QLabel(QStringLiteral("Enter the name of the file to be saved here:"), this), "Label27"), 1,
         0, 1, 2);
-    grid->addWidget(named(new QLineEdit(this), "Text2"), 2, 0, 1, 2);
-    grid->addWidget(named(new QPushButton(QStringLiteral("Save"), this), "Command1"), 2, 2);
+    text2_ = named(new QLineEdit(this), "Text2");
+    grid->addWidget(text2_, 2, 0, 1, 2);
+    auto* save = named(new QPushButton(QStringLiteral("Save"), this), "Command1");
+    grid->addWidget(save, 2, 2);
+    connect(save, &QPushButton::clicked, this, &SaveLoadPanel::save);
+    connect(text2_, &QLineEdit::returnPressed, this, &SaveLoadPanel::save);
+
     file1_ = named(new QListWidget(this), "File1");
     grid->addWidget(file1_, 3, 0, 1, 3);
-    grid->addWidget(named(new QLabel(QStringLiteral("Label10"), this), "Label10"), 4, 0, 1, 3);
+    connect(file1_, &QListWidget::currentTextChanged, this, &SaveLoadPanel::select);
+    label10_ = named(new QLabel(toQ(model_.Label10()), this), "Label10");
+    label10_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    grid->addWidget(label10_, 4, 0, 1, 3);
     grid->addWidget(named(new QLabel(QStringLiteral("Details:"), this), "Label28"), 5, 0);
-    auto* details = named(new QPlainTextEdit(this), "Text3");
-    details->setReadOnly(true);
-    grid->addWidget(details, 6, 0, 1, 3);
-    grid->addWidget(named(new QPushButton(QStringLiteral("Load"), this), "Command2"), 7, 0);
-    if (model_.settings().flyAction == FlyAction::LaunchGame)
-        grid->addWidget(named(new QPushButton(QStringLiteral("FLY"), this), "Command3"), 7, 1);
+    text3_ = named(new QPlainTextEdit(this), "Text3");
+    text3_->setReadOnly(true);
+    grid->addWidget(text3_, 6, 0, 1, 3);
+    grid->setRowStretch(3, 1);
+    grid->setRowStretch(6, 2);
+
+    auto* load = named(new QPushButton(QStringLiteral("Load"), this), "Command2");
+    grid->addWidget(load, 7, 0);
+    connect(load, &QPushButton::clicked, this, [this] {
+        model_.loadSavedMission();
+        emit changed();
+    });
+    if (model_.settings().flyAction == FlyAction::LaunchGame) {
+        auto* fly = named(new QPushButton(QStringLiteral("FLY"), this), "Command3");
+        grid->addWidget(fly, 7, 1);
+        connect(fly, &QPushButton::clicked, this, [this] {
+            model_.startGame();
+            emit changed();
+        });
+    }
+}
+
+void SaveLoadPanel::save() {
+    model_.saveMission(fromQ(text2_->text()));
+    emit changed();
+}
+
+void SaveLoadPanel::select(const QString& fileName) {
+    if (fileName.isEmpty())
+        return;
+    model_.selectSavedMission(fromQ(fileName));
+    emit changed();
 }
 
 void SaveLoadPanel::sync() {
-    if (file1_->count() == static_cast<int>(model_.savedMissions().size()))
-        return;
-    file1_->clear();
-    for (const auto& name : model_.savedMissions())
-        file1_->addItem(toQ(name));
+    const auto& saved = model_.savedMissions();
+    bool same = file1_->count() == static_cast<int>(saved.size());
+    for (int i = 0; same && i < file1_->count(); ++i)
+        same = file1_->item(i)->text() == toQ(saved[static_cast<std::size_t>(i)]);
+    if (!same) {
+        // Keep the selection on the same file when the list is refreshed.
+        const QSignalBlocker block(file1_);
+        const QString current = file1_->currentItem() ? file1_->currentItem()->text() : QString();
+        file1_->clear();
+        for (const auto& name : saved)
+            file1_->addItem(toQ(name));
+        const auto found = file1_->findItems(current, Qt::MatchExactly);
+        if (!current.isEmpty() && !found.isEmpty())
+            file1_->setCurrentItem(found.first());
+    }
+    label10_->setText(toQ(model_.Label10()));
+    const QString details = toQLines(model_.Text3());
+    if (text3_->toPlainText() != details)
+        text3_->setPlainText(details);
 }
 
 void SaveLoadPanel::mouseReleaseEvent(QMouseEvent* event) {

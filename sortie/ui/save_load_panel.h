@@ -1,12 +1,15 @@
 #pragma once
-// The save-and-load panel `Frame10`: a name to save under, the saved missions and their details.
-// Saving and loading arrive with the mission file; a click on the panel's own face hides it.
+// The save-and-load panel `Frame10`: a name to save under, the saved missions with their details, Load
+// and (in the build that starts the game) "FLY". A click on the panel's own face hides it.
 
 #include "sortie/core/mission_builder.h"
 
 #include <QFrame>
 
+class QLabel;
+class QLineEdit;
 class QListWidget;
+class QPlainTextEdit;
 
 namespace sortie::ui {
 
@@ -16,12 +19,21 @@ class SaveLoadPanel final : public QFrame {
     SaveLoadPanel(MissionBuilder& model, QWidget* parent);
     void sync();
 
+  signals:
+    void changed(); // the choices, the summary or the messages may have changed
+
   protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
+    void save();
+    void select(const QString& fileName);
+
     MissionBuilder& model_;
+    QLineEdit* text2_ = nullptr;
     QListWidget* file1_ = nullptr;
+    QLabel* label10_ = nullptr;
+    QPlainTextEdit* text3_ = nullptr;
 };
 
 } // namespace sortie::ui
