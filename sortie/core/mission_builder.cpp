@@ -68,14 +68,9 @@ void MissionBuilder::start() {
         report(*pictures.problem);
 
     geometry_ = BoardGeometry::fromBoard(11580, 9750, 90, 60);
-    for (int i = 0; i < kPlaneCellCount; ++i)
-        view_.cellCaption[static_cast<std::size_t>(i)] =
-            static_cast<std::size_t>(i) < PList_.size() ? PList_[static_cast<std::size_t>(i)] : std::string();
-
     std::error_code existsError;
-    if (std::filesystem::exists(below(gameFolder_, settings_.choicesFile), existsError)) {
+    if (std::filesystem::exists(below(gameFolder_, settings_.choicesFile), existsError))
         ReadLast();
-    }
     ShowChoice();
 }
 
@@ -97,6 +92,8 @@ void MissionBuilder::loadTheatre() {
     if (weapons.problem)
         report(*weapons.problem);
     weaponNames_ = std::move(weapons.value);
+    // New names change the cell captions and the summary.
+    ShowChoice();
 }
 
 std::string MissionBuilder::Label3() const {

@@ -49,8 +49,8 @@ class MissionBuilder final {
     const std::array<std::string, 2>& Label2() const { return Label2_; }
     std::string Label3() const;
     bool interdictionShown() const { return Frame3_ && Frame6_; }
-    bool Frame3() const { return Frame3_; } // interdiction type
-    bool Frame6() const { return Frame6_; } // convoy size
+    bool Frame3() const { return Frame3_; }                                          // interdiction type
+    bool Frame6() const { return Frame6_; }                                          // convoy size
     const std::string& Label9() const { return Label9_; }                            // the mission summary
     const std::vector<std::string>& savedMissions() const { return savedMissions_; } // `File1`
     const std::string& Label10() const { return Label10_; } // the selected saved mission's path

@@ -15,7 +15,8 @@ bool MissionBuilder::saveMission(const std::string& Text2) {
         return false;
     savedMissions_ = std::move(result.File1);
     // The details on show must not describe the file as it was before it was replaced.
-    if (!selectedMission_.empty() && common::equalsIgnoreCase(selectedMission_.filename().string(), Text2 + ".mpf"))
+    if (!selectedMission_.empty() &&
+        common::equalsIgnoreCase(selectedMission_.filename().string(), Text2 + ".mpf"))
         selectSavedMission(selectedMission_.filename().string());
     return true;
 }
@@ -71,7 +72,8 @@ bool MissionBuilder::startGame() {
     LaunchResult result = sortie::startGame(gameFolder_, settings_);
     reportAll(result.notes, result.problems);
     if (result.gameStarted)
-        report(settings_.gameProgram + " was started with the mission as it stands in " + settings_.missionFile);
+        report(settings_.gameProgram + " was started with the mission as it stands in " +
+               settings_.missionFile);
     return result.gameStarted;
 }
 

@@ -49,7 +49,7 @@ void setIfDifferent(QLineEdit* edit, const std::string& text) {
 
 AircraftPage::AircraftPage(MissionBuilder& model, QWidget* parent) : QFrame(parent), model_(model) {
     setObjectName(QStringLiteral("Frame2"));
-    setFixedSize(px(21600), px(10500));
+    setFixedSize(px(kPageWidthTwips), px(kPageHeightTwips));
     board_ = new OptionBoard(model_, this);
     connect(board_, &OptionBoard::changed, this, &AircraftPage::changed);
     const QRect b = board_->geometry();
@@ -67,11 +67,14 @@ AircraftPage::AircraftPage(MissionBuilder& model, QWidget* parent) : QFrame(pare
 
 AircraftPage::~AircraftPage() = default;
 
+// Two columns: roles, nation and option groups on the left; the aircraft list and the mission summary
+// on the right; the page's action labels below both.
 QWidget* AircraftPage::buildSidePanel() {
     auto* side = new QWidget(this);
-    auto* column = new QVBoxLayout(side);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(4);
+    auto* grid = new QGridLayout(side);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(4);
 
     // Roles: the role button, the plane index and the plane's name.
     auto* roles = new QGridLayout();
@@ -98,16 +101,7 @@ QWidget* AircraftPage::buildSidePanel() {
         text1_[static_cast<std::size_t>(r)] = edit;
         label1_[static_cast<std::size_t>(r)] = name;
     }
-    pList_ = new QListWidget(side);
-    pList_->setObjectName(QStringLiteral("PList"));
-    pList_->setFixedWidth(150);
-    connect(pList_, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0) {
-            model_.choosePlane(row);
-            emit changed();
-        }
-    });
-    roles->addWidget(pList_, 0, 3, 5, 1);
+    roles->setColumnStretch(2, 1);
 
     auto* numbers = new QHBoxLayout();
     numbers->addWidget(new QLabel(QStringLiteral("Number(1 to 12)"), side));
@@ -134,18 +128,44 @@ QWidget* AircraftPage::buildSidePanel() {
     numbers->addWidget(label3_);
     numbers->addStretch();
     roles->addLayout(numbers, 4, 0, 1, 3);
-    column->addLayout(roles);
 
-    column->addWidget(buildGroups());
+    auto* left = new QVBoxLayout();
+    left->setSpacing(6);
+    left->addLayout(roles);
+    left->addWidget(buildGroups());
+    left->addStretch();
+    grid->addLayout(left, 0, 0);
 
+    auto* right = new QVBoxLayout();
+    right->setSpacing(6);
+    pList_ = new QListWidget(side);
+    pList_->setObjectName(QStringLiteral("PList"));
+    connect(pList_, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0) {
+            model_.choosePlane(row);
+            emit changed();
+        }
+    });
+    right->addWidget(pList_, 1);
     label9_ = new QLabel(side);
     label9_->setObjectName(QStringLiteral("Label9"));
     label9_->setFrameShape(QFrame::StyledPanel);
     label9_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label9_->setMinimumHeight(60);
-    column->addWidget(label9_, 1);
+    label9_->setMargin(4);
+    label9_->setStyleSheet(QStringLiteral("QLabel { background: #FFFFF4; }"));
+    // Room for every line of the longest summary (twenty lines, "Ground Attack").
+    label9_->setFixedHeight(label9_->fontMetrics().lineSpacing() * 20 + 16);
+    right->addWidget(label9_);
+    auto* rightHolder = new QWidget(side);
+    rightHolder->setFixedWidth(px(4600));
+    rightHolder->setLayout(right);
+    right->setContentsMargins(0, 0, 0, 0);
+    grid->addWidget(rightHolder, 0, 1);
 
-    auto* actions = new QHBoxLayout();
+    // One row, wide enough that every caption shows whole.
+    auto* actions = new QGridLayout();
+    actions->setHorizontalSpacing(6);
+    actions->setVerticalSpacing(4);
     auto* mapPage = actionLabel("Label12", QStringLiteral("Target Map Page"), side);
     connect(mapPage, &ClickableLabel::clicked, this, &AircraftPage::showMapPage);
     auto* fly = actionLabel("Label14", toQ(model_.settings().flyCaption), side);
@@ -155,26 +175,26 @@ QWidget* AircraftPage::buildSidePanel() {
             [this] { saveLoad_->setVisible(!saveLoad_->isVisible()); });
     auto* restore = actionLabel("Label30", QStringLiteral("For loading saved"), side);
     connect(restore, &ClickableLabel::clicked, this, &AircraftPage::restoreChoices);
-    ClickableLabel* results = nullptr;
-    if (model_.settings().flyAction == FlyAction::LaunchGame) {
-        results = actionLabel("Label23", QStringLiteral("Show mission results"), side);
-        connect(results, &ClickableLabel::clicked, this, [this] {
-            model_.showResults();
-            emit changed();
-        });
-    }
     auto* end = actionLabel("Label15", QStringLiteral("END"), side);
     connect(end, &ClickableLabel::clicked, this, &AircraftPage::endProgram);
     auto* exit = actionLabel("Label17", QStringLiteral("EXIT"), side);
     connect(exit, &ClickableLabel::clicked, this, &AircraftPage::endProgram);
-    for (QWidget* w :
-         {static_cast<QWidget*>(mapPage), static_cast<QWidget*>(fly), static_cast<QWidget*>(saveLoad),
-          static_cast<QWidget*>(restore), static_cast<QWidget*>(end), static_cast<QWidget*>(exit)})
-        actions->addWidget(w);
-    if (results)
-        actions->insertWidget(4, results);
-    actions->addStretch();
-    column->addLayout(actions);
+    std::vector<QWidget*> order{mapPage, fly, saveLoad, restore};
+    if (model_.settings().flyAction == FlyAction::LaunchGame) {
+        auto* results = actionLabel("Label23", QStringLiteral("Show mission results"), side);
+        connect(results, &ClickableLabel::clicked, this, [this] {
+            model_.showResults();
+            emit changed();
+        });
+        order.push_back(results);
+    }
+    order.push_back(end);
+    order.push_back(exit);
+    for (std::size_t i = 0; i < order.size(); ++i)
+        actions->addWidget(order[i], 0, static_cast<int>(i));
+    actions->setColumnStretch(static_cast<int>(order.size()), 1);
+    grid->addLayout(actions, 1, 0, 1, 2);
+    grid->setRowStretch(0, 1);
     return side;
 }
 
@@ -192,7 +212,7 @@ QWidget* AircraftPage::buildGroups() {
                                                        emit changed();
                                                    });
         const int n = static_cast<int>(groups_.size());
-        grid->addWidget(group->frame(), n / 4, n % 4);
+        grid->addWidget(group->frame(), n / 3, n % 3);
         QWidget* frame = group->frame();
         groups_.emplace_back(g, std::move(group));
         return frame;

@@ -30,7 +30,7 @@ ClickableLabel* actionLabel(const char* name, const QString& caption, QWidget* p
 
 MapPage::MapPage(MissionBuilder& model, QWidget* parent) : QFrame(parent), model_(model) {
     setObjectName(QStringLiteral("Frame4"));
-    setFixedSize(px(21600), px(10500));
+    setFixedSize(px(kPageWidthTwips), px(kPageHeightTwips));
 
     frame7_ = new QFrame(this);
     frame7_->setObjectName(QStringLiteral("Frame7"));

@@ -96,7 +96,13 @@ OptionBoard::OptionBoard(MissionBuilder& model, QWidget* parent) : QWidget(paren
     label22_ = new QLabel(this);
     label22_->setObjectName(QStringLiteral("Label22"));
     label22_->setGeometry(rect().adjusted(40, 40, -40, -40));
-    label22_->setStyleSheet(QStringLiteral("QLabel { background: white; font-size: 12pt; }"));
+    label22_->setStyleSheet(QStringLiteral(
+        "QLabel { background: white; color: black; font-size: 12pt; border: 2px solid #404040; }"));
+    label22_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label22_->setMargin(20);
+    label22_->setWordWrap(true);
+    label22_->setMouseTracking(true);
+    label22_->installEventFilter(this);
     label22_->hide();
 }
 

@@ -28,6 +28,11 @@ inline QString toQLines(const std::string& bytes) {
     return q;
 }
 
+// Both pages of `Form1` (`Frame2`, `Frame4`), in twips: the board and a side panel wide enough for
+// the option groups beside the aircraft list and the whole mission summary.
+inline constexpr int kPageWidthTwips = 24000;
+inline constexpr int kPageHeightTwips = 10500;
+
 // 15 twips to the pixel.
 inline int px(double twips) {
     return static_cast<int>(twips / 15.0 + 0.5);

@@ -1,0 +1,275 @@
+// The mission builder's window on the demo game folder: the summary, saving and loading missions,
+// flying (with a stand-in Wine that records what it was asked to start) and the results report.
+#include "make_demo_game/demo_game.h"
+#include "sortie/ui/form1.h"
+#include "sortie_test_files.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QtTest>
+
+#include <fstream>
+#include <memory>
+#include <sstream>
+
+using namespace sortie;
+using sortie::ui::Form1;
+namespace fs = std::filesystem;
+
+namespace {
+
+template <class W> W* find(QWidget* root, const char* name, int index = -1) {
+    for (W* w : root->findChildren<W*>(QString::fromLatin1(name)))
+        if (index < 0 || w->property("index").toInt() == index)
+            return w;
+    return nullptr;
+}
+
+QString messages(QWidget* root) {
+    return find<QPlainTextEdit>(root, "messages")->toPlainText();
+}
+
+std::string readFile(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+// Centre of plane cell `i` on the board, in pixels.
+QPoint cellCentre(int i) {
+    return {(i % 4) * 2316 / 15 + 77, (i / 4) * 1218 / 15 + 40};
+}
+
+void click(QWidget* widget) {
+    QVERIFY(widget);
+    QTest::mouseClick(widget, Qt::LeftButton);
+}
+
+// An option button is often wider than its caption; its middle may miss the clickable part.
+void choose(QAbstractButton* button) {
+    QVERIFY(button);
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
+    QVERIFY(button->isChecked());
+}
+
+} // namespace
+
+class MissionWindowTest final : public QObject {
+    Q_OBJECT
+
+  private:
+    std::unique_ptr<testing::TempFolder> game_;
+    std::unique_ptr<testing::TempFolder> bin_;
+    std::unique_ptr<Form1> form_;
+    QByteArray path_ = qgetenv("PATH");
+
+    fs::path game(std::string_view relative) const { return game_->path() / relative; }
+    fs::path wineLog() const { return bin_->path() / "wine-arguments"; }
+
+    Form1* open() {
+        form_ = std::make_unique<Form1>(game_->path(), sortieSettings());
+        form_->show();
+        if (!QTest::qWaitForWindowExposed(form_.get()))
+            qWarning("window not exposed");
+        return form_.get();
+    }
+    QWidget* board() { return find<QWidget>(form_.get(), "Image2"); }
+
+    void grab(const char* name) {
+        const QByteArray dir = qgetenv("SORTIE_GRAB_DIR");
+        if (!dir.isEmpty())
+            form_->grab().save(QString::fromLocal8Bit(dir) + QLatin1Char('/') + QLatin1String(name));
+    }
+
+    void saveAs(const QString& name) {
+        auto* text2 = find<QLineEdit>(form_.get(), "Text2");
+        text2->setText(name);
+        click(find<QWidget>(form_.get(), "Command1"));
+    }
+
+    QStringList file1() {
+        QStringList names;
+        auto* list = find<QListWidget>(form_.get(), "File1");
+        for (int i = 0; i < list->count(); ++i)
+            names << list->item(i)->text();
+        return names;
+    }
+
+  private slots:
+    void init() {
+        game_ = std::make_unique<testing::TempFolder>();
+        const demo::DemoOutcome outcome = demo::writeDemoGame(game_->path());
+        QVERIFY2(outcome.ok(), outcome.refusal.c_str());
+        // A stand-in for Wine: it records the program it was asked to run.
+        bin_ = std::make_unique<testing::TempFolder>();
+        const fs::path wine = bin_->path() / "wine";
+        testing::writeFile(wine, "#!/bin/sh\necho \"$@\" > '" + wineLog().string() + ".part'\nmv '" +
+                                     wineLog().string() + ".part' '" + wineLog().string() + "'\n");
+        fs::permissions(wine, fs::perms::owner_all);
+        qputenv("PATH", QByteArray::fromStdString(bin_->path().string()) + ':' + path_);
+    }
+    void cleanup() {
+        form_.reset();
+        qputenv("PATH", path_);
+        bin_.reset();
+        game_.reset();
+    }
+
+    void summaryMarkersAndInterdictionFrames() {
+        Form1* f = open();
+        const auto& names = f->model().PList();
+        const QStringList summary = find<QLabel>(f, "Label9")->text().split(QLatin1Char('\n'));
+        QCOMPARE(summary.size(), 18);
+        QCOMPARE(summary[0], QStringLiteral("My aircraft: ") + QString::fromStdString(names[9]));
+        QCOMPARE(summary[1], QStringLiteral("Number of aircraft: 4"));
+        QCOMPARE(summary[5], QStringLiteral("Year:1940"));
+        QCOMPARE(summary[6], QStringLiteral("Mission type: Sweep"));
+        QCOMPARE(summary[15], QStringLiteral("Air start"));
+        QVERIFY(summary[17].startsWith(QStringLiteral("Target: ")));
+
+        QTest::mouseMove(board(), cellCentre(0));
+        QTest::mousePress(find<QLabel>(f, "Label18", 0), Qt::MiddleButton);
+        QCOMPARE(find<QLabel>(f, "Label18", 10)->text(),
+                 QString::fromStdString(names[10]) + QStringLiteral("\nMy support planes"));
+        QCOMPARE(find<QLabel>(f, "Label18", 19)->text(),
+                 QString::fromStdString(names[19]) + QStringLiteral("\nEnemy #2  plane"));
+        grab("sortie-markers.png");
+        QTest::mouseRelease(find<QLabel>(f, "Label18", 0), Qt::MiddleButton);
+
+        click(find<QAbstractButton>(f, "Check1"));
+        choose(find<QAbstractButton>(f, "MT", 4));
+        const QStringList attack = find<QLabel>(f, "Label9")->text().split(QLatin1Char('\n'));
+        QCOMPARE(attack.size(), 20);
+        QCOMPARE(attack[15], QStringLiteral("Ground start"));
+        QCOMPARE(attack[18], QStringLiteral("Interdiction Type: Armour"));
+        QVERIFY(find<QWidget>(f, "Frame3")->isVisible());
+        QVERIFY(find<QWidget>(f, "Frame6")->isVisible());
+        grab("sortie-summary.png");
+        choose(find<QAbstractButton>(f, "MT", 0));
+        QVERIFY(find<QWidget>(f, "Frame6")->isHidden());
+    }
+
+    void saveListSelectAndLoadBack() {
+        Form1* f = open();
+        click(find<QWidget>(f, "Label7"));
+        QVERIFY(file1().contains(QStringLiteral("Channel Sweep.mpf")));
+        choose(find<QAbstractButton>(f, "YR", 2));
+        saveAs(QStringLiteral("Dawn Patrol"));
+        QVERIFY(file1().contains(QStringLiteral("Dawn Patrol.mpf")));
+        QVERIFY(messages(f).contains(QStringLiteral("saved as \"Dawn Patrol\"")));
+        const fs::path mpf = game("PEV/PEVMissions/Dawn Patrol.mpf");
+        QVERIFY(readFile(mpf).find("\r\nYear:1944\r\n") != std::string::npos);
+        QVERIFY(fs::exists(game("PEV/PEVMissions/Dawn Patrol.jsv")));
+
+        choose(find<QAbstractButton>(f, "YR", 3));
+        saveAs(QStringLiteral("Dawn Patrol"));
+        QVERIFY(messages(f).contains(QStringLiteral("\"Dawn Patrol\" was replaced")));
+        QCOMPARE(file1().count(QStringLiteral("Dawn Patrol.mpf")), 1);
+
+        auto* list = find<QListWidget>(f, "File1");
+        list->setCurrentRow(static_cast<int>(file1().indexOf(QStringLiteral("Channel Sweep.mpf"))));
+        QVERIFY(find<QLabel>(f, "Label10")->text().endsWith(QStringLiteral("Channel Sweep.mpf")));
+        const QString details = find<QPlainTextEdit>(f, "Text3")->toPlainText();
+        QVERIFY(details.startsWith(QStringLiteral("DETAILS:\nMy aircraft: ")));
+        QVERIFY(details.contains(QStringLiteral("\nYear:1943\n")));
+        grab("sortie-save-load-panel.png");
+
+        click(find<QWidget>(f, "Command2"));
+        QVERIFY(find<QAbstractButton>(f, "YR", 1)->isChecked());
+        QCOMPARE(find<QLineEdit>(f, "Text1", 0)->text(), QStringLiteral("11"));
+        QVERIFY(find<QLabel>(f, "Label9")->text().contains(QStringLiteral("Year:1943")));
+        const fs::path saved = game("PEV/PEVMissions/Channel Sweep.mpf");
+        QCOMPARE(readFile(game("SaveData/SingMiss.mpf")), readFile(saved));
+        QCOMPARE(readFile(game("PEV/pevset.txt")), readFile(game("PEV/PEVMissions/Channel Sweep.jsv")));
+    }
+
+    void refusedNamesAndLoadWithoutSelectionChangeNothing() {
+        Form1* f = open();
+        click(find<QWidget>(f, "Label7"));
+        const auto before =
+            std::distance(fs::directory_iterator(game("PEV/PEVMissions")), fs::directory_iterator());
+        for (const QString& name : {QString(), QStringLiteral("..\\eaw"), QStringLiteral("what?")}) {
+            const QString shown = messages(f);
+            saveAs(name);
+            QVERIFY2(messages(f).size() > shown.size(), qPrintable(name));
+        }
+        QVERIFY(messages(f).contains(QStringLiteral("enter a name")));
+        QCOMPARE(std::distance(fs::directory_iterator(game("PEV/PEVMissions")), fs::directory_iterator()),
+                 before);
+        QCOMPARE(file1(), QStringList{QStringLiteral("Channel Sweep.mpf")});
+
+        const std::string mission = readFile(game("SaveData/SingMiss.mpf"));
+        click(find<QWidget>(f, "Command2"));
+        QVERIFY(messages(f).contains(QStringLiteral("select a saved mission first")));
+        QCOMPARE(readFile(game("SaveData/SingMiss.mpf")), mission);
+    }
+
+    void flyWritesTheFilesAndStartsTheGameThroughWine() {
+        Form1* f = open();
+        auto* text1 = find<QLineEdit>(f, "Text1", 0);
+        text1->clear();
+        QTest::keyClicks(text1, QStringLiteral("20"));
+        // A target picked on the map just before flying must reach the file's description.
+        click(find<QWidget>(f, "Label12"));
+        choose(find<QAbstractButton>(f, "Targo", 0));
+        find<QListWidget>(f, "TList")->setCurrentRow(12);
+        const std::string target = f->model().TList()[12];
+        click(find<QWidget>(f, "Label16"));
+
+        QTRY_VERIFY(fs::exists(wineLog()));
+        QVERIFY(readFile(wineLog()).find("PEVeaw.exe") != std::string::npos);
+        const std::string ini = readFile(game("eaw.ini"));
+        QVERIFY(ini.find("PlayerNation=0\r\nPlayerPlane=20\r\nDifficulty=2\r\n") != std::string::npos);
+        QVERIFY(!fs::exists(game("pevini")));
+        const std::string mission = readFile(game("SaveData/SingMiss.mpf"));
+        QVERIFY(mission.starts_with(" 0 \r\n 0 \r\n 0 \r\n 1 \r\n4\r\n"));
+        QVERIFY(mission.find("\r\nTarget: " + target + "\r\n") != std::string::npos);
+        QVERIFY(readFile(game("PEV/pevset.txt")).find("\r\n12\r\n") != std::string::npos);
+        QVERIFY(messages(f).contains(QStringLiteral("PEVeaw.exe was started")));
+
+        // "FLY" on the panel only starts the game.
+        fs::remove(wineLog());
+        click(find<QWidget>(f, "Label13"));
+        click(find<QWidget>(f, "Label7"));
+        click(find<QWidget>(f, "Command3"));
+        QTRY_VERIFY(fs::exists(wineLog()));
+        QCOMPARE(readFile(game("SaveData/SingMiss.mpf")), mission);
+
+        // Without the game program the files are still written and the player is told.
+        fs::remove(game("PEVeaw.exe"));
+        fs::remove(game("SaveData/SingMiss.mpf"));
+        click(find<QWidget>(f, "Label14"));
+        QVERIFY(fs::exists(game("SaveData/SingMiss.mpf")));
+        QVERIFY(messages(f).contains(QStringLiteral("the program is not in the game folder")));
+    }
+
+    void resultsReportCoversTheBoardUntilThePointerMoves() {
+        Form1* f = open();
+        QTest::mouseMove(board(), cellCentre(5));
+        QVERIFY(find<QLabel>(f, "Label18", 5)->isVisible());
+        click(find<QWidget>(f, "Label23"));
+        auto* report = find<QLabel>(f, "Label22");
+        QVERIFY(report->isVisible());
+        QVERIFY(!find<QLabel>(f, "Label18", 5)->isVisible());
+        const QStringList lines = report->text().split(QLatin1Char('\n'));
+        QCOMPARE(lines[0], QStringLiteral("THE RESULTS OF THE LAST MISSION"));
+        QCOMPARE(lines[2], QStringLiteral("Player's point score = 1250"));
+        QCOMPARE(lines[4], QStringLiteral("You landed your plane"));
+        QCOMPARE(lines.last(), QStringLiteral("Congratulations! You have been awarded a medal"));
+        grab("sortie-results.png");
+        QTest::mouseMove(board(), cellCentre(6));
+        QVERIFY(!report->isVisible());
+
+        fs::remove(game("results.txt"));
+        click(find<QWidget>(f, "Label23"));
+        QVERIFY(!report->isVisible());
+        QVERIFY(messages(f).contains(QStringLiteral("No results.txt")));
+    }
+};
+
+QTEST_MAIN(MissionWindowTest)
+#include "mission_window_tests.moc"
