@@ -59,13 +59,12 @@ bool MissionBuilder::loadSavedMission() {
 bool MissionBuilder::LaunchMission() {
     LaunchResult result = sortie::LaunchMission(gameFolder_, settings_, snapshot());
     apply(result.summary);
-    reportAll(result.notes, result.problems);
-    const bool startWanted = !settings_.gameProgram.empty();
-    const bool done = result.missionWritten && result.choicesWritten && (!startWanted || result.gameStarted);
     if (result.missionWritten)
         report("The mission was written to " + settings_.missionFile +
                (result.gameStarted ? " and " + settings_.gameProgram + " was started" : std::string()));
-    return done;
+    reportAll(result.notes, result.problems);
+    const bool startWanted = !settings_.gameProgram.empty();
+    return result.missionWritten && result.choicesWritten && (!startWanted || result.gameStarted);
 }
 
 bool MissionBuilder::startGame() {

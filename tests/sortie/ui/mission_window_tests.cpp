@@ -206,6 +206,7 @@ class MissionWindowTest final : public QObject {
         click(find<QWidget>(f, "Command2"));
         QVERIFY(messages(f).contains(QStringLiteral("select a saved mission first")));
         QCOMPARE(readFile(game("SaveData/SingMiss.mpf")), mission);
+        grab("sortie-refused.png");
     }
 
     void flyWritesTheFilesAndStartsTheGameThroughWine() {
@@ -245,6 +246,7 @@ class MissionWindowTest final : public QObject {
         click(find<QWidget>(f, "Label14"));
         QVERIFY(fs::exists(game("SaveData/SingMiss.mpf")));
         QVERIFY(messages(f).contains(QStringLiteral("the program is not in the game folder")));
+        grab("sortie-flown.png");
     }
 
     void resultsReportCoversTheBoardUntilThePointerMoves() {
