@@ -28,11 +28,17 @@ std::vector<SetClickStep> planSetClick(const std::vector<SetClickRow>& rows, std
     const auto& row = rows[clicked];
     const char letter = firstLetter(row.name);
 
+    // Replaying the ledger only restores marks: no set makes way and nothing is copied or deleted,
+    // even when an edited ledger names two sets of a one-at-a-time category.
+    if (!ready) {
+        steps.push_back({row.loaded ? Kind::Unmark : Kind::Mark, clicked});
+        return steps;
+    }
+
     if (letter == 'C') {
         if (row.loaded) {
             steps.push_back({Kind::Unmark, clicked});
-            if (ready)
-                steps.push_back({Kind::MoveOut, clicked});
+            steps.push_back({Kind::MoveOut, clicked});
             return steps;
         }
         // The first loaded campaign, from the top, makes way.
@@ -44,8 +50,7 @@ std::vector<SetClickStep> planSetClick(const std::vector<SetClickRow>& rows, std
             }
         }
         steps.push_back({Kind::Mark, clicked});
-        if (ready)
-            steps.push_back({Kind::MoveIn, clicked});
+        steps.push_back({Kind::MoveIn, clicked});
         return steps;
     }
 
@@ -65,8 +70,7 @@ std::vector<SetClickStep> planSetClick(const std::vector<SetClickRow>& rows, std
             steps.push_back({Kind::MoveOut, *previous});
         }
     }
-    if (ready)
-        steps.push_back({Kind::MoveIn, clicked});
+    steps.push_back({Kind::MoveIn, clicked});
     steps.push_back({Kind::Mark, clicked});
     return steps;
 }

@@ -25,8 +25,8 @@ struct SetClickStep {
 // G, N, X, Y, Z and K sets may stand together; every other letter loads one at a time.
 bool allowsSeveralLoaded(char categoryLetter);
 
-// Steps for a click on `clicked`. While `ready` is false (the ledger replay) no MoveIn is planned and a
-// campaign set's own unload is left out; making way for another set still unloads it.
+// Steps for a click on `clicked`. While `ready` is false (the ledger replay) the click only marks or
+// unmarks the row itself: no file is copied or deleted and no other row makes way.
 std::vector<SetClickStep> planSetClick(const std::vector<SetClickRow>& rows, std::size_t clicked, bool ready);
 
 } // namespace outfitter

@@ -1,5 +1,6 @@
 #include "autoscripts_tab.h"
 
+#include "click_label.h"
 #include "qiv_form_texts.h"
 #include "qt_text.h"
 
@@ -15,8 +16,8 @@ using namespace Qt::StringLiterals;
 
 namespace outfitter {
 
-AutoscriptsTab::AutoscriptsTab(QWidget* parent)
-    : QWidget(parent), label1_(new QLabel(this)), list6_(new QListWidget(this)),
+AutoscriptsTab::AutoscriptsTab(const SetBrowser& browser, QWidget* parent)
+    : QWidget(parent), browser_(browser), label1_(new QLabel(this)), list6_(new QListWidget(this)),
       text2_(new QPlainTextEdit(this)) {
     label1_->setObjectName(u"Label1"_s);
     list6_->setObjectName(u"List6"_s);
@@ -31,6 +32,15 @@ AutoscriptsTab::AutoscriptsTab(QWidget* parent)
     launchLayout->addWidget(label1_);
     launchLayout->addWidget(label24);
     launchLayout->addWidget(list6_);
+    const QString captions[] = {texts::kJustLaunch, texts::kMinimiseAndLaunch, texts::kExitAndLaunch};
+    for (int index = 0; index < 3; ++index) {
+        auto* label = new ClickLabel(captions[index], launch);
+        label->setObjectName(u"Label28"_s);
+        label->setProperty("index", index);
+        label->setStyleSheet(u"color: #0000c0; text-decoration: underline;"_s);
+        launchLayout->addWidget(label);
+        connect(label, &ClickLabel::clicked, this, [this, index] { this->launch(static_cast<LaunchStyle>(index)); });
+    }
     launchLayout->addStretch(1);
 
     auto* selection = new QGroupBox(this);
@@ -53,10 +63,26 @@ void AutoscriptsTab::showStartup(const StartupResult& startup) {
     list6_->clear();
     for (const auto& program : startup.programs)
         list6_->addItem(fromGameBytes(program));
+    showSummary(browser_.summary());
+}
+
+void AutoscriptsTab::showSummary(const std::vector<std::string>& lines) {
     QString summary;
-    for (const auto& name : startup.summary)
-        summary += fromGameBytes(name) + u'\n';
+    for (const auto& line : lines)
+        summary += fromGameBytes(line) + u'\n';
     text2_->setPlainText(summary);
+}
+
+void AutoscriptsTab::launch(LaunchStyle style) {
+    const int chosen = list6_->currentRow();
+    if (chosen < 0 || chosen >= list6_->count() || !list6_->item(chosen)->isSelected())
+        return;
+    // The window minimises or ends only once the program is running, so a failed start changes nothing.
+    if (auto problem = browser_.launch(toGameBytes(list6_->item(chosen)->text()), common::WindowMode::Normal)) {
+        emit problemsReported({fromProblem(*problem)});
+        return;
+    }
+    emit launched(style);
 }
 
 } // namespace outfitter

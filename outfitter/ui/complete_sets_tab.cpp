@@ -1,15 +1,20 @@
 #include "complete_sets_tab.h"
 
+#include "click_label.h"
 #include "picture.h"
+#include "progress_display.h"
 #include "qiv_form_texts.h"
 #include "qt_text.h"
 #include "set_grid.h"
 
+#include <QEvent>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScrollArea>
-#include <QTableWidget>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -18,39 +23,72 @@ namespace outfitter {
 
 namespace {
 
-QLabel* pictureLabel(const QString& name, QSize size, QWidget* parent) {
+constexpr QSize kPictureSize{240, 180};
+
+QLabel* pictureLabel(const QString& name, QWidget* parent) {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
-    label->setFixedSize(size);
+    label->setFixedSize(kPictureSize);
     label->setAlignment(Qt::AlignCenter);
     label->setFrameShape(QFrame::StyledPanel);
     return label;
 }
 
+QScrollArea* scrolling(QLabel* label, QWidget* parent) {
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    label->setMargin(4);
+    auto* area = new QScrollArea(parent);
+    area->setWidget(label);
+    area->setWidgetResizable(true);
+    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    area->setFixedWidth(kPictureSize.width());
+    area->setBackgroundRole(QPalette::Base);
+    return area;
+}
+
+QString joinedLines(const std::vector<std::string>& lines) {
+    QStringList out;
+    for (const auto& line : lines)
+        out << fromGameBytes(line);
+    return out.join(u'\n');
+}
+
 } // namespace
 
-CompleteSetsTab::CompleteSetsTab(QWidget* parent)
-    : QWidget(parent), list3_(new QListWidget(this)), label6_(new QLabel(this)),
-      unigrid_(new QTableWidget(this)), label33_(new QLabel(texts::kRefresh, this)),
-      label8_(new QLabel(this)), myImage_(pictureLabel(u"MyImage"_s, {240, 180}, this)),
-      label29_(new QLabel(texts::kOnlineAutoLoad, this)),
-      image4_(pictureLabel(u"Image4"_s, {240, 180}, this)) {
+CompleteSetsTab::CompleteSetsTab(SetBrowser& browser, ProgressDisplay& progress, QWidget* parent)
+    : QWidget(parent), browser_(browser), progress_(progress), list3_(new QListWidget(this)),
+      label6_(new QLabel(this)), unigrid_(new SetGrid(this)), label33_(new ClickLabel(texts::kRefresh, this)),
+      label8_(new QLabel(this)), myImage_(pictureLabel(u"MyImage"_s, this)), myLabel_(new QLabel(this)),
+      text9_(new QPlainTextEdit(this)), command1_(new QPushButton(texts::kResetAll, this)),
+      label29_(new QLabel(texts::kOnlineAutoLoad, this)), image4_(pictureLabel(u"Image4"_s, this)),
+      loadFrame_(new QFrame(this)) {
     list3_->setObjectName(u"List3"_s);
     list3_->setFixedWidth(220);
+    list3_->setMouseTracking(true);
+    list3_->viewport()->setMouseTracking(true);
+    list3_->viewport()->installEventFilter(this);
     label6_->setObjectName(u"Label6"_s);
     label6_->setMinimumWidth(20);
-    unigrid_->setObjectName(u"Unigrid"_s);
-    setUpSetGrid(unigrid_);
     label33_->setObjectName(u"Label33"_s);
-    label33_->setCursor(Qt::PointingHandCursor);
     label33_->setStyleSheet(u"color: #0000c0; text-decoration: underline;"_s);
     label8_->setObjectName(u"Label8"_s);
-    label8_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label8_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    myLabel_->setObjectName(u"MyLabel"_s);
+    // The same description in a box the player can select and copy from.
+    text9_->setObjectName(u"Text9"_s);
+    text9_->setReadOnly(true);
+    text9_->hide();
+    command1_->setObjectName(u"Command1"_s);
+    command1_->setToolTip(texts::kResetAllTip);
     label29_->setObjectName(u"Label29"_s);
     label29_->setFrameShape(QFrame::StyledPanel);
     label29_->setAlignment(Qt::AlignCenter);
     label29_->setMinimumHeight(32);
+    loadFrame_->setObjectName(u"LoadFrame"_s);
+    loadFrame_->setMouseTracking(true);
+    loadFrame_->installEventFilter(this);
 
     auto* letterRow = new QHBoxLayout;
     letterRow->addWidget(new QLabel(texts::kCodeLetter, this));
@@ -60,72 +98,177 @@ CompleteSetsTab::CompleteSetsTab(QWidget* parent)
     categories->addLayout(letterRow);
     categories->addWidget(list3_, 1);
 
-    auto* grid = new QVBoxLayout;
+    auto* label22 = new QLabel(texts::kLoadHint, loadFrame_);
+    label22->setObjectName(u"Label22"_s);
+    label22->setWordWrap(true);
+    auto* grid = new QVBoxLayout(loadFrame_);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->addWidget(label22);
     grid->addWidget(unigrid_, 0, Qt::AlignLeft);
     grid->addWidget(label33_, 0, Qt::AlignLeft);
     grid->addStretch(1);
+    label22->setFixedWidth(unigrid_->width());
 
-    // The summary can grow long; it scrolls instead of stretching the tab.
-    label8_->setWordWrap(true);
-    label8_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    label8_->setMargin(4);
-    auto* summary = new QScrollArea(this);
-    summary->setWidget(label8_);
-    summary->setWidgetResizable(true);
-    summary->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    summary->setFixedWidth(240);
-    summary->setBackgroundRole(QPalette::Base);
+    auto* frame23 = new QGroupBox(texts::kDetailHint, this);
+    frame23->setObjectName(u"Frame23"_s);
+    auto* detail = new QVBoxLayout(frame23);
+    detail->addWidget(myImage_);
+    auto* description = scrolling(myLabel_, frame23);
+    description->setFixedHeight(90);
+    detail->addWidget(description);
+    detail->addWidget(text9_);
 
     auto* side = new QVBoxLayout;
-    side->addWidget(myImage_);
+    side->addWidget(frame23);
     side->addWidget(new QLabel(texts::kWhatsSet, this));
-    side->addWidget(summary, 1);
-    side->addWidget(label29_);
-    side->addWidget(image4_);
+    side->addWidget(scrolling(label8_, this), 1);
+    side->addWidget(command1_, 0, Qt::AlignLeft);
+
+    auto* package = new QVBoxLayout;
+    package->addWidget(label29_);
+    package->addWidget(image4_);
+    package->addStretch(1);
 
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(categories);
-    layout->addLayout(grid, 1);
+    layout->addWidget(loadFrame_, 1);
     layout->addLayout(side);
+    layout->addLayout(package);
 
+    refreshTimer_.setInterval(kRefreshRowDelayMs);
+    connect(&refreshTimer_, &QTimer::timeout, this, &CompleteSetsTab::addNextRow);
     connect(list3_, &QListWidget::currentRowChanged, this, &CompleteSetsTab::chooseCategory);
+    connect(unigrid_, &SetGrid::rowChosen, this, &CompleteSetsTab::chooseRow);
+    connect(unigrid_, &SetGrid::rowHovered, this, &CompleteSetsTab::hoverRow);
+    connect(label33_, &ClickLabel::clicked, this, &CompleteSetsTab::startRefresh);
+    connect(command1_, &QPushButton::clicked, this, &CompleteSetsTab::resetAll);
 }
 
 void CompleteSetsTab::showStartup(const StartupResult& startup) {
-    categories_ = startup.categories;
     list3_->blockSignals(true);
     list3_->clear();
     list3_->addItem(texts::kShowAll);
     list3_->addItem(texts::kShowSelections);
-    for (const auto& category : categories_.categories())
+    for (const auto& category : browser_.categories().categories())
         list3_->addItem(fromGameBytes(category.description));
     list3_->blockSignals(false);
 
-    fillSetGrid(unigrid_, startup.sets, list3_->palette().color(QPalette::Base));
-
-    QStringList summary;
-    for (const auto& name : startup.summary)
-        summary << fromGameBytes(name);
-    label8_->setText(summary.join(u'\n'));
-
-    showPicture(myImage_, startup.backgroundPicture);
+    unigrid_->showRows(browser_.rows());
+    label8_->setText(joinedLines(browser_.summary()));
+    background_ = startup.backgroundPicture;
+    showBackground();
     showPicture(image4_, startup.newPicture);
     list3_->setCurrentRow(0);
     chooseCategory(0);
 }
 
+bool CompleteSetsTab::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseMove && (watched == list3_->viewport() || watched == loadFrame_)) {
+        myLabel_->clear();
+        text9_->clear();
+        showBackground();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
 void CompleteSetsTab::chooseCategory(int position) {
-    label6_->clear();
     if (position < 0)
         return;
-    if (const auto index = categories_.indexAtListPosition(static_cast<std::size_t>(position)))
-        label6_->setText(fromGameBytes(categories_.categories()[*index].letter));
-    if (position == 0) {
-        unigrid_->setUpdatesEnabled(false);
-        for (int row = 0; row < unigrid_->rowCount(); ++row)
-            unigrid_->setRowHidden(row, false);
-        unigrid_->setUpdatesEnabled(true);
+    const auto view = browser_.filter(static_cast<std::size_t>(position));
+    label6_->setText(fromGameBytes(view.letter));
+    unigrid_->setHeaderText(fromGameBytes(view.header), list3_->palette().color(QPalette::Base));
+    unigrid_->showOnly(view.visible);
+}
+
+void CompleteSetsTab::chooseRow(int row) {
+    if (row < 0 || browser_.refreshing())
+        return;
+    BrowserChange change;
+    {
+        ProgressDisplay::Job job(progress_);
+        change = browser_.click(static_cast<std::size_t>(row), job.callback());
     }
+    redraw(change);
+    unigrid_->setCurrentCell(row, 1);
+}
+
+void CompleteSetsTab::hoverRow(int row) {
+    if (row < 0 || row == hoveredRow_)
+        return;
+    myLabel_->clear();
+    text9_->clear();
+    showBackground();
+    const auto description = browser_.describe(static_cast<std::size_t>(row));
+    myLabel_->setText(joinedLines(description.lines));
+    text9_->setPlainText(myLabel_->text());
+    if (description.picture)
+        showPicture(myImage_, description.picture);
+    hoveredRow_ = row;
+    report(description.problems);
+}
+
+void CompleteSetsTab::showBackground() {
+    showPicture(myImage_, background_);
+}
+
+void CompleteSetsTab::startRefresh() {
+    if (browser_.refreshing())
+        return;
+    command1_->setEnabled(false);
+    report(browser_.beginRefresh());
+    refreshVisible_ = browser_.filter(static_cast<std::size_t>(std::max(0, list3_->currentRow()))).visible;
+    refreshNext_ = 0;
+    hoveredRow_ = -1;
+    unigrid_->clearRows();
+    refreshTimer_.start();
+}
+
+void CompleteSetsTab::addNextRow() {
+    const auto& rows = browser_.rows();
+    if (refreshNext_ < rows.size()) {
+        const int at = unigrid_->rowCount();
+        unigrid_->appendRow(rows[refreshNext_]);
+        unigrid_->setRowHidden(at, refreshNext_ < refreshVisible_.size() && !refreshVisible_[refreshNext_]);
+        ++refreshNext_;
+        return;
+    }
+    refreshTimer_.stop();
+    const auto change = browser_.finishRefresh();
+    redraw(change);
+    chooseCategory(list3_->currentRow());
+    command1_->setEnabled(true);
+    emit refreshFinished();
+}
+
+void CompleteSetsTab::resetAll() {
+    BrowserChange change;
+    {
+        ProgressDisplay::Job job(progress_);
+        label8_->clear();
+        job.callback()(FileWorkProgress{kCleaningCaption, 0.0});
+        change = browser_.resetAll(job.callback());
+    }
+    redraw(change);
+}
+
+void CompleteSetsTab::redraw(const BrowserChange& change) {
+    const auto& rows = browser_.rows();
+    for (const auto row : change.rowsChanged)
+        unigrid_->paintMark(static_cast<int>(row), rows[row].loaded);
+    if (change.summaryChanged) {
+        label8_->setText(joinedLines(browser_.summary()));
+        emit summaryChanged();
+    }
+    report(change.work.problems);
+}
+
+void CompleteSetsTab::report(const common::Problems& problems) {
+    if (problems.empty())
+        return;
+    QStringList lines;
+    for (const auto& problem : problems)
+        lines << fromProblem(problem);
+    emit problemsReported(lines);
 }
 
 } // namespace outfitter

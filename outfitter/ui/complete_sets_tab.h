@@ -1,36 +1,76 @@
 #pragma once
-// The "Complete Sets" tab: the category list, the set grid, the summary of what is loaded, the
-// pictures and the package area.
+// The "Complete Sets" tab: the category list, the set grid with its clicks, hover and "Refresh!", the
+// description of the set under the mouse, the summary of what is loaded, "Reset All" and the
+// package area. Every action is one call on the set browser; the tab redraws what it reports.
 
-#include "outfitter/core/selector_startup.h"
+#include "outfitter/sets/set_browser.h"
 
+#include <QStringList>
+#include <QTimer>
 #include <QWidget>
+
+#include <filesystem>
+#include <optional>
 
 class QLabel;
 class QListWidget;
-class QTableWidget;
+class QPlainTextEdit;
+class QPushButton;
 
 namespace outfitter {
+
+class ClickLabel;
+class ProgressDisplay;
+class SetGrid;
+
+// The pause between two rows added by "Refresh!", so the list visibly grows row by row.
+inline constexpr int kRefreshRowDelayMs = 4;
 
 class CompleteSetsTab final : public QWidget {
     Q_OBJECT
   public:
-    explicit CompleteSetsTab(QWidget* parent = nullptr);
+    CompleteSetsTab(SetBrowser& browser, ProgressDisplay& progress, QWidget* parent = nullptr);
 
     void showStartup(const StartupResult& startup);
 
+  signals:
+    void problemsReported(const QStringList& lines);
+    void summaryChanged();
+    void refreshFinished();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void chooseCategory(int position);
+    void chooseRow(int row);
+    void hoverRow(int row);
+    void showBackground();
+    void startRefresh();
+    void addNextRow();
+    void resetAll();
+    void redraw(const BrowserChange& change);
+    void report(const common::Problems& problems);
 
+    SetBrowser& browser_;
+    ProgressDisplay& progress_;
     QListWidget* list3_;
     QLabel* label6_;
-    QTableWidget* unigrid_;
-    QLabel* label33_;
+    SetGrid* unigrid_;
+    ClickLabel* label33_;
     QLabel* label8_;
     QLabel* myImage_;
+    QLabel* myLabel_;
+    QPlainTextEdit* text9_;
+    QPushButton* command1_;
     QLabel* label29_;
     QLabel* image4_;
-    CategoryTable categories_;
+    QWidget* loadFrame_;
+    std::optional<std::filesystem::path> background_;
+    int hoveredRow_ = -1;
+    QTimer refreshTimer_;
+    std::size_t refreshNext_ = 0;
+    std::vector<bool> refreshVisible_;
 };
 
 } // namespace outfitter

@@ -5,12 +5,17 @@
 #include "general_settings_tab.h"
 #include "message_box.h"
 #include "planes_skins_tab.h"
+#include "progress_display.h"
 #include "qiv_form_texts.h"
 #include "qt_text.h"
 #include "world_settings_tab.h"
 
+#include <QApplication>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -20,7 +25,8 @@ using namespace Qt::StringLiterals;
 namespace outfitter {
 
 QIVForm::QIVForm(std::filesystem::path gameFolder, QIVFormOptions options, QWidget* parent)
-    : QWidget(parent), instance_(std::make_unique<SingleInstance>(options.instanceLockPath)) {
+    : QWidget(parent), instance_(std::make_unique<SingleInstance>(options.instanceLockPath)),
+      endProgram_(std::move(options.endProgram)) {
     setObjectName(u"QIVForm"_s);
     // The test comes before anything touches the disk: a second copy must leave the folder alone.
     if (!instance_->isFirst()) {
@@ -32,6 +38,7 @@ QIVForm::QIVForm(std::filesystem::path gameFolder, QIVFormOptions options, QWidg
 
     buildWindow();
     startup_ = SelectorStartup::run(gameFolder, options.seams);
+    browser_ = SetBrowser(startup_, std::move(options.browserSeams));
     generalTab_->showStartup(startup_);
     setsTab_->showStartup(startup_);
     worldTab_->showStartup(startup_);
@@ -47,12 +54,16 @@ QIVForm::~QIVForm() = default;
 
 void QIVForm::buildWindow() {
     setWindowTitle(texts::kWindowTitle);
+    progressBar_ = new QProgressBar(this);
+    progressBar_->setObjectName(u"progress"_s);
+    progress_ = std::make_unique<ProgressDisplay>(this, progressBar_);
+
     ssTab1_ = new QTabWidget(this);
     ssTab1_->setObjectName(u"SSTab1"_s);
     generalTab_ = new GeneralSettingsTab(ssTab1_);
-    setsTab_ = new CompleteSetsTab(ssTab1_);
+    setsTab_ = new CompleteSetsTab(browser_, *progress_, ssTab1_);
     worldTab_ = new WorldSettingsTab(ssTab1_);
-    autoscriptsTab_ = new AutoscriptsTab(ssTab1_);
+    autoscriptsTab_ = new AutoscriptsTab(browser_, ssTab1_);
     planesTab_ = new PlanesSkinsTab(ssTab1_);
     ssTab1_->addTab(generalTab_, texts::kTabGeneral);
     ssTab1_->addTab(setsTab_, texts::kTabCompleteSets);
@@ -67,15 +78,56 @@ void QIVForm::buildWindow() {
     messages_->setFixedHeight(messages_->fontMetrics().lineSpacing() * 4 + 12);
     messages_->setPlaceholderText(u"Messages"_s);
 
+    auto* command3 = new QPushButton(texts::kExit, this);
+    command3->setObjectName(u"Command3"_s);
+    auto* command8 = new QPushButton(texts::kMinimise, this);
+    command8->setObjectName(u"Command8"_s);
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(command8);
+    buttons->addWidget(command3);
+    buttons->addStretch(1);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(messages_, 1);
+    bottom->addLayout(buttons);
+
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(ssTab1_, 1);
-    layout->addWidget(messages_);
-    resize(960, 680);
+    layout->addWidget(progressBar_);
+    layout->addLayout(bottom);
+    resize(1040, 700);
+
+    connect(command3, &QPushButton::clicked, this, &QIVForm::exitProgram);
+    connect(command8, &QPushButton::clicked, this, &QWidget::showMinimized);
+    connect(setsTab_, &CompleteSetsTab::problemsReported, this, &QIVForm::showMessages);
+    connect(setsTab_, &CompleteSetsTab::summaryChanged, this,
+            [this] { autoscriptsTab_->showSummary(browser_.summary()); });
+    connect(autoscriptsTab_, &AutoscriptsTab::problemsReported, this, &QIVForm::showMessages);
+    connect(autoscriptsTab_, &AutoscriptsTab::launched, this, &QIVForm::afterLaunch);
 }
 
 void QIVForm::showProblems(const common::Problems& problems) {
     for (const auto& problem : problems)
         messages_->appendPlainText(fromProblem(problem));
+}
+
+void QIVForm::showMessages(const QStringList& lines) {
+    for (const auto& line : lines)
+        messages_->appendPlainText(line);
+}
+
+void QIVForm::afterLaunch(LaunchStyle style) {
+    if (style == LaunchStyle::MinimiseAndLaunch)
+        showMinimized();
+    else if (style == LaunchStyle::ExitAndLaunch)
+        exitProgram();
+}
+
+void QIVForm::exitProgram() {
+    close();
+    if (endProgram_)
+        endProgram_();
+    else
+        QApplication::quit();
 }
 
 } // namespace outfitter

@@ -1,18 +1,23 @@
 #pragma once
 // `QIVForm`, the selector's main window: refuses to be a second copy, runs the start-up on the game
-// folder and shows its outcome on five tabs, with every problem in the message line.
+// folder and shows its outcome on five tabs; owns the set browser and shows every problem in the
+// message line and the progress of long file work in its caption and a progress bar.
 
 #include "single_instance.h"
 
 #include "outfitter/core/selector_startup.h"
+#include "outfitter/sets/set_browser.h"
 
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 
 class QPlainTextEdit;
+class QProgressBar;
 class QTabWidget;
 
 namespace outfitter {
@@ -21,11 +26,16 @@ class AutoscriptsTab;
 class CompleteSetsTab;
 class GeneralSettingsTab;
 class PlanesSkinsTab;
+class ProgressDisplay;
 class WorldSettingsTab;
+enum class LaunchStyle;
 
 struct QIVFormOptions {
     QString instanceLockPath = SingleInstance::defaultLockPath();
     StartupSeams seams;
+    SetBrowserSeams browserSeams;
+    // Ends the program after "Exit" and "Exit QIV and launch"; empty ends the application.
+    std::function<void()> endProgram;
 };
 
 class QIVForm final : public QWidget {
@@ -38,14 +48,20 @@ class QIVForm final : public QWidget {
     // True when another copy was running: the player has been told, and nothing else was done.
     bool isDuplicate() const { return duplicate_; }
     const StartupResult& startup() const { return startup_; }
+    const SetBrowser& browser() const { return browser_; }
 
   private:
     void buildWindow();
     void showProblems(const common::Problems& problems);
+    void showMessages(const QStringList& lines);
+    void afterLaunch(LaunchStyle style);
+    void exitProgram();
 
     std::unique_ptr<SingleInstance> instance_;
     bool duplicate_ = false;
     StartupResult startup_;
+    SetBrowser browser_;
+    std::function<void()> endProgram_;
     QTabWidget* ssTab1_ = nullptr;
     GeneralSettingsTab* generalTab_ = nullptr;
     CompleteSetsTab* setsTab_ = nullptr;
@@ -53,6 +69,8 @@ class QIVForm final : public QWidget {
     AutoscriptsTab* autoscriptsTab_ = nullptr;
     PlanesSkinsTab* planesTab_ = nullptr;
     QPlainTextEdit* messages_ = nullptr;
+    QProgressBar* progressBar_ = nullptr;
+    std::unique_ptr<ProgressDisplay> progress_;
 };
 
 } // namespace outfitter

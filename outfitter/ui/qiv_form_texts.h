@@ -39,4 +39,16 @@ inline const QString kGameFolder = u"EAW folder:"_s;
 inline const QString kMusicFolders = u"Music folders you can switch to:"_s;
 inline const QString kLoadedNow = u"Loaded now:"_s;
 
+inline const QString kLoadHint =
+    u"Click on a white row to load a folder, or click on a green row to unload it."_s;
+inline const QString kDetailHint = u"Move the mouse over a listed set to see more detail where available"_s;
+inline const QString kResetAll = u"Reset All"_s;
+inline const QString kResetAllTip = u"Moves all extra files added by this software to the EAW folder back "
+                                    u"to their original folders."_s;
+inline const QString kJustLaunch = u"Just Launch"_s;
+inline const QString kMinimiseAndLaunch = u"Minimise QIV and launch"_s;
+inline const QString kExitAndLaunch = u"Exit QIV and launch"_s;
+inline const QString kExit = u"Exit"_s;
+inline const QString kMinimise = u"Minimise"_s;
+
 } // namespace outfitter::texts

@@ -4,8 +4,9 @@
 
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QScrollBar>
-#include <QTableWidget>
 
 #include <algorithm>
 
@@ -22,6 +23,12 @@ int rowHeightFor(const QTableWidget* grid) {
     return std::max(240 / kTwipsPerPixel, QFontMetrics(grid->font()).height() + 2);
 }
 
+void fillRow(QTableWidget* grid, int row, const SetRow& set) {
+    grid->setItem(row, 0, new QTableWidgetItem(fromGameBytes(set.path)));
+    grid->setItem(row, 1, new QTableWidgetItem(fromGameBytes(set.name)));
+    grid->setItem(row, 2, new QTableWidgetItem());
+}
+
 } // namespace
 
 int setGridHeight(int rowHeight, int rows) {
@@ -29,54 +36,110 @@ int setGridHeight(int rowHeight, int rows) {
            (kGridBorderTwips + kTwipsPerPixel / 2) / kTwipsPerPixel;
 }
 
-void setUpSetGrid(QTableWidget* grid) {
-    grid->setColumnCount(3);
-    grid->setHorizontalHeaderLabels({QString(), QString(), QString()});
-    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid->setWordWrap(false);
-    grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    grid->verticalHeader()->hide();
+SetGrid::SetGrid(QWidget* parent) : QTableWidget(parent) {
+    setObjectName(u"Unigrid"_s);
+    setColumnCount(3);
+    setHorizontalHeaderLabels({QString(), QString(), QString()});
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setWordWrap(false);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setMouseTracking(true);
+    viewport()->setMouseTracking(true);
+    verticalHeader()->hide();
 
-    const int rowHeight = rowHeightFor(grid);
-    auto* rows = grid->verticalHeader();
+    const int rowHeight = rowHeightFor(this);
+    auto* rows = verticalHeader();
     rows->setMinimumSectionSize(rowHeight);
     rows->setDefaultSectionSize(rowHeight);
     rows->setSectionResizeMode(QHeaderView::Fixed);
 
-    auto* header = grid->horizontalHeader();
+    auto* header = horizontalHeader();
     header->setMinimumSectionSize(0);
     header->setFixedHeight(rowHeight);
     header->setSectionResizeMode(QHeaderView::Fixed);
     header->setHighlightSections(false);
-    grid->setColumnWidth(0, 0);
-    grid->setColumnWidth(1, kNameColumnTwips / kTwipsPerPixel);
-    grid->setColumnWidth(2, kMarkColumnWidth);
+    header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    setColumnWidth(0, 0);
+    setColumnWidth(1, kNameColumnTwips / kTwipsPerPixel);
+    setColumnWidth(2, kMarkColumnWidth);
 
-    grid->setFixedWidth(kNameColumnTwips / kTwipsPerPixel + kMarkColumnWidth +
-                        grid->verticalScrollBar()->sizeHint().width() + 2 * grid->frameWidth());
-    grid->setFixedHeight(setGridHeight(rowHeight, 1));
+    setFixedWidth(kNameColumnTwips / kTwipsPerPixel + kMarkColumnWidth + verticalScrollBar()->sizeHint().width() +
+                  2 * frameWidth());
+    setFixedHeight(setGridHeight(rowHeight, 1));
+
+    connect(this, &QTableWidget::cellClicked, this, [this](int row, int) { emit rowChosen(row); });
 }
 
-void fillSetGrid(QTableWidget* grid, const SetCatalog& catalog, const QColor& headerColour) {
+void SetGrid::showRows(const std::vector<SetRow>& rows) {
     // Thousands of rows: one repaint at the end, not one per cell.
-    grid->setUpdatesEnabled(false);
-    grid->clearContents();
-    const int count = static_cast<int>(catalog.size());
-    grid->setRowCount(count);
+    setUpdatesEnabled(false);
+    clearContents();
+    const int count = static_cast<int>(rows.size());
+    setRowCount(count);
     for (int row = 0; row < count; ++row) {
-        const auto& set = catalog.rows()[static_cast<std::size_t>(row)];
-        grid->setItem(row, 0, new QTableWidgetItem(fromGameBytes(set.path)));
-        auto* name = new QTableWidgetItem(fromGameBytes(set.name));
-        if (set.loaded)
-            name->setBackground(kLoadedColour);
-        grid->setItem(row, 1, name);
-        grid->setItem(row, 2, new QTableWidgetItem(set.loaded ? u"S"_s : QString()));
+        fillRow(this, row, rows[static_cast<std::size_t>(row)]);
+        paintMark(row, rows[static_cast<std::size_t>(row)].loaded);
     }
-    if (count > 0)
-        grid->horizontalHeaderItem(1)->setBackground(headerColour);
-    grid->setFixedHeight(setGridHeight(grid->verticalHeader()->defaultSectionSize(), count + 1));
-    grid->setUpdatesEnabled(true);
+    fitHeight();
+    setUpdatesEnabled(true);
+}
+
+void SetGrid::clearRows() {
+    clearContents();
+    setRowCount(0);
+    fitHeight();
+    repaint();
+}
+
+void SetGrid::appendRow(const SetRow& row) {
+    const int at = rowCount();
+    setRowCount(at + 1);
+    fillRow(this, at, row);
+    paintMark(at, row.loaded);
+    fitHeight();
+    viewport()->update();
+}
+
+void SetGrid::paintMark(int row, bool loaded) {
+    if (row < 0 || row >= rowCount())
+        return;
+    item(row, 1)->setBackground(loaded ? QBrush(kLoadedColour) : QBrush());
+    item(row, 2)->setText(loaded ? u"S"_s : QString());
+}
+
+void SetGrid::showOnly(const std::vector<bool>& visible) {
+    setUpdatesEnabled(false);
+    for (int row = 0; row < rowCount(); ++row) {
+        const auto at = static_cast<std::size_t>(row);
+        setRowHidden(row, at < visible.size() && !visible[at]);
+    }
+    setUpdatesEnabled(true);
+}
+
+void SetGrid::setHeaderText(const QString& text, const QColor& background) {
+    auto* cell = horizontalHeaderItem(1);
+    cell->setText(text);
+    if (rowCount() > 0)
+        cell->setBackground(background);
+}
+
+void SetGrid::keyPressEvent(QKeyEvent* event) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && currentRow() >= 0) {
+        emit rowChosen(currentRow());
+        event->accept();
+        return;
+    }
+    QTableWidget::keyPressEvent(event);
+}
+
+void SetGrid::mouseMoveEvent(QMouseEvent* event) {
+    emit rowHovered(rowAt(event->position().toPoint().y()));
+    QTableWidget::mouseMoveEvent(event);
+}
+
+void SetGrid::fitHeight() {
+    setFixedHeight(setGridHeight(verticalHeader()->defaultSectionSize(), rowCount() + 1));
 }
 
 } // namespace outfitter

@@ -1,12 +1,14 @@
 #pragma once
 // The set grid `Unigrid`: three columns (folder path, hidden; set name; load mark "S"). The grid's
-// fixed header row is the table's horizontal header, so table row i holds set row i + 1.
+// fixed header row is the table's horizontal header, so table row i holds set row i + 1. It tells
+// which row the player clicked, pressed Enter on or moved the mouse over.
 
 #include "outfitter/core/set_catalog.h"
 
 #include <QColor>
+#include <QTableWidget>
 
-class QTableWidget;
+#include <vector>
 
 namespace outfitter {
 
@@ -16,14 +18,34 @@ inline constexpr int kNameColumnTwips = 5000;
 inline constexpr int kGridBorderTwips = 72;
 inline constexpr int kMaxVisibleRows = 20; // the header row counted
 
-// Columns, widths and row height; call once on a new grid.
-void setUpSetGrid(QTableWidget* grid);
-
-// Refills the grid from the catalogue with updates off, paints loaded names light green, gives the
-// header cell of the name column `headerColour` when there are sets, and sizes the grid's height.
-void fillSetGrid(QTableWidget* grid, const SetCatalog& catalog, const QColor& headerColour);
-
 // Height for `rows` rows of the grid, the header row included: at most 20 rows are shown at once.
 int setGridHeight(int rowHeight, int rows);
+
+class SetGrid final : public QTableWidget {
+    Q_OBJECT
+  public:
+    explicit SetGrid(QWidget* parent = nullptr);
+
+    // Refills the grid with updates off, paints loaded names light green and sizes it.
+    void showRows(const std::vector<SetRow>& rows);
+    // Empties the grid down to its header row (the start of "Refresh!").
+    void clearRows();
+    // Adds one row at the bottom and repaints, so a refresh grows on screen row by row.
+    void appendRow(const SetRow& row);
+    void paintMark(int row, bool loaded);
+    void showOnly(const std::vector<bool>& visible);
+    void setHeaderText(const QString& text, const QColor& background);
+
+  signals:
+    void rowChosen(int row);  // a click, or Enter on the current row
+    void rowHovered(int row); // the mouse is over this row (-1: over no row)
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+  private:
+    void fitHeight();
+};
 
 } // namespace outfitter

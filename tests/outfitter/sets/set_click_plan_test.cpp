@@ -40,9 +40,12 @@ TEST(SetClickPlan, ACampaignMakesTheFirstLoadedCampaignWayFirst) {
     EXPECT_EQ(planSetClick(kRows, 8, true), (Steps{{Kind::Unmark, 8}, {Kind::MoveOut, 8}}));
 }
 
-TEST(SetClickPlan, DuringTheLedgerReplayNothingIsCopied) {
+TEST(SetClickPlan, DuringTheLedgerReplayOnlyTheClickedRowsMarkChanges) {
     EXPECT_EQ(planSetClick(kRows, 3, false), (Steps{{Kind::Mark, 3}}));
     EXPECT_EQ(planSetClick(kRows, 8, false), (Steps{{Kind::Unmark, 8}}));
-    EXPECT_EQ(planSetClick(kRows, 5, false), (Steps{{Kind::Unmark, 4}, {Kind::MoveOut, 4}, {Kind::Mark, 5}}));
+    EXPECT_EQ(planSetClick(kRows, 0, false), (Steps{{Kind::Unmark, 0}}));
+    // An edited ledger naming two sets of a one-at-a-time category keeps both marked.
+    EXPECT_EQ(planSetClick(kRows, 1, false), (Steps{{Kind::Mark, 1}}));
+    EXPECT_EQ(planSetClick(kRows, 5, false), (Steps{{Kind::Mark, 5}}));
     EXPECT_TRUE(planSetClick(kRows, kRows.size(), true).empty());
 }

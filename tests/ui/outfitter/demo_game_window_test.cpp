@@ -28,7 +28,9 @@ class DemoGameWindowTest final : public QObject {
         expected.insert("QIV128/qiv.ini");
 
         QTemporaryDir locks;
-        outfitter::QIVForm form(game.path(), {locks.filePath(u"demo.lock"_s), {}});
+        outfitter::QIVFormOptions options;
+        options.instanceLockPath = locks.filePath(u"demo.lock"_s);
+        outfitter::QIVForm form(game.path(), options);
         QVERIFY(!form.isDuplicate());
         QCOMPARE(game.entries(), expected);
         QCOMPARE(form.findChild<QPlainTextEdit*>(u"messages"_s)->toPlainText(), QString());

@@ -53,7 +53,9 @@ class QIVFormTest final : public QObject {
 
     // Each window gets its own lock, so windows of different test processes never meet.
     outfitter::QIVFormOptions options() {
-        return {locks_.filePath(u"outfitter-%1.lock"_s.arg(++lockNumber_)), {}};
+        outfitter::QIVFormOptions made;
+        made.instanceLockPath = locks_.filePath(u"outfitter-%1.lock"_s.arg(++lockNumber_));
+        return made;
     }
 
   private slots:

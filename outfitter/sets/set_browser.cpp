@@ -1,0 +1,191 @@
+#include "outfitter/sets/set_browser.h"
+
+#include "outfitter/core/load_ledger.h"
+#include "outfitter/sets/clean_up.h"
+#include "outfitter/sets/load_summary.h"
+#include "outfitter/sets/program_launch.h"
+#include "outfitter/sets/set_click_plan.h"
+#include "outfitter/sets/set_installer.h"
+
+#include "common/folder_listing.h"
+
+namespace outfitter {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool isFlightModelSet(const SetRow& row) {
+    return !row.name.empty() && row.name.front() == 'F';
+}
+
+std::vector<MarkedName> markedNames(const std::vector<std::string>& names) {
+    std::vector<MarkedName> out;
+    out.reserve(names.size());
+    for (const auto& name : names)
+        out.push_back({name, true});
+    return out;
+}
+
+} // namespace
+
+bool hasPlaneSets(const fs::path& setFolder) {
+    const auto folders = common::listFolders(setFolder);
+    for (const auto& name : folders.value)
+        if (name.rfind("P-", 0) == 0)
+            return true;
+    return false;
+}
+
+SetBrowser::SetBrowser(const StartupResult& startup, SetBrowserSeams seams)
+    : gameFolder_(startup.gameFolder), selectorFolder_(startup.selectorFolder),
+      categories_(startup.categories), rows_(startup.sets.rows()), summary_(startup.summary),
+      seams_(std::move(seams)) {
+    // The start-up replay marked the rows; a loaded flight-model set brings its plane sets back.
+    BrowserChange ignored;
+    for (std::size_t i = 0; i < rows_.size(); ++i)
+        if (rows_[i].loaded && isFlightModelSet(rows_[i]))
+            flightModelLoaded(i, ignored);
+}
+
+SetFilterView SetBrowser::filter(std::size_t listPosition) const {
+    return filterSets(rows_, categories_, listPosition);
+}
+
+SetDescription SetBrowser::describe(std::size_t row) const {
+    if (row >= rows_.size())
+        return {};
+    return describeSet(fs::path(rows_[row].path));
+}
+
+BrowserChange SetBrowser::click(std::size_t row, const ProgressCallback& progress) {
+    BrowserChange change;
+    if (refreshing_ || row >= rows_.size())
+        return change;
+    applyClick(row, progress, change);
+    return change;
+}
+
+void SetBrowser::applyClick(std::size_t row, const ProgressCallback& progress, BrowserChange& change) {
+    std::vector<SetClickRow> plainRows;
+    plainRows.reserve(rows_.size());
+    for (const auto& r : rows_)
+        plainRows.push_back({r.name, r.loaded});
+    const bool unloading = rows_[row].loaded;
+    const bool flightModel = isFlightModelSet(rows_[row]);
+
+    for (const auto& step : planSetClick(plainRows, row, ready_)) {
+        auto& target = rows_[step.row];
+        const fs::path folder(target.path);
+        switch (step.kind) {
+        case SetClickStep::Kind::Unmark:
+        case SetClickStep::Kind::Mark:
+            target.loaded = step.kind == SetClickStep::Kind::Mark;
+            change.rowsChanged.push_back(step.row);
+            break;
+        case SetClickStep::Kind::MoveOut:
+            // A flight-model set making way takes its plane sets with it.
+            if (flightModel && step.row != row)
+                hidePlaneSets();
+            change.work.add(MoveOut(gameFolder_, folder, progress));
+            break;
+        case SetClickStep::Kind::MoveIn:
+            change.work.add(MoveIn(gameFolder_, folder, progress));
+            break;
+        }
+    }
+
+    if (flightModel && unloading)
+        hidePlaneSets();
+    else if (flightModel && rows_[row].loaded)
+        flightModelLoaded(row, change);
+    summaryRefresh(change);
+}
+
+void SetBrowser::flightModelLoaded(std::size_t row, BrowserChange& change) {
+    const fs::path folder(rows_[row].path);
+    if (!hasPlaneSets(folder)) {
+        hidePlaneSets();
+        return;
+    }
+    if (seams_.showPlaneSets) {
+        auto problems = seams_.showPlaneSets(folder);
+        change.work.problems.insert(change.work.problems.end(), problems.begin(), problems.end());
+    }
+    planeSetsShown_ = true;
+}
+
+void SetBrowser::hidePlaneSets() {
+    if (seams_.clearPlaneSets)
+        seams_.clearPlaneSets();
+    planeSetsShown_ = false;
+}
+
+void SetBrowser::summaryRefresh(BrowserChange& change) {
+    // While the ledger is replayed the marks are only being restored: the ledger already says so.
+    if (!ready_)
+        return;
+    std::vector<MarkedName> sets;
+    sets.reserve(rows_.size());
+    for (const auto& row : rows_)
+        sets.push_back({row.name, row.loaded});
+    const auto skins = seams_.markedSkins ? markedNames(seams_.markedSkins()) : std::vector<MarkedName>{};
+    const auto planeSets =
+        seams_.markedPlaneSets ? markedNames(seams_.markedPlaneSets()) : std::vector<MarkedName>{};
+    const auto summary = buildLoadSummary(sets, skins, planeSets, planeSetsShown_);
+    summary_ = summary.lines;
+    change.summaryChanged = true;
+    if (auto problem = writeLoadSummary(selectorFolder_, summary))
+        change.work.problems.push_back(std::move(*problem));
+}
+
+common::Problems SetBrowser::beginRefresh() {
+    common::Problems problems;
+    ready_ = false;
+    refreshing_ = true;
+    rows_ = SetCatalog::scan(selectorFolder_, categories_, problems).rows();
+    return problems;
+}
+
+BrowserChange SetBrowser::finishRefresh() {
+    BrowserChange change;
+    if (!refreshing_)
+        return change;
+    const auto ledger = readLedger(selectorFolder_);
+    if (!ledger.ok())
+        change.work.problems.push_back(*ledger.problem);
+    for (const auto& name : ledger.value)
+        for (std::size_t i = 0; i < rows_.size(); ++i)
+            if (rows_[i].name == name) {
+                rows_[i].loaded = false;
+                applyClick(i, {}, change);
+            }
+    refreshing_ = false;
+    ready_ = true;
+    return change;
+}
+
+BrowserChange SetBrowser::resetAll(const ProgressCallback& progress) {
+    BrowserChange change;
+    if (refreshing_)
+        return change;
+    ready_ = true;
+    for (std::size_t i = 0; i < rows_.size(); ++i)
+        if (rows_[i].loaded) {
+            rows_[i].loaded = false;
+            change.rowsChanged.push_back(i);
+        }
+    if (seams_.unloadMarkedSkins)
+        change.work.add(seams_.unloadMarkedSkins(progress));
+    hidePlaneSets();
+    change.work.add(resetAllFiles(gameFolder_, selectorFolder_, progress));
+    summary_.clear();
+    change.summaryChanged = true;
+    return change;
+}
+
+std::optional<common::Problem> SetBrowser::launch(std::string_view program, common::WindowMode mode) const {
+    return launchProgram(gameFolder_, program, mode);
+}
+
+} // namespace outfitter

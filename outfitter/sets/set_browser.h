@@ -1,0 +1,95 @@
+#pragma once
+// The set browser of the "Complete Sets" tab as a model: the grid's rows and load marks, the ready
+// flag, the summary and its ledger, and the engine calls a click, "Refresh!" and "Reset All" make.
+// The window draws what it reports and holds no rule of its own.
+
+#include "outfitter/core/selector_startup.h"
+#include "outfitter/sets/file_work.h"
+#include "outfitter/sets/set_description.h"
+#include "outfitter/sets/set_filter.h"
+
+#include "common/process_start.h"
+
+#include <cstddef>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace outfitter {
+
+// What the browser asks of the skin grid and the plane-set grid, which other parts own. An empty
+// callback means that part is not there: its rows count as unmarked and its work is skipped.
+struct SetBrowserSeams {
+    std::function<std::vector<std::string>()> markedSkins;     // names of the marked skin rows
+    std::function<FileWorkReport(const ProgressCallback&)> unloadMarkedSkins; // for "Reset All"
+    std::function<std::vector<std::string>()> markedPlaneSets; // names of the marked plane-set rows
+    // Fills the plane-set grid from a loaded flight-model set that holds "P-" folders.
+    std::function<common::Problems(const std::filesystem::path& flightModelSet)> showPlaneSets;
+    std::function<void()> clearPlaneSets;
+};
+
+// What one user action changed, for the window to redraw.
+struct BrowserChange {
+    std::vector<std::size_t> rowsChanged; // rows whose load mark changed
+    bool summaryChanged = false;
+    FileWorkReport work;                  // files touched; every problem, the ledger's included
+};
+
+class SetBrowser final {
+  public:
+    SetBrowser() = default; // no rows until a start-up result is given
+    explicit SetBrowser(const StartupResult& startup, SetBrowserSeams seams = {});
+
+    const std::vector<SetRow>& rows() const { return rows_; }
+    const CategoryTable& categories() const { return categories_; }
+    // The lines of "Whats Set?": the ledger as read at start until the first summary refresh.
+    const std::vector<std::string>& summary() const { return summary_; }
+    const std::filesystem::path& gameFolder() const { return gameFolder_; }
+    bool ready() const { return ready_; }
+    bool refreshing() const { return refreshing_; }
+    bool planeSetsShown() const { return planeSetsShown_; }
+
+    SetFilterView filter(std::size_t listPosition) const;
+    SetDescription describe(std::size_t row) const;
+
+    // A click (or Enter) on a row: loads or unloads it under the category rules, then refreshes the
+    // summary and rewrites the ledger. Ignored while "Refresh!" is rebuilding the rows.
+    BrowserChange click(std::size_t row, const ProgressCallback& progress = {});
+
+    // "Refresh!" in two halves, so the window can show the new rows one by one in between: the first
+    // lowers the ready flag and reads the set folders again (rows unmarked); the second replays the
+    // ledger as marks without copying anything and raises the flag. The summary is left alone.
+    common::Problems beginRefresh();
+    BrowserChange finishRefresh();
+
+    // "Reset All": every mark removed, the marked skins unloaded, the plane sets cleared, the game
+    // folder cleaned, the ledger emptied to zero bytes and the stock "eaw.exe" put back.
+    BrowserChange resetAll(const ProgressCallback& progress = {});
+
+    // Starts a program of the game folder; nothing else changes, whatever the outcome.
+    std::optional<common::Problem> launch(std::string_view program, common::WindowMode mode) const;
+
+  private:
+    void applyClick(std::size_t row, const ProgressCallback& progress, BrowserChange& change);
+    void flightModelLoaded(std::size_t row, BrowserChange& change);
+    void hidePlaneSets();
+    void summaryRefresh(BrowserChange& change);
+
+    std::filesystem::path gameFolder_;
+    std::filesystem::path selectorFolder_;
+    CategoryTable categories_;
+    std::vector<SetRow> rows_;
+    std::vector<std::string> summary_;
+    SetBrowserSeams seams_;
+    bool ready_ = true;
+    bool refreshing_ = false;
+    bool planeSetsShown_ = false;
+};
+
+// Whether a flight-model set holds plane sets: a subfolder whose name begins "P-".
+bool hasPlaneSets(const std::filesystem::path& setFolder);
+
+} // namespace outfitter
