@@ -112,16 +112,22 @@ class QIVFormTest final : public QObject {
         QCOMPARE(child<QLabel>(form, u"Label8"_s)->text(), u"W-Upper\nc-Convoy"_s);
         QCOMPARE(child<QPlainTextEdit>(form, u"Text2"_s)->toPlainText(), u"W-Upper\nc-Convoy\n"_s);
 
-        // "Show ALL" brings back whatever was hidden; a category shows its letter, case kept.
+        // A category shows its own rows and its letter, case kept; "Show ALL" hides the "C-" campaigns.
         auto* label6 = child<QLabel>(form, u"Label6"_s);
+        const auto hidden = [grid] {
+            QList<bool> out;
+            for (int row = 0; row < grid->rowCount(); ++row)
+                out << grid->isRowHidden(row);
+            return out;
+        };
         list3->setCurrentRow(2 + 26);
         QCOMPARE(label6->text(), u"c"_s);
-        grid->setRowHidden(0, true);
-        grid->setRowHidden(3, true);
+        QCOMPARE(hidden(), (QList<bool>{true, true, true, false}));
+        QCOMPARE(grid->horizontalHeaderItem(1)->text(), u"Only one selection can be made!"_s);
         list3->setCurrentRow(0);
         QCOMPARE(label6->text(), QString());
-        for (int row = 0; row < grid->rowCount(); ++row)
-            QVERIFY(!grid->isRowHidden(row));
+        QCOMPARE(hidden(), (QList<bool>{false, false, true, false}));
+        QCOMPARE(grid->horizontalHeaderItem(1)->text(), u"All folders are available"_s);
     }
 
     void gridShowsAtMostTwentyRows_data() {
