@@ -117,6 +117,7 @@ CompleteSetsTab::CompleteSetsTab(SetBrowser& browser, ProgressDisplay& progress,
     description->setFixedHeight(90);
     detail->addWidget(description);
     detail->addWidget(text9_);
+    frame23->setFixedWidth(kPictureSize.width() + detail->contentsMargins().left() + detail->contentsMargins().right());
 
     auto* side = new QVBoxLayout;
     side->addWidget(frame23);

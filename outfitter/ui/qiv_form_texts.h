@@ -41,7 +41,7 @@ inline const QString kLoadedNow = u"Loaded now:"_s;
 
 inline const QString kLoadHint =
     u"Click on a white row to load a folder, or click on a green row to unload it."_s;
-inline const QString kDetailHint = u"Move the mouse over a listed set to see more detail where available"_s;
+inline const QString kDetailHint = u"Point at a listed set for more detail"_s;
 inline const QString kResetAll = u"Reset All"_s;
 inline const QString kResetAllTip = u"Moves all extra files added by this software to the EAW folder back "
                                     u"to their original folders."_s;

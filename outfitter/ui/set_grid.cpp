@@ -41,7 +41,8 @@ SetGrid::SetGrid(QWidget* parent) : QTableWidget(parent) {
     setColumnCount(3);
     setHorizontalHeaderLabels({QString(), QString(), QString()});
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    // The current row carries only the focus frame: a selection colour would hide the green of a loaded set.
+    setSelectionMode(QAbstractItemView::NoSelection);
     setWordWrap(false);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setMouseTracking(true);
