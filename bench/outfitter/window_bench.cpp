@@ -15,8 +15,10 @@ void windowReady(benchmark::State& state) {
     static const outfitter::bench::SelectorFixture fixture;
     QTemporaryDir locks;
     const QString lock = locks.filePath(QStringLiteral("bench.lock"));
+    outfitter::QIVFormOptions options;
+    options.instanceLockPath = lock;
     for (auto _ : state) {
-        outfitter::QIVForm form(fixture.game(), {lock, {}});
+        outfitter::QIVForm form(fixture.game(), options);
         form.show();
         QApplication::processEvents();
         state.PauseTiming();
