@@ -23,7 +23,7 @@ namespace outfitter {
 // What the browser asks of the skin grid and the plane-set grid, which other parts own. An empty
 // callback means that part is not there: its rows count as unmarked and its work is skipped.
 struct SetBrowserSeams {
-    std::function<std::vector<std::string>()> markedSkins;     // names of the marked skin rows
+    std::function<std::vector<std::string>()> markedSkins;                    // names of the marked skin rows
     std::function<FileWorkReport(const ProgressCallback&)> unloadMarkedSkins; // for "Reset All"
     std::function<std::vector<std::string>()> markedPlaneSets; // names of the marked plane-set rows
     // Fills the plane-set grid from a loaded flight-model set that holds "P-" folders.
@@ -35,7 +35,7 @@ struct SetBrowserSeams {
 struct BrowserChange {
     std::vector<std::size_t> rowsChanged; // rows whose load mark changed
     bool summaryChanged = false;
-    FileWorkReport work;                  // files touched; every problem, the ledger's included
+    FileWorkReport work; // files touched; every problem, the ledger's included
 };
 
 class SetBrowser final {

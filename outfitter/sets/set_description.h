@@ -14,9 +14,9 @@ inline constexpr const char* kDescriptionFileName = "contents.txt";
 inline constexpr const char* kSetPicturePatterns = "mypic;skinpic;*.jpg;*.bmp;*.gif";
 
 struct SetDescription {
-    std::vector<std::string> lines;            // of "contents.txt", none when the set has none
+    std::vector<std::string> lines;               // of "contents.txt", none when the set has none
     std::optional<std::filesystem::path> picture; // the first picture in file-list order
-    common::Problems problems;                 // an unreadable folder or description
+    common::Problems problems;                    // an unreadable folder or description
 };
 
 SetDescription describeSet(const std::filesystem::path& setFolder);

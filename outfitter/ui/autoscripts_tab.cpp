@@ -39,7 +39,8 @@ AutoscriptsTab::AutoscriptsTab(const SetBrowser& browser, QWidget* parent)
         label->setProperty("index", index);
         label->setStyleSheet(u"color: #0000c0; text-decoration: underline;"_s);
         launchLayout->addWidget(label);
-        connect(label, &ClickLabel::clicked, this, [this, index] { this->launch(static_cast<LaunchStyle>(index)); });
+        connect(label, &ClickLabel::clicked, this,
+                [this, index] { this->launch(static_cast<LaunchStyle>(index)); });
     }
     launchLayout->addStretch(1);
 
@@ -78,7 +79,8 @@ void AutoscriptsTab::launch(LaunchStyle style) {
     if (chosen < 0 || chosen >= list6_->count() || !list6_->item(chosen)->isSelected())
         return;
     // The window minimises or ends only once the program is running, so a failed start changes nothing.
-    if (auto problem = browser_.launch(toGameBytes(list6_->item(chosen)->text()), common::WindowMode::Normal)) {
+    if (auto problem =
+            browser_.launch(toGameBytes(list6_->item(chosen)->text()), common::WindowMode::Normal)) {
         emit problemsReported({fromProblem(*problem)});
         return;
     }

@@ -117,7 +117,8 @@ CompleteSetsTab::CompleteSetsTab(SetBrowser& browser, ProgressDisplay& progress,
     description->setFixedHeight(90);
     detail->addWidget(description);
     detail->addWidget(text9_);
-    frame23->setFixedWidth(kPictureSize.width() + detail->contentsMargins().left() + detail->contentsMargins().right());
+    frame23->setFixedWidth(kPictureSize.width() + detail->contentsMargins().left() +
+                           detail->contentsMargins().right());
 
     auto* side = new QVBoxLayout;
     side->addWidget(frame23);

@@ -65,8 +65,8 @@ SetGrid::SetGrid(QWidget* parent) : QTableWidget(parent) {
     setColumnWidth(1, kNameColumnTwips / kTwipsPerPixel);
     setColumnWidth(2, kMarkColumnWidth);
 
-    setFixedWidth(kNameColumnTwips / kTwipsPerPixel + kMarkColumnWidth + verticalScrollBar()->sizeHint().width() +
-                  2 * frameWidth());
+    setFixedWidth(kNameColumnTwips / kTwipsPerPixel + kMarkColumnWidth +
+                  verticalScrollBar()->sizeHint().width() + 2 * frameWidth());
     setFixedHeight(setGridHeight(rowHeight, 1));
 
     connect(this, &QTableWidget::cellClicked, this, [this](int row, int) { emit rowChosen(row); });

@@ -80,7 +80,9 @@ class DemoWindow final {
     void click(const QString& name) const {
         QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, cellCentre(name));
     }
-    void showCategory(int listPosition) const { child<QListWidget>(*form, u"List3"_s)->setCurrentRow(listPosition); }
+    void showCategory(int listPosition) const {
+        child<QListWidget>(*form, u"List3"_s)->setCurrentRow(listPosition);
+    }
     bool exists(const std::string& relative) const { return std::filesystem::exists(game.path() / relative); }
 
     TempGameFolder game;
@@ -99,8 +101,9 @@ class StandInWine final {
         if (present) {
             QFile script(dir_.filePath(u"wine"_s));
             script.open(QIODevice::WriteOnly);
-            script.write("#!/bin/sh\n{ pwd; for a in \"$@\"; do echo \"$a\"; done; } > \"" + record.toLocal8Bit() +
-                         ".part\"\nmv \"" + record.toLocal8Bit() + ".part\" \"" + record.toLocal8Bit() + "\"\n");
+            script.write("#!/bin/sh\n{ pwd; for a in \"$@\"; do echo \"$a\"; done; } > \"" +
+                         record.toLocal8Bit() + ".part\"\nmv \"" + record.toLocal8Bit() + ".part\" \"" +
+                         record.toLocal8Bit() + "\"\n");
             script.close();
             script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         }
@@ -148,9 +151,12 @@ class SetBrowserWindowTest final : public QObject {
         QVERIFY(!demo.exists("desert.jpg"));
         QCOMPARE(demo.ledger(), "W-Desert Air War\r\nG-Cloud Textures\r\n\r\n");
         QCOMPARE(demo.summary(), u"W-Desert Air War\nG-Cloud Textures"_s);
-        QCOMPARE(child<QPlainTextEdit>(form, u"Text2"_s)->toPlainText(), u"W-Desert Air War\nG-Cloud Textures\n"_s);
-        QCOMPARE(demo.grid()->item(demo.row(u"W-Desert Air War"_s), 1)->background().color(), QColor(0xC0, 0xFF, 0xC0));
-        QCOMPARE(demo.grid()->item(demo.row(u"W-Battle of Britain 1940"_s), 1)->background().style(), Qt::NoBrush);
+        QCOMPARE(child<QPlainTextEdit>(form, u"Text2"_s)->toPlainText(),
+                 u"W-Desert Air War\nG-Cloud Textures\n"_s);
+        QCOMPARE(demo.grid()->item(demo.row(u"W-Desert Air War"_s), 1)->background().color(),
+                 QColor(0xC0, 0xFF, 0xC0));
+        QCOMPARE(demo.grid()->item(demo.row(u"W-Battle of Britain 1940"_s), 1)->background().style(),
+                 Qt::NoBrush);
 
         QStringList seen;
         for (const auto& args : captions)
@@ -244,11 +250,16 @@ class SetBrowserWindowTest final : public QObject {
         QTest::addColumn<QByteArray>("cleanUpIni");
         QTest::addColumn<QStringList>("deleted");
         QTest::addColumn<QStringList>("kept");
-        const QStringList stock{u"hof.dat"_s, u"Chatline.txt"_s, u"DSG.ICO"_s, u"extra.spt"_s, u"splash.bmp"_s,
-                                u"eaw.exe"_s, u"SaveData/Training.msn"_s, u"Music/track01.bgm"_s};
-        QTest::newRow("built-in list") << QByteArray() << QStringList{u"planes.dat"_s, u"Pmenu.bmp"_s, u"cloud1.tpc"_s, u"results.txt"_s} << stock;
-        QTest::newRow("CleanUp.ini") << QByteArray("*.dat\r\n*.txt\r\n") << QStringList{u"planes.dat"_s, u"targets.dat"_s}
-                                     << stock + QStringList{u"results.txt"_s, u"Pmenu.bmp"_s, u"cloud1.tpc"_s};
+        const QStringList stock{
+            u"hof.dat"_s, u"Chatline.txt"_s,          u"DSG.ICO"_s,          u"extra.spt"_s, u"splash.bmp"_s,
+            u"eaw.exe"_s, u"SaveData/Training.msn"_s, u"Music/track01.bgm"_s};
+        QTest::newRow("built-in list")
+            << QByteArray() << QStringList{u"planes.dat"_s, u"Pmenu.bmp"_s, u"cloud1.tpc"_s, u"results.txt"_s}
+            << stock;
+        QTest::newRow("CleanUp.ini") << QByteArray("*.dat\r\n*.txt\r\n")
+                                     << QStringList{u"planes.dat"_s, u"targets.dat"_s}
+                                     << stock +
+                                            QStringList{u"results.txt"_s, u"Pmenu.bmp"_s, u"cloud1.tpc"_s};
         QTest::newRow("empty first line") << QByteArray("\r\n*.dat\r\n") << QStringList{}
                                           << stock + QStringList{u"planes.dat"_s, u"Pmenu.bmp"_s};
     }
@@ -264,8 +275,9 @@ class SetBrowserWindowTest final : public QObject {
         auto& form = demo.open();
         auto* command1 = child<QPushButton>(form, u"Command1"_s);
         QCOMPARE(command1->text(), u"Reset All"_s);
-        QCOMPARE(command1->toolTip(), u"Moves all extra files added by this software to the EAW folder back to "
-                                      u"their original folders."_s);
+        QCOMPARE(command1->toolTip(),
+                 u"Moves all extra files added by this software to the EAW folder back to "
+                 u"their original folders."_s);
         QSignalSpy captions(&form, &QWidget::windowTitleChanged);
 
         QTest::mouseClick(command1, Qt::LeftButton);
@@ -308,7 +320,8 @@ class SetBrowserWindowTest final : public QObject {
         QVERIFY(record.open(QIODevice::ReadOnly));
         const QStringList lines = QString::fromLocal8Bit(record.readAll()).split(u'\n', Qt::SkipEmptyParts);
         const QString folder = QString::fromLocal8Bit(std::filesystem::canonical(demo.game.path()).string());
-        QCOMPARE(lines, (QStringList{folder, QString::fromLocal8Bit((demo.game.path() / "eaw.exe").string())}));
+        QCOMPARE(lines,
+                 (QStringList{folder, QString::fromLocal8Bit((demo.game.path() / "eaw.exe").string())}));
         QVERIFY(!form.isMinimized());
         QVERIFY(form.isVisible());
 
