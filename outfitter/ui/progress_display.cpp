@@ -20,6 +20,10 @@ constexpr int kSteps = 1000;
 ProgressDisplay::ProgressDisplay(QWidget* window, QProgressBar* bar) : window_(window), bar_(bar) {
     bar_->setRange(0, kSteps);
     bar_->setTextVisible(false);
+    // The bar keeps its place while hidden, so the tabs do not jump when a job starts.
+    auto policy = bar_->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    bar_->setSizePolicy(policy);
     bar_->hide();
 }
 
