@@ -1,6 +1,6 @@
 #include "common/atomic_file.h"
 
-#include "temp_folder.h"
+#include "test_support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +9,8 @@
 #include <unistd.h>
 
 using namespace common;
-using common::testing::slurp;
-using common::testing::TempFolder;
+using testsupport::slurp;
+using testsupport::TempFolder;
 
 namespace {
 

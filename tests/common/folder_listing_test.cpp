@@ -1,11 +1,11 @@
 #include "common/folder_listing.h"
 
-#include "temp_folder.h"
+#include "test_support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
 using namespace common;
-using common::testing::TempFolder;
+using testsupport::TempFolder;
 using Names = std::vector<std::string>;
 
 namespace {

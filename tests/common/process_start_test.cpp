@@ -1,6 +1,7 @@
 #include "common/process_start.h"
 
-#include "temp_folder.h"
+#include "test_support/stand_in_programs.h"
+#include "test_support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -13,48 +14,22 @@
 #include <unistd.h>
 
 using namespace common;
-using common::testing::TempFolder;
+using testsupport::TempFolder;
 
 namespace {
 
 // The started program reports through a FIFO, so the test waits for an event, not for time.
 class ProcessStart : public ::testing::Test {
   protected:
-    void SetUp() override {
-        fifo_ = dir_.path() / "report";
-        ASSERT_EQ(::mkfifo(fifo_.c_str(), 0600), 0);
-        const char* path = std::getenv("PATH");
-        savedPath_ = path ? path : "";
-    }
-    void TearDown() override { ::setenv("PATH", savedPath_.c_str(), 1); }
-
     std::filesystem::path script(const std::filesystem::path& relative, const std::string& body,
                                  mode_t mode = 0755) {
-        const auto file = dir_.write(relative, "#!/bin/sh\n" + body);
-        ::chmod(file.c_str(), mode);
-        return file;
+        return testsupport::writeScript(dir_.path() / relative, body, mode);
     }
-    std::string reportLine() const { return "printf '%s|%s' \"$PWD\" \"$*\" > '" + fifo_.string() + "'\n"; }
-
-    // What the started program wrote, or "" when nothing came within a generous bound.
-    std::string awaitReport() const {
-        const int fd = ::open(fifo_.c_str(), O_RDONLY | O_NONBLOCK);
-        std::string text;
-        pollfd wait{fd, POLLIN, 0};
-        while (::poll(&wait, 1, 20000) > 0) {
-            char buffer[512];
-            const ssize_t got = ::read(fd, buffer, sizeof buffer);
-            if (got <= 0)
-                break;
-            text.append(buffer, static_cast<std::size_t>(got));
-        }
-        ::close(fd);
-        return text;
-    }
+    std::string reportLine() const { return pipe_.reportLine(); }
+    std::string awaitReport() const { return pipe_.awaitReport(); }
 
     TempFolder dir_;
-    std::filesystem::path fifo_;
-    std::string savedPath_;
+    testsupport::ReportPipe pipe_{dir_.path() / "report"};
 };
 
 } // namespace
@@ -73,7 +48,7 @@ TEST_F(ProcessStart, PlainProgramRunsInTheWorkingFolderAndLeavesNoZombie) {
 TEST_F(ProcessStart, WindowsProgramGoesThroughWineFoundOnPath) {
     const auto game = dir_.folder("Game");
     script("bin/wine", reportLine());
-    ::setenv("PATH", ("/nonexistent:" + (dir_.path() / "bin").string()).c_str(), 1);
+    const testsupport::PathOverride path(dir_.path() / "bin");
     const auto program = dir_.write("Game/PEVeaw.EXE", "MZ");
     const auto problem = startProgram(program, game, WindowMode::Minimised);
     ASSERT_FALSE(problem) << problem->text();
@@ -82,7 +57,7 @@ TEST_F(ProcessStart, WindowsProgramGoesThroughWineFoundOnPath) {
 
 TEST_F(ProcessStart, WindowsProgramWithoutWineIsAProblem) {
     dir_.folder("bin");
-    ::setenv("PATH", (dir_.path() / "bin").c_str(), 1);
+    const testsupport::PathOverride path(dir_.path() / "bin", true);
     const auto program = dir_.write("eaw.exe", "MZ");
     const auto problem = startProgram(program, dir_.path());
     ASSERT_TRUE(problem);

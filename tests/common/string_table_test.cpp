@@ -1,14 +1,14 @@
 #include "common/string_table.h"
 
-#include "temp_folder.h"
+#include "test_support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
 #include <sstream>
 
 using namespace common;
-using common::testing::slurp;
-using common::testing::TempFolder;
+using testsupport::slurp;
+using testsupport::TempFolder;
 using Strings = std::vector<std::string>;
 
 namespace {

@@ -1,13 +1,13 @@
 #include "common/text_file.h"
 
-#include "temp_folder.h"
+#include "test_support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
 #include <sstream>
 
 using namespace common;
-using common::testing::TempFolder;
+using testsupport::TempFolder;
 
 TEST(TextLines, SplitOnCrLfOrLfAlike) {
     using Lines = std::vector<std::string>;
@@ -36,7 +36,7 @@ TEST(TextFiles, RoundTripThroughTheDiskKeepsEveryByte) {
             high += static_cast<char>(c);
     const auto file = dir.path() / "eaw.ini";
     ASSERT_FALSE(writeLinesAtomically(file, {"first", high, ""}));
-    EXPECT_EQ(common::testing::slurp(file), "first\r\n" + high + "\r\n\r\n");
+    EXPECT_EQ(testsupport::slurp(file), "first\r\n" + high + "\r\n\r\n");
     const auto lines = readLines(file);
     ASSERT_TRUE(lines.ok());
     EXPECT_EQ(lines.value, (std::vector<std::string>{"first", high, ""}));

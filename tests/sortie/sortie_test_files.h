@@ -1,36 +1,17 @@
 #pragma once
 // Hand-made game files for the mission builder's tests: a fresh folder per test and exact tables.
 
-#include <atomic>
+#include "test_support/temp_folder.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace sortie::testing {
 
-class TempFolder {
-  public:
-    TempFolder() {
-        static std::atomic<int> counter{0};
-        path_ = std::filesystem::temp_directory_path() /
-                ("sortie-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-        std::filesystem::remove_all(path_);
-        std::filesystem::create_directories(path_);
-    }
-    ~TempFolder() {
-        std::error_code ec;
-        std::filesystem::remove_all(path_, ec);
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-    const std::filesystem::path& path() const { return path_; }
-
-  private:
-    std::filesystem::path path_;
-};
+using testsupport::TempFolder;
 
 inline void writeFile(const std::filesystem::path& file, const std::string& bytes) {
     std::filesystem::create_directories(file.parent_path());

@@ -1,12 +1,8 @@
 #include "mission_fixture.h"
 
 #include "sortie/core/launch_mission.h"
+#include "test_support/stand_in_programs.h"
 
-#include <cstdlib>
-#include <fcntl.h>
-#include <poll.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 using namespace sortie;
 using namespace sortie::testing;
@@ -33,39 +29,20 @@ TEST(GameIniRewrite, MissingKeysAreNotAddedAndALastLineGainsItsLineEnd) {
 class Launch : public MissionTest {
 protected:
     void SetUp() override {
-        fifo_ = game() / "started";
-        ASSERT_EQ(::mkfifo(fifo_.c_str(), 0600), 0);
-        const char* path = std::getenv("PATH");
-        savedPath_ = path ? path : "";
-        const auto wine = game() / "bin" / "wine";
-        writeFile(wine, "#!/bin/sh\nprintf 'started %s in %s;' \"$*\" \"$PWD\" > '" + fifo_.string() + "'\n");
-        ::chmod(wine.c_str(), 0755);
-        ::setenv("PATH", (game() / "bin").c_str(), 1);
+        testsupport::writeScript(game() / "bin" / "wine",
+                                 "printf 'started %s in %s;' \"$*\" \"$PWD\" > '" + fifo_.string() + "'\n");
         writeFile(game() / "PEVeaw.exe", "MZ");
     }
-    void TearDown() override { ::setenv("PATH", savedPath_.c_str(), 1); }
 
     // Everything every started stand-in wrote, once all of them have finished writing.
-    std::string awaitReports() const {
-        const int fd = ::open(fifo_.c_str(), O_RDONLY | O_NONBLOCK);
-        std::string text;
-        pollfd wait{fd, POLLIN, 0};
-        while (::poll(&wait, 1, 20000) > 0) {
-            char buffer[512];
-            const ssize_t got = ::read(fd, buffer, sizeof buffer);
-            if (got <= 0)
-                break;
-            text.append(buffer, static_cast<std::size_t>(got));
-        }
-        ::close(fd);
-        return text;
-    }
+    std::string awaitReports() const { return pipe_.awaitReport(); }
     std::string oneStart() const {
         return "started " + (game() / "PEVeaw.exe").string() + " in " + game().string() + ";";
     }
 
-    std::filesystem::path fifo_;
-    std::string savedPath_;
+    std::filesystem::path fifo_ = game() / "started";
+    testsupport::ReportPipe pipe_{fifo_};
+    testsupport::PathOverride path_{game() / "bin", true};
 };
 
 TEST_F(Launch, FlyRewritesTheIniWritesTheMissionAndChoicesAndStartsTheGame) {

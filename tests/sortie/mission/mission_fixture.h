@@ -28,10 +28,7 @@ inline std::string crlf(std::initializer_list<std::string_view> lines) {
     return out;
 }
 
-inline std::string slurp(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
+using testsupport::slurp;
 
 class MissionTest : public ::testing::Test {
 protected:

@@ -4,16 +4,17 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 
-namespace common::testing {
+namespace testsupport {
 
 class TempFolder final {
   public:
     TempFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "eaw-common-XXXXXX").string();
+        std::string pattern = (std::filesystem::temp_directory_path() / "eaw-test-XXXXXX").string();
         if (!::mkdtemp(pattern.data()))
             throw std::runtime_error("cannot make a temporary folder");
         path_ = pattern;
@@ -27,10 +28,11 @@ class TempFolder final {
 
     const std::filesystem::path& path() const { return path_; }
 
-    std::filesystem::path write(const std::filesystem::path& relative, std::string_view bytes) const {
+    // Writes a file below the folder, making the folders on its way.
+    std::filesystem::path write(const std::filesystem::path& relative, std::string_view bytes = {}) const {
         const auto file = path_ / relative;
         std::filesystem::create_directories(file.parent_path());
-        std::ofstream out(file, std::ios::binary);
+        std::ofstream out(file, std::ios::binary | std::ios::trunc);
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         return file;
     }
@@ -50,4 +52,4 @@ inline std::string slurp(const std::filesystem::path& file) {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-} // namespace common::testing
+} // namespace testsupport
