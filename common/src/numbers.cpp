@@ -69,7 +69,10 @@ long readInteger(std::string_view text) {
 }
 
 std::string numberLine(long value) {
-    return value < 0 ? std::to_string(value) + " " : " " + std::to_string(value) + " ";
+    std::string line = value < 0 ? "" : " ";
+    line += std::to_string(value);
+    line += ' ';
+    return line;
 }
 
 namespace {
