@@ -1,7 +1,7 @@
 #pragma once
 // A game folder in a fresh temporary folder, with subfolders spelled the way players' folders often are.
 
-#include "temp_folder.h"
+#include "test_support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -30,7 +30,7 @@ class GameFixture : public ::testing::Test {
         std::error_code ec;
         return std::filesystem::exists(std::filesystem::symlink_status(path, ec));
     }
-    static std::string read(const std::filesystem::path& file) { return common::testing::slurp(file); }
+    static std::string read(const std::filesystem::path& file) { return testsupport::slurp(file); }
     static std::vector<std::string> names(const std::filesystem::path& folder) {
         std::vector<std::string> out;
         for (const auto& entry : std::filesystem::directory_iterator(folder))
@@ -39,7 +39,7 @@ class GameFixture : public ::testing::Test {
         return out;
     }
 
-    common::testing::TempFolder dir_;
+    testsupport::TempFolder dir_;
     std::filesystem::path game_, selector_, savedata_, music_;
 };
 
