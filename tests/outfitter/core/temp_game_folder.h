@@ -1,68 +1,10 @@
 #pragma once
-// A fresh, empty game folder for one test, removed with everything in it when the test ends, and a
-// listing of everything below it so a test can see exactly what was made.
+// A fresh, empty game folder for one test, removed with everything in it when the test ends.
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <set>
-#include <stdexcept>
-#include <string>
-#include <string_view>
+#include "test_support/temp_folder.h"
 
 namespace outfitter::testing {
 
-class TempGameFolder final {
-  public:
-    TempGameFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "eaw-outfitter-XXXXXX").string();
-        if (!::mkdtemp(pattern.data()))
-            throw std::runtime_error("cannot make a temporary folder");
-        path_ = pattern;
-    }
-    TempGameFolder(const TempGameFolder&) = delete;
-    TempGameFolder& operator=(const TempGameFolder&) = delete;
-    ~TempGameFolder() {
-        std::error_code ec;
-        std::filesystem::remove_all(path_, ec);
-    }
-
-    const std::filesystem::path& path() const { return path_; }
-
-    std::filesystem::path write(const std::filesystem::path& relative, std::string_view bytes = {}) const {
-        const auto file = path_ / relative;
-        std::filesystem::create_directories(file.parent_path());
-        std::ofstream out(file, std::ios::binary);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        return file;
-    }
-
-    std::filesystem::path folder(const std::filesystem::path& relative) const {
-        const auto dir = path_ / relative;
-        std::filesystem::create_directories(dir);
-        return dir;
-    }
-
-    // Every entry below the folder as a relative path with "/", folders ending in "/".
-    std::set<std::string> entries() const {
-        std::set<std::string> found;
-        for (const auto& entry : std::filesystem::recursive_directory_iterator(path_)) {
-            auto name = std::filesystem::relative(entry.path(), path_).generic_string();
-            if (entry.is_directory())
-                name += '/';
-            found.insert(name);
-        }
-        return found;
-    }
-
-    std::string read(const std::filesystem::path& relative) const {
-        std::ifstream in(path_ / relative, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
-
-  private:
-    std::filesystem::path path_;
-};
+using TempGameFolder = testsupport::TempFolder;
 
 } // namespace outfitter::testing

@@ -1,14 +1,10 @@
 #include "outfitter/sets/program_launch.h"
 
 #include "game_fixture.h"
+#include "test_support/stand_in_programs.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <fcntl.h>
-#include <poll.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 using namespace outfitter;
 
@@ -17,35 +13,11 @@ namespace {
 // A stand-in "wine" on PATH reports through a FIFO, so the test waits for an event, not for time.
 class ProgramLaunch : public test_support::GameFixture {
   protected:
-    void SetUp() override {
-        fifo_ = dir_.path() / "report";
-        ASSERT_EQ(::mkfifo(fifo_.c_str(), 0600), 0);
-        const char* path = std::getenv("PATH");
-        savedPath_ = path ? path : "";
-        const auto wine = write(dir_.path() / "bin" / "wine",
-                                "#!/bin/sh\nprintf '%s|%s' \"$PWD\" \"$*\" > '" + fifo_.string() + "'\n");
-        ::chmod(wine.c_str(), 0755);
-        ::setenv("PATH", (dir_.path() / "bin").c_str(), 1);
-    }
-    void TearDown() override { ::setenv("PATH", savedPath_.c_str(), 1); }
+    void SetUp() override { testsupport::writeScript(dir_.path() / "bin" / "wine", pipe_.reportLine()); }
+    std::string awaitReport() const { return pipe_.awaitReport(); }
 
-    std::string awaitReport() const {
-        const int fd = ::open(fifo_.c_str(), O_RDONLY | O_NONBLOCK);
-        std::string text;
-        pollfd wait{fd, POLLIN, 0};
-        while (::poll(&wait, 1, 20000) > 0) {
-            char buffer[512];
-            const ssize_t got = ::read(fd, buffer, sizeof buffer);
-            if (got <= 0)
-                break;
-            text.append(buffer, static_cast<std::size_t>(got));
-        }
-        ::close(fd);
-        return text;
-    }
-
-    std::filesystem::path fifo_;
-    std::string savedPath_;
+    testsupport::ReportPipe pipe_{dir_.path() / "report"};
+    testsupport::PathOverride path_{dir_.path() / "bin", true};
 };
 
 } // namespace

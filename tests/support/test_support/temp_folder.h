@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -43,6 +44,21 @@ class TempFolder final {
         return dir;
     }
 
+    // Every entry below the folder as a relative path with "/", folders ending in "/", so a test can
+    // see exactly what was made.
+    std::set<std::string> entries() const {
+        std::set<std::string> found;
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(path_)) {
+            auto name = std::filesystem::relative(entry.path(), path_).generic_string();
+            if (entry.is_directory())
+                name += '/';
+            found.insert(name);
+        }
+        return found;
+    }
+
+    std::string read(const std::filesystem::path& relative) const;
+
   private:
     std::filesystem::path path_;
 };
@@ -50,6 +66,10 @@ class TempFolder final {
 inline std::string slurp(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+inline std::string TempFolder::read(const std::filesystem::path& relative) const {
+    return slurp(path_ / relative);
 }
 
 } // namespace testsupport
