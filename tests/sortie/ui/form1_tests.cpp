@@ -1,5 +1,5 @@
 // The mission builder's window driven with the mouse as a player would.
-#include "sortie/ui/form1.h"
+#include "form1_harness.h"
 #include "sortie_test_files.h"
 
 #include <QAbstractButton>
@@ -15,31 +15,13 @@
 
 using namespace sortie;
 using sortie::ui::Form1;
+using namespace sortie::testing;
 
 namespace {
-
-template <class W> W* find(QWidget* root, const char* name, int index = -1) {
-    for (W* w : root->findChildren<W*>(QString::fromLatin1(name)))
-        if (index < 0 || w->property("index").toInt() == index)
-            return w;
-    return nullptr;
-}
 
 bool checked(QWidget* root, const char* group, int index) {
     auto* button = find<QAbstractButton>(root, group, index);
     return button && button->isChecked();
-}
-
-QString messages(QWidget* root) {
-    return find<QPlainTextEdit>(root, "messages")->toPlainText();
-}
-
-// Centre of plane cell `i` and of option row `r` on the board, in pixels.
-QPoint cellCentre(int i) {
-    return {(i % 4) * 2316 / 15 + 77, (i / 4) * 1218 / 15 + 40};
-}
-QPoint rowCentre(int r) {
-    return {4 * 2316 / 15 + 77, r * 886 / 15 + 30};
 }
 
 } // namespace
@@ -51,21 +33,11 @@ class Form1Test final : public QObject {
     std::unique_ptr<testing::TempFolder> game_;
     std::unique_ptr<Form1> form_;
 
-    Form1* open() {
-        form_ = std::make_unique<Form1>(game_->path(), sortieSettings());
-        form_->show();
-        if (!QTest::qWaitForWindowExposed(form_.get()))
-            qWarning("window not exposed");
-        return form_.get();
-    }
+    Form1* open() { return testing::openForm1(form_, game_->path(), sortieSettings()); }
     QWidget* board() { return find<QWidget>(form_.get(), "Image2"); }
     void hover(QPoint p) { QTest::mouseMove(board(), p); }
 
-    void grab(const char* name) {
-        const QByteArray dir = qgetenv("SORTIE_GRAB_DIR");
-        if (!dir.isEmpty())
-            form_->grab().save(QString::fromLocal8Bit(dir) + QLatin1Char('/') + QLatin1String(name));
-    }
+    void grab(const char* name) { testing::grabTo(form_.get(), name); }
 
   private slots:
     void init() {

@@ -1,7 +1,7 @@
 // The mission builder's window on the demo game folder: the summary, saving and loading missions,
 // flying (with a stand-in Wine that records what it was asked to start) and the results report.
 #include "make_demo_game/demo_game.h"
-#include "sortie/ui/form1.h"
+#include "form1_harness.h"
 #include "sortie_test_files.h"
 
 #include <QAbstractButton>
@@ -11,38 +11,14 @@
 #include <QPlainTextEdit>
 #include <QtTest>
 
-#include <fstream>
 #include <memory>
-#include <sstream>
 
 using namespace sortie;
 using sortie::ui::Form1;
+using namespace sortie::testing;
 namespace fs = std::filesystem;
 
 namespace {
-
-template <class W> W* find(QWidget* root, const char* name, int index = -1) {
-    for (W* w : root->findChildren<W*>(QString::fromLatin1(name)))
-        if (index < 0 || w->property("index").toInt() == index)
-            return w;
-    return nullptr;
-}
-
-QString messages(QWidget* root) {
-    return find<QPlainTextEdit>(root, "messages")->toPlainText();
-}
-
-std::string readFile(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
-// Centre of plane cell `i` on the board, in pixels.
-QPoint cellCentre(int i) {
-    return {(i % 4) * 2316 / 15 + 77, (i / 4) * 1218 / 15 + 40};
-}
 
 void click(QWidget* widget) {
     QVERIFY(widget);
@@ -70,20 +46,10 @@ class MissionWindowTest final : public QObject {
     fs::path game(std::string_view relative) const { return game_->path() / relative; }
     fs::path wineLog() const { return bin_->path() / "wine-arguments"; }
 
-    Form1* open() {
-        form_ = std::make_unique<Form1>(game_->path(), sortieSettings());
-        form_->show();
-        if (!QTest::qWaitForWindowExposed(form_.get()))
-            qWarning("window not exposed");
-        return form_.get();
-    }
+    Form1* open() { return testing::openForm1(form_, game_->path(), sortieSettings()); }
     QWidget* board() { return find<QWidget>(form_.get(), "Image2"); }
 
-    void grab(const char* name) {
-        const QByteArray dir = qgetenv("SORTIE_GRAB_DIR");
-        if (!dir.isEmpty())
-            form_->grab().save(QString::fromLocal8Bit(dir) + QLatin1Char('/') + QLatin1String(name));
-    }
+    void grab(const char* name) { testing::grabTo(form_.get(), name); }
 
     void saveAs(const QString& name) {
         auto* text2 = find<QLineEdit>(form_.get(), "Text2");
@@ -162,7 +128,7 @@ class MissionWindowTest final : public QObject {
         QVERIFY(file1().contains(QStringLiteral("Dawn Patrol.mpf")));
         QVERIFY(messages(f).contains(QStringLiteral("saved as \"Dawn Patrol\"")));
         const fs::path mpf = game("PEV/PEVMissions/Dawn Patrol.mpf");
-        QVERIFY(readFile(mpf).find("\r\nYear:1944\r\n") != std::string::npos);
+        QVERIFY(testsupport::slurp(mpf).find("\r\nYear:1944\r\n") != std::string::npos);
         QVERIFY(fs::exists(game("PEV/PEVMissions/Dawn Patrol.jsv")));
 
         choose(find<QAbstractButton>(f, "YR", 3));
@@ -183,8 +149,8 @@ class MissionWindowTest final : public QObject {
         QCOMPARE(find<QLineEdit>(f, "Text1", 0)->text(), QStringLiteral("11"));
         QVERIFY(find<QLabel>(f, "Label9")->text().contains(QStringLiteral("Year:1943")));
         const fs::path saved = game("PEV/PEVMissions/Channel Sweep.mpf");
-        QCOMPARE(readFile(game("SaveData/SingMiss.mpf")), readFile(saved));
-        QCOMPARE(readFile(game("PEV/pevset.txt")), readFile(game("PEV/PEVMissions/Channel Sweep.jsv")));
+        QCOMPARE(testsupport::slurp(game("SaveData/SingMiss.mpf")), testsupport::slurp(saved));
+        QCOMPARE(testsupport::slurp(game("PEV/pevset.txt")), testsupport::slurp(game("PEV/PEVMissions/Channel Sweep.jsv")));
     }
 
     void refusedNamesAndLoadWithoutSelectionChangeNothing() {
@@ -202,10 +168,10 @@ class MissionWindowTest final : public QObject {
                  before);
         QCOMPARE(file1(), QStringList{QStringLiteral("Channel Sweep.mpf")});
 
-        const std::string mission = readFile(game("SaveData/SingMiss.mpf"));
+        const std::string mission = testsupport::slurp(game("SaveData/SingMiss.mpf"));
         click(find<QWidget>(f, "Command2"));
         QVERIFY(messages(f).contains(QStringLiteral("select a saved mission first")));
-        QCOMPARE(readFile(game("SaveData/SingMiss.mpf")), mission);
+        QCOMPARE(testsupport::slurp(game("SaveData/SingMiss.mpf")), mission);
         grab("sortie-refused.png");
     }
 
@@ -222,14 +188,14 @@ class MissionWindowTest final : public QObject {
         click(find<QWidget>(f, "Label16"));
 
         QTRY_VERIFY(fs::exists(wineLog()));
-        QVERIFY(readFile(wineLog()).find("PEVeaw.exe") != std::string::npos);
-        const std::string ini = readFile(game("eaw.ini"));
+        QVERIFY(testsupport::slurp(wineLog()).find("PEVeaw.exe") != std::string::npos);
+        const std::string ini = testsupport::slurp(game("eaw.ini"));
         QVERIFY(ini.find("PlayerNation=0\r\nPlayerPlane=20\r\nDifficulty=2\r\n") != std::string::npos);
         QVERIFY(!fs::exists(game("pevini")));
-        const std::string mission = readFile(game("SaveData/SingMiss.mpf"));
+        const std::string mission = testsupport::slurp(game("SaveData/SingMiss.mpf"));
         QVERIFY(mission.starts_with(" 0 \r\n 0 \r\n 0 \r\n 1 \r\n4\r\n"));
         QVERIFY(mission.find("\r\nTarget: " + target + "\r\n") != std::string::npos);
-        QVERIFY(readFile(game("PEV/pevset.txt")).find("\r\n12\r\n") != std::string::npos);
+        QVERIFY(testsupport::slurp(game("PEV/pevset.txt")).find("\r\n12\r\n") != std::string::npos);
         QVERIFY(messages(f).contains(QStringLiteral("PEVeaw.exe was started")));
 
         // "FLY" on the panel only starts the game.
@@ -238,7 +204,7 @@ class MissionWindowTest final : public QObject {
         click(find<QWidget>(f, "Label7"));
         click(find<QWidget>(f, "Command3"));
         QTRY_VERIFY(fs::exists(wineLog()));
-        QCOMPARE(readFile(game("SaveData/SingMiss.mpf")), mission);
+        QCOMPARE(testsupport::slurp(game("SaveData/SingMiss.mpf")), mission);
 
         // Without the game program the files are still written and the player is told.
         fs::remove(game("PEVeaw.exe"));

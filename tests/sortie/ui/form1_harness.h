@@ -1,0 +1,51 @@
+#pragma once
+// What the mission builder's window suites share: finding controls by name and index, the message
+// line, board positions, and opening Form1 on a game folder.
+
+#include "sortie/ui/form1.h"
+
+#include <QPlainTextEdit>
+#include <QtTest>
+
+#include <filesystem>
+#include <memory>
+
+namespace sortie::testing {
+
+template <class W> W* find(QWidget* root, const char* name, int index = -1) {
+    for (W* w : root->findChildren<W*>(QString::fromLatin1(name)))
+        if (index < 0 || w->property("index").toInt() == index)
+            return w;
+    return nullptr;
+}
+
+inline QString messages(QWidget* root) {
+    return find<QPlainTextEdit>(root, "messages")->toPlainText();
+}
+
+// Centre of plane cell `i` and of option row `r` on the board, in pixels.
+inline QPoint cellCentre(int i) {
+    return {(i % 4) * 2316 / 15 + 77, (i / 4) * 1218 / 15 + 40};
+}
+inline QPoint rowCentre(int r) {
+    return {4 * 2316 / 15 + 77, r * 886 / 15 + 30};
+}
+
+// Opens the window shown and exposed, replacing any window the holder had.
+inline ui::Form1* openForm1(std::unique_ptr<ui::Form1>& holder, const std::filesystem::path& game,
+                            const BuildSettings& settings) {
+    holder = std::make_unique<ui::Form1>(game, settings);
+    holder->show();
+    if (!QTest::qWaitForWindowExposed(holder.get()))
+        qWarning("window not exposed");
+    return holder.get();
+}
+
+// Saves a picture of the window when SORTIE_GRAB_DIR names a folder, so a person can look at it.
+inline void grabTo(QWidget* window, const char* name) {
+    const QByteArray dir = qgetenv("SORTIE_GRAB_DIR");
+    if (!dir.isEmpty())
+        window->grab().save(QString::fromLocal8Bit(dir) + QLatin1Char('/') + QLatin1String(name));
+}
+
+} // namespace sortie::testing
