@@ -1,8 +1,8 @@
 #include "outfitter/sets/clean_up.h"
 
+#include "common/folder_index.h"
+#include "common/game_file_ops.h"
 #include "outfitter/core/load_ledger.h"
-#include "outfitter/sets/folder_index.h"
-#include "outfitter/sets/game_file_ops.h"
 #include "outfitter/sets/game_targets.h"
 
 #include "common/atomic_file.h"
@@ -76,7 +76,7 @@ FileWorkReport CleanUp(const fs::path& gameFolder, const fs::path& selectorFolde
         report.problems.push_back(*patterns.problem);
         return report;
     }
-    auto listing = FolderIndex::scan(gameFolder);
+    auto listing = common::FolderIndex::scan(gameFolder);
     if (!listing.ok()) {
         report.problems.push_back(*listing.problem);
         return report;
@@ -88,15 +88,15 @@ FileWorkReport CleanUp(const fs::path& gameFolder, const fs::path& selectorFolde
         if (progress && i % reportEvery == 0)
             progress(FileWorkProgress{kCleaningCaption,
                                       static_cast<double>(i) / static_cast<double>(entries.size())});
-        if (entry.kind == EntryKind::Folder || isProtectedName(entry.name) ||
+        if (entry.kind == common::EntryKind::Folder || isProtectedName(entry.name) ||
             !matchesCleanUpPatterns(patterns.value, entry.name))
             continue;
         const auto file = gameFolder / entry.name;
-        if (entry.kind != EntryKind::PlainFile) {
+        if (entry.kind != common::EntryKind::PlainFile) {
             report.problems.push_back(leftInPlace(file, "deleting", entry.kind));
             continue;
         }
-        if (auto problem = deleteFile(file))
+        if (auto problem = common::deleteFile(file))
             report.problems.push_back(std::move(*problem));
         else
             report.done.push_back(file);
@@ -121,16 +121,16 @@ FileWorkReport resetAllFiles(const fs::path& gameFolder, const fs::path& selecto
         report.problems.push_back(*stock.problem);
         return report;
     }
-    if (!stock.value.exists || entryKindAt(stock.value.path) == EntryKind::Folder)
+    if (!stock.value.exists || common::entryKindAt(stock.value.path) == common::EntryKind::Folder)
         return report;
     const auto game = common::resolve(gameFolder, kStockExecutableName);
     if (!game.ok()) {
         report.problems.push_back(*game.problem);
         return report;
     }
-    if (const auto kind = entryKindAt(game.value.path); kind && kind != EntryKind::PlainFile)
+    if (const auto kind = common::entryKindAt(game.value.path); kind && kind != common::EntryKind::PlainFile)
         report.problems.push_back(leftInPlace(game.value.path, "copying eaw.exe to", *kind));
-    else if (auto problem = copyReplacing(stock.value.path, game.value.path))
+    else if (auto problem = common::copyReplacing(stock.value.path, game.value.path))
         report.problems.push_back(std::move(*problem));
     else
         report.done.push_back(game.value.path);

@@ -21,16 +21,17 @@ GameTargets::Target GameTargets::get(GameSubfolder which) {
             else if (!where.value.exists) {
                 slot.missing = true;
                 slot.problem = common::Problem{where.value.path, "finding", "the folder does not exist"};
-            } else if (const auto kind = entryKindAt(where.value.path); kind != EntryKind::Folder) {
-                slot.problem =
-                    common::Problem{where.value.path, "using",
-                                    kind == EntryKind::Link ? "the folder is a link, which is never followed"
-                                                            : "it is not a folder"};
+            } else if (const auto kind = common::entryKindAt(where.value.path);
+                       kind != common::EntryKind::Folder) {
+                slot.problem = common::Problem{where.value.path, "using",
+                                               kind == common::EntryKind::Link
+                                                   ? "the folder is a link, which is never followed"
+                                                   : "it is not a folder"};
             }
             folder = where.value.path;
         }
         if (!slot.problem) {
-            auto scanned = FolderIndex::scan(folder);
+            auto scanned = common::FolderIndex::scan(folder);
             if (scanned.ok())
                 slot.index = std::move(scanned.value);
             else
@@ -42,14 +43,14 @@ GameTargets::Target GameTargets::get(GameSubfolder which) {
 
 common::Result<std::vector<std::string>> setFileNames(const fs::path& setFolder) {
     common::Result<std::vector<std::string>> result;
-    auto scanned = FolderIndex::scan(setFolder);
+    auto scanned = common::FolderIndex::scan(setFolder);
     if (!scanned.ok()) {
         result.problem = scanned.problem;
         return result;
     }
     for (const auto& entry : scanned.value.entries()) {
-        bool isSetFile = entry.kind == EntryKind::PlainFile;
-        if (entry.kind == EntryKind::Link) {
+        bool isSetFile = entry.kind == common::EntryKind::PlainFile;
+        if (entry.kind == common::EntryKind::Link) {
             std::error_code ec;
             isSetFile = fs::is_regular_file(setFolder / entry.name, ec);
         }
@@ -66,10 +67,10 @@ bool sameFolder(const fs::path& a, const fs::path& b) {
     return a.lexically_normal() == b.lexically_normal();
 }
 
-common::Problem leftInPlace(const fs::path& path, const std::string& action, EntryKind kind) {
-    const char* what = kind == EntryKind::Link     ? "it is a link, which is never followed"
-                       : kind == EntryKind::Folder ? "it is a folder"
-                                                   : "it is not a plain file";
+common::Problem leftInPlace(const fs::path& path, const std::string& action, common::EntryKind kind) {
+    const char* what = kind == common::EntryKind::Link     ? "it is a link, which is never followed"
+                       : kind == common::EntryKind::Folder ? "it is a folder"
+                                                           : "it is not a plain file";
     return common::Problem{path, action, std::string("left in place: ") + what};
 }
 

@@ -2,7 +2,7 @@
 // The three folders a set's files go to, "Savedata" and "Music" found whatever their letter case and
 // listed once per job, refused when they are links so nothing is ever written or deleted through one.
 
-#include "outfitter/sets/folder_index.h"
+#include "common/folder_index.h"
 #include "outfitter/sets/set_file_rules.h"
 
 #include "common/problem.h"
@@ -20,7 +20,7 @@ class GameTargets final {
     // The listing of the folder, or why it cannot be used. `missing` is set (and no problem) when the
     // folder simply does not exist, so callers that only delete can pass over it quietly.
     struct Target {
-        FolderIndex* index = nullptr;
+        common::FolderIndex* index = nullptr;
         std::optional<common::Problem> problem;
         bool missing = false;
     };
@@ -29,7 +29,7 @@ class GameTargets final {
   private:
     struct Slot {
         bool tried = false;
-        std::optional<FolderIndex> index;
+        std::optional<common::FolderIndex> index;
         std::optional<common::Problem> problem;
         bool missing = false;
     };
@@ -45,6 +45,7 @@ common::Result<std::vector<std::string>> setFileNames(const std::filesystem::pat
 bool sameFolder(const std::filesystem::path& a, const std::filesystem::path& b);
 
 // The problem reported for an entry this engine leaves alone because it is a link or a folder.
-common::Problem leftInPlace(const std::filesystem::path& path, const std::string& action, EntryKind kind);
+common::Problem leftInPlace(const std::filesystem::path& path, const std::string& action,
+                            common::EntryKind kind);
 
 } // namespace outfitter

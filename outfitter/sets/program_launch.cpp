@@ -1,6 +1,6 @@
 #include "outfitter/sets/program_launch.h"
 
-#include "outfitter/sets/folder_index.h"
+#include "common/folder_index.h"
 
 #include "common/folder_listing.h"
 #include "common/resolver.h"
@@ -21,7 +21,7 @@ std::optional<common::Problem> launchProgram(const std::filesystem::path& gameFo
         return where.problem;
     if (!where.value.exists)
         return common::Problem{where.value.path, action, "the program is no longer there"};
-    if (entryKindAt(where.value.path) == EntryKind::Folder)
+    if (common::entryKindAt(where.value.path) == common::EntryKind::Folder)
         return common::Problem{where.value.path, action, "it is a folder"};
     return common::startProgram(where.value.path, gameFolder, mode);
 }

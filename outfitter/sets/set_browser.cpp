@@ -121,6 +121,12 @@ void SetBrowser::hidePlaneSets() {
     planeSetsShown_ = false;
 }
 
+BrowserChange SetBrowser::refreshSummary() {
+    BrowserChange change;
+    summaryRefresh(change);
+    return change;
+}
+
 void SetBrowser::summaryRefresh(BrowserChange& change) {
     // While the ledger is replayed the marks are only being restored: the ledger already says so.
     if (!ready_)

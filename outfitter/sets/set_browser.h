@@ -69,6 +69,11 @@ class SetBrowser final {
     // folder cleaned, the ledger emptied to zero bytes and the stock "eaw.exe" put back.
     BrowserChange resetAll(const ProgressCallback& progress = {});
 
+    // The summary refresh other grids call after they change what is installed (skins, plane sets):
+    // rebuilds "Whats Set?" from every grid's marks and rewrites the ledger. Does nothing while the
+    // ready flag is off, so replayed marks never rewrite the ledger.
+    BrowserChange refreshSummary();
+
     // Starts a program of the game folder; nothing else changes, whatever the outcome.
     std::optional<common::Problem> launch(std::string_view program, common::WindowMode mode) const;
 

@@ -1,7 +1,7 @@
 #include "outfitter/sets/set_installer.h"
 
-#include "outfitter/sets/folder_index.h"
-#include "outfitter/sets/game_file_ops.h"
+#include "common/folder_index.h"
+#include "common/game_file_ops.h"
 #include "outfitter/sets/game_targets.h"
 #include "outfitter/sets/set_file_rules.h"
 
@@ -55,11 +55,12 @@ FileWorkReport MoveIn(const fs::path& gameFolder, const fs::path& setFolder,
         if (!existing.ok())
             return existing.problem;
         const auto destination = target.index->folder() / (existing.value ? existing.value->name : name);
-        if (existing.value && existing.value->kind != EntryKind::PlainFile)
+        if (existing.value && existing.value->kind != common::EntryKind::PlainFile)
             return leftInPlace(destination, action, existing.value->kind);
-        if (auto problem = copyReplacing(setFolder / name, destination))
+        if (auto problem = common::copyReplacing(setFolder / name, destination))
             return problem;
-        target.index->noteCreated(FolderEntry{destination.filename().string(), EntryKind::PlainFile});
+        target.index->noteCreated(
+            common::FolderEntry{destination.filename().string(), common::EntryKind::PlainFile});
         report.done.push_back(destination);
         return std::nullopt;
     };
@@ -80,7 +81,7 @@ FileWorkReport returnCampaignSaves(const fs::path& gameFolder, const fs::path& s
             report.problems.push_back(*savedata.problem);
         return report;
     }
-    auto campaign = FolderIndex::scan(setFolder);
+    auto campaign = common::FolderIndex::scan(setFolder);
     if (!campaign.ok()) {
         report.problems.push_back(*campaign.problem);
         return report;
@@ -89,7 +90,7 @@ FileWorkReport returnCampaignSaves(const fs::path& gameFolder, const fs::path& s
         if (!common::wildcardMatch("*.sve", save.name))
             continue;
         const auto source = savedata.index->folder() / save.name;
-        if (save.kind != EntryKind::PlainFile) {
+        if (save.kind != common::EntryKind::PlainFile) {
             report.problems.push_back(leftInPlace(source, "returning", save.kind));
             continue;
         }
@@ -99,17 +100,18 @@ FileWorkReport returnCampaignSaves(const fs::path& gameFolder, const fs::path& s
             continue;
         }
         const auto destination = setFolder / (existing.value ? existing.value->name : save.name);
-        if (existing.value && existing.value->kind != EntryKind::PlainFile) {
+        if (existing.value && existing.value->kind != common::EntryKind::PlainFile) {
             report.problems.push_back(
                 leftInPlace(destination, "returning " + save.name + " to", existing.value->kind));
             continue;
         }
-        if (auto problem = copyReplacing(source, destination)) {
+        if (auto problem = common::copyReplacing(source, destination)) {
             report.problems.push_back(std::move(*problem));
             continue;
         }
-        campaign.value.noteCreated(FolderEntry{destination.filename().string(), EntryKind::PlainFile});
-        if (auto problem = deleteFile(source))
+        campaign.value.noteCreated(
+            common::FolderEntry{destination.filename().string(), common::EntryKind::PlainFile});
+        if (auto problem = common::deleteFile(source))
             report.problems.push_back(std::move(*problem));
         else
             report.done.push_back(source);
@@ -146,15 +148,15 @@ FileWorkReport MoveOut(const fs::path& gameFolder, const fs::path& setFolder,
         if (!present.value)
             continue;
         const auto file = target.index->folder() / present.value->name;
-        if (present.value->kind == EntryKind::Link) {
-            report.problems.push_back(leftInPlace(file, "deleting", EntryKind::Link));
+        if (present.value->kind == common::EntryKind::Link) {
+            report.problems.push_back(leftInPlace(file, "deleting", common::EntryKind::Link));
             continue;
         }
-        if (present.value->kind != EntryKind::PlainFile)
+        if (present.value->kind != common::EntryKind::PlainFile)
             continue; // a folder of that name is not the set's file
         tell(progress, std::string(kDeletingCaption) + present.value->name,
              fractionDone(i, names.value.size()));
-        if (auto problem = deleteFile(file)) {
+        if (auto problem = common::deleteFile(file)) {
             report.problems.push_back(std::move(*problem));
         } else {
             target.index->noteRemoved(present.value->name);

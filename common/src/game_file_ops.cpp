@@ -1,8 +1,8 @@
-#include "outfitter/sets/game_file_ops.h"
+#include "common/game_file_ops.h"
 
 #include <system_error>
 
-namespace outfitter {
+namespace common {
 
 namespace fs = std::filesystem;
 
@@ -27,7 +27,7 @@ fs::path partialCopyPath(const fs::path& destination) {
     return destination.parent_path() / (".qiv-" + destination.filename().string() + ".part");
 }
 
-std::optional<common::Problem> copyReplacing(const fs::path& source, const fs::path& destination) {
+std::optional<Problem> copyReplacing(const fs::path& source, const fs::path& destination) {
     const auto action = "copying " + source.filename().string() + " to";
     const auto partial = partialCopyPath(destination);
     std::error_code ec;
@@ -36,7 +36,7 @@ std::optional<common::Problem> copyReplacing(const fs::path& source, const fs::p
     if (!fs::copy_file(source, partial, fs::copy_options::none, ec) || ec) {
         std::error_code ignored;
         fs::remove(partial, ignored);
-        return common::problemFromError(destination, action, ec);
+        return problemFromError(destination, action, ec);
     }
     giveNormalPermissions(partial, ec);
     if (!ec && lacksNormalPermissions(destination))
@@ -46,7 +46,7 @@ std::optional<common::Problem> copyReplacing(const fs::path& source, const fs::p
     if (ec) {
         std::error_code ignored;
         fs::remove(partial, ignored);
-        return common::problemFromError(destination, action, ec);
+        return problemFromError(destination, action, ec);
     }
     if (lacksNormalPermissions(source)) {
         std::error_code ignored; // a set on read-only media keeps its attributes; the copy is what counts
@@ -55,13 +55,13 @@ std::optional<common::Problem> copyReplacing(const fs::path& source, const fs::p
     return std::nullopt;
 }
 
-std::optional<common::Problem> deleteFile(const fs::path& file) {
+std::optional<Problem> deleteFile(const fs::path& file) {
     std::error_code ec;
     if (!fs::remove(file, ec) && !ec)
         ec = std::make_error_code(std::errc::no_such_file_or_directory);
     if (ec)
-        return common::problemFromError(file, "deleting", ec);
+        return problemFromError(file, "deleting", ec);
     return std::nullopt;
 }
 
-} // namespace outfitter
+} // namespace common

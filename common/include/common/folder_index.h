@@ -11,7 +11,7 @@
 #include <unordered_map>
 #include <vector>
 
-namespace outfitter {
+namespace common {
 
 enum class EntryKind { PlainFile, Folder, Link, Other };
 
@@ -23,7 +23,7 @@ struct FolderEntry {
 class FolderIndex final {
   public:
     // Lists `folder` without following links. A folder that cannot be listed gives a problem.
-    static common::Result<FolderIndex> scan(const std::filesystem::path& folder);
+    static Result<FolderIndex> scan(const std::filesystem::path& folder);
 
     const std::filesystem::path& folder() const { return folder_; }
     // Entries as scanned, in file-list order.
@@ -31,7 +31,7 @@ class FolderIndex final {
 
     // The entry named `name`: the exact spelling wins, otherwise the single entry that matches without
     // regard to case. Several entries that differ only in case (none exact) are a problem, not a guess.
-    common::Result<std::optional<FolderEntry>> find(std::string_view name) const;
+    Result<std::optional<FolderEntry>> find(std::string_view name) const;
 
     // Keeps lookups right after this program created or deleted an entry.
     void noteCreated(const FolderEntry& entry);
@@ -46,4 +46,4 @@ class FolderIndex final {
 // The kind of whatever `path` names, without following a link; nullopt when nothing is there.
 std::optional<EntryKind> entryKindAt(const std::filesystem::path& path);
 
-} // namespace outfitter
+} // namespace common

@@ -7,18 +7,18 @@
 #include <filesystem>
 #include <optional>
 
-namespace outfitter {
+namespace common {
 
 // Copies `source` to a temporary file beside `destination`, gives it normal (writable) attributes and
 // renames it over `destination`; a read-only `destination` is made writable first. The source is given
 // normal attributes too. On failure `destination` is left as it was and the temporary file is removed.
-std::optional<common::Problem> copyReplacing(const std::filesystem::path& source,
-                                             const std::filesystem::path& destination);
+std::optional<Problem> copyReplacing(const std::filesystem::path& source,
+                                     const std::filesystem::path& destination);
 
 // Deletes `file` itself (a link is removed as a link, never followed).
-std::optional<common::Problem> deleteFile(const std::filesystem::path& file);
+std::optional<Problem> deleteFile(const std::filesystem::path& file);
 
 // The temporary name copyReplacing uses beside `destination`.
 std::filesystem::path partialCopyPath(const std::filesystem::path& destination);
 
-} // namespace outfitter
+} // namespace common

@@ -1,11 +1,11 @@
-#include "outfitter/sets/folder_index.h"
+#include "common/folder_index.h"
 
 #include "common/names.h"
 
 #include <algorithm>
 #include <system_error>
 
-namespace outfitter {
+namespace common {
 
 namespace {
 
@@ -24,8 +24,8 @@ EntryKind kindOf(std::filesystem::file_status status) {
 
 } // namespace
 
-common::Result<FolderIndex> FolderIndex::scan(const std::filesystem::path& folder) {
-    common::Result<FolderIndex> result;
+Result<FolderIndex> FolderIndex::scan(const std::filesystem::path& folder) {
+    Result<FolderIndex> result;
     result.value.folder_ = folder;
     std::error_code ec;
     std::filesystem::directory_iterator it(folder, ec);
@@ -34,24 +34,23 @@ common::Result<FolderIndex> FolderIndex::scan(const std::filesystem::path& folde
         // The directory entry caches the type read with the name, so this costs no extra call.
         const auto status = it->symlink_status(statusError);
         FolderEntry entry{it->path().filename().string(), statusError ? EntryKind::Other : kindOf(status)};
-        result.value.byUpperName_[common::toUpperAscii(entry.name)].push_back(entry);
+        result.value.byUpperName_[toUpperAscii(entry.name)].push_back(entry);
         result.value.entries_.push_back(std::move(entry));
     }
     if (ec) {
-        result.problem = common::problemFromError(folder, "listing", ec);
+        result.problem = problemFromError(folder, "listing", ec);
         result.value.entries_.clear();
         result.value.byUpperName_.clear();
         return result;
     }
-    std::sort(
-        result.value.entries_.begin(), result.value.entries_.end(),
-        [](const FolderEntry& a, const FolderEntry& b) { return common::fileListLess(a.name, b.name); });
+    std::sort(result.value.entries_.begin(), result.value.entries_.end(),
+              [](const FolderEntry& a, const FolderEntry& b) { return fileListLess(a.name, b.name); });
     return result;
 }
 
-common::Result<std::optional<FolderEntry>> FolderIndex::find(std::string_view name) const {
-    common::Result<std::optional<FolderEntry>> result;
-    const auto bucket = byUpperName_.find(common::toUpperAscii(name));
+Result<std::optional<FolderEntry>> FolderIndex::find(std::string_view name) const {
+    Result<std::optional<FolderEntry>> result;
+    const auto bucket = byUpperName_.find(toUpperAscii(name));
     if (bucket == byUpperName_.end())
         return result;
     const auto& candidates = bucket->second;
@@ -62,13 +61,12 @@ common::Result<std::optional<FolderEntry>> FolderIndex::find(std::string_view na
     else if (candidates.size() == 1)
         result.value = candidates.front();
     else
-        result.problem =
-            common::Problem{folder_ / std::string(name), "finding", "names differ only in letter case"};
+        result.problem = Problem{folder_ / std::string(name), "finding", "names differ only in letter case"};
     return result;
 }
 
 void FolderIndex::noteCreated(const FolderEntry& entry) {
-    auto& candidates = byUpperName_[common::toUpperAscii(entry.name)];
+    auto& candidates = byUpperName_[toUpperAscii(entry.name)];
     const auto same = std::find_if(candidates.begin(), candidates.end(),
                                    [&](const FolderEntry& known) { return known.name == entry.name; });
     if (same != candidates.end())
@@ -78,7 +76,7 @@ void FolderIndex::noteCreated(const FolderEntry& entry) {
 }
 
 void FolderIndex::noteRemoved(const std::string& name) {
-    const auto bucket = byUpperName_.find(common::toUpperAscii(name));
+    const auto bucket = byUpperName_.find(toUpperAscii(name));
     if (bucket == byUpperName_.end())
         return;
     std::erase_if(bucket->second, [&](const FolderEntry& known) { return known.name == name; });
@@ -94,4 +92,4 @@ std::optional<EntryKind> entryKindAt(const std::filesystem::path& path) {
     return kindOf(status);
 }
 
-} // namespace outfitter
+} // namespace common
