@@ -49,6 +49,12 @@ std::optional<std::string> autoscriptNameProblem(std::string_view name) {
 
 AutoscriptStore::AutoscriptStore(fs::path selectorFolder) : selectorFolder_(std::move(selectorFolder)) {}
 
+fs::path AutoscriptStore::folder() const {
+    common::Problems ignored;
+    const auto found = findFolder(selectorFolder_, kAutoscriptsFolderName, ignored);
+    return found ? *found : selectorFolder_ / kAutoscriptsFolderName;
+}
+
 std::vector<std::string> AutoscriptStore::list() const {
     common::Problems ignored;
     const auto folder = findFolder(selectorFolder_, kAutoscriptsFolderName, ignored);

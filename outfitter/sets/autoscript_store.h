@@ -27,6 +27,8 @@ class AutoscriptStore final {
 
     explicit AutoscriptStore(std::filesystem::path selectorFolder);
 
+    // "Autoscripts" as spelt on disk (or as it would be made).
+    std::filesystem::path folder() const;
     // The "*.set" files of "Autoscripts", in file-list order; nothing when the folder is missing.
     std::vector<std::string> list() const;
 
