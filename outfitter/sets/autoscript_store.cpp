@@ -15,6 +15,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// File systems take names of up to 255 bytes; the atomic writer's temporary file beside the script
+// needs room for its marks as well.
+constexpr std::size_t kLongestFileName = 200;
+
 bool isDeviceName(std::string_view name) {
     // Windows keeps these names for devices whatever follows the first dot.
     const std::string stem = common::toUpperAscii(name.substr(0, name.find('.')));
@@ -40,6 +44,8 @@ std::optional<std::string> autoscriptNameProblem(std::string_view name) {
                    (byte < 0x20 ? std::string("of code ") + std::to_string(byte)
                                 : "\"" + std::string(1, c) + "\"");
     }
+    if (name.size() + std::string_view(kAutoscriptExtension).size() > kLongestFileName)
+        return "the name is too long for a file name";
     if (name.back() == ' ' || name.back() == '.')
         return "a file name cannot end in a blank or a dot";
     if (isDeviceName(name))
@@ -56,6 +62,8 @@ fs::path AutoscriptStore::folder() const {
 }
 
 std::vector<std::string> AutoscriptStore::list() const {
+    if (selectorFolder_.empty())
+        return {};
     common::Problems ignored;
     const auto folder = findFolder(selectorFolder_, kAutoscriptsFolderName, ignored);
     if (!folder)
@@ -87,6 +95,12 @@ AutoscriptStore::SaveResult AutoscriptStore::save(std::string_view name, std::st
     const std::string fileName = std::string(name) + kAutoscriptExtension;
     if (auto reason = autoscriptNameProblem(name))
         return {Outcome::Refused, common::Problem{{}, "saving the autoscript \"" + fileName + "\"", *reason}};
+
+    // Without a selector folder a relative path would land wherever the program happens to run.
+    if (selectorFolder_.empty())
+        return {Outcome::Refused, common::Problem{{},
+                                                  "saving the autoscript \"" + fileName + "\"",
+                                                  "there is no selector folder to save it in"}};
 
     // A script already there keeps its own spelling when it is replaced.
     std::optional<std::string> existing;

@@ -26,13 +26,14 @@ bool loadItem(SetBrowser& browser, const std::string& item, const ProgressCallba
     const auto& seams = browser.seams();
     if (seams.loadMatchingSkins) {
         const auto work = seams.loadMatchingSkins(item);
-        named = named || !work.done.empty() || (seams.markedSkins && anyMatch(seams.markedSkins(), item));
+        named = named || !work.done.empty() || !work.problems.empty() ||
+                (seams.markedSkins && anyMatch(seams.markedSkins(), item));
         change.work.add(work);
     }
     if (seams.loadMatchingPlaneSets && browser.planeSetsShown()) {
         const auto work = seams.loadMatchingPlaneSets(item);
-        named =
-            named || !work.done.empty() || (seams.markedPlaneSets && anyMatch(seams.markedPlaneSets(), item));
+        named = named || !work.done.empty() || !work.problems.empty() ||
+                (seams.markedPlaneSets && anyMatch(seams.markedPlaneSets(), item));
         change.work.add(work);
     }
     return named;

@@ -33,7 +33,8 @@ std::optional<std::filesystem::path> firstListed(const std::filesystem::path& fo
 std::optional<std::filesystem::path> packageItemFolder(const std::filesystem::path& selectorFolder,
                                                        std::string_view item, common::Problems& problems) {
     // Only a plain name of the selector folder: never a way out of it or into a deeper folder.
-    if (item.empty() || item == "." || item == ".." || item.find_first_of("/\\") != std::string_view::npos)
+    if (selectorFolder.empty() || item.empty() || item == "." || item == ".." ||
+        item.find_first_of("/\\") != std::string_view::npos)
         return std::nullopt;
     return findFolder(selectorFolder, item, problems);
 }

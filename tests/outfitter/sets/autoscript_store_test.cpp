@@ -40,7 +40,14 @@ TEST_F(AutoscriptSave, NamesAFileCannotHoldOrThatLeaveTheFolderAreRefusedBeforeA
         ASSERT_TRUE(result.problem) << name;
         EXPECT_FALSE(result.problem->reason.empty()) << name;
     }
+    EXPECT_EQ(store.save(std::string(197, 'x'), "", false).outcome, AutoscriptStore::Outcome::Refused);
+    EXPECT_EQ(store.save(std::string(196, 'x'), "", false).outcome, AutoscriptStore::Outcome::Saved);
+    std::filesystem::remove_all(selector_ / "Autoscripts");
     EXPECT_TRUE(names(selector_).empty());
+    // A selector folder that could not be made leaves nowhere to save to, not the current folder.
+    EXPECT_EQ(AutoscriptStore({}).save("Channel", "W-Summer\n", false).outcome,
+              AutoscriptStore::Outcome::Refused);
+    EXPECT_TRUE(AutoscriptStore({}).list().empty());
     for (const char* name : {"Console", "COM0", "LPT10", "1940 summer.v2", "Été"})
         EXPECT_FALSE(autoscriptNameProblem(name)) << name;
 }

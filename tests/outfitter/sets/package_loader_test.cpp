@@ -167,4 +167,19 @@ TEST_F(PackageLoad, AnEmptyPackageChangesNothingButTheResetAndMissingGridsAreSki
     EXPECT_TRUE(markedSets(browser).empty());
 }
 
+TEST_F(PackageLoad, ASkinThatFailsToInstallIsReportedOnceNotAsNamingNothing) {
+    SetBrowserSeams seams;
+    seams.loadMatchingSkins = [](const std::string& item) {
+        FileWorkReport work;
+        if (item == "Hurricane I 303 Sqn")
+            work.problems.push_back({"hurrskin.tpc", "copying", "disk full"});
+        return work;
+    };
+    auto browser = open(seams);
+    const auto change = loadPackage(browser, {"Hurricane I 303 Sqn", "Nothing At All"});
+    ASSERT_EQ(change.work.problems.size(), 2u);
+    EXPECT_EQ(change.work.problems[0].reason, "disk full");
+    EXPECT_NE(change.work.problems[1].text().find("\"Nothing At All\""), std::string::npos);
+}
+
 } // namespace
