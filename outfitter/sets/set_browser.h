@@ -29,6 +29,12 @@ struct SetBrowserSeams {
     // Fills the plane-set grid from a loaded flight-model set that holds "P-" folders.
     std::function<common::Problems(const std::filesystem::path& flightModelSet)> showPlaneSets;
     std::function<void()> clearPlaneSets;
+    // A package item: install every unmarked skin row it matches (packageItemMatches), as a
+    // double-click would.
+    std::function<FileWorkReport(const std::string& item)> loadMatchingSkins;
+    // A package item, while the plane-set grid is shown: install every unmarked plane-set row it
+    // matches, as a click would.
+    std::function<FileWorkReport(const std::string& item)> loadMatchingPlaneSets;
 };
 
 // What one user action changed, for the window to redraw.
@@ -51,6 +57,7 @@ class SetBrowser final {
     bool ready() const { return ready_; }
     bool refreshing() const { return refreshing_; }
     bool planeSetsShown() const { return planeSetsShown_; }
+    const SetBrowserSeams& seams() const { return seams_; }
 
     SetFilterView filter(std::size_t listPosition) const;
     SetDescription describe(std::size_t row) const;

@@ -1,29 +1,49 @@
 #include "autoscripts_tab.h"
 
 #include "click_label.h"
+#include "package_texts.h"
+#include "progress_display.h"
 #include "qiv_form_texts.h"
 #include "qt_text.h"
+
+#include "outfitter/sets/autoscript_store.h"
+#include "outfitter/sets/default_missions.h"
+#include "outfitter/sets/package_loader.h"
 
 #include <QDir>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
 
 namespace outfitter {
 
-AutoscriptsTab::AutoscriptsTab(const SetBrowser& browser, QWidget* parent)
-    : QWidget(parent), browser_(browser), label1_(new QLabel(this)), list6_(new QListWidget(this)),
-      text2_(new QPlainTextEdit(this)) {
+namespace {
+
+ClickLabel* commandLabel(const QString& text, const QString& name, int index, QWidget* parent) {
+    auto* label = new ClickLabel(text, parent);
+    label->setObjectName(name);
+    label->setProperty("index", index);
+    label->setStyleSheet(u"color: #0000c0; text-decoration: underline;"_s);
+    return label;
+}
+
+} // namespace
+
+AutoscriptsTab::AutoscriptsTab(SetBrowser& browser, ProgressDisplay& progress, QWidget* parent)
+    : QWidget(parent), browser_(browser), progress_(progress), label1_(new QLabel(this)),
+      list6_(new QListWidget(this)), text2_(new QPlainTextEdit(this)) {
     label1_->setObjectName(u"Label1"_s);
     list6_->setObjectName(u"List6"_s);
-    list6_->setFixedSize(260, 220);
+    list6_->setFixedSize(260, 200);
     text2_->setObjectName(u"Text2"_s);
-    text2_->setFixedSize(300, 220);
+    text2_->setFixedSize(300, 200);
 
     auto* launch = new QGroupBox(this);
     auto* launchLayout = new QVBoxLayout(launch);
@@ -34,15 +54,17 @@ AutoscriptsTab::AutoscriptsTab(const SetBrowser& browser, QWidget* parent)
     launchLayout->addWidget(list6_);
     const QString captions[] = {texts::kJustLaunch, texts::kMinimiseAndLaunch, texts::kExitAndLaunch};
     for (int index = 0; index < 3; ++index) {
-        auto* label = new ClickLabel(captions[index], launch);
-        label->setObjectName(u"Label28"_s);
-        label->setProperty("index", index);
-        label->setStyleSheet(u"color: #0000c0; text-decoration: underline;"_s);
+        auto* label = commandLabel(captions[index], u"Label28"_s, index, launch);
         launchLayout->addWidget(label);
         connect(label, &ClickLabel::clicked, this,
                 [this, index] { this->launch(static_cast<LaunchStyle>(index)); });
     }
+    auto* delmsn = new QPushButton(texts::kDelMsn, launch);
+    delmsn->setObjectName(u"delmsn"_s);
+    delmsn->setToolTip(texts::kDelMsnTip);
+    launchLayout->addWidget(delmsn, 0, Qt::AlignLeft);
     launchLayout->addStretch(1);
+    connect(delmsn, &QPushButton::clicked, this, &AutoscriptsTab::deleteDefaultMissions);
 
     auto* selection = new QGroupBox(this);
     auto* selectionLayout = new QVBoxLayout(selection);
@@ -50,21 +72,94 @@ AutoscriptsTab::AutoscriptsTab(const SetBrowser& browser, QWidget* parent)
     selectionLayout->addWidget(text2_);
     selectionLayout->addStretch(1);
 
+    auto* left = new QVBoxLayout;
+    auto* top = new QHBoxLayout;
+    top->addWidget(selection);
+    top->addWidget(buildSaving(), 0, Qt::AlignTop);
+    left->addLayout(top);
+    left->addWidget(buildRunning(), 0, Qt::AlignLeft);
+    left->addStretch(1);
+
     auto* row = new QHBoxLayout;
-    row->addWidget(selection);
-    row->addWidget(launch);
+    row->addLayout(left);
+    row->addWidget(launch, 0, Qt::AlignTop);
     row->addStretch(1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(row);
     layout->addStretch(1);
 }
 
+QWidget* AutoscriptsTab::buildSaving() {
+    auto* frame = new QGroupBox(texts::kSaveYourAutoscript, this);
+    text1_ = new QLineEdit(frame);
+    text1_->setObjectName(u"Text1"_s);
+    text1_->setPlaceholderText(texts::kEnterFileName);
+    auto* command7 = new QPushButton(texts::kSaveAutoscript, frame);
+    command7->setObjectName(u"Command7"_s);
+
+    setWarn_ = new QFrame(frame);
+    setWarn_->setObjectName(u"SetWarn"_s);
+    setWarn_->setFrameShape(QFrame::StyledPanel);
+    auto* label21 = new QLabel(texts::kNameTaken, setWarn_);
+    label21->setObjectName(u"Label21"_s);
+    label21->setWordWrap(true);
+    label21->setStyleSheet(u"color: #ff0000;"_s);
+    auto* overwrite = commandLabel(texts::kOverwrite, u"Label4"_s, 0, setWarn_);
+    auto* cancel = commandLabel(texts::kCancel, u"Label4"_s, 1, setWarn_);
+    auto* answers = new QHBoxLayout;
+    answers->addWidget(overwrite);
+    answers->addWidget(cancel);
+    answers->addStretch(1);
+    auto* warnLayout = new QVBoxLayout(setWarn_);
+    warnLayout->addWidget(label21);
+    warnLayout->addLayout(answers);
+    setWarn_->hide();
+
+    auto* layout = new QVBoxLayout(frame);
+    layout->addWidget(text1_);
+    layout->addWidget(command7, 0, Qt::AlignLeft);
+    layout->addWidget(setWarn_);
+    frame->setFixedWidth(220);
+
+    connect(command7, &QPushButton::clicked, this, [this] { save(false); });
+    connect(text1_, &QLineEdit::returnPressed, this, [this] { save(false); });
+    connect(overwrite, &ClickLabel::clicked, this, [this] { save(true); });
+    connect(cancel, &ClickLabel::clicked, setWarn_, &QWidget::hide);
+    return frame;
+}
+
+QWidget* AutoscriptsTab::buildRunning() {
+    auto* frame = new QGroupBox(texts::kChooseScript, this);
+    file10_ = new QListWidget(frame);
+    file10_->setObjectName(u"File10"_s);
+    file10_->setFixedSize(250, 150);
+    list2_ = new QListWidget(frame);
+    list2_->setObjectName(u"List2"_s);
+    list2_->setFixedSize(270, 128);
+    auto* command6 = new QPushButton(texts::kLoadIt, frame);
+    command6->setObjectName(u"Command6"_s);
+
+    auto* contents = new QVBoxLayout;
+    contents->addWidget(new QLabel(texts::kScriptContents, frame));
+    contents->addWidget(list2_);
+    auto* layout = new QHBoxLayout(frame);
+    layout->addWidget(file10_, 0, Qt::AlignTop);
+    layout->addLayout(contents);
+    layout->addWidget(command6, 0, Qt::AlignBottom);
+
+    connect(file10_, &QListWidget::currentRowChanged, this, &AutoscriptsTab::chooseScript);
+    connect(command6, &QPushButton::clicked, this, &AutoscriptsTab::runScript);
+    return frame;
+}
+
 void AutoscriptsTab::showStartup(const StartupResult& startup) {
+    selectorFolder_ = startup.selectorFolder;
     label1_->setText(fromPath(startup.gameFolder) + QDir::separator());
     list6_->clear();
     for (const auto& program : startup.programs)
         list6_->addItem(fromGameBytes(program));
     showSummary(browser_.summary());
+    listScripts();
 }
 
 void AutoscriptsTab::showSummary(const std::vector<std::string>& lines) {
@@ -85,6 +180,78 @@ void AutoscriptsTab::launch(LaunchStyle style) {
         return;
     }
     emit launched(style);
+}
+
+void AutoscriptsTab::save(bool overwrite) {
+    setWarn_->hide();
+    const auto result =
+        AutoscriptStore(selectorFolder_)
+            .save(text1_->text().toLocal8Bit().toStdString(), toGameBytes(text2_->toPlainText()), overwrite);
+    switch (result.outcome) {
+    case AutoscriptStore::Outcome::NameTaken:
+        setWarn_->show();
+        return;
+    case AutoscriptStore::Outcome::Refused:
+        if (result.problem)
+            emit problemsReported({fromProblem(*result.problem)});
+        return;
+    case AutoscriptStore::Outcome::Saved:
+        listScripts();
+        emit autoscriptsChanged();
+        return;
+    }
+}
+
+void AutoscriptsTab::listScripts() {
+    const QString chosen = file10_->currentItem() ? file10_->currentItem()->text() : QString();
+    file10_->blockSignals(true);
+    file10_->clear();
+    for (const auto& name : AutoscriptStore(selectorFolder_).list())
+        file10_->addItem(QString::fromLocal8Bit(name));
+    const auto same = file10_->findItems(chosen, Qt::MatchExactly);
+    if (!chosen.isEmpty() && !same.isEmpty())
+        file10_->setCurrentItem(same.front());
+    file10_->blockSignals(false);
+}
+
+void AutoscriptsTab::chooseScript(int row) {
+    list2_->clear();
+    script_ = {};
+    if (row < 0 || row >= file10_->count())
+        return;
+    const auto file =
+        AutoscriptStore(selectorFolder_).folder() / file10_->item(row)->text().toLocal8Bit().toStdString();
+    auto read = readPackage(file);
+    if (!read.ok()) {
+        emit problemsReported({fromProblem(*read.problem)});
+        return;
+    }
+    script_ = std::move(read.value);
+    for (const auto& item : script_.items)
+        list2_->addItem(fromGameBytes(item));
+}
+
+void AutoscriptsTab::runScript() {
+    std::vector<std::string> items;
+    for (int i = 0; i < list2_->count(); ++i)
+        items.push_back(toGameBytes(list2_->item(i)->text()));
+    PackageLoadOptions options;
+    options.descriptionItems = script_.descriptionItems;
+    BrowserChange change;
+    {
+        ProgressDisplay::Job job(progress_);
+        change = loadPackage(browser_, items, options, job.callback());
+    }
+    emit changed(change);
+}
+
+void AutoscriptsTab::deleteDefaultMissions() {
+    const auto report = outfitter::deleteDefaultMissions(browser_.gameFolder());
+    QStringList lines;
+    for (const auto& problem : report.problems)
+        lines << fromProblem(problem);
+    lines << u"Default missions deleted: %1"_s.arg(report.done.size());
+    emit problemsReported(lines);
 }
 
 } // namespace outfitter

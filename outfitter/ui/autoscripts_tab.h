@@ -1,20 +1,26 @@
 #pragma once
 // The "Autoscripts and Program launch" tab: the programs of the game folder with the three launch
-// labels, and the text of the current selection that an autoscript saves.
+// labels, saving the current selection as an autoscript, running a saved one, and "Del MSN".
 
+#include "outfitter/sets/package_items.h"
 #include "outfitter/sets/set_browser.h"
 
 #include <QStringList>
 #include <QWidget>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
+class QFrame;
 class QLabel;
+class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
 
 namespace outfitter {
+
+class ProgressDisplay;
 
 // What the launch label of each index does around the start of the program.
 enum class LaunchStyle { JustLaunch = 0, MinimiseAndLaunch = 1, ExitAndLaunch = 2 };
@@ -22,7 +28,7 @@ enum class LaunchStyle { JustLaunch = 0, MinimiseAndLaunch = 1, ExitAndLaunch = 
 class AutoscriptsTab final : public QWidget {
     Q_OBJECT
   public:
-    AutoscriptsTab(const SetBrowser& browser, QWidget* parent = nullptr);
+    AutoscriptsTab(SetBrowser& browser, ProgressDisplay& progress, QWidget* parent = nullptr);
 
     void showStartup(const StartupResult& startup);
     void showSummary(const std::vector<std::string>& lines);
@@ -31,14 +37,32 @@ class AutoscriptsTab final : public QWidget {
     // The program started; the window minimises or ends as the label asks.
     void launched(outfitter::LaunchStyle style);
     void problemsReported(const QStringList& lines);
+    // A script was run: the set grid redraws (and reports) what changed.
+    void changed(const outfitter::BrowserChange& change);
+    // A script was saved, so every list of them is made again.
+    void autoscriptsChanged();
 
   private:
+    QWidget* buildSaving();
+    QWidget* buildRunning();
     void launch(LaunchStyle style);
+    void save(bool overwrite);
+    void listScripts();
+    void chooseScript(int row);
+    void runScript();
+    void deleteDefaultMissions();
 
-    const SetBrowser& browser_;
+    SetBrowser& browser_;
+    ProgressDisplay& progress_;
+    std::filesystem::path selectorFolder_;
+    PackageContents script_;
     QLabel* label1_;
     QListWidget* list6_;
     QPlainTextEdit* text2_;
+    QLineEdit* text1_ = nullptr;
+    QFrame* setWarn_ = nullptr;
+    QListWidget* file10_ = nullptr;
+    QListWidget* list2_ = nullptr;
 };
 
 } // namespace outfitter

@@ -1,6 +1,7 @@
 #include "complete_sets_tab.h"
 
 #include "click_label.h"
+#include "package_panel.h"
 #include "picture.h"
 #include "progress_display.h"
 #include "qiv_form_texts.h"
@@ -62,8 +63,7 @@ CompleteSetsTab::CompleteSetsTab(SetBrowser& browser, ProgressDisplay& progress,
       label6_(new QLabel(this)), unigrid_(new SetGrid(this)), label33_(new ClickLabel(texts::kRefresh, this)),
       label8_(new QLabel(this)), myImage_(pictureLabel(u"MyImage"_s, this)), myLabel_(new QLabel(this)),
       text9_(new QPlainTextEdit(this)), command1_(new QPushButton(texts::kResetAll, this)),
-      label29_(new QLabel(texts::kOnlineAutoLoad, this)), image4_(pictureLabel(u"Image4"_s, this)),
-      loadFrame_(new QFrame(this)) {
+      packages_(new PackagePanel(browser, progress, this)), loadFrame_(new QFrame(this)) {
     list3_->setObjectName(u"List3"_s);
     list3_->setFixedWidth(220);
     list3_->setMouseTracking(true);
@@ -82,10 +82,6 @@ CompleteSetsTab::CompleteSetsTab(SetBrowser& browser, ProgressDisplay& progress,
     text9_->hide();
     command1_->setObjectName(u"Command1"_s);
     command1_->setToolTip(texts::kResetAllTip);
-    label29_->setObjectName(u"Label29"_s);
-    label29_->setFrameShape(QFrame::StyledPanel);
-    label29_->setAlignment(Qt::AlignCenter);
-    label29_->setMinimumHeight(32);
     loadFrame_->setObjectName(u"LoadFrame"_s);
     loadFrame_->setMouseTracking(true);
     loadFrame_->installEventFilter(this);
@@ -126,16 +122,11 @@ CompleteSetsTab::CompleteSetsTab(SetBrowser& browser, ProgressDisplay& progress,
     side->addWidget(scrolling(label8_, this), 1);
     side->addWidget(command1_, 0, Qt::AlignLeft);
 
-    auto* package = new QVBoxLayout;
-    package->addWidget(label29_);
-    package->addWidget(image4_);
-    package->addStretch(1);
-
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(categories);
     layout->addWidget(loadFrame_, 1);
     layout->addLayout(side);
-    layout->addLayout(package);
+    layout->addWidget(packages_);
 
     refreshTimer_.setInterval(kRefreshRowDelayMs);
     connect(&refreshTimer_, &QTimer::timeout, this, &CompleteSetsTab::addNextRow);
@@ -144,6 +135,8 @@ CompleteSetsTab::CompleteSetsTab(SetBrowser& browser, ProgressDisplay& progress,
     connect(unigrid_, &SetGrid::rowHovered, this, &CompleteSetsTab::hoverRow);
     connect(label33_, &ClickLabel::clicked, this, &CompleteSetsTab::startRefresh);
     connect(command1_, &QPushButton::clicked, this, &CompleteSetsTab::resetAll);
+    connect(packages_, &PackagePanel::changed, this, &CompleteSetsTab::redraw);
+    connect(packages_, &PackagePanel::problemsReported, this, &CompleteSetsTab::problemsReported);
 }
 
 void CompleteSetsTab::showStartup(const StartupResult& startup) {
@@ -159,7 +152,7 @@ void CompleteSetsTab::showStartup(const StartupResult& startup) {
     label8_->setText(joinedLines(browser_.summary()));
     background_ = startup.backgroundPicture;
     showBackground();
-    showPicture(image4_, startup.newPicture);
+    packages_->showStartup(startup);
     list3_->setCurrentRow(0);
     chooseCategory(0);
 }
@@ -240,6 +233,10 @@ void CompleteSetsTab::addNextRow() {
     chooseCategory(list3_->currentRow());
     command1_->setEnabled(true);
     emit refreshFinished();
+}
+
+void CompleteSetsTab::refreshPackages() {
+    packages_->refreshPackages();
 }
 
 void CompleteSetsTab::resetAll() {

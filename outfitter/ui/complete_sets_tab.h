@@ -20,6 +20,7 @@ class QPushButton;
 namespace outfitter {
 
 class ClickLabel;
+class PackagePanel;
 class ProgressDisplay;
 class SetGrid;
 
@@ -32,6 +33,9 @@ class CompleteSetsTab final : public QWidget {
     CompleteSetsTab(SetBrowser& browser, ProgressDisplay& progress, QWidget* parent = nullptr);
 
     void showStartup(const StartupResult& startup);
+    // Redraws what a load made elsewhere (the autoscripts tab) changed.
+    void showChange(const BrowserChange& change) { redraw(change); }
+    void refreshPackages();
 
   signals:
     void problemsReported(const QStringList& lines);
@@ -63,8 +67,7 @@ class CompleteSetsTab final : public QWidget {
     QLabel* myLabel_;
     QPlainTextEdit* text9_;
     QPushButton* command1_;
-    QLabel* label29_;
-    QLabel* image4_;
+    PackagePanel* packages_;
     QWidget* loadFrame_;
     std::optional<std::filesystem::path> background_;
     int hoveredRow_ = -1;

@@ -63,7 +63,7 @@ void QIVForm::buildWindow() {
     generalTab_ = new GeneralSettingsTab(ssTab1_);
     setsTab_ = new CompleteSetsTab(browser_, *progress_, ssTab1_);
     worldTab_ = new WorldSettingsTab(ssTab1_);
-    autoscriptsTab_ = new AutoscriptsTab(browser_, ssTab1_);
+    autoscriptsTab_ = new AutoscriptsTab(browser_, *progress_, ssTab1_);
     planesTab_ = new PlanesSkinsTab(ssTab1_);
     ssTab1_->addTab(generalTab_, texts::kTabGeneral);
     ssTab1_->addTab(setsTab_, texts::kTabCompleteSets);
@@ -103,6 +103,10 @@ void QIVForm::buildWindow() {
             [this] { autoscriptsTab_->showSummary(browser_.summary()); });
     connect(autoscriptsTab_, &AutoscriptsTab::problemsReported, this, &QIVForm::showMessages);
     connect(autoscriptsTab_, &AutoscriptsTab::launched, this, &QIVForm::afterLaunch);
+    connect(autoscriptsTab_, &AutoscriptsTab::changed, setsTab_, &CompleteSetsTab::showChange);
+    connect(autoscriptsTab_, &AutoscriptsTab::autoscriptsChanged, setsTab_,
+            &CompleteSetsTab::refreshPackages);
+    connect(worldTab_, &WorldSettingsTab::problemsReported, this, &QIVForm::showMessages);
 }
 
 void QIVForm::showProblems(const common::Problems& problems) {

@@ -3,6 +3,8 @@
 #include "qiv_form_texts.h"
 #include "qt_text.h"
 
+#include "outfitter/sets/music_switch.h"
+
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -31,13 +33,32 @@ WorldSettingsTab::WorldSettingsTab(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(music, 0, Qt::AlignLeft);
     layout->addStretch(1);
+
+    connect(list4_, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { switchMusic(item->text()); });
 }
 
 void WorldSettingsTab::showStartup(const StartupResult& startup) {
+    gameFolder_ = startup.gameFolder;
+    showMusic(startup.music);
+}
+
+void WorldSettingsTab::showMusic(const MusicList& music) {
     list4_->clear();
-    for (const auto& name : startup.music.available)
+    for (const auto& name : music.available)
         list4_->addItem(fromGameBytes(name));
-    label11_->setText(fromGameBytes(startup.music.current));
+    label11_->setText(fromGameBytes(music.current));
+}
+
+void WorldSettingsTab::switchMusic(const QString& chosen) {
+    const auto result =
+        outfitter::switchMusic(gameFolder_, toGameBytes(chosen), toGameBytes(label11_->text()));
+    showMusic(result.music);
+    QStringList lines;
+    for (const auto& problem : result.problems)
+        lines << fromProblem(problem);
+    if (!lines.isEmpty())
+        emit problemsReported(lines);
 }
 
 } // namespace outfitter

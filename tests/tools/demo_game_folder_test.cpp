@@ -45,7 +45,7 @@ TEST_F(DemoGameFolder, SelectorHoldsSetsOfManyCategoriesBesideReservedAndForeign
     EXPECT_TRUE(fs::is_directory(set(contents::kUnused)));
     EXPECT_TRUE(fs::is_directory(set(contents::kNotASet)));
     EXPECT_FALSE(fs::exists(selector() / "qiv.ini"));
-    EXPECT_EQ(files(selector() / contents::kAutoscripts, "*.set").size(), 1U);
+    EXPECT_EQ(files(selector() / contents::kAutoscripts, "*.set").size(), 5U);
 }
 
 TEST_F(DemoGameFolder, SetFilesOverlapWhereLoadingOneSetOverAnotherReplacesFiles) {
@@ -142,7 +142,7 @@ TEST_F(DemoGameFolder, GameFolderHoldsExecutablesSettingsAndStockFolders) {
     EXPECT_EQ(files(root() / contents::kSaveData, "Default*.msn").size(), 2U);
     EXPECT_GE(files(root() / contents::kMusic, "*.bgm").size(), 2U);
     EXPECT_EQ(common::readLines(root() / "Music.ini").value,
-              (std::vector<std::string>{"MusicOriginal", "MusicSwing"}));
+              (std::vector<std::string>{"MusicOriginal", "MusicSwing", "MusicBigBand"}));
     EXPECT_TRUE(fs::is_directory(root() / "MusicSwing"));
 }
 

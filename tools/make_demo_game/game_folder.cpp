@@ -89,13 +89,15 @@ void writeGameFolder(OutputFolder& out) {
     out.writeBytes(saveData + "\\Default1.msn", fillerBytes(stock, "Default1.msn", 300));
     out.writeBytes(saveData + "\\Default2.msn", fillerBytes(stock, "Default2.msn", 300));
     out.writeBytes(saveData + "\\Training.msn", fillerBytes(stock, "Training.msn", 300));
+    out.writeBytes(saveData + "\\MyDefault.msn", fillerBytes(stock, "MyDefault.msn", 300));
 
-    // Two music sets: the active one is the folder now called "Music", the other keeps its name.
-    out.writeLines("Music.ini", {"MusicOriginal", "MusicSwing"});
+    // Three music sets: the active one is the folder now called "Music", the others keep their names.
+    out.writeLines("Music.ini", {"MusicOriginal", "MusicSwing", "MusicBigBand"});
     out.writeBytes(music + "\\track01.bgm", fillerBytes("MusicOriginal", "track01.bgm", 1000));
     out.writeBytes(music + "\\track02.bgm", fillerBytes("MusicOriginal", "track02.bgm", 1000));
     out.writeBytes("MusicSwing\\track01.bgm", fillerBytes("MusicSwing", "track01.bgm", 1000));
     out.writeBytes("MusicSwing\\track02.bgm", fillerBytes("MusicSwing", "track02.bgm", 1000));
+    out.writeBytes("MusicBigBand\\track01.bgm", fillerBytes("MusicBigBand", "track01.bgm", 1000));
 }
 
 } // namespace demo

@@ -1,9 +1,10 @@
-// Writes "QIV128": sets, "UNUSED", a folder that is no set, the skin store, an autoscript and
+// Writes "QIV128": sets, "UNUSED", a folder that is no set, the skin store, the autoscripts and
 // "FoldersLoaded.txt"; then copies the ledger's sets into the game folder as loading them would.
 
 #include "make_demo_game/selector_folder.h"
 
 #include "make_demo_game/demo_contents.h"
+#include "make_demo_game/packages.h"
 #include "make_demo_game/set_contents.h"
 
 #include "common/names.h"
@@ -71,6 +72,7 @@ void writeSelectorFolder(OutputFolder& out) {
     out.writeLines(join(join(selector, contents::kAutoscripts), "Channel 1940.set"),
                    {"The Channel in the summer of 1940", "*****", std::string(contents::kLedgerSets[0]),
                     std::string(contents::kLedgerSets[1]), std::string(contents::kSkins[3])});
+    writePackages(out);
 
     // The ledger: the loaded names, then the final line break of the summary.
     std::vector<std::string> ledger(contents::kLedgerSets.begin(), contents::kLedgerSets.end());

@@ -1,0 +1,63 @@
+#pragma once
+// The package area of the "Complete Sets" tab: the autoscripts to choose from, the chosen one's
+// items, description and picture, "Load this package" with its two boxes, and the online client's
+// autoload label that picks a package name up from the clipboard.
+
+#include "outfitter/sets/package_items.h"
+#include "outfitter/sets/set_browser.h"
+
+#include <QStringList>
+#include <QWidget>
+
+#include <filesystem>
+#include <optional>
+
+class QCheckBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+namespace outfitter {
+
+class ProgressDisplay;
+
+class PackagePanel final : public QWidget {
+    Q_OBJECT
+  public:
+    PackagePanel(SetBrowser& browser, ProgressDisplay& progress, QWidget* parent = nullptr);
+
+    void showStartup(const StartupResult& startup);
+    // Lists the autoscripts again (after one was saved).
+    void refreshPackages();
+
+  signals:
+    void changed(const outfitter::BrowserChange& change);
+    void problemsReported(const QStringList& lines);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void choosePackage(int row);
+    void chooseItem(int row);
+    void loadPackage();
+    void autoload();
+    void report(const common::Problems& problems);
+
+    SetBrowser& browser_;
+    ProgressDisplay& progress_;
+    std::filesystem::path selectorFolder_;
+    std::optional<std::filesystem::path> newPicture_;
+    PackageContents package_;
+    QString hint_;
+    QLabel* label29_;
+    QListWidget* gupc_;
+    QLabel* image4_;
+    QListWidget* list9_;
+    QLabel* label51_;
+    QCheckBox* check1_;
+    QCheckBox* check2_;
+    QPushButton* loadQ_;
+};
+
+} // namespace outfitter
