@@ -1,6 +1,7 @@
 #include "sortie/ui/aircraft_page.h"
 
 #include "sortie/ui/clickable_label.h"
+#include "sortie/ui/loadout_panel.h"
 #include "sortie/ui/option_board.h"
 #include "sortie/ui/qt_text.h"
 #include "sortie/ui/save_load_panel.h"
@@ -63,6 +64,13 @@ AircraftPage::AircraftPage(MissionBuilder& model, QWidget* parent) : QFrame(pare
     connect(saveLoad_, &SaveLoadPanel::changed, this, &AircraftPage::changed);
     saveLoad_->setGeometry(b.left() + 40, b.top() + 40, b.width() - 80, b.height() - 80);
     saveLoad_->hide();
+    connect(saveLoad_, &SaveLoadPanel::fly, this, &AircraftPage::fly);
+
+    loadout_ = new LoadoutPanel(model_, this);
+    connect(loadout_, &LoadoutPanel::changed, this, &AircraftPage::changed);
+    connect(loadout_, &LoadoutPanel::fly, this, &AircraftPage::fly);
+    loadout_->setGeometry(b.left() + 80, b.top() + 40, b.width() / 2, b.height() - 80);
+    loadout_->hide();
 }
 
 AircraftPage::~AircraftPage() = default;
@@ -173,13 +181,15 @@ QWidget* AircraftPage::buildSidePanel() {
     auto* saveLoad = actionLabel("Label7", QStringLiteral("Save/Load"), side);
     connect(saveLoad, &ClickableLabel::clicked, this,
             [this] { saveLoad_->setVisible(!saveLoad_->isVisible()); });
+    auto* loadout = actionLabel("Label24", QStringLiteral("Select your loadout"), side);
+    connect(loadout, &ClickableLabel::clicked, this, [this] { loadout_->open(); });
     auto* restore = actionLabel("Label30", QStringLiteral("For loading saved"), side);
     connect(restore, &ClickableLabel::clicked, this, &AircraftPage::restoreChoices);
     auto* end = actionLabel("Label15", QStringLiteral("END"), side);
     connect(end, &ClickableLabel::clicked, this, &AircraftPage::endProgram);
     auto* exit = actionLabel("Label17", QStringLiteral("EXIT"), side);
     connect(exit, &ClickableLabel::clicked, this, &AircraftPage::endProgram);
-    std::vector<QWidget*> order{mapPage, fly, saveLoad, restore};
+    std::vector<QWidget*> order{mapPage, fly, saveLoad, loadout, restore};
     if (model_.settings().flyAction == FlyAction::LaunchGame) {
         auto* results = actionLabel("Label23", QStringLiteral("Show mission results"), side);
         connect(results, &ClickableLabel::clicked, this, [this] {
@@ -250,6 +260,7 @@ void AircraftPage::sync() {
             pList_->addItem(toQ(name));
     }
     saveLoad_->sync();
+    loadout_->sync();
     board_->sync();
 }
 
