@@ -110,6 +110,10 @@ QWidget* AircraftPage::buildSidePanel() {
         label1_[static_cast<std::size_t>(r)] = name;
     }
     roles->setColumnStretch(2, 1);
+    // Beside the player's own aircraft, whose loadouts it lists.
+    auto* loadout = actionLabel("Label24", QStringLiteral("Select your loadout"), side);
+    connect(loadout, &ClickableLabel::clicked, this, [this] { loadout_->open(); });
+    roles->addWidget(loadout, 0, 3);
 
     auto* numbers = new QHBoxLayout();
     numbers->addWidget(new QLabel(QStringLiteral("Number(1 to 12)"), side));
@@ -181,15 +185,13 @@ QWidget* AircraftPage::buildSidePanel() {
     auto* saveLoad = actionLabel("Label7", QStringLiteral("Save/Load"), side);
     connect(saveLoad, &ClickableLabel::clicked, this,
             [this] { saveLoad_->setVisible(!saveLoad_->isVisible()); });
-    auto* loadout = actionLabel("Label24", QStringLiteral("Select your loadout"), side);
-    connect(loadout, &ClickableLabel::clicked, this, [this] { loadout_->open(); });
     auto* restore = actionLabel("Label30", QStringLiteral("For loading saved"), side);
     connect(restore, &ClickableLabel::clicked, this, &AircraftPage::restoreChoices);
     auto* end = actionLabel("Label15", QStringLiteral("END"), side);
     connect(end, &ClickableLabel::clicked, this, &AircraftPage::endProgram);
     auto* exit = actionLabel("Label17", QStringLiteral("EXIT"), side);
     connect(exit, &ClickableLabel::clicked, this, &AircraftPage::endProgram);
-    std::vector<QWidget*> order{mapPage, fly, saveLoad, loadout, restore};
+    std::vector<QWidget*> order{mapPage, fly, saveLoad, restore};
     if (model_.settings().flyAction == FlyAction::LaunchGame) {
         auto* results = actionLabel("Label23", QStringLiteral("Show mission results"), side);
         connect(results, &ClickableLabel::clicked, this, [this] {

@@ -42,11 +42,16 @@ ScenarioFrame::ScenarioFrame(MissionBuilder& model, QWidget* parent) : QGroupBox
     const std::string& bytes = s.Image1();
     if (!bytes.empty() &&
         picture.loadFromData(reinterpret_cast<const uchar*>(bytes.data()), static_cast<uint>(bytes.size())))
-        image1->setPixmap(picture.scaled(px(9000), px(9000), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        image1->setPixmap(picture.scaled(720, 600, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     image1->setAlignment(Qt::AlignCenter);
-    layout->addWidget(image1, 1);
+    image1->setFixedWidth(740);
+    layout->addWidget(image1);
 
-    auto* right = new QVBoxLayout();
+    // Everything the player needs stays within the left 1350 pixels of the window.
+    auto* rightHolder = new QWidget(this);
+    rightHolder->setFixedWidth(560);
+    auto* right = new QVBoxLayout(rightHolder);
+    right->setContentsMargins(0, 0, 0, 0);
     auto* frame12 = new QFrame(this);
     frame12->setObjectName(QStringLiteral("Frame12"));
     frame12->setFrameShape(QFrame::Box);
@@ -84,15 +89,17 @@ ScenarioFrame::ScenarioFrame(MissionBuilder& model, QWidget* parent) : QGroupBox
     auto* label22 = actionLabel("Label22", QStringLiteral("EXIT"), this);
     connect(label22, &ClickableLabel::clicked, this, &ScenarioFrame::exitClicked);
     actions->addWidget(label33_);
-    actions->addStretch();
+    actions->addSpacing(40);
     actions->addWidget(label22);
+    actions->addStretch();
     right->addLayout(actions);
 
     auto* label29 = new QLabel(QString::fromStdString(s.Label29()), this);
     label29->setObjectName(QStringLiteral("Label29"));
     label29->setStyleSheet(QStringLiteral("QLabel { font-weight: normal; font-size: 9pt; }"));
     right->addWidget(label29);
-    layout->addLayout(right, 1);
+    layout->addWidget(rightHolder);
+    layout->addStretch();
     sync();
 }
 
