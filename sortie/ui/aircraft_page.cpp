@@ -69,7 +69,7 @@ AircraftPage::AircraftPage(MissionBuilder& model, QWidget* parent) : QFrame(pare
     loadout_ = new LoadoutPanel(model_, this);
     connect(loadout_, &LoadoutPanel::changed, this, &AircraftPage::changed);
     connect(loadout_, &LoadoutPanel::fly, this, &AircraftPage::fly);
-    loadout_->setGeometry(b.left() + 80, b.top() + 40, b.width() / 2, b.height() - 80);
+    loadout_->setGeometry(b.left() + 60, b.top() + 40, b.width() - 120, b.height() - 80);
     loadout_->hide();
 }
 
@@ -110,10 +110,6 @@ QWidget* AircraftPage::buildSidePanel() {
         label1_[static_cast<std::size_t>(r)] = name;
     }
     roles->setColumnStretch(2, 1);
-    // Beside the player's own aircraft, whose loadouts it lists.
-    auto* loadout = actionLabel("Label24", QStringLiteral("Select your loadout"), side);
-    connect(loadout, &ClickableLabel::clicked, this, [this] { loadout_->open(); });
-    roles->addWidget(loadout, 0, 3);
 
     auto* numbers = new QHBoxLayout();
     numbers->addWidget(new QLabel(QStringLiteral("Number(1 to 12)"), side));
@@ -159,6 +155,10 @@ QWidget* AircraftPage::buildSidePanel() {
         }
     });
     right->addWidget(pList_, 1);
+    // Under the aircraft list: it lists the loadouts of the player's aircraft.
+    auto* loadout = actionLabel("Label24", QStringLiteral("Select your loadout"), side);
+    connect(loadout, &ClickableLabel::clicked, this, [this] { loadout_->open(); });
+    right->addWidget(loadout, 0, Qt::AlignLeft);
     label9_ = new QLabel(side);
     label9_->setObjectName(QStringLiteral("Label9"));
     label9_->setFrameShape(QFrame::StyledPanel);
