@@ -43,11 +43,13 @@ Form1::Form1(std::filesystem::path gameFolder, BuildSettings settings, QWidget* 
     connect(frame4_, &MapPage::fly, this, &Form1::fly);
 
     frame4_->loadTargets();
-    showMapPage();
-    showAircraftPage();
-
-    if (model_.settings().dataSource == DataSource::Scenario) {
-        // Covers both pages until a scenario is loaded; the map takes no pointer meanwhile.
+    // The second build has no theatre until a scenario is loaded; its OK sequence visits the map.
+    if (model_.settings().dataSource != DataSource::Scenario) {
+        showMapPage();
+        showAircraftPage();
+    } else {
+        // Covers the pages until a scenario is loaded; the map takes no pointer meanwhile.
+        frame4_->hide();
         frame11_ = new ScenarioFrame(model_, this);
         frame11_->setGeometry(frame2_->geometry());
         frame11_->raise();
