@@ -58,7 +58,9 @@ void MissionBuilder::start() {
     if (settings_.dataSource == DataSource::GameThenBuilder)
         loadTheatre();
     else
-        report("No scenario chosen yet: the theatre data is read once a scenario is chosen");
+        for (const auto& problem : scenario_.start(gameFolder_, below(gameFolder_, settings_.scenariosFolder),
+                                                   below(picturesFolder_, kScenarioPictureName)))
+            report(problem);
     refreshNames();
 
     const auto pictureFile = below(picturesFolder_, kPictureTableName);

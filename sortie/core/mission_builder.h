@@ -9,7 +9,9 @@
 #include "sortie/core/option_catalog.h"
 #include "sortie/core/picture_table.h"
 #include "sortie/second/build_settings.h"
+#include "sortie/second/scenario_setup.h"
 #include "sortie/theatre/data_locator.h"
+#include "sortie/theatre/loadout_catalogue.h"
 #include "sortie/theatre/target_grid.h"
 
 #include <filesystem>
@@ -110,6 +112,22 @@ class MissionBuilder final {
     // `Label23`: the report `Label22` over picture entry 0; nothing changes without "results.txt".
     void showResults();
 
+    // --- the loadout panel `frameLoadout`
+    const LoadoutCatalogue& loadouts() const { return loadouts_; }
+    void listLoadouts();          // `Label24`: the player's aircraft's loadouts
+    void chooseLoadout(int line); // a click in `LodList`
+    void writeLoadout(int line);  // a double-click: the game's "Loadout.dat" rebuilt with it
+    void copyNewLoadoutTable();   // `Label25`: the game's table becomes the reference copy
+
+    // --- the second build's scenario frame `Frame11`
+    const ScenarioSetup& scenario() const { return scenario_; }
+    void chooseScenario(int k); // `Label35(k)`
+    // `Label33` before the map is built: checks the chosen scenario whole, then reads its names,
+    // targets and pictures. False (nothing read, the frame kept) when it cannot be loaded.
+    bool beginScenario();
+    // `Label33` after the first map build: the stored choices, the weapon names, the summary.
+    void finishScenario();
+
     // The current choices with the lists that name them, for the summary and the file writers.
     MissionSnapshot snapshot() const { return {choices_, catalog_, PList_, TList_}; }
 
@@ -155,6 +173,8 @@ class MissionBuilder final {
     std::map<int, std::string> pictureCache_;
     bool missingPictureReported_ = false;
     std::vector<std::string> messages_;
+    LoadoutCatalogue loadouts_;
+    ScenarioSetup scenario_;
 };
 
 } // namespace sortie

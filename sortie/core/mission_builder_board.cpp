@@ -22,6 +22,11 @@ std::string MissionBuilder::optionRowValue(int row) const {
 }
 
 void MissionBuilder::hoverBoard(double xTwips, double yTwips) {
+    // Until a scenario is loaded there is nothing to choose on the board: only its default picture.
+    if (settings_.dataSource == DataSource::Scenario && scenario_.frameShown()) {
+        view_.picture = -1;
+        return;
+    }
     view_.Label22Shown = false;
     const BoardHit hit = geometry_.hitTest(xTwips, yTwips);
     if (hit.area == BoardArea::Edge)

@@ -1,6 +1,7 @@
 #include "sortie/ui/aircraft_page.h"
 
 #include "sortie/ui/clickable_label.h"
+#include "sortie/ui/loadout_panel.h"
 #include "sortie/ui/option_board.h"
 #include "sortie/ui/qt_text.h"
 #include "sortie/ui/save_load_panel.h"
@@ -63,6 +64,13 @@ AircraftPage::AircraftPage(MissionBuilder& model, QWidget* parent) : QFrame(pare
     connect(saveLoad_, &SaveLoadPanel::changed, this, &AircraftPage::changed);
     saveLoad_->setGeometry(b.left() + 40, b.top() + 40, b.width() - 80, b.height() - 80);
     saveLoad_->hide();
+    connect(saveLoad_, &SaveLoadPanel::fly, this, &AircraftPage::fly);
+
+    loadout_ = new LoadoutPanel(model_, this);
+    connect(loadout_, &LoadoutPanel::changed, this, &AircraftPage::changed);
+    connect(loadout_, &LoadoutPanel::fly, this, &AircraftPage::fly);
+    loadout_->setGeometry(b.left() + 60, b.top() + 40, b.width() - 120, b.height() - 80);
+    loadout_->hide();
 }
 
 AircraftPage::~AircraftPage() = default;
@@ -147,6 +155,10 @@ QWidget* AircraftPage::buildSidePanel() {
         }
     });
     right->addWidget(pList_, 1);
+    // Under the aircraft list: it lists the loadouts of the player's aircraft.
+    auto* loadout = actionLabel("Label24", QStringLiteral("Select your loadout"), side);
+    connect(loadout, &ClickableLabel::clicked, this, [this] { loadout_->open(); });
+    right->addWidget(loadout, 0, Qt::AlignLeft);
     label9_ = new QLabel(side);
     label9_->setObjectName(QStringLiteral("Label9"));
     label9_->setFrameShape(QFrame::StyledPanel);
@@ -250,6 +262,7 @@ void AircraftPage::sync() {
             pList_->addItem(toQ(name));
     }
     saveLoad_->sync();
+    loadout_->sync();
     board_->sync();
 }
 

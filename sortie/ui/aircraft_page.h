@@ -20,6 +20,7 @@ class QListWidget;
 namespace sortie::ui {
 
 class ClickableLabel;
+class LoadoutPanel;
 class OptionBoard;
 class SaveLoadPanel;
 
@@ -46,6 +47,7 @@ class AircraftPage final : public QFrame {
     MissionBuilder& model_;
     OptionBoard* board_ = nullptr;
     SaveLoadPanel* saveLoad_ = nullptr;
+    LoadoutPanel* loadout_ = nullptr;
     QButtonGroup* roles_ = nullptr;
     QButtonGroup* nations_ = nullptr;
     std::array<QLineEdit*, kRoleCount> text1_{};

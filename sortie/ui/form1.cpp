@@ -3,6 +3,7 @@
 #include "sortie/ui/aircraft_page.h"
 #include "sortie/ui/map_page.h"
 #include "sortie/ui/qt_text.h"
+#include "sortie/ui/scenario_frame.h"
 
 #include <QPlainTextEdit>
 
@@ -32,7 +33,7 @@ Form1::Form1(std::filesystem::path gameFolder, BuildSettings settings, QWidget* 
     connect(frame2_, &AircraftPage::changed, this, &Form1::sync);
     connect(frame2_, &AircraftPage::showMapPage, this, &Form1::showMapPage);
     connect(frame2_, &AircraftPage::fly, this, &Form1::fly);
-    connect(frame2_, &AircraftPage::endProgram, this, &QWidget::close);
+    connect(frame2_, &AircraftPage::endProgram, this, &Form1::endProgram);
     connect(frame2_, &AircraftPage::restoreChoices, this, [this] {
         model_.restoreChoices();
         sync();
@@ -42,8 +43,51 @@ Form1::Form1(std::filesystem::path gameFolder, BuildSettings settings, QWidget* 
     connect(frame4_, &MapPage::fly, this, &Form1::fly);
 
     frame4_->loadTargets();
+    // The second build has no theatre until a scenario is loaded; its OK sequence visits the map.
+    if (model_.settings().dataSource != DataSource::Scenario) {
+        showMapPage();
+        showAircraftPage();
+    } else {
+        // Covers the pages until a scenario is loaded; the map takes no pointer meanwhile.
+        frame4_->hide();
+        frame11_ = new ScenarioFrame(model_, this);
+        frame11_->setGeometry(frame2_->geometry());
+        frame11_->raise();
+        frame4_->setPointerEnabled(false);
+        connect(frame11_, &ScenarioFrame::changed, this, &Form1::sync);
+        connect(frame11_, &ScenarioFrame::continueClicked, this, &Form1::continueScenario);
+        connect(frame11_, &ScenarioFrame::exitClicked, this, &Form1::endProgram);
+    }
+    sync();
+}
+
+void Form1::endProgram() {
+    if (endProgram_)
+        endProgram_();
+    else
+        close();
+}
+
+void Form1::continueScenario() {
+    if (!frame11_ || !frame11_->isVisible())
+        return;
+    frame11_->showBusy(true);
+    const bool loaded = model_.beginScenario();
+    if (!loaded) {
+        frame11_->showBusy(false);
+        sync();
+        return;
+    }
+    frame4_->loadTargets();
     showMapPage();
+    frame4_->buildOnFirstVisit();
     showAircraftPage();
+    model_.finishScenario();
+    frame4_->rebuildMap();
+    frame11_->showBusy(false);
+    frame11_->hide();
+    frame4_->setPointerEnabled(true);
+    frame4_->chooseFrontLine(0);
     sync();
 }
 
@@ -62,12 +106,14 @@ void Form1::fly() {
     sync();
     // The second build's "FLY!" saves the parameters and ends; a failure keeps the window open.
     if (done && model_.settings().flyAction == FlyAction::SaveAndExit)
-        close();
+        endProgram();
 }
 
 void Form1::sync() {
     frame2_->sync();
     frame4_->sync();
+    if (frame11_)
+        frame11_->sync();
     const auto& messages = model_.messages();
     for (; messagesShown_ < messages.size(); ++messagesShown_)
         messages_->appendPlainText(toQ(messages[messagesShown_]));

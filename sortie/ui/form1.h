@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <filesystem>
+#include <functional>
 
 class QPlainTextEdit;
 
@@ -14,6 +15,7 @@ namespace sortie::ui {
 
 class AircraftPage;
 class MapPage;
+class ScenarioFrame;
 
 class Form1 final : public QWidget {
     Q_OBJECT
@@ -24,15 +26,23 @@ class Form1 final : public QWidget {
     MissionBuilder& model() { return model_; }
     // Redraws every control from the model and shows new messages.
     void sync();
+    // What ends the program ("Save parameters and exit", "EXIT", "END"); closing the window when
+    // unset. Tests put a recorder here so that ending does not end the test.
+    void setEndProgram(std::function<void()> endProgram) { endProgram_ = std::move(endProgram); }
 
   private:
     void showMapPage();
     void showAircraftPage();
     void fly();
+    void endProgram();
+    // `Label33`: loads the chosen scenario and opens the option board; the frame stays on a refusal.
+    void continueScenario();
 
     MissionBuilder model_;
     AircraftPage* frame2_ = nullptr;
     MapPage* frame4_ = nullptr;
+    ScenarioFrame* frame11_ = nullptr;
+    std::function<void()> endProgram_;
     QPlainTextEdit* messages_ = nullptr;
     std::size_t messagesShown_ = 0;
 };

@@ -193,6 +193,12 @@ void MapPage::loadTargets() {
     tg_->setUpdatesEnabled(true);
 }
 
+// The map work fills these four in.
+void MapPage::buildOnFirstVisit() {}
+void MapPage::rebuildMap() {}
+void MapPage::chooseFrontLine(int /*index*/) {}
+void MapPage::setPointerEnabled(bool /*enabled*/) {}
+
 void MapPage::sync() {
     const MissionChoices& c = model_.choices();
     selectButton(targo_, c.Targo);

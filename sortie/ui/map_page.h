@@ -25,6 +25,12 @@ class MapPage final : public QFrame {
     // Fills the target list and grid once the theatre data is read.
     void loadTargets();
 
+    // The map's build steps, called by the second build's OK sequence.
+    void buildOnFirstVisit();
+    void rebuildMap();
+    void chooseFrontLine(int index);
+    void setPointerEnabled(bool enabled);
+
   signals:
     void changed();
     void showAircraftPage();

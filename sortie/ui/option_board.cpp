@@ -94,7 +94,10 @@ OptionBoard::OptionBoard(MissionBuilder& model, QWidget* parent) : QWidget(paren
     big.setBold(true);
     label20_->setFont(big);
     label22_ = new QLabel(this);
-    label22_->setObjectName(QStringLiteral("Label22"));
+    // The second build has no results report; its `Label22` is the scenario frame's "EXIT".
+    label22_->setObjectName(model_.settings().flyAction == FlyAction::LaunchGame
+                                ? QStringLiteral("Label22")
+                                : QStringLiteral("resultsReport"));
     label22_->setGeometry(rect().adjusted(40, 40, -40, -40));
     label22_->setStyleSheet(QStringLiteral(
         "QLabel { background: white; color: black; font-size: 12pt; border: 2px solid #404040; }"));

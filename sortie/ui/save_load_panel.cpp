@@ -1,5 +1,6 @@
 #include "sortie/ui/save_load_panel.h"
 
+#include "sortie/ui/clickable_label.h"
 #include "sortie/ui/qt_text.h"
 
 #include <QGridLayout>
@@ -66,6 +67,14 @@ SaveLoadPanel::SaveLoadPanel(MissionBuilder& model, QWidget* parent) : QFrame(pa
             model_.startGame();
             emit changed();
         });
+    } else {
+        // Shows where saved missions go and, as the other "FLY!" labels, saves and ends.
+        auto* exit =
+            new ClickableLabel(QStringLiteral("Label26"), toQ(model_.settings().missionsFolder), this);
+        exit->setCursor(Qt::PointingHandCursor);
+        exit->setStyleSheet(QStringLiteral("QLabel { color: #000080; font-weight: bold; }"));
+        connect(exit, &ClickableLabel::clicked, this, &SaveLoadPanel::fly);
+        grid->addWidget(exit, 7, 1, 1, 2);
     }
 }
 

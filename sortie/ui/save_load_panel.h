@@ -21,6 +21,7 @@ class SaveLoadPanel final : public QFrame {
 
   signals:
     void changed(); // the choices, the summary or the messages may have changed
+    void fly();     // the second build's `Label26`: save parameters and exit
 
   protected:
     void mouseReleaseEvent(QMouseEvent* event) override;

@@ -1,5 +1,6 @@
 // Writes "PEV": "PevPic.txt", "KobPic", the roles and option-row pictures, "PEVMissions" with the
-// saved mission "Channel Sweep", and the reference "Loadout.dat".
+// saved mission "Channel Sweep", the reference "Loadout.dat", and the second build's screens and
+// scenarios.
 
 #include "make_demo_game/builder_folder.h"
 
@@ -8,6 +9,7 @@
 #include "make_demo_game/loadouts.h"
 #include "make_demo_game/pictures.h"
 #include "make_demo_game/planes.h"
+#include "make_demo_game/scenarios.h"
 #include "make_demo_game/targets.h"
 
 #include "common/numbers.h"
@@ -82,18 +84,23 @@ void writeSavedMission(OutputFolder& out, const std::string& folder) {
 
 } // namespace
 
-void writeBuilderFolder(OutputFolder& out) {
-    const std::string builder(contents::kBuilder);
+void writeBoardPictures(OutputFolder& out, const std::string& folder) {
     std::vector<std::string> picTable = {"Aircraft=pevroles.bmp"};
     for (const OptionRow& row : optionRows()) {
         picTable.push_back(std::string(row.key) + "=" + row.file);
-        out.writeBytes(builder + "\\" + row.file, encodeBmp(optionRowPicture(row.name)));
+        out.writeBytes(folder + "\\" + row.file, encodeBmp(optionRowPicture(row.name)));
     }
-    out.writeLines(builder + "\\PevPic.txt", picTable);
-    out.writeBytes(builder + "\\KobPic", encodeBmp(boardPicture()));
-    out.writeBytes(builder + "\\pevroles.bmp", encodeBmp(rolesPicture()));
+    out.writeLines(folder + "\\PevPic.txt", picTable);
+    out.writeBytes(folder + "\\KobPic", encodeBmp(boardPicture()));
+    out.writeBytes(folder + "\\pevroles.bmp", encodeBmp(rolesPicture()));
+}
+
+void writeBuilderFolder(OutputFolder& out) {
+    const std::string builder(contents::kBuilder);
+    writeBoardPictures(out, builder);
     out.writeBytes(builder + "\\Loadout.dat", loadoutDat());
     writeSavedMission(out, builder + "\\" + std::string(contents::kMissions));
+    writeScenarioFolders(out);
 }
 
 } // namespace demo

@@ -1,0 +1,104 @@
+#include "sortie/second/scenario_setup.h"
+
+#include "common/folder_listing.h"
+#include "common/resolver.h"
+#include "common/text_file.h"
+
+namespace sortie {
+
+namespace {
+
+constexpr std::string_view kPad = "   ";
+
+std::string withSeparator(const std::filesystem::path& folder) {
+    std::string text = folder.string();
+    text += static_cast<char>(std::filesystem::path::preferred_separator);
+    return text;
+}
+
+} // namespace
+
+common::Problems ScenarioSetup::start(const std::filesystem::path& gameFolder,
+                                      const std::filesystem::path& scenariosFolder,
+                                      const std::filesystem::path& formPicture) {
+    common::Problems problems;
+    Image1_.clear();
+    std::error_code pictureError;
+    if (std::filesystem::is_regular_file(formPicture, pictureError)) {
+        auto bytes = common::readFileBytes(formPicture);
+        if (bytes.problem)
+            problems.push_back(*bytes.problem);
+        Image1_ = std::move(bytes.value);
+    } else {
+        problems.push_back(
+            common::Problem{formPicture, "showing the scenario picture", "the picture is missing"});
+    }
+    Label29_ = gameFolder.string();
+    scenariosFolder_ = scenariosFolder;
+    names_.clear();
+    Label35_ = {scenariosFolder.string()};
+    chosen_ = -1;
+    folder_.clear();
+    Label36_.clear();
+    Label32_.fill({});
+    frameShown_ = true;
+
+    std::error_code ec;
+    if (!std::filesystem::is_directory(scenariosFolder, ec)) {
+        problems.push_back(
+            common::Problem{scenariosFolder, "listing scenarios", "the scenarios folder is missing"});
+        return problems;
+    }
+    auto listed = common::listFolders(scenariosFolder);
+    if (listed.problem) {
+        problems.push_back(*listed.problem);
+        return problems;
+    }
+    names_ = std::move(listed.value);
+    if (names_.empty()) {
+        problems.push_back(
+            common::Problem{scenariosFolder, "listing scenarios", "the folder holds no scenario"});
+        return problems;
+    }
+    Label35_.clear();
+    for (const auto& name : names_)
+        Label35_.push_back(std::string(kPad) + name + std::string(kPad));
+    return problems;
+}
+
+bool ScenarioSetup::choose(int k) {
+    if (k < 0 || static_cast<std::size_t>(k) >= names_.size())
+        return false;
+    chosen_ = k;
+    folder_ = scenariosFolder_ / names_[static_cast<std::size_t>(k)];
+    Label36_ = withSeparator(folder_);
+    for (std::size_t i = 0; i < kScenarioFileRows; ++i) {
+        if (!isScenarioDataRow(i))
+            continue;
+        // The spelling on disk where the file exists, so the table names what the readers open.
+        const auto resolved = common::resolve(folder_, kLabel31[i]);
+        Label32_[i] = resolved.ok() && resolved.value.exists ? resolved.value.path.string()
+                                                             : Label36_ + std::string(kLabel31[i]);
+    }
+    return true;
+}
+
+std::vector<std::string> ScenarioSetup::missingFiles() const {
+    std::vector<std::string> missing;
+    for (std::size_t i = 0; i < kScenarioFileRows; ++i) {
+        if (!isScenarioDataRow(i))
+            continue;
+        bool present = false;
+        if (chosen_ >= 0) {
+            const auto resolved = common::resolve(folder_, kLabel31[i]);
+            std::error_code ec;
+            present = resolved.ok() && resolved.value.exists &&
+                      std::filesystem::is_regular_file(resolved.value.path, ec);
+        }
+        if (!present)
+            missing.emplace_back(kLabel31[i]);
+    }
+    return missing;
+}
+
+} // namespace sortie

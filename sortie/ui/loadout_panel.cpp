@@ -1,0 +1,113 @@
+#include "sortie/ui/loadout_panel.h"
+
+#include "sortie/ui/clickable_label.h"
+#include "sortie/ui/qt_text.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QSignalBlocker>
+
+namespace sortie::ui {
+
+namespace {
+
+ClickableLabel* actionLabel(const char* name, const QString& caption, QWidget* parent) {
+    auto* label = new ClickableLabel(QString::fromLatin1(name), caption, parent);
+    label->setStyleSheet(QStringLiteral(
+        "QLabel { color: #000080; font-weight: bold; border: 1px solid #8090B0; padding: 2px 6px;"
+        " background: #F0F4FF; }"));
+    label->setCursor(Qt::PointingHandCursor);
+    return label;
+}
+
+} // namespace
+
+LoadoutPanel::LoadoutPanel(MissionBuilder& model, QWidget* parent) : QGroupBox(parent), model_(model) {
+    setObjectName(QStringLiteral("frameLoadout"));
+    const bool launches = model_.settings().flyAction == FlyAction::LaunchGame;
+    setTitle(QString::fromLatin1(launches ? kLoadoutCaptionFly : kLoadoutCaptionSave));
+    setAutoFillBackground(true);
+    setStyleSheet(QStringLiteral("#frameLoadout { background: #F4F4EC; font-weight: bold; }"
+                                 " #frameLoadout QListWidget { font-weight: normal; }"));
+
+    auto* grid = new QGridLayout(this);
+    lodList_ = new QListWidget(this);
+    lodList_->setObjectName(QStringLiteral("LodList"));
+    grid->addWidget(lodList_, 0, 0, 1, 6);
+    connect(lodList_, &QListWidget::clicked, this, [this](const QModelIndex& index) {
+        model_.chooseLoadout(index.row());
+        emit changed();
+    });
+    connect(lodList_, &QListWidget::doubleClicked, this, [this](const QModelIndex& index) {
+        model_.writeLoadout(index.row());
+        emit changed();
+    });
+
+    auto addValue = [&](const char* name, int column) {
+        grid->addWidget(new QLabel(QString::fromLatin1(name) + QLatin1Char(':'), this), 1, column);
+        auto* value = new QLabel(this);
+        value->setObjectName(QString::fromLatin1(name));
+        value->setMinimumWidth(px(700));
+        grid->addWidget(value, 1, column + 1);
+        return value;
+    };
+    sloc_ = addValue("Sloc", 0);
+    slab_ = addValue("Slab", 2);
+    grid->addWidget(new QLabel(QStringLiteral("P:"), this), 1, 4);
+    p_ = new QLineEdit(this);
+    p_->setObjectName(QStringLiteral("P"));
+    p_->setReadOnly(true);
+    p_->setFixedWidth(px(700));
+    grid->addWidget(p_, 1, 5);
+
+    // The second build takes its table from the scenario and saves instead of flying.
+    if (launches) {
+        auto* copy = actionLabel("Label25", QStringLiteral("Copy a newly loaded loadout.dat"), this);
+        connect(copy, &ClickableLabel::clicked, this, [this] {
+            model_.copyNewLoadoutTable();
+            emit changed();
+        });
+        grid->addWidget(copy, 2, 0, 1, 3);
+        auto* flyLabel = actionLabel("Label26", QStringLiteral("FLY!"), this);
+        connect(flyLabel, &ClickableLabel::clicked, this, [this] {
+            hide();
+            emit fly();
+        });
+        grid->addWidget(flyLabel, 2, 4, 1, 2);
+    }
+    grid->setRowStretch(0, 1);
+}
+
+void LoadoutPanel::open() {
+    show();
+    raise();
+    model_.listLoadouts();
+    emit changed();
+}
+
+void LoadoutPanel::sync() {
+    const LoadoutCatalogue& c = model_.loadouts();
+    const auto& lines = c.LodList();
+    bool same = lodList_->count() == static_cast<int>(lines.size());
+    for (int i = 0; same && i < lodList_->count(); ++i)
+        same = lodList_->item(i)->text() == toQ(lines[static_cast<std::size_t>(i)]);
+    if (!same) {
+        const QSignalBlocker block(lodList_);
+        lodList_->clear();
+        for (const auto& line : lines)
+            lodList_->addItem(toQ(line));
+    }
+    sloc_->setText(toQ(c.Sloc()));
+    slab_->setText(toQ(c.Slab()));
+    p_->setText(toQ(c.P()));
+}
+
+void LoadoutPanel::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton)
+        hide();
+}
+
+} // namespace sortie::ui

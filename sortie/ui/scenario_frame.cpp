@@ -1,0 +1,160 @@
+#include "sortie/ui/scenario_frame.h"
+
+#include "sortie/ui/clickable_label.h"
+#include "sortie/ui/qt_text.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPixmap>
+#include <QVBoxLayout>
+
+namespace sortie::ui {
+
+namespace {
+
+constexpr int kScenarioSpacingTwips = 600;
+
+ClickableLabel* actionLabel(const char* name, const QString& caption, QWidget* parent) {
+    auto* label = new ClickableLabel(QString::fromLatin1(name), caption, parent);
+    label->setStyleSheet(QStringLiteral("QLabel { color: #FFFF80; font-weight: bold; font-size: 14pt;"
+                                        " border: 2px solid #FFFF80; padding: 4px 10px; }"));
+    label->setCursor(Qt::PointingHandCursor);
+    return label;
+}
+
+} // namespace
+
+ScenarioFrame::ScenarioFrame(MissionBuilder& model, QWidget* parent) : QGroupBox(parent), model_(model) {
+    setObjectName(QStringLiteral("Frame11"));
+    setTitle(QStringLiteral("Choose your scenario"));
+    setAutoFillBackground(true);
+    setStyleSheet(
+        QStringLiteral("#Frame11 { background: #1C2A3A; color: white; font-weight: bold; font-size: 12pt; }"
+                       " #Frame11 QLabel { color: white; }"));
+    const ScenarioSetup& s = model_.scenario();
+
+    auto* layout = new QHBoxLayout(this);
+    auto* image1 = new QLabel(this);
+    image1->setObjectName(QStringLiteral("Image1"));
+    QPixmap picture;
+    const std::string& bytes = s.Image1();
+    if (!bytes.empty() &&
+        picture.loadFromData(reinterpret_cast<const uchar*>(bytes.data()), static_cast<uint>(bytes.size())))
+        image1->setPixmap(picture.scaled(720, 600, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    image1->setAlignment(Qt::AlignCenter);
+    image1->setFixedWidth(740);
+    layout->addWidget(image1);
+
+    // Everything the player needs stays within the left 1350 pixels of the window.
+    auto* rightHolder = new QWidget(this);
+    rightHolder->setFixedWidth(560);
+    auto* right = new QVBoxLayout(rightHolder);
+    right->setContentsMargins(0, 0, 0, 0);
+    auto* frame12 = new QFrame(this);
+    frame12->setObjectName(QStringLiteral("Frame12"));
+    frame12->setFrameShape(QFrame::Box);
+    frame12->setStyleSheet(QStringLiteral("#Frame12 { background: #101820; }"));
+    buildScenarioList(frame12);
+    right->addWidget(frame12, 1);
+
+    label36_ = new QLabel(this);
+    label36_->setObjectName(QStringLiteral("Label36"));
+    label36_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    right->addWidget(label36_);
+
+    auto* table = new QGridLayout();
+    table->setHorizontalSpacing(10);
+    for (std::size_t i = 0; i < kScenarioFileRows; ++i) {
+        auto* name = new QLabel(
+            QString::fromLatin1(kLabel31[i].data(), static_cast<qsizetype>(kLabel31[i].size())), this);
+        name->setObjectName(QStringLiteral("Label31"));
+        name->setProperty("index", static_cast<int>(i));
+        auto* path = new QLabel(this);
+        path->setObjectName(QStringLiteral("Label32"));
+        path->setProperty("index", static_cast<int>(i));
+        path->setStyleSheet(
+            QStringLiteral("QLabel { color: #C0D8FF; font-weight: normal; font-size: 9pt; }"));
+        table->addWidget(name, static_cast<int>(i), 0);
+        table->addWidget(path, static_cast<int>(i), 1);
+        label32_[i] = path;
+    }
+    table->setColumnStretch(1, 1);
+    right->addLayout(table);
+
+    auto* actions = new QHBoxLayout();
+    label33_ = actionLabel("Label33", QString::fromLatin1(kScenarioOkCaption), this);
+    connect(label33_, &ClickableLabel::clicked, this, &ScenarioFrame::continueClicked);
+    auto* label22 = actionLabel("Label22", QStringLiteral("EXIT"), this);
+    connect(label22, &ClickableLabel::clicked, this, &ScenarioFrame::exitClicked);
+    actions->addWidget(label33_);
+    actions->addSpacing(40);
+    actions->addWidget(label22);
+    actions->addStretch();
+    right->addLayout(actions);
+
+    auto* label29 = new QLabel(QString::fromStdString(s.Label29()), this);
+    label29->setObjectName(QStringLiteral("Label29"));
+    label29->setStyleSheet(QStringLiteral("QLabel { font-weight: normal; font-size: 9pt; }"));
+    right->addWidget(label29);
+    layout->addWidget(rightHolder);
+    layout->addStretch();
+    sync();
+}
+
+void ScenarioFrame::buildScenarioList(QWidget* frame12) {
+    const auto& captions = model_.scenario().Label35();
+    frame12->setMinimumHeight(px(kScenarioSpacingTwips) * static_cast<int>(captions.size()) + 16);
+    for (std::size_t k = 0; k < captions.size(); ++k) {
+        auto* label = new ClickableLabel(QStringLiteral("Label35"), QString::fromStdString(captions[k]),
+                                         frame12, static_cast<int>(k));
+        label->move(8, 8 + px(kScenarioSpacingTwips) * static_cast<int>(k));
+        label->setCursor(Qt::PointingHandCursor);
+        label->adjustSize();
+        label->installEventFilter(this);
+        label->raise();
+        // With no scenario the one label only names the folder that was searched.
+        if (k < model_.scenario().scenarioCount()) {
+            const int index = static_cast<int>(k);
+            connect(label, &ClickableLabel::clicked, this, [this, index] {
+                model_.chooseScenario(index);
+                emit changed();
+            });
+        }
+        label35_.push_back(label);
+    }
+}
+
+bool ScenarioFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonDblClick) {
+        for (std::size_t k = 0; k < label35_.size() && k < model_.scenario().scenarioCount(); ++k)
+            if (watched == label35_[k]) {
+                model_.chooseScenario(static_cast<int>(k));
+                emit changed();
+                emit continueClicked();
+                return true;
+            }
+    }
+    return QGroupBox::eventFilter(watched, event);
+}
+
+void ScenarioFrame::showBusy(bool busy) {
+    label33_->setText(QString::fromLatin1(busy ? kScenarioBusyCaption : kScenarioOkCaption));
+    label33_->repaint();
+}
+
+void ScenarioFrame::sync() {
+    const ScenarioSetup& s = model_.scenario();
+    for (std::size_t k = 0; k < label35_.size(); ++k) {
+        const bool chosen = static_cast<int>(k) == s.chosen();
+        label35_[k]->setStyleSheet(chosen ? QStringLiteral("QLabel { color: #FF0000; font-size: 13pt; }")
+                                          : QStringLiteral("QLabel { color: #FFFFFF; font-size: 13pt; }"));
+        label35_[k]->adjustSize();
+    }
+    label36_->setText(QString::fromStdString(s.Label36()));
+    for (std::size_t i = 0; i < kScenarioFileRows; ++i)
+        label32_[i]->setText(QString::fromStdString(s.Label32()[i]));
+}
+
+} // namespace sortie::ui
