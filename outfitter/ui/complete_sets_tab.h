@@ -32,6 +32,8 @@ class CompleteSetsTab final : public QWidget {
     CompleteSetsTab(SetBrowser& browser, ProgressDisplay& progress, QWidget* parent = nullptr);
 
     void showStartup(const StartupResult& startup);
+    // Shows what a browser call changed: set marks, the summary, every problem.
+    void redraw(const BrowserChange& change);
 
   signals:
     void problemsReported(const QStringList& lines);
@@ -49,7 +51,6 @@ class CompleteSetsTab final : public QWidget {
     void startRefresh();
     void addNextRow();
     void resetAll();
-    void redraw(const BrowserChange& change);
     void report(const common::Problems& problems);
 
     SetBrowser& browser_;
