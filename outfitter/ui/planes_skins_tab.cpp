@@ -13,6 +13,7 @@
 #include "common/names.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -100,7 +101,12 @@ PlanesSkinsTab::PlanesSkinsTab(SkinStore& skins, SetBrowser& browser, ProgressDi
     for (QWidget* widget : std::initializer_list<QWidget*>{list1_, sk1_, label7_, command12_, text3_})
         widget->hide();
 
-    connect(list1_, &QListWidget::currentRowChanged, this, &PlanesSkinsTab::chooseFilter);
+    // A click filters on release, also on the entry already chosen; keys filter as the entry changes.
+    list1_->viewport()->installEventFilter(this);
+    connect(list1_, &QListWidget::currentRowChanged, this, [this](int position) {
+        if (!list1Pressed_)
+            chooseFilter(position);
+    });
     connect(list1_, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { chooseFilter(list1_->row(item)); });
     connect(sk1_, &QTableWidget::cellClicked, this, &PlanesSkinsTab::clickCell);
@@ -130,6 +136,16 @@ void PlanesSkinsTab::showStartup(const StartupResult& startup) {
         widget->setVisible(any);
     resetPicture();
     sk1_->showOnly(skins_.filter(0));
+}
+
+bool PlanesSkinsTab::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == list1_->viewport()) {
+        if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)
+            list1Pressed_ = true;
+        else if (event->type() == QEvent::MouseButtonRelease)
+            list1Pressed_ = false; // seen before the list's own release, which sends the click
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void PlanesSkinsTab::setPlaneSetPanel(QWidget* panel) {

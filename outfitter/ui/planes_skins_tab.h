@@ -52,6 +52,9 @@ class PlanesSkinsTab final : public QWidget {
     void summaryRefreshed(const outfitter::BrowserChange& change);
     void problemsReported(const QStringList& lines);
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void chooseFilter(int position);
     void clickCell(int row, int column);
@@ -80,6 +83,7 @@ class PlanesSkinsTab final : public QWidget {
     std::optional<std::filesystem::path> background_;
     std::string currentCode_;
     int hoveredRow_ = -1;
+    bool list1Pressed_ = false; // a mouse button is down on `List1`: its release does the filtering
     // True while the program itself changes the grids, so the cell changes it causes show no skin.
     bool busy_ = false;
 };

@@ -53,8 +53,9 @@ SkinGrid::SkinGrid(QWidget* parent) : QTableWidget(parent) {
     header->setHighlightSections(false);
     int width = 0;
     for (int column = 0; column < 3; ++column) {
-        const int pixels =
-            (kColumnTwips[static_cast<std::size_t>(column)] + kTwipsPerPixel / 2) / kTwipsPerPixel;
+        int pixels = (kColumnTwips[static_cast<std::size_t>(column)] + kTwipsPerPixel / 2) / kTwipsPerPixel;
+        if (column == 2) // 400 twips held a code in the old system font; a code must stay readable
+            pixels = std::max(pixels, QFontMetrics(font()).horizontalAdvance(u"WWWW"_s) + 8);
         setColumnWidth(column, pixels);
         width += pixels;
     }
