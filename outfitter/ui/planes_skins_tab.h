@@ -39,6 +39,8 @@ class PlanesSkinsTab final : public QWidget {
     void setPlaneSetPanel(QWidget* panel);
     // After "Reset All" removed every skin: the marks are gone and `List1` shows "Selected".
     void showResetAll();
+    // The aircraft code of the skin last clicked (empty for none, or a skin of no known aircraft).
+    const std::string& currentCode() const { return currentCode_; }
 
   public slots:
     void resetPicture();
