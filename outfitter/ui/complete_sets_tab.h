@@ -33,7 +33,9 @@ class CompleteSetsTab final : public QWidget {
     CompleteSetsTab(SetBrowser& browser, ProgressDisplay& progress, QWidget* parent = nullptr);
 
     void showStartup(const StartupResult& startup);
-    // Redraws what a load made elsewhere (the autoscripts tab) changed.
+    // Shows what a browser call changed, here or elsewhere (autoscripts, skins, plane sets): set
+    // marks, the summary, every problem.
+    void redraw(const BrowserChange& change);
     void showChange(const BrowserChange& change) { redraw(change); }
     void refreshPackages();
 
@@ -53,7 +55,6 @@ class CompleteSetsTab final : public QWidget {
     void startRefresh();
     void addNextRow();
     void resetAll();
-    void redraw(const BrowserChange& change);
     void report(const common::Problems& problems);
 
     SetBrowser& browser_;

@@ -1,13 +1,18 @@
 #include "general_settings_tab.h"
 
+#include "ini_editor_panel.h"
 #include "picture.h"
 #include "qiv_form_texts.h"
 #include "qt_text.h"
+#include "settings_texts.h"
+#include "user_settings_panel.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
 
@@ -26,8 +31,10 @@ QLabel* resolutionLabel(int index, QWidget* parent) {
 
 } // namespace
 
-GeneralSettingsTab::GeneralSettingsTab(QWidget* parent)
-    : QWidget(parent), eawDirLabel_(new QLabel(this)), widthLabel_(resolutionLabel(0, this)),
+GeneralSettingsTab::GeneralSettingsTab(GameSettings& settings, const SetBrowser& browser, QWidget* parent)
+    : QWidget(parent), settings_(settings), browser_(browser), frame2_(new UserSettingsPanel(this)),
+      iniEdit_(new QPushButton(texts::kIniEdit, this)), frame21_(new IniEditorPanel(this)),
+      eawDirLabel_(new QLabel(this)), widthLabel_(resolutionLabel(0, this)),
       heightLabel_(resolutionLabel(1, this)), credits_(new QLabel(texts::kLinksCaption, this)),
       image3_(new QLabel(this)) {
     eawDirLabel_->setObjectName(u"EAWDirLabel"_s);
@@ -52,11 +59,31 @@ GeneralSettingsTab::GeneralSettingsTab(QWidget* parent)
     auto* linksLayout = new QVBoxLayout(links);
     linksLayout->addWidget(credits_);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(facts);
-    layout->addWidget(links);
-    layout->addWidget(image3_, 0, Qt::AlignLeft);
-    layout->addStretch(1);
+    iniEdit_->setObjectName(u"IniEdit"_s);
+    frame21_->hide();
+    // Hidden, the editor keeps its room so the settings above it do not move.
+    auto policy = frame21_->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    frame21_->setSizePolicy(policy);
+
+    auto* left = new QVBoxLayout;
+    left->addLayout(facts);
+    left->addWidget(links);
+    left->addWidget(image3_, 0, Qt::AlignLeft);
+    left->addStretch(1);
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(frame2_);
+    right->addWidget(iniEdit_, 0, Qt::AlignLeft);
+    right->addWidget(frame21_, 1);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(left, 1);
+    layout->addLayout(right, 1);
+
+    connect(frame2_, &UserSettingsPanel::saveRequested, this, &GeneralSettingsTab::inisave);
+    connect(iniEdit_, &QPushButton::clicked, this, &GeneralSettingsTab::IniEdit);
+    connect(frame21_, &IniEditorPanel::saveRequested, this, &GeneralSettingsTab::InSaver);
 }
 
 void GeneralSettingsTab::showStartup(const StartupResult& startup) {
@@ -67,6 +94,32 @@ void GeneralSettingsTab::showStartup(const StartupResult& startup) {
     widthLabel_->setText(QString::number(size.width()));
     heightLabel_->setText(QString::number(size.height()));
     showPicture(image3_, startup.newPicture);
+    frame2_->setValues(settings_.values());
+}
+
+void GeneralSettingsTab::inisave() {
+    const auto outcome = settings_.inisave(frame2_->values(), browser_.ready());
+    if (outcome.status == IniSaveOutcome::Status::NotReady)
+        emit problemsReported({texts::kIniNotSavedRefreshing});
+    report(outcome.problem);
+}
+
+void GeneralSettingsTab::IniEdit() {
+    const auto shown = settings_.IniEdit();
+    frame21_->showText(shown.text);
+    report(shown.problem);
+}
+
+void GeneralSettingsTab::InSaver() {
+    const auto outcome = settings_.InSaver(frame21_->text());
+    if (outcome.status == IniSaveOutcome::Status::Saved)
+        frame2_->setValues(settings_.values());
+    report(outcome.problem);
+}
+
+void GeneralSettingsTab::report(const std::optional<common::Problem>& problem) {
+    if (problem)
+        emit problemsReported({fromProblem(*problem)});
 }
 
 } // namespace outfitter

@@ -1,22 +1,44 @@
 #pragma once
-// The "General Settings" tab: the game folder, the screen size, the credits and the title picture.
+// The "General Settings" tab: the game folder, the screen size, the credits and the title picture,
+// the six game settings of "eaw.ini" (`Frame2`) and the whole file for free editing (`Frame21`).
 
 #include "outfitter/core/selector_startup.h"
+#include "outfitter/sets/set_browser.h"
+#include "outfitter/settings/game_settings.h"
 
+#include <QStringList>
 #include <QWidget>
 
 class QLabel;
+class QPushButton;
 
 namespace outfitter {
+
+class IniEditorPanel;
+class UserSettingsPanel;
 
 class GeneralSettingsTab final : public QWidget {
     Q_OBJECT
   public:
-    explicit GeneralSettingsTab(QWidget* parent = nullptr);
+    // The ready flag of `browser` gates saving the six settings.
+    GeneralSettingsTab(GameSettings& settings, const SetBrowser& browser, QWidget* parent = nullptr);
 
     void showStartup(const StartupResult& startup);
 
+  signals:
+    void problemsReported(const QStringList& lines);
+
   private:
+    void inisave();
+    void IniEdit();
+    void InSaver();
+    void report(const std::optional<common::Problem>& problem);
+
+    GameSettings& settings_;
+    const SetBrowser& browser_;
+    UserSettingsPanel* frame2_;
+    QPushButton* iniEdit_;
+    IniEditorPanel* frame21_;
     QLabel* eawDirLabel_;
     QLabel* widthLabel_;
     QLabel* heightLabel_;

@@ -36,13 +36,20 @@ QIVForm::QIVForm(std::filesystem::path gameFolder, QIVFormOptions options, QWidg
         return;
     }
 
+    settings_ = GameSettings(gameFolder);
+    skins_ = SkinStore(gameFolder);
     buildWindow();
+    // The skin grid is filled before the ledger replay marks its rows.
+    const auto skinProblems = skins_.load();
+    offerSeams(options);
     startup_ = SelectorStartup::run(gameFolder, options.seams);
     browser_ = SetBrowser(startup_, std::move(options.browserSeams));
     generalTab_->showStartup(startup_);
+    planesTab_->showStartup(startup_);
     setsTab_->showStartup(startup_);
     worldTab_->showStartup(startup_);
     autoscriptsTab_->showStartup(startup_);
+    showProblems(skinProblems);
     showProblems(startup_.problems);
     ssTab1_->setCurrentIndex(0);
 
@@ -52,6 +59,23 @@ QIVForm::QIVForm(std::filesystem::path gameFolder, QIVFormOptions options, QWidg
 
 QIVForm::~QIVForm() = default;
 
+void QIVForm::offerSeams(QIVFormOptions& options) {
+    auto& seams = options.seams;
+    if (!seams.iniRead)
+        seams.iniRead = [this](const std::filesystem::path& eawIni) { return settings_.IniRead(eawIni); };
+    if (!seams.markSkin)
+        seams.markSkin = [this](const std::string& line) { return skins_.markFromLedger(line); };
+    auto& browserSeams = options.browserSeams;
+    if (!browserSeams.markedSkins)
+        browserSeams.markedSkins = [this] { return skins_.installedNames(); };
+    if (!browserSeams.unloadMarkedSkins)
+        browserSeams.unloadMarkedSkins = [this](const ProgressCallback& progress) {
+            auto report = skins_.unloadAll(progress);
+            planesTab_->showResetAll();
+            return report;
+        };
+}
+
 void QIVForm::buildWindow() {
     setWindowTitle(texts::kWindowTitle);
     progressBar_ = new QProgressBar(this);
@@ -60,11 +84,11 @@ void QIVForm::buildWindow() {
 
     ssTab1_ = new QTabWidget(this);
     ssTab1_->setObjectName(u"SSTab1"_s);
-    generalTab_ = new GeneralSettingsTab(ssTab1_);
+    generalTab_ = new GeneralSettingsTab(settings_, browser_, ssTab1_);
     setsTab_ = new CompleteSetsTab(browser_, *progress_, ssTab1_);
     worldTab_ = new WorldSettingsTab(ssTab1_);
     autoscriptsTab_ = new AutoscriptsTab(browser_, *progress_, ssTab1_);
-    planesTab_ = new PlanesSkinsTab(ssTab1_);
+    planesTab_ = new PlanesSkinsTab(skins_, browser_, *progress_, ssTab1_);
     ssTab1_->addTab(generalTab_, texts::kTabGeneral);
     ssTab1_->addTab(setsTab_, texts::kTabCompleteSets);
     ssTab1_->addTab(worldTab_, texts::kTabWorld);
@@ -102,6 +126,9 @@ void QIVForm::buildWindow() {
     connect(setsTab_, &CompleteSetsTab::summaryChanged, this,
             [this] { autoscriptsTab_->showSummary(browser_.summary()); });
     connect(autoscriptsTab_, &AutoscriptsTab::problemsReported, this, &QIVForm::showMessages);
+    connect(generalTab_, &GeneralSettingsTab::problemsReported, this, &QIVForm::showMessages);
+    connect(planesTab_, &PlanesSkinsTab::problemsReported, this, &QIVForm::showMessages);
+    connect(planesTab_, &PlanesSkinsTab::summaryRefreshed, setsTab_, &CompleteSetsTab::redraw);
     connect(autoscriptsTab_, &AutoscriptsTab::launched, this, &QIVForm::afterLaunch);
     connect(autoscriptsTab_, &AutoscriptsTab::changed, setsTab_, &CompleteSetsTab::showChange);
     connect(autoscriptsTab_, &AutoscriptsTab::autoscriptsChanged, setsTab_,

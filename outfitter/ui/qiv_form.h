@@ -6,7 +6,9 @@
 #include "single_instance.h"
 
 #include "outfitter/core/selector_startup.h"
+#include "outfitter/planes/skin_store.h"
 #include "outfitter/sets/set_browser.h"
+#include "outfitter/settings/game_settings.h"
 
 #include <QString>
 #include <QStringList>
@@ -49,9 +51,13 @@ class QIVForm final : public QWidget {
     bool isDuplicate() const { return duplicate_; }
     const StartupResult& startup() const { return startup_; }
     const SetBrowser& browser() const { return browser_; }
+    const SkinStore& skins() const { return skins_; }
+    const GameSettings& settings() const { return settings_; }
 
   private:
     void buildWindow();
+    // The settings and skin parts answer start-up's and the browser's questions unless a test did.
+    void offerSeams(QIVFormOptions& options);
     void showProblems(const common::Problems& problems);
     void showMessages(const QStringList& lines);
     void afterLaunch(LaunchStyle style);
@@ -59,6 +65,8 @@ class QIVForm final : public QWidget {
 
     std::unique_ptr<SingleInstance> instance_;
     bool duplicate_ = false;
+    GameSettings settings_;
+    SkinStore skins_;
     StartupResult startup_;
     SetBrowser browser_;
     std::function<void()> endProgram_;

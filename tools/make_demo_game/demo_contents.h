@@ -36,6 +36,8 @@ inline constexpr std::array<std::string_view, 3> kPlaneSets = {"P-Fw 190A-8", "P
 // Skin folders of the skin store; the two Spitfire skins share the aircraft code "SP09".
 inline constexpr std::array<std::string_view, 4> kSkins = {"Bf 109G-6 JG 26", "Hurricane I 303 Sqn",
                                                            "Spitfire IX 611 Sqn", "Spitfire IX 92 Sqn"};
+// A further skin folder holding no "p*.3dz", so it has no aircraft code.
+inline constexpr std::string_view kSkinWithoutModel = "RAF Decals";
 
 inline constexpr int kAircraftSlots = 30;
 inline constexpr int kTargetRecords = 260;

@@ -26,14 +26,16 @@ std::string placeholderExe(const std::string& name) {
 std::vector<std::string> eawIni() {
     return {
         "; Game settings of the demo game",
-        "Width=1024",
+        "Width=1024 ; the game's menus are drawn for this width",
         "Height=768",
         "ColourDepth=16",
         "Detail=3",
         "ExtraSquads=2",
         "Day=15",
         "Month=8",
+        "month=3",
         "Year=1940",
+        "Month=8",
         "StartDay=1",
         "PlaneSetNumber=1",
         "PlayerNation=1",

@@ -168,12 +168,29 @@ std::vector<DemoSet> demoSkins() {
                         {"skinpic", encodeBmp(skinPicture(folder, body, marking))}},
                        {}};
     };
-    return {
+    std::vector<DemoSet> skins = {
         skin("Bf 109G-6 JG 26", "109g", Colour::Grey, Colour::Black),
         skin("Hurricane I 303 Sqn", "hurr", Colour::Khaki, Colour::Blue),
         skin("Spitfire IX 611 Sqn", "sp09", Colour::Forest, Colour::Red),
         skin("Spitfire IX 92 Sqn", "sp09", Colour::Land, Colour::Blue),
     };
+    // Flight data that travels only with "Include flt files", and a description of the file classes.
+    auto& messerschmitt = skins.front();
+    messerschmitt.files.front() = contents(
+        {"Bf 109G-6 of JG 26, autumn 1943.",
+         "Comes with its own planes.dat and flight model:", "tick \"Include flt files\" to load them too."});
+    messerschmitt.files.push_back({"PLANES.DAT", planesDat(0)});
+    messerschmitt.files.push_back(filler(messerschmitt.folder, "bf109g6.flt", 600));
+    messerschmitt.files.push_back(filler(messerschmitt.folder, "readme.txt", 80));
+    // Markings for no one aircraft: no "p*.3dz", so it has no code and replaces no other skin.
+    const std::string decals = "RAF Decals"; // demo::contents::kSkinWithoutModel
+    skins.push_back({decals,
+                     {contents({"RAF roundels and squadron codes for every British fighter.",
+                                "No model file: it replaces no other skin."}),
+                      filler(decals, "rafcodes.tpc", 700), filler(decals, "roundel.tpc", 500),
+                      jpg("decals.jpg", "RAF", Scene::Cockpit)},
+                     {}});
+    return skins;
 }
 
 } // namespace demo

@@ -1,0 +1,220 @@
+#include "outfitter/planes/skin_store.h"
+
+#include "outfitter/core/plane_codes.h"
+#include "outfitter/core/selector_startup.h"
+#include "outfitter/sets/set_description.h"
+
+#include "common/folder_index.h"
+#include "common/folder_listing.h"
+#include "common/names.h"
+#include "common/resolver.h"
+#include "common/text_file.h"
+
+#include <system_error>
+
+namespace outfitter {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kClickPictures = "mypic;skinpic;*.jpg;*.bmp";
+constexpr const char* kHoverPictures = "mypic;skinpic;*.jpg;*.bmp;*.gif";
+
+} // namespace
+
+SkinStore::SkinStore(fs::path gameFolder, SkinFileOps ops)
+    : gameFolder_(std::move(gameFolder)), ops_(std::move(ops)) {}
+
+fs::path SkinStore::storeFolder() const {
+    const auto where = common::resolve(gameFolder_, std::string(kSelectorFolderName) + "\\" + kSkinStoreName);
+    return where.value.path.empty() ? gameFolder_ / kSelectorFolderName / kSkinStoreName : where.value.path;
+}
+
+fs::path SkinStore::skinFolder(std::size_t row) const {
+    return storeFolder() / rows_[row].name;
+}
+
+common::Problems SkinStore::load() {
+    common::Problems problems;
+    rows_.clear();
+    const auto store = storeFolder();
+    if (!fs::exists(store))
+        return problems;
+    const auto folders = common::listFolders(store);
+    if (!folders.ok()) {
+        problems.push_back(*folders.problem);
+        return problems;
+    }
+    for (const auto& name : folders.value)
+        rows_.push_back({name, false, aircraftCode(store / name, problems)});
+    return problems;
+}
+
+bool SkinStore::markFromLedger(const std::string& name) {
+    bool matched = false;
+    for (auto& row : rows_)
+        if (row.name == name) {
+            row.installed = true;
+            matched = true;
+        }
+    return matched;
+}
+
+std::vector<std::string> SkinStore::installedNames() const {
+    std::vector<std::string> names;
+    for (const auto& row : rows_)
+        if (row.installed)
+            names.push_back(row.name);
+    return names;
+}
+
+SkinFileWork SkinStore::removeFiles(std::size_t row, const ProgressCallback& progress) {
+    return removeSkinFiles(gameFolder_, skinFolder(row), includeFlightData_, ops_, progress);
+}
+
+SkinChange SkinStore::toggle(std::size_t row, const ProgressCallback& progress) {
+    SkinChange change;
+    if (row >= rows_.size())
+        return change;
+    auto& target = rows_[row];
+    change.summaryDue = true;
+
+    if (target.installed) {
+        const auto work = removeFiles(row, progress);
+        change.work.add(work.report);
+        if (work.listed && work.failed == 0) {
+            target.installed = false;
+            change.rowsChanged.push_back(row);
+        }
+        return change;
+    }
+
+    // One skin per aircraft: the installed one of the same code makes way. A skin of no known
+    // aircraft is never taken for another.
+    for (std::size_t other = 0; other < rows_.size(); ++other) {
+        if (other == row || !rows_[other].installed || target.code.empty() ||
+            rows_[other].code != target.code)
+            continue;
+        const auto work = removeFiles(other, progress);
+        change.work.add(work.report);
+        if (!work.listed || work.failed > 0) {
+            change.work.problems.push_back({skinFolder(row), "installing",
+                                            "not installed: the skin \"" + rows_[other].name +
+                                                "\" of the same aircraft could not be removed completely"});
+            return change;
+        }
+        rows_[other].installed = false;
+        change.rowsChanged.push_back(other);
+    }
+
+    const auto work = installSkinFiles(gameFolder_, skinFolder(row), includeFlightData_, ops_, progress);
+    change.work.add(work.report);
+    if (work.listed && (work.tried == 0 || work.failed < work.tried)) {
+        target.installed = true;
+        change.rowsChanged.push_back(row);
+    }
+    return change;
+}
+
+SkinChange SkinStore::Skinkill(const ProgressCallback& progress) {
+    SkinChange change;
+    change.summaryDue = true;
+    for (std::size_t row = 0; row < rows_.size(); ++row) {
+        if (!rows_[row].installed)
+            continue;
+        const auto work = removeFiles(row, progress);
+        change.work.add(work.report);
+        if (work.listed && work.failed == 0) {
+            rows_[row].installed = false;
+            change.rowsChanged.push_back(row);
+        }
+    }
+    return change;
+}
+
+FileWorkReport SkinStore::unloadAll(const ProgressCallback& progress) {
+    FileWorkReport report;
+    for (std::size_t row = 0; row < rows_.size(); ++row)
+        if (rows_[row].installed) {
+            report.add(removeFiles(row, progress).report);
+            rows_[row].installed = false;
+        }
+    return report;
+}
+
+SkinRename SkinStore::rename(std::size_t row, const std::string& newName) {
+    SkinRename outcome;
+    if (row >= rows_.size())
+        return outcome;
+    std::vector<std::string> taken;
+    for (const auto& skin : rows_)
+        taken.push_back(skin.name);
+    const auto store = storeFolder();
+    // Whatever else the store holds (a file, a folder made since start) is in the way too.
+    if (const auto index = common::FolderIndex::scan(store); index.ok())
+        for (const auto& entry : index.value.entries())
+            if (entry.name != rows_[row].name)
+                taken.push_back(entry.name);
+    outcome.check = checkSkinName(newName, taken);
+    if (outcome.check.verdict != SkinNameVerdict::Usable)
+        return outcome;
+    std::error_code ec;
+    fs::rename(store / rows_[row].name, store / newName, ec);
+    if (ec) {
+        outcome.problem =
+            common::problemFromError(store / rows_[row].name, "renaming to \"" + newName + "\"", ec);
+        return outcome;
+    }
+    rows_[row].name = newName;
+    outcome.renamed = true;
+    outcome.summaryDue = rows_[row].installed;
+    return outcome;
+}
+
+std::vector<bool> SkinStore::filter(std::size_t listPosition) const {
+    if (listPosition == 0)
+        return std::vector<bool>(rows_.size(), true);
+    if (listPosition == 1) {
+        std::vector<bool> visible;
+        for (const auto& row : rows_)
+            visible.push_back(row.installed);
+        return visible;
+    }
+    const std::size_t slot = listPosition - 2;
+    if (slot >= kPlaneCodes.size())
+        return std::vector<bool>(rows_.size(), false);
+    return filterByCode(common::toUpperAscii(kPlaneCodes[slot]));
+}
+
+std::vector<bool> SkinStore::filterByCode(std::string_view code) const {
+    std::vector<bool> visible;
+    for (const auto& row : rows_)
+        visible.push_back(row.code == code);
+    return visible;
+}
+
+SkinView SkinStore::describe(std::size_t row, bool hovering) const {
+    SkinView view;
+    if (row >= rows_.size())
+        return view;
+    const auto folder = skinFolder(row);
+    const auto text = common::listFiles(folder, kDescriptionFileName);
+    if (!text.ok()) {
+        view.problems.push_back(*text.problem);
+        return view;
+    }
+    if (!text.value.empty()) {
+        auto lines = common::readLines(folder / text.value.front());
+        if (lines.ok())
+            view.description = std::move(lines.value);
+        else
+            view.problems.push_back(*lines.problem);
+    }
+    const auto pictures = common::listFiles(folder, hovering ? kHoverPictures : kClickPictures);
+    if (pictures.ok() && !pictures.value.empty())
+        view.picture = folder / pictures.value.front();
+    return view;
+}
+
+} // namespace outfitter

@@ -1,0 +1,48 @@
+#include "ini_editor_panel.h"
+
+#include "qt_text.h"
+#include "settings_texts.h"
+
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace outfitter {
+
+IniEditorPanel::IniEditorPanel(QWidget* parent)
+    : QGroupBox(texts::kClickToHide, parent), text14_(new QPlainTextEdit(this)),
+      inSaver_(new QPushButton(texts::kInSaver, this)) {
+    setObjectName(QStringLiteral("Frame21"));
+    text14_->setObjectName(QStringLiteral("Text14"));
+    text14_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    inSaver_->setObjectName(QStringLiteral("InSaver"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(text14_, 1);
+    layout->addWidget(inSaver_, 0, Qt::AlignLeft);
+    connect(inSaver_, &QPushButton::clicked, this, &IniEditorPanel::saveRequested);
+}
+
+void IniEditorPanel::showText(const std::string& bytes) {
+    QString text = fromGameBytes(bytes);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text14_->setPlainText(text);
+    show();
+}
+
+std::string IniEditorPanel::text() const {
+    return toGameBytes(text14_->toPlainText());
+}
+
+void IniEditorPanel::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton)
+        hide();
+    QGroupBox::mousePressEvent(event);
+}
+
+void IniEditorPanel::mouseDoubleClickEvent(QMouseEvent* event) {
+    hide();
+    QGroupBox::mouseDoubleClickEvent(event);
+}
+
+} // namespace outfitter

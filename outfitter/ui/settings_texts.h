@@ -1,0 +1,32 @@
+#pragma once
+// The fixed texts of the "General Settings" editor and the "Planes and Skins" skin controls.
+
+#include <QString>
+
+namespace outfitter::texts {
+
+using namespace Qt::StringLiterals;
+
+inline const QString kUserSettings = u"User settings"_s;
+inline const QString kCurrentSettings = u"Current settings:  Press \"Enter\" after changing any value"_s;
+inline const QString kIniEdit = u"Display \"eaw.ini' for inspection or further editing"_s;
+inline const QString kClickToHide = u"Click to hide"_s;
+inline const QString kInSaver = u"Save ini in EAW Directory"_s;
+inline const QString kIniNotSavedRefreshing =
+    u"eaw.ini was not saved while the set list is being rebuilt; press Enter again when it is done."_s;
+
+inline const QString kSkinAll = u"ALL"_s;
+inline const QString kSkinSelected = u"Selected"_s;
+inline const QString kDoubleClickHint = u"Double-click to select/deselect"_s;
+inline const QString kIncludeFlt = u"Include flt files"_s;
+inline const QString kIncludeFltTip =
+    u"If checked it will load any *.fly files which come with the skin folder"_s;
+inline const QString kClearAllSkins = u"Clear all skins"_s;
+inline const QString kReName = u"Re-Name"_s;
+inline const QString kRenameTitle = u"Hang On..........."_s;
+inline const QString kNameInUse = u"This name is already in use"_s;
+inline const QString kChooseSkinFirst = u"Click the skin to rename first."_s;
+inline const QString kSkinsWaitForRefresh =
+    u"Skins are not changed while the set list is being rebuilt; try again when it is done."_s;
+
+} // namespace outfitter::texts

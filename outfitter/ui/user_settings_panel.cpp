@@ -1,0 +1,46 @@
+#include "user_settings_panel.h"
+
+#include "qt_text.h"
+#include "settings_texts.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace outfitter {
+
+UserSettingsPanel::UserSettingsPanel(QWidget* parent) : QGroupBox(texts::kUserSettings, parent) {
+    setObjectName(QStringLiteral("Frame2"));
+    auto* layout = new QGridLayout(this);
+    auto* label32 = new QLabel(texts::kCurrentSettings, this);
+    label32->setObjectName(QStringLiteral("Label32"));
+    layout->addWidget(label32, 0, 0, 1, 4);
+    for (std::size_t k = 0; k < kIniKeyCount; ++k) {
+        auto* box = new QLineEdit(this);
+        box->setObjectName(fromGameBytes(kIniKeys[k].box));
+        box->setFixedWidth(80);
+        auto* label = new QLabel(fromGameBytes(kIniKeys[k].label), this);
+        label->setBuddy(box);
+        const int row = 1 + static_cast<int>(k % 3);
+        const int column = 2 * static_cast<int>(k / 3);
+        layout->addWidget(label, row, column);
+        layout->addWidget(box, row, column + 1);
+        connect(box, &QLineEdit::returnPressed, this, &UserSettingsPanel::saveRequested);
+        boxes_[k] = box;
+    }
+    layout->setColumnStretch(4, 1);
+}
+
+void UserSettingsPanel::setValues(const IniValues& values) {
+    for (std::size_t k = 0; k < kIniKeyCount; ++k)
+        boxes_[k]->setText(fromGameBytes(values[k]));
+}
+
+IniValues UserSettingsPanel::values() const {
+    IniValues values;
+    for (std::size_t k = 0; k < kIniKeyCount; ++k)
+        values[k] = toGameBytes(boxes_[k]->text());
+    return values;
+}
+
+} // namespace outfitter
