@@ -32,6 +32,8 @@ class CompleteSetsTab final : public QWidget {
     CompleteSetsTab(SetBrowser& browser, ProgressDisplay& progress, QWidget* parent = nullptr);
 
     void showStartup(const StartupResult& startup);
+    // Another grid changed what is installed and refreshed the summary: show its outcome.
+    void showChange(const BrowserChange& change) { redraw(change); }
 
   signals:
     void problemsReported(const QStringList& lines);

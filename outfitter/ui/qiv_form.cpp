@@ -4,11 +4,14 @@
 #include "complete_sets_tab.h"
 #include "general_settings_tab.h"
 #include "message_box.h"
+#include "plane_set_panel.h"
 #include "planes_skins_tab.h"
 #include "progress_display.h"
 #include "qiv_form_texts.h"
 #include "qt_text.h"
 #include "world_settings_tab.h"
+
+#include "outfitter/core/load_ledger.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -36,9 +39,13 @@ QIVForm::QIVForm(std::filesystem::path gameFolder, QIVFormOptions options, QWidg
         return;
     }
 
+    // The plane-set grid exists before start-up, which marks its rows from the ledger.
+    planeSets_ = std::make_unique<PlaneSetGrid>(gameFolder);
     buildWindow();
+    addPlaneSetSeams(options);
     startup_ = SelectorStartup::run(gameFolder, options.seams);
     browser_ = SetBrowser(startup_, std::move(options.browserSeams));
+    planeSets_->endReplay();
     generalTab_->showStartup(startup_);
     setsTab_->showStartup(startup_);
     worldTab_->showStartup(startup_);
@@ -65,6 +72,9 @@ void QIVForm::buildWindow() {
     worldTab_ = new WorldSettingsTab(ssTab1_);
     autoscriptsTab_ = new AutoscriptsTab(browser_, ssTab1_);
     planesTab_ = new PlanesSkinsTab(ssTab1_);
+    planeSetPanel_ = new PlaneSetPanel(*planeSets_, planesTab_);
+    planeSetPanel_->setReadyCheck([this] { return browser_.ready() && !browser_.refreshing(); });
+    planesTab_->setPlaneSetPanel(planeSetPanel_);
     ssTab1_->addTab(generalTab_, texts::kTabGeneral);
     ssTab1_->addTab(setsTab_, texts::kTabCompleteSets);
     ssTab1_->addTab(worldTab_, texts::kTabWorld);
@@ -102,7 +112,41 @@ void QIVForm::buildWindow() {
     connect(setsTab_, &CompleteSetsTab::summaryChanged, this,
             [this] { autoscriptsTab_->showSummary(browser_.summary()); });
     connect(autoscriptsTab_, &AutoscriptsTab::problemsReported, this, &QIVForm::showMessages);
+    connect(planeSetPanel_, &PlaneSetPanel::problemsReported, this, &QIVForm::showMessages);
+    connect(planeSetPanel_, &PlaneSetPanel::installed, this, &QIVForm::planeSetInstalled);
     connect(autoscriptsTab_, &AutoscriptsTab::launched, this, &QIVForm::afterLaunch);
+}
+
+void QIVForm::addPlaneSetSeams(QIVFormOptions& options) {
+    // A caller's own seams win (tests stand in for the grid); otherwise the plane-set grid serves.
+    if (!options.seams.markPlaneSet)
+        options.seams.markPlaneSet = [this](const std::string& name) {
+            return planeSets_->markFromLedger(name);
+        };
+    auto& seams = options.browserSeams;
+    if (!seams.showPlaneSets)
+        seams.showPlaneSets = [this](const std::filesystem::path& folder) {
+            auto problems = planeSets_->GridSet(folder);
+            // "Refresh!" rebuilt the grid while replaying the ledger: its plane-set lines mark again.
+            if (!browser_.ready()) {
+                const auto ledger = readLedger(startup_.selectorFolder);
+                for (const auto& name : ledger.value)
+                    planeSets_->markFromLedger(name);
+            }
+            planeSetPanel_->showGrid();
+            return problems;
+        };
+    if (!seams.clearPlaneSets)
+        seams.clearPlaneSets = [this] {
+            planeSets_->clear();
+            planeSetPanel_->clearGrid();
+        };
+    if (!seams.markedPlaneSets)
+        seams.markedPlaneSets = [this] { return planeSets_->markedFolders(); };
+}
+
+void QIVForm::planeSetInstalled() {
+    setsTab_->showChange(browser_.refreshSummary());
 }
 
 void QIVForm::showProblems(const common::Problems& problems) {

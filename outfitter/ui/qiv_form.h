@@ -6,6 +6,7 @@
 #include "single_instance.h"
 
 #include "outfitter/core/selector_startup.h"
+#include "outfitter/planes/plane_set_grid.h"
 #include "outfitter/sets/set_browser.h"
 
 #include <QString>
@@ -25,6 +26,7 @@ namespace outfitter {
 class AutoscriptsTab;
 class CompleteSetsTab;
 class GeneralSettingsTab;
+class PlaneSetPanel;
 class PlanesSkinsTab;
 class ProgressDisplay;
 class WorldSettingsTab;
@@ -49,9 +51,12 @@ class QIVForm final : public QWidget {
     bool isDuplicate() const { return duplicate_; }
     const StartupResult& startup() const { return startup_; }
     const SetBrowser& browser() const { return browser_; }
+    const PlaneSetGrid& planeSets() const { return *planeSets_; }
 
   private:
     void buildWindow();
+    void addPlaneSetSeams(QIVFormOptions& options);
+    void planeSetInstalled();
     void showProblems(const common::Problems& problems);
     void showMessages(const QStringList& lines);
     void afterLaunch(LaunchStyle style);
@@ -61,6 +66,7 @@ class QIVForm final : public QWidget {
     bool duplicate_ = false;
     StartupResult startup_;
     SetBrowser browser_;
+    std::unique_ptr<PlaneSetGrid> planeSets_;
     std::function<void()> endProgram_;
     QTabWidget* ssTab1_ = nullptr;
     GeneralSettingsTab* generalTab_ = nullptr;
@@ -68,6 +74,7 @@ class QIVForm final : public QWidget {
     WorldSettingsTab* worldTab_ = nullptr;
     AutoscriptsTab* autoscriptsTab_ = nullptr;
     PlanesSkinsTab* planesTab_ = nullptr;
+    PlaneSetPanel* planeSetPanel_ = nullptr;
     QPlainTextEdit* messages_ = nullptr;
     QProgressBar* progressBar_ = nullptr;
     std::unique_ptr<ProgressDisplay> progress_;
