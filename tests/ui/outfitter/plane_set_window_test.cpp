@@ -250,7 +250,11 @@ class PlaneSetWindowTest final : public QObject {
         QTest::mouseMove(demo.g1()->viewport(), demo.centre(u"P-Fw 190A-8"_s) + QPoint(3, 0));
         QCOMPARE(hovered.count(), 1); // the same row is handled once
 
-        demo.install(u"P-Spitfire IXc"_s);
+        // Enter installs the current row as a click does.
+        demo.g1()->setFocus();
+        demo.g1()->setCurrentCell(demo.row(u"P-Spitfire IXc"_s), 0);
+        QTest::keyClick(demo.g1(), Qt::Key_Return);
+        QCOMPARE(demo.marked(), QStringList{u"P-Spitfire IXc"_s});
         panel->applyList1Filter(2 + 11);
         QVERIFY(demo.g1()->isRowHidden(demo.row(u"P-Fw 190A-8"_s)));
         QVERIFY(!demo.g1()->isRowHidden(demo.row(u"P-Spitfire IXe"_s)));
