@@ -192,6 +192,9 @@ class PlaneSetWindowTest final : public QObject {
         const auto menu = demo.game.read("picplnb.mnu");
         QVERIFY(menu.find(std::string("\x10\0\0\0Spitfire Mk IXe\0", 20)) != std::string::npos);
 
+        demo.form->resize(1366, 728);
+        QVERIFY(demo.form->grab().save(QDir::temp().filePath(u"plane-set-installed.png"_s)));
+
         // Fuel: the last installed aircraft's full load, then a tenth of it.
         QCOMPARE(child<QLabel>(*demo.form, u"Label27"_s)->text(), QString::number(216 * 11 + 41));
         const unsigned full = child<QLabel>(*demo.form, u"Label26"_s)->text().toUInt();
