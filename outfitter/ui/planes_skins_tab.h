@@ -39,6 +39,8 @@ class PlanesSkinsTab final : public QWidget {
     void setPlaneSetPanel(QWidget* panel);
     // After "Reset All" removed every skin: the marks are gone and `List1` shows "Selected".
     void showResetAll();
+    // A double-click on a skin row, also what a package asks for each skin it names.
+    void activateRow(int row) { activate(row); }
     // The aircraft code of the skin last clicked (empty for none, or a skin of no known aircraft).
     const std::string& currentCode() const { return currentCode_; }
 

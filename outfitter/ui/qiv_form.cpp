@@ -4,11 +4,15 @@
 #include "complete_sets_tab.h"
 #include "general_settings_tab.h"
 #include "message_box.h"
+#include "plane_set_panel.h"
 #include "planes_skins_tab.h"
 #include "progress_display.h"
 #include "qiv_form_texts.h"
 #include "qt_text.h"
 #include "world_settings_tab.h"
+
+#include "outfitter/core/load_ledger.h"
+#include "outfitter/sets/package_items.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -38,12 +42,17 @@ QIVForm::QIVForm(std::filesystem::path gameFolder, QIVFormOptions options, QWidg
 
     settings_ = GameSettings(gameFolder);
     skins_ = SkinStore(gameFolder);
+    // The plane-set grid exists before start-up, which marks its rows from the ledger.
+    planeSets_ = std::make_unique<PlaneSetGrid>(gameFolder);
     buildWindow();
     // The skin grid is filled before the ledger replay marks its rows.
     const auto skinProblems = skins_.load();
     offerSeams(options);
+    addPlaneSetSeams(options);
+    addPackageSeams(options);
     startup_ = SelectorStartup::run(gameFolder, options.seams);
     browser_ = SetBrowser(startup_, std::move(options.browserSeams));
+    planeSets_->endReplay();
     generalTab_->showStartup(startup_);
     planesTab_->showStartup(startup_);
     setsTab_->showStartup(startup_);
@@ -89,6 +98,9 @@ void QIVForm::buildWindow() {
     worldTab_ = new WorldSettingsTab(ssTab1_);
     autoscriptsTab_ = new AutoscriptsTab(browser_, *progress_, ssTab1_);
     planesTab_ = new PlanesSkinsTab(skins_, browser_, *progress_, ssTab1_);
+    planeSetPanel_ = new PlaneSetPanel(*planeSets_, planesTab_);
+    planeSetPanel_->setReadyCheck([this] { return browser_.ready() && !browser_.refreshing(); });
+    planesTab_->setPlaneSetPanel(planeSetPanel_);
     ssTab1_->addTab(generalTab_, texts::kTabGeneral);
     ssTab1_->addTab(setsTab_, texts::kTabCompleteSets);
     ssTab1_->addTab(worldTab_, texts::kTabWorld);
@@ -129,11 +141,83 @@ void QIVForm::buildWindow() {
     connect(generalTab_, &GeneralSettingsTab::problemsReported, this, &QIVForm::showMessages);
     connect(planesTab_, &PlanesSkinsTab::problemsReported, this, &QIVForm::showMessages);
     connect(planesTab_, &PlanesSkinsTab::summaryRefreshed, setsTab_, &CompleteSetsTab::redraw);
+    connect(planeSetPanel_, &PlaneSetPanel::problemsReported, this, &QIVForm::showMessages);
+    connect(planeSetPanel_, &PlaneSetPanel::installed, this, &QIVForm::planeSetInstalled);
+    // Hovering an alternative aircraft shows its description and the skins made for it.
+    connect(planeSetPanel_, &PlaneSetPanel::planeSetHovered, planesTab_,
+            [tab = planesTab_](const QString& description, const QString& modelCode) {
+                tab->resetPicture();
+                tab->showDescription(description);
+                tab->filterSkinsByCode(modelCode);
+            });
+    connect(planesTab_, &PlanesSkinsTab::filterChosen, planeSetPanel_, &PlaneSetPanel::applyList1Filter);
     connect(autoscriptsTab_, &AutoscriptsTab::launched, this, &QIVForm::afterLaunch);
     connect(autoscriptsTab_, &AutoscriptsTab::changed, setsTab_, &CompleteSetsTab::showChange);
     connect(autoscriptsTab_, &AutoscriptsTab::autoscriptsChanged, setsTab_,
             &CompleteSetsTab::refreshPackages);
     connect(worldTab_, &WorldSettingsTab::problemsReported, this, &QIVForm::showMessages);
+}
+
+void QIVForm::addPlaneSetSeams(QIVFormOptions& options) {
+    // A caller's own seams win (tests stand in for the grid); otherwise the plane-set grid serves.
+    if (!options.seams.markPlaneSet)
+        options.seams.markPlaneSet = [this](const std::string& name) {
+            return planeSets_->markFromLedger(name);
+        };
+    auto& seams = options.browserSeams;
+    if (!seams.showPlaneSets)
+        seams.showPlaneSets = [this](const std::filesystem::path& folder) {
+            auto problems = planeSets_->GridSet(folder);
+            // "Refresh!" rebuilt the grid while replaying the ledger: its plane-set lines mark again.
+            if (!browser_.ready()) {
+                const auto ledger = readLedger(startup_.selectorFolder);
+                for (const auto& name : ledger.value)
+                    planeSets_->markFromLedger(name);
+            }
+            planeSetPanel_->showGrid();
+            return problems;
+        };
+    if (!seams.clearPlaneSets)
+        seams.clearPlaneSets = [this] {
+            planeSets_->clear();
+            planeSetPanel_->clearGrid();
+        };
+    if (!seams.markedPlaneSets)
+        seams.markedPlaneSets = [this] { return planeSets_->markedFolders(); };
+}
+
+void QIVForm::addPackageSeams(QIVFormOptions& options) {
+    // A package names skins and plane sets as well as sets: each goes through its own grid's action,
+    // which reports its own failures, so only what was tried is handed back here.
+    auto& seams = options.browserSeams;
+    if (!seams.loadMatchingSkins)
+        seams.loadMatchingSkins = [this](const std::string& item) {
+            FileWorkReport tried;
+            for (std::size_t i = 0; i < skins_.rows().size(); ++i) {
+                const auto& row = skins_.rows()[i];
+                if (row.installed || !packageItemMatches(item, row.name))
+                    continue;
+                planesTab_->activateRow(static_cast<int>(i));
+                tried.done.push_back(skins_.storeFolder() / row.name);
+            }
+            return tried;
+        };
+    if (!seams.loadMatchingPlaneSets)
+        seams.loadMatchingPlaneSets = [this](const std::string& item) {
+            FileWorkReport tried;
+            for (std::size_t i = 0; i < planeSets_->rows().size(); ++i) {
+                const auto& row = planeSets_->rows()[i];
+                if (row.marked || !packageItemMatches(item, row.folder))
+                    continue;
+                planeSetPanel_->installRow(static_cast<int>(i));
+                tried.done.push_back(planeSets_->setFolder() / row.folder);
+            }
+            return tried;
+        };
+}
+
+void QIVForm::planeSetInstalled() {
+    setsTab_->showChange(browser_.refreshSummary());
 }
 
 void QIVForm::showProblems(const common::Problems& problems) {

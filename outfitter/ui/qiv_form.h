@@ -6,6 +6,7 @@
 #include "single_instance.h"
 
 #include "outfitter/core/selector_startup.h"
+#include "outfitter/planes/plane_set_grid.h"
 #include "outfitter/planes/skin_store.h"
 #include "outfitter/sets/set_browser.h"
 #include "outfitter/settings/game_settings.h"
@@ -27,6 +28,7 @@ namespace outfitter {
 class AutoscriptsTab;
 class CompleteSetsTab;
 class GeneralSettingsTab;
+class PlaneSetPanel;
 class PlanesSkinsTab;
 class ProgressDisplay;
 class WorldSettingsTab;
@@ -53,11 +55,15 @@ class QIVForm final : public QWidget {
     const SetBrowser& browser() const { return browser_; }
     const SkinStore& skins() const { return skins_; }
     const GameSettings& settings() const { return settings_; }
+    const PlaneSetGrid& planeSets() const { return *planeSets_; }
 
   private:
     void buildWindow();
     // The settings and skin parts answer start-up's and the browser's questions unless a test did.
     void offerSeams(QIVFormOptions& options);
+    void addPlaneSetSeams(QIVFormOptions& options);
+    void addPackageSeams(QIVFormOptions& options);
+    void planeSetInstalled();
     void showProblems(const common::Problems& problems);
     void showMessages(const QStringList& lines);
     void afterLaunch(LaunchStyle style);
@@ -69,6 +75,7 @@ class QIVForm final : public QWidget {
     SkinStore skins_;
     StartupResult startup_;
     SetBrowser browser_;
+    std::unique_ptr<PlaneSetGrid> planeSets_;
     std::function<void()> endProgram_;
     QTabWidget* ssTab1_ = nullptr;
     GeneralSettingsTab* generalTab_ = nullptr;
@@ -76,6 +83,7 @@ class QIVForm final : public QWidget {
     WorldSettingsTab* worldTab_ = nullptr;
     AutoscriptsTab* autoscriptsTab_ = nullptr;
     PlanesSkinsTab* planesTab_ = nullptr;
+    PlaneSetPanel* planeSetPanel_ = nullptr;
     QPlainTextEdit* messages_ = nullptr;
     QProgressBar* progressBar_ = nullptr;
     std::unique_ptr<ProgressDisplay> progress_;

@@ -29,9 +29,10 @@ inline constexpr std::array<std::string_view, 16> kSetFolders = {
 inline constexpr std::array<std::string_view, 2> kLedgerSets = {"W-Battle of Britain 1940",
                                                                 "G-Cloud Textures"};
 
-// Plane-set folders of "F-Fighter Pack": two for slot 11 ("sp09"), one for slot 22 ("190a").
-inline constexpr std::array<std::string_view, 3> kPlaneSets = {"P-Fw 190A-8", "P-Spitfire IXc",
-                                                               "P-Spitfire IXe"};
+// Plane-set folders of "F-Fighter Pack", in file-list order: slot 22 ("190a", with ".lox", ".lo1",
+// ".lo2" and ".flt"), slot 0 ("p38h"), and two for slot 11 ("sp09").
+inline constexpr std::array<std::string_view, 4> kPlaneSets = {"P-Fw 190A-8", "P-Lightning F-4",
+                                                               "P-Spitfire IXc", "P-Spitfire IXe"};
 
 // Skin folders of the skin store; the two Spitfire skins share the aircraft code "SP09".
 inline constexpr std::array<std::string_view, 4> kSkins = {"Bf 109G-6 JG 26", "Hurricane I 303 Sqn",

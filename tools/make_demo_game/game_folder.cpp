@@ -6,6 +6,7 @@
 #include "make_demo_game/image_files.h"
 #include "make_demo_game/loadouts.h"
 #include "make_demo_game/pictures.h"
+#include "make_demo_game/plane_sets.h"
 #include "make_demo_game/planes.h"
 #include "make_demo_game/set_contents.h"
 #include "make_demo_game/targets.h"
@@ -48,6 +49,9 @@ std::vector<std::string> eawIni() {
 
 void writeTheatre(OutputFolder& out) {
     out.writeBytes("pnames.str", pnamesStr());
+    for (int country = 0; country < 3; ++country) {
+        out.writeBytes(pictureMenuName(country), pictureMenu(country));
+    }
     out.writeBytes("targets.dat", targetsDat());
     out.writeBytes("tarnames.str", tarnamesStr());
     out.writeBytes("weapons.str", weaponsStr());

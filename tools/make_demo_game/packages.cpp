@@ -18,7 +18,7 @@ void writePackages(OutputFolder& out) {
                                                             "W-Desert Air War", "G-Explosion Effects", ""});
     // A flight-model set, one of its plane sets and two skins of the skin store.
     out.writeLines(folder + std::string(kPackageFiles[2]),
-                   {"F-Fighter Pack", std::string(contents::kPlaneSets[1]), std::string(contents::kSkins[1]),
+                   {"F-Fighter Pack", std::string(contents::kPlaneSets[2]), std::string(contents::kSkins[1]),
                     std::string(contents::kSkins[3]), ""});
     // Written by another program: full paths, quotes, several items on a line, odd letter case.
     out.writeBytes(folder + std::string(kPackageFiles[3]),

@@ -1,4 +1,4 @@
-// The add-on sets, plane sets and skins of the demo. Sets of one category share some file names
+// The add-on sets and skins of the demo. Sets of one category share some file names
 // (so loading one over another replaces files), and some names are also stock files of the game.
 
 #include "make_demo_game/set_contents.h"
@@ -6,6 +6,7 @@
 #include "make_demo_game/image_files.h"
 #include "make_demo_game/loadouts.h"
 #include "make_demo_game/pictures.h"
+#include "make_demo_game/plane_sets.h"
 #include "make_demo_game/planes.h"
 
 #include "common/text_file.h"
@@ -27,41 +28,6 @@ DemoFile bmp(const std::string& name, const std::string& caption, Scene scene) {
 
 DemoFile jpg(const std::string& name, const std::string& word, Scene scene) {
     return {name, encodeJpeg(sceneryPicture(word, scene))};
-}
-
-DemoFile qiv(const std::string& file, const std::string& name, int slot, int variant) {
-    return {file, common::joinLinesCrLf(qivLines(name, slot, variant))};
-}
-
-// Patches of the game's loadout table for the first loadout of an aircraft (1-based positions).
-DemoFile loxPatch(const std::string& file, int aircraft) {
-    const int start = 4 + kLoadoutRecordSize * firstLoadoutRecord(aircraft) + 1;
-    return {file, common::joinLinesCrLf({std::to_string(start + 12), "2", std::to_string(start + 14), "2"})};
-}
-
-DemoFile lo1Patch(const std::string& file, int aircraft) {
-    const int start = 4 + kLoadoutRecordSize * firstLoadoutRecord(aircraft) + 1;
-    return {file, common::joinLinesCrLf({std::to_string(start + 20), "10", "0", "1"})};
-}
-
-std::vector<DemoSet> planeSets() {
-    const std::string owner = "F-Fighter Pack";
-    return {
-        {"P-Fw 190A-8",
-         {contents({"Fw 190A-8 with heavier armour and the MW 50 boost.", "Replaces slot 22."}),
-          qiv("fw190a8.qiv", "Fw 190A-8/R2", 22, 2), jpg("fw190a8.jpg", "FW190", Scene::Channel)},
-         {}},
-        {"P-Spitfire IXc",
-         {contents({"Spitfire Mk IXc with the c-wing.", "Replaces slot 11."}),
-          qiv("spit9c.qiv", "Spitfire Mk IXc", 11, 1), loxPatch("spit9c.lox", 11),
-          bmp("mypic", "SPITFIRE IXC", Scene::Channel)},
-         {}},
-        {"P-Spitfire IXe",
-         {contents({"Spitfire Mk IXe with the e-wing and .50 guns.", "Replaces slot 11."}),
-          qiv("spit9e.qiv", "Spitfire Mk IXe", 11, 3), lo1Patch("spit9e.lo1", 11),
-          filler(owner, "sp09.flt", 600)},
-         {}},
-    };
 }
 
 } // namespace
@@ -128,7 +94,7 @@ std::vector<DemoSet> demoSets() {
                             bmp("mypic", "FIGHTER PACK", Scene::Channel),
                             {"planes.dat", planesDat(3)},
                             filler("F-Fighter Pack", "fighters.flt", 500)},
-                           planeSets()});
+                           demoPlaneSets()});
     w = "S-Desert Camouflage";
     sets.push_back(set(w, {contents({"Desert camouflage for the RAF fighters."}),
                            jpg("skinset.jpg", "SAND", Scene::Desert), filler(w, "hurrdes.tpc", 900),

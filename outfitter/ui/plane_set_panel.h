@@ -1,0 +1,63 @@
+#pragma once
+// `Frame6` "Alternative Planes:": the plane-set grid `G1` of the loaded flight-model set, the six
+// fuel buttons and the fuel labels. A click or Enter installs a row's aircraft; moving the mouse
+// over a row tells the skins tab what to show. Every action is one call on the plane-set model.
+
+#include "outfitter/planes/plane_set_grid.h"
+
+#include <QGroupBox>
+#include <QStringList>
+
+#include <array>
+#include <functional>
+
+class QLabel;
+class QRadioButton;
+class QTableWidget;
+
+namespace outfitter {
+
+class PlaneSetPanel final : public QGroupBox {
+    Q_OBJECT
+  public:
+    explicit PlaneSetPanel(PlaneSetGrid& model, QWidget* parent = nullptr);
+
+    // Installs are ignored while this says no (start-up, "Refresh!").
+    void setReadyCheck(std::function<bool()> ready) { ready_ = std::move(ready); }
+    // The model's grid was rebuilt (or re-marked): redraw it and show the frame.
+    void showGrid();
+    // The flight-model set went away: empty grid, frame hidden.
+    void clearGrid();
+    // A click or Enter on a row, also what a package asks for each plane set it names.
+    void installRow(int row);
+
+  public slots:
+    // The skin filter's list position: 0 "ALL", 1 "Selected", 2 + s the rows of slot s.
+    void applyList1Filter(int list1Position);
+
+  signals:
+    void planeSetHovered(const QString& description, const QString& modelCode);
+    void installed(); // an aircraft went into its slot: the summary and ledger must follow
+    void problemsReported(const QStringList& lines);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void hoverRow(int row);
+    void chooseFuel(int option);
+    void paintMarks();
+    void showFuel();
+    void report(const common::Problems& problems);
+
+    PlaneSetGrid& model_;
+    std::function<bool()> ready_;
+    QTableWidget* g1_;
+    QLabel* label26_;
+    QLabel* label27_;
+    std::array<QLabel*, 2> label19_{};
+    std::array<QRadioButton*, 6> option1_{};
+    int hoveredRow_ = -1;
+};
+
+} // namespace outfitter
