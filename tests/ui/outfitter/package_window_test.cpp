@@ -2,6 +2,7 @@
 // with and without a reset first, posting its name and the online client's autoload.
 
 #include "package_window_harness.h"
+#include <algorithm>
 
 #include "outfitter/sets/package_items.h"
 
@@ -125,6 +126,29 @@ class PackageWindowTest final : public QObject {
         hover(label29);
         QCOMPARE(clipboard->text(), u"Weather Swap.set"_s);
         QCOMPARE(demo.find<QListWidget>(u"GUPC"_s)->currentItem()->text(), u"Desert War.set"_s);
+    }
+
+    void aPackageInstallsItsSkinsAndTheAircraftOfItsFlightModelSet() {
+        DemoWindow demo(lockPath());
+        auto& form = demo.open(1);
+        DemoWindow::choose(demo.find<QListWidget>(u"GUPC"_s), u"Fighter Pilots.set"_s);
+        QTest::mouseClick(demo.find<QPushButton>(u"LoadQ"_s), Qt::LeftButton);
+
+        QVERIFY(demo.marked().contains(u"F-Fighter Pack"_s));
+        QVERIFY(form.browser().planeSetsShown());
+        const auto installedSkins = form.skins().installedNames();
+        QVERIFY(std::find(installedSkins.begin(), installedSkins.end(), "Hurricane I 303 Sqn") !=
+                installedSkins.end());
+        QVERIFY(std::find(installedSkins.begin(), installedSkins.end(), "Spitfire IX 92 Sqn") !=
+                installedSkins.end());
+        const auto planes = form.planeSets().markedFolders();
+        QCOMPARE(planes, (std::vector<std::string>{"P-Spitfire IXc"}));
+        // The ledger names all three kinds, so the next start marks them again.
+        const auto ledger = demo.ledger();
+        for (const char* name :
+             {"F-Fighter Pack", "Hurricane I 303 Sqn", "Spitfire IX 92 Sqn", "P-Spitfire IXc"})
+            QVERIFY2(ledger.find(name) != std::string::npos, name);
+        QVERIFY2(!demo.messages().contains(u"no set, skin or plane set"_s), qPrintable(demo.messages()));
     }
 
     void skinAndPlaneSetItemsReachTheirGridsThroughTheSeams() {
