@@ -8,6 +8,7 @@
 #include "sortie/core/mission_summary.h"
 #include "sortie/core/option_catalog.h"
 #include "sortie/core/picture_table.h"
+#include "sortie/map/theatre_map.h"
 #include "sortie/second/build_settings.h"
 #include "sortie/theatre/data_locator.h"
 #include "sortie/theatre/target_grid.h"
@@ -110,6 +111,19 @@ class MissionBuilder final {
     // `Label23`: the report `Label22` over picture entry 0; nothing changes without "results.txt".
     void showResults();
 
+    // --- the theatre map (mission_builder_map.cpp)
+    const TheatreMap& theatreMap() const { return map_; }
+    // `Label4`: builds the map anew; false (and a message) when it cannot be drawn.
+    bool buildMap();
+    // `FrontLine(set)`: draws that front-line set over the map; false (and a message) on failure.
+    bool FrontLine(int set);
+    // `FL(index)`: the map rebuilt with front-line set index x 12.
+    void chooseFrontLine(int index);
+    void hoverMap(double x, double y, bool buttonHeld);
+    // A click on the map: sets the target or home base as `Targo` says and alternates `Targo`.
+    void clickMap();
+    void setMapPointerEnabled(bool enabled);
+
     // The current choices with the lists that name them, for the summary and the file writers.
     MissionSnapshot snapshot() const { return {choices_, catalog_, PList_, TList_}; }
 
@@ -155,6 +169,7 @@ class MissionBuilder final {
     std::map<int, std::string> pictureCache_;
     bool missingPictureReported_ = false;
     std::vector<std::string> messages_;
+    TheatreMap map_;
 };
 
 } // namespace sortie
