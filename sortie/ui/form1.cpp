@@ -49,6 +49,7 @@ Form1::Form1(std::filesystem::path gameFolder, BuildSettings settings, QWidget* 
 
 void Form1::showMapPage() {
     frame2_->hide();
+    frame4_->buildOnFirstVisit();
     frame4_->show();
 }
 
