@@ -42,7 +42,9 @@ Form1::Form1(std::filesystem::path gameFolder, BuildSettings settings, QWidget* 
     connect(frame4_, &MapPage::fly, this, &Form1::fly);
 
     frame4_->loadTargets();
-    showMapPage();
+    // A build that waits for a scenario has no map to draw yet; its OK action shows the page.
+    if (model_.settings().dataSource == DataSource::GameThenBuilder)
+        showMapPage();
     showAircraftPage();
     sync();
 }
