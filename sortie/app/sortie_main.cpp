@@ -1,12 +1,29 @@
-// `sortie`: the mission builder in the game folder it is started from.
+// `sortie`: the mission builder in the game folder it is started from. `sortie --render-map FILE.png`
+// writes the theatre map of that folder as a picture and ends.
 #include "sortie/second/build_settings.h"
 #include "sortie/ui/form1.h"
+#include "sortie/ui/map_render.h"
 
 #include <QApplication>
 
+#include <cstring>
 #include <filesystem>
+#include <iostream>
 
 int main(int argc, char** argv) {
+    if (argc >= 2 && std::strcmp(argv[1], "--render-map") == 0) {
+        if (argc != 3) {
+            std::cerr << "usage: sortie --render-map FILE.png\n";
+            return 2;
+        }
+        // Encoding the picture needs no window, so this runs without a display.
+        if (auto reason = sortie::ui::renderMap(std::filesystem::current_path(), sortie::sortieSettings(),
+                                                std::filesystem::path(argv[2]))) {
+            std::cerr << *reason << '\n';
+            return 1;
+        }
+        return 0;
+    }
     QApplication app(argc, argv);
     sortie::ui::Form1 window(std::filesystem::current_path(), sortie::sortieSettings());
     window.show();

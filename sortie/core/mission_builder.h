@@ -8,6 +8,7 @@
 #include "sortie/core/mission_summary.h"
 #include "sortie/core/option_catalog.h"
 #include "sortie/core/picture_table.h"
+#include "sortie/map/theatre_map.h"
 #include "sortie/second/build_settings.h"
 #include "sortie/second/scenario_setup.h"
 #include "sortie/theatre/data_locator.h"
@@ -128,6 +129,19 @@ class MissionBuilder final {
     // `Label33` after the first map build: the stored choices, the weapon names, the summary.
     void finishScenario();
 
+    // --- the theatre map (mission_builder_map.cpp)
+    const TheatreMap& theatreMap() const { return map_; }
+    // `Label4`: builds the map anew; false (and a message) when it cannot be drawn.
+    bool buildMap();
+    // `FrontLine(set)`: draws that front-line set over the map; false (and a message) on failure.
+    bool FrontLine(int set);
+    // `FL(index)`: the map rebuilt with front-line set index x 12.
+    void chooseFrontLine(int index);
+    void hoverMap(double x, double y, bool buttonHeld);
+    // A click on the map: sets the target or home base as `Targo` says and alternates `Targo`.
+    void clickMap();
+    void setMapPointerEnabled(bool enabled);
+
     // The current choices with the lists that name them, for the summary and the file writers.
     MissionSnapshot snapshot() const { return {choices_, catalog_, PList_, TList_}; }
 
@@ -175,6 +189,7 @@ class MissionBuilder final {
     std::vector<std::string> messages_;
     LoadoutCatalogue loadouts_;
     ScenarioSetup scenario_;
+    TheatreMap map_;
 };
 
 } // namespace sortie

@@ -93,6 +93,7 @@ void Form1::continueScenario() {
 
 void Form1::showMapPage() {
     frame2_->hide();
+    frame4_->buildOnFirstVisit();
     frame4_->show();
 }
 

@@ -1,7 +1,8 @@
 #include "sortie/ui/map_page.h"
 
-#include "sortie/map/map_scroll.h"
 #include "sortie/ui/clickable_label.h"
+#include "sortie/ui/map_legend.h"
+#include "sortie/ui/map_view.h"
 #include "sortie/ui/option_groups.h"
 #include "sortie/ui/qt_text.h"
 
@@ -13,6 +14,8 @@
 #include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace sortie::ui {
 
@@ -32,57 +35,14 @@ MapPage::MapPage(MissionBuilder& model, QWidget* parent) : QFrame(parent), model
     setObjectName(QStringLiteral("Frame4"));
     setFixedSize(px(kPageWidthTwips), px(kPageHeightTwips));
 
-    frame7_ = new QFrame(this);
-    frame7_->setObjectName(QStringLiteral("Frame7"));
-    frame7_->setFrameShape(QFrame::Box);
-    frame7_->setGeometry(px(90), px(60), px(13800), px(9600));
-    myImage_ = new QLabel(frame7_);
-    myImage_->setObjectName(QStringLiteral("MyImage"));
-    myImage_->setGeometry(0, 0, 2667, 1336);
-    myImage_->setStyleSheet(QStringLiteral("QLabel { background: #D0E0F0; }"));
-
-    QWidget* upDown1 = buildUpDown("UpDown1", Qt::Vertical);
-    upDown1->move(frame7_->geometry().right() + 4, frame7_->y());
-    QWidget* upDown2 = buildUpDown("UpDown2", Qt::Horizontal);
-    upDown2->move(frame7_->x(), frame7_->geometry().bottom() + 4);
+    mapView_ = new MapView(model_, this);
+    mapView_->move(px(90), px(60));
+    connect(mapView_, &MapView::picked, this, &MapPage::changed);
 
     QWidget* side = buildSidePanel();
-    const int left = upDown1->geometry().right() + 10;
-    side->setGeometry(left, 4, width() - left - 4, height() - 8);
-}
-
-QWidget* MapPage::buildUpDown(const char* name, Qt::Orientation orientation) {
-    auto* holder = new QWidget(this);
-    holder->setObjectName(QString::fromLatin1(name));
-    auto* layout = orientation == Qt::Vertical ? static_cast<QBoxLayout*>(new QVBoxLayout(holder))
-                                               : static_cast<QBoxLayout*>(new QHBoxLayout(holder));
-    layout->setContentsMargins(0, 0, 0, 0);
-    auto* first = new QToolButton(holder);
-    auto* second = new QToolButton(holder);
-    // First button: up (vertical) or left (horizontal); both move towards the map's start.
-    first->setArrowType(orientation == Qt::Vertical ? Qt::UpArrow : Qt::LeftArrow);
-    second->setArrowType(orientation == Qt::Vertical ? Qt::DownArrow : Qt::RightArrow);
-    first->setObjectName(QStringLiteral("towardsStart"));
-    second->setObjectName(QStringLiteral("towardsEnd"));
-    layout->addWidget(first);
-    layout->addWidget(second);
-    const int step = px(kMapScrollStep);
-    const bool vertical = orientation == Qt::Vertical;
-    connect(first, &QToolButton::clicked, this, [this, vertical, step] {
-        QPoint p = myImage_->pos();
-        (vertical ? p.ry() : p.rx()) = scrollTowardsStart(vertical ? p.y() : p.x(), step);
-        myImage_->move(p);
-    });
-    connect(second, &QToolButton::clicked, this, [this, vertical, step] {
-        QPoint p = myImage_->pos();
-        if (vertical)
-            p.setY(scrollTowardsEnd(p.y(), myImage_->height(), frame7_->height(), step));
-        else
-            p.setX(scrollTowardsEnd(p.x(), myImage_->width(), frame7_->width(), step));
-        myImage_->move(p);
-    });
-    holder->adjustSize();
-    return holder;
+    const int left = mapView_->geometry().right() + 10;
+    // The side panel keeps to what a 1366-pixel screen shows of the page.
+    side->setGeometry(left, 4, std::min(width(), 1340) - left - 4, height() - 8);
 }
 
 QWidget* MapPage::buildSidePanel() {
@@ -108,28 +68,13 @@ QWidget* MapPage::buildSidePanel() {
         label2_[static_cast<std::size_t>(i)]->setProperty("index", i);
         grid->addWidget(label2_[static_cast<std::size_t>(i)], i, 2);
     }
-    fl_ = makeButtons(side, QStringLiteral("FL"), {toQ(c.FL[0]), toQ(c.FL[1])}, [this](int i) {
-        model_.selectFL(i);
-        emit changed();
-    });
+    fl_ = makeButtons(side, QStringLiteral("FL"), {toQ(c.FL[0]), toQ(c.FL[1])},
+                      [this](int i) { chooseFrontLine(i); });
     grid->addWidget(fl_->button(0), 2, 0, 1, 2);
     grid->addWidget(fl_->button(1), 2, 2);
 
-    auto* legend = new QFrame(side);
-    legend->setObjectName(QStringLiteral("Picture1"));
-    legend->setFrameShape(QFrame::Box);
-    auto* legendLayout = new QVBoxLayout(legend);
-    auto* airfields = new QLabel(QStringLiteral("\u25CF Airfields (bases)"), legend);
-    airfields->setObjectName(QStringLiteral("Label6"));
-    airfields->setProperty("index", 0);
-    airfields->setStyleSheet(QStringLiteral("color: #FF0000;"));
-    auto* targets = new QLabel(QStringLiteral("\u25CF Targets"), legend);
-    targets->setObjectName(QStringLiteral("Label6"));
-    targets->setProperty("index", 1);
-    targets->setStyleSheet(QStringLiteral("color: #0000FF;"));
-    legendLayout->addWidget(airfields);
-    legendLayout->addWidget(targets);
-    grid->addWidget(legend, 3, 0, 1, 3);
+    legend_ = new MapLegend(side);
+    grid->addWidget(legend_, 3, 0, 1, 3);
 
     tList_ = new QListWidget(side);
     tList_->setObjectName(QStringLiteral("TList"));
@@ -149,6 +94,8 @@ QWidget* MapPage::buildSidePanel() {
 
     auto* actions = new QHBoxLayout();
     auto* makeMap = actionLabel("Label4", QStringLiteral("Make a new map"), side);
+    label4_ = makeMap;
+    connect(makeMap, &ClickableLabel::clicked, this, &MapPage::rebuildMap);
     auto* back = actionLabel("Label13", QStringLiteral("Aircraft Page"), side);
     connect(back, &ClickableLabel::clicked, this, &MapPage::showAircraftPage);
     auto* fly = actionLabel("Label16", toQ(model_.settings().flyCaption), side);
@@ -193,11 +140,51 @@ void MapPage::loadTargets() {
     tg_->setUpdatesEnabled(true);
 }
 
-// The map work fills these four in.
-void MapPage::buildOnFirstVisit() {}
-void MapPage::rebuildMap() {}
-void MapPage::chooseFrontLine(int /*index*/) {}
-void MapPage::setPointerEnabled(bool /*enabled*/) {}
+template <class Build> void MapPage::building(Build build) {
+    const QString caption = label4_->text();
+    label4_->setText(QStringLiteral("..building.."));
+    label4_->repaint();
+    build();
+    label4_->setText(caption);
+    showMapColumns();
+    mapView_->refresh();
+    emit changed();
+}
+
+void MapPage::buildOnFirstVisit() {
+    if (!model_.theatreMap().ready())
+        building([this] {
+            if (model_.buildMap())
+                model_.FrontLine(0);
+        });
+    legend_->drawLegend();
+}
+
+void MapPage::rebuildMap() {
+    building([this] { model_.buildMap(); });
+}
+
+void MapPage::chooseFrontLine(int index) {
+    building([this, index] { model_.chooseFrontLine(index); });
+}
+
+void MapPage::setPointerEnabled(bool enabled) {
+    model_.setMapPointerEnabled(enabled);
+    mapView_->refreshLabel();
+}
+
+void MapPage::showMapColumns() {
+    const TargetGrid& grid = model_.Tg();
+    const int rows = std::min(tg_->rowCount(), static_cast<int>(grid.rows.size()));
+    if (tg_->columnCount() < kTgColumns)
+        return;
+    tg_->setUpdatesEnabled(false);
+    for (int r = 0; r < rows; ++r)
+        for (const int col : {kTgMapXColumn, kTgMapYColumn})
+            if (QTableWidgetItem* item = tg_->item(r, col))
+                item->setText(toQ(grid.rows[static_cast<std::size_t>(r)][static_cast<std::size_t>(col)]));
+    tg_->setUpdatesEnabled(true);
+}
 
 void MapPage::sync() {
     const MissionChoices& c = model_.choices();

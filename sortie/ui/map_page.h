@@ -1,7 +1,6 @@
 #pragma once
-// The target map page `Frame4`: the map picture in its frame with the scroll arrows, the pick and
-// front-line buttons, target and home base, the legend, the target list and the target grid.
-// The map itself is drawn by the map subsystem; until then the picture stays empty.
+// The target map page `Frame4`: the map area, the pick and front-line buttons, target and home base,
+// the legend, the target list and the target grid, and "Make a new map".
 
 #include "sortie/core/mission_builder.h"
 
@@ -17,6 +16,10 @@ class QTableWidget;
 
 namespace sortie::ui {
 
+class ClickableLabel;
+class MapLegend;
+class MapView;
+
 class MapPage final : public QFrame {
     Q_OBJECT
   public:
@@ -25,11 +28,17 @@ class MapPage final : public QFrame {
     // Fills the target list and grid once the theatre data is read.
     void loadTargets();
 
-    // The map's build steps, called by the second build's OK sequence.
+    // What showing the page does for the map: builds it with front-line set 0 unless it is ready,
+    // then draws the legend.
     void buildOnFirstVisit();
+    // `Label4`, "Make a new map": "..building.." while the map is built anew.
     void rebuildMap();
+    // `FL(index)`: the map rebuilt with front-line set 0 (index 0) or 12 (index 1).
     void chooseFrontLine(int index);
+    // Off: no names under the pointer and no picks.
     void setPointerEnabled(bool enabled);
+
+    MapView* mapView() const { return mapView_; }
 
   signals:
     void changed();
@@ -38,15 +47,18 @@ class MapPage final : public QFrame {
 
   private:
     QWidget* buildSidePanel();
-    QWidget* buildUpDown(const char* name, Qt::Orientation orientation);
+    // Runs a build with "..building.." on `Label4`, then shows the new picture and grid positions.
+    template <class Build> void building(Build build);
+    void showMapColumns();
 
     MissionBuilder& model_;
-    QFrame* frame7_ = nullptr;
-    QLabel* myImage_ = nullptr;
+    MapView* mapView_ = nullptr;
     QButtonGroup* targo_ = nullptr;
     QButtonGroup* fl_ = nullptr;
     std::array<QLabel*, 2> label2_{};
     std::array<QLineEdit*, 2> text6_{};
+    MapLegend* legend_ = nullptr;
+    ClickableLabel* label4_ = nullptr;
     QListWidget* tList_ = nullptr;
     QTableWidget* tg_ = nullptr;
 };

@@ -84,6 +84,13 @@ inline void makeGameFolder(const std::filesystem::path& game, int planes = 30, i
     writeFile(game / "tarnames.str", stringTableBytes(reversed));
     writeFile(game / "targets.dat", targetsBytes(static_cast<unsigned>(targets), records));
     writeFile(game / "weapons.str", stringTableBytes({"Gun", "Bomb"}));
+    // The map: land in the upper half, sea below; thirteen front-line sets that end at once.
+    writeFile(game / "eaw.tm", std::string(640 * 160, '\x01') + std::string(640 * 160, '\x02'));
+    std::string frontLines;
+    for (int set = 0; set < 13; ++set)
+        for (int p = 0; p < 30; ++p)
+            frontLines += std::string(8, '\xFF') + std::string(12, '\0');
+    writeFile(game / "frntline.dat", frontLines);
     std::filesystem::create_directories(game / "PEV" / "PEVMissions");
     std::string pevPic;
     for (int i = 0; i < 12; ++i)

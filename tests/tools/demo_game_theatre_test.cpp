@@ -79,7 +79,7 @@ TEST_F(DemoTheatre, TargetRecordsLieOnTheMapWithAirfieldsOnLand) {
 
 TEST_F(DemoTheatre, TileMapDrawsEnglandNorthAndFranceSouthOfTheChannel) {
     const std::string tiles = bytesOf(root() / "eaw.tm");
-    ASSERT_EQ(tiles.size(), 640U * 320U);
+    ASSERT_EQ(tiles.size(), 640U * 319U + 400U) << "the last row breaks off";
     const auto kind = [&](int column, int row) {
         return byteAt(tiles, static_cast<std::size_t>(row) * 640 + column) & 63U;
     };
@@ -114,6 +114,28 @@ TEST_F(DemoTheatre, FrontLineSetsZeroAndTwelveAreDistinctTerminatedLines) {
     EXPECT_GE(first.size(), 2U);
     EXPECT_GE(last.size(), 2U);
     EXPECT_NE(first, last);
+    // Set 12 keeps points after its terminator, which a line drawn to the end would wrongly reach.
+    const std::size_t after = 600 * 12 + 20 * (last.size() + 1);
+    EXPECT_NE(static_cast<unsigned char>(lines[after + 2]) & static_cast<unsigned char>(lines[after + 3]),
+              255U);
+}
+
+TEST_F(DemoTheatre, SomeTargetsStandWithinTwoMapUnitsOfAnAirfield) {
+    const std::string records = bytesOf(root() / "targets.dat");
+    const std::size_t count = (records.size() - 4) / 32;
+    int neighbours = 0;
+    for (std::size_t a = 0; a < count; ++a) {
+        if (!(byteAt(records, 4 + 32 * a + 18) & 64U))
+            continue;
+        const MapPoint field = mapPosition(records, 4 + 32 * a);
+        for (std::size_t t = 0; t < count; ++t) {
+            const MapPoint other = mapPosition(records, 4 + 32 * t);
+            if (t != a && !(byteAt(records, 4 + 32 * t + 18) & 64U) && std::abs(other.x - field.x) <= 2 &&
+                std::abs(other.y - field.y) <= 2)
+                ++neighbours;
+        }
+    }
+    EXPECT_GE(neighbours, 3);
 }
 
 TEST_F(DemoTheatre, LoadoutsListSeveralAircraftWithNamedWeapons) {

@@ -3,6 +3,7 @@
 #include "make_demo_game/game_folder.h"
 
 #include "make_demo_game/demo_contents.h"
+#include "make_demo_game/front_lines.h"
 #include "make_demo_game/image_files.h"
 #include "make_demo_game/loadouts.h"
 #include "make_demo_game/pictures.h"

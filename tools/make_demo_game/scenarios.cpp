@@ -5,6 +5,7 @@
 #include "make_demo_game/scenarios.h"
 
 #include "make_demo_game/builder_folder.h"
+#include "make_demo_game/front_lines.h"
 #include "make_demo_game/image_files.h"
 #include "make_demo_game/loadouts.h"
 #include "make_demo_game/pictures.h"

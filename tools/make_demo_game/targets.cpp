@@ -100,6 +100,20 @@ const Place kConvoys[] = {
     {"Convoy Booty", 470, 120},
 };
 
+// Targets beside an airfield, within 2 map units of its marker, so the map shows the later record's
+// name where both markers meet.
+struct Neighbour {
+    const char* name;
+    const char* airfield;
+    int dx;
+    int dy;
+};
+const Neighbour kNeighbours[] = {
+    {"Tangmere fuel dump", "Tangmere", 1, 1},
+    {"Hawkinge flak battery", "Hawkinge", -2, 0},
+    {"Caffiers dispersal", "Caffiers", 0, 2},
+};
+
 const char* const kGeneratedKinds[] = {"Rail yard",     "Bridge",        "Fuel depot",    "Army camp",
                                        "Flak battery",  "Supply dump",   "Power station", "Factory",
                                        "Road junction", "Landing ground"};
@@ -129,6 +143,16 @@ std::vector<Target> buildTargets() {
     }
     for (const Place& p : kConvoys) {
         list.push_back(placed(p, Region::Sea, false));
+    }
+    for (const Neighbour& n : kNeighbours) {
+        const auto airfield =
+            std::find_if(list.begin(), list.end(), [&n](const Target& t) { return t.name == n.airfield; });
+        Target t = *airfield;
+        t.name = n.name;
+        t.mapX += n.dx;
+        t.mapY += n.dy;
+        t.airfield = false;
+        list.push_back(t);
     }
     // Fill the table with generated objects on land, named by kind and tile reference.
     unsigned seed = 12345;

@@ -18,7 +18,8 @@ struct Target {
 };
 
 // The 260 targets in record order; record 95 is the airfield "Tangmere" and record 127 the target
-// "Boulogne harbour". Every position lies on the map, airfields and land targets on land.
+// "Boulogne harbour". Every position lies on the map, airfields and land targets on land; a few
+// targets stand within 2 map units of an airfield.
 const std::vector<Target>& targets();
 
 // "targets.dat": a 4-byte header (record count) and one 32-byte record per target. Names are

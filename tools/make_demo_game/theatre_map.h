@@ -1,19 +1,15 @@
 #pragma once
-// The demo's tile map "eaw.tm" and front lines "frntline.dat".
+// The demo's tile map "eaw.tm".
 
 #include <string>
 
 namespace demo {
 
-inline constexpr int kFrontLineSets = 13;
-inline constexpr int kFrontLinePoints = 30;
+// Tiles of the last row the file holds; the rest of that row is missing.
+inline constexpr int kLastRowColumns = 400;
 
-// 640 x 320 tile bytes, rows from the top; sea tiles have terrain kind 2 (low six bits).
+// 640 x 320 tile bytes less the end of the last row, rows from the top; sea tiles have terrain
+// kind 2 (low six bits). Coasts, estuaries and islands (Wight, the Channel Islands).
 std::string eawTm();
-
-// 13 sets of 30 points: set 0 runs along the Channel (1940-44), sets 1 to 11 ring a growing
-// Normandy bridgehead, set 12 runs north-south near the eastern edge (1945). Each set ends with a
-// terminator point (eight bytes of 255) and is padded with terminators.
-std::string frontLineDat();
 
 } // namespace demo
