@@ -262,12 +262,8 @@ void CompleteSetsTab::redraw(const BrowserChange& change) {
 }
 
 void CompleteSetsTab::report(const common::Problems& problems) {
-    if (problems.empty())
-        return;
-    QStringList lines;
-    for (const auto& problem : problems)
-        lines << fromProblem(problem);
-    emit problemsReported(lines);
+    if (!problems.empty())
+        emit problemsReported(problemLines(problems));
 }
 
 } // namespace outfitter

@@ -213,12 +213,8 @@ void PlaneSetPanel::showFuel() {
 }
 
 void PlaneSetPanel::report(const common::Problems& problems) {
-    if (problems.empty())
-        return;
-    QStringList lines;
-    for (const auto& problem : problems)
-        lines << fromProblem(problem);
-    emit problemsReported(lines);
+    if (!problems.empty())
+        emit problemsReported(problemLines(problems));
 }
 
 } // namespace outfitter

@@ -300,12 +300,8 @@ void PlanesSkinsTab::rename() {
 }
 
 void PlanesSkinsTab::report(const common::Problems& problems) {
-    if (problems.empty())
-        return;
-    QStringList lines;
-    for (const auto& problem : problems)
-        lines << fromProblem(problem);
-    emit problemsReported(lines);
+    if (!problems.empty())
+        emit problemsReported(problemLines(problems));
 }
 
 } // namespace outfitter

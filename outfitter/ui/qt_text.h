@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QString>
+#include <QStringList>
 
 #include <filesystem>
 #include <string>
@@ -27,6 +28,14 @@ inline QString fromPath(const std::filesystem::path& path) {
 
 inline QString fromProblem(const common::Problem& problem) {
     return QString::fromLocal8Bit(problem.text());
+}
+
+// The message-line lines of several problems, one each.
+inline QStringList problemLines(const common::Problems& problems) {
+    QStringList lines;
+    for (const auto& problem : problems)
+        lines << fromProblem(problem);
+    return lines;
 }
 
 } // namespace outfitter
