@@ -1,14 +1,22 @@
 // `sortie`: the mission builder in the game folder it is started from.
 #include "sortie/second/build_settings.h"
 #include "sortie/ui/form1.h"
+#include "startup/program_start.h"
+#include "startup/ui/folder_chooser.h"
 
 #include <QApplication>
 
 #include <filesystem>
 
 int main(int argc, char** argv) {
+    const auto start = eaw::startup::readCommandLine(argc, argv, eaw::startup::sortieProgram());
+    if (start.exitCode)
+        return *start.exitCode;
     QApplication app(argc, argv);
-    sortie::ui::Form1 window(std::filesystem::current_path(), sortie::sortieSettings());
+    const auto gameFolder = eaw::startup::settleGameFolder(start);
+    if (!gameFolder)
+        return 0;
+    sortie::ui::Form1 window(*gameFolder, sortie::sortieSettings());
     window.show();
     return app.exec();
 }
