@@ -1,17 +1,22 @@
-// The add-on set selector: opens its window on the folder it was started in, the game folder.
+// The add-on set selector: opens its window on the game folder given or started in.
 
 #include "outfitter/ui/qiv_form.h"
+#include "startup/program_start.h"
+#include "startup/ui/folder_chooser.h"
 
 #include <QApplication>
 
 #include <filesystem>
-#include <system_error>
 
 int main(int argc, char* argv[]) {
+    const auto start = eaw::startup::readCommandLine(argc, argv, eaw::startup::outfitterProgram());
+    if (start.exitCode)
+        return *start.exitCode;
     QApplication app(argc, argv);
-    std::error_code ec;
-    const auto gameFolder = std::filesystem::current_path(ec);
-    outfitter::QIVForm form(gameFolder);
+    const auto gameFolder = eaw::startup::settleGameFolder(start);
+    if (!gameFolder)
+        return 0;
+    outfitter::QIVForm form(*gameFolder);
     if (form.isDuplicate())
         return 0;
     form.show();

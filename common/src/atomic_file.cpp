@@ -1,11 +1,139 @@
 #include "common/atomic_file.h"
 
+#include <algorithm>
 #include <atomic>
+#include <random>
+#include <system_error>
+
+#if defined(_WIN32)
+#include <windows.h>
+#else
 #include <cerrno>
 #include <fcntl.h>
-#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#endif
+
+namespace common {
+
+namespace {
+
+// Refuses names that would put the temporary file anywhere but beside the target.
+std::optional<Problem> checkNames(const std::filesystem::path& target, const std::string& targetName,
+                                  const std::string& tempName) {
+    if (targetName.empty())
+        return Problem{target, "writing", "no file name given"};
+    if (tempName.find_first_of("/\\") != std::string::npos || tempName == "." || tempName == ".." ||
+        tempName == targetName)
+        return Problem{target, "writing", "unusable temporary file name \"" + tempName + "\""};
+    return std::nullopt;
+}
+
+unsigned nextCounter() {
+    static std::atomic<unsigned> counter{0};
+    return counter++;
+}
+
+unsigned seed() {
+    static const unsigned value = std::random_device{}();
+    return value;
+}
+
+} // namespace
+
+} // namespace common
+
+#if defined(_WIN32)
+
+namespace common {
+
+namespace {
+
+Problem lastError(const std::filesystem::path& path, std::string action, DWORD err = ::GetLastError()) {
+    return problemFromError(path, std::move(action),
+                            std::error_code(static_cast<int>(err), std::system_category()));
+}
+
+// Closes and deletes the temporary file unless the replace has taken it over.
+class TempFile final {
+  public:
+    TempFile(std::filesystem::path path, HANDLE handle) : path_(std::move(path)), handle_(handle) {}
+    TempFile(const TempFile&) = delete;
+    TempFile& operator=(const TempFile&) = delete;
+    ~TempFile() {
+        close();
+        if (!committed_)
+            ::DeleteFileW(path_.c_str());
+    }
+    HANDLE handle() const { return handle_; }
+    bool close() {
+        const bool ok = handle_ == INVALID_HANDLE_VALUE || ::CloseHandle(handle_);
+        handle_ = INVALID_HANDLE_VALUE;
+        return ok;
+    }
+    void commit() { committed_ = true; }
+
+  private:
+    std::filesystem::path path_;
+    HANDLE handle_;
+    bool committed_ = false;
+};
+
+} // namespace
+
+std::optional<Problem> writeFileAtomically(const std::filesystem::path& target, std::string_view bytes,
+                                           const std::string& tempName) {
+    const std::filesystem::path folder = target.parent_path();
+    // Names are wide on Windows; UTF-8 is only for comparing with the caller's temporary name.
+    const std::u8string wide = target.filename().u8string();
+    const std::string targetName(wide.begin(), wide.end());
+    if (auto refused = checkNames(target, targetName, tempName))
+        return refused;
+
+    std::filesystem::path tempPath;
+    HANDLE handle = INVALID_HANDLE_VALUE;
+    if (!tempName.empty()) {
+        // A named temporary left by an earlier crash is stale; it is simply overwritten.
+        tempPath = folder / tempName;
+        handle = ::CreateFileW(tempPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                               FILE_ATTRIBUTE_NORMAL, nullptr);
+    } else {
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            tempPath = folder /
+                       (L"." + target.filename().native() + L"." + std::to_wstring(::GetCurrentProcessId()) +
+                        L"-" + std::to_wstring(seed()) + L"-" + std::to_wstring(nextCounter()) + L".tmp");
+            handle = ::CreateFileW(tempPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                   FILE_ATTRIBUTE_NORMAL, nullptr);
+            if (handle != INVALID_HANDLE_VALUE || ::GetLastError() != ERROR_FILE_EXISTS)
+                break;
+        }
+    }
+    if (handle == INVALID_HANDLE_VALUE)
+        return lastError(target, "writing");
+    TempFile temp(tempPath, handle);
+
+    while (!bytes.empty()) {
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 30));
+        DWORD put = 0;
+        if (!::WriteFile(temp.handle(), bytes.data(), chunk, &put, nullptr))
+            return lastError(target, "writing");
+        bytes.remove_prefix(put);
+    }
+    if (!::FlushFileBuffers(temp.handle()))
+        return lastError(target, "writing");
+    if (!temp.close())
+        return lastError(target, "writing");
+    // One step that works while the target exists and leaves it untouched when it fails.
+    if (!::MoveFileExW(tempPath.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return lastError(target, "replacing");
+    temp.commit();
+    return std::nullopt;
+}
+
+} // namespace common
+
+#else
 
 namespace common {
 
@@ -39,9 +167,7 @@ class TempFile final {
 };
 
 std::string uniqueSuffix() {
-    static std::atomic<unsigned> counter{0};
-    static const unsigned seed = std::random_device{}();
-    return std::to_string(::getpid()) + "-" + std::to_string(seed) + "-" + std::to_string(counter++);
+    return std::to_string(::getpid()) + "-" + std::to_string(seed()) + "-" + std::to_string(nextCounter());
 }
 
 bool writeAll(int fd, std::string_view bytes, int& err) {
@@ -73,11 +199,8 @@ std::optional<Problem> writeFileAtomically(const std::filesystem::path& target, 
                                            const std::string& tempName) {
     const std::filesystem::path folder = target.parent_path();
     const std::string targetName = target.filename().string();
-    if (targetName.empty())
-        return Problem{target, "writing", "no file name given"};
-    if (tempName.find('/') != std::string::npos || tempName == "." || tempName == ".." ||
-        tempName == targetName)
-        return Problem{target, "writing", "unusable temporary file name \"" + tempName + "\""};
+    if (auto refused = checkNames(target, targetName, tempName))
+        return refused;
 
     std::filesystem::path tempPath;
     int fd = -1;
@@ -117,3 +240,5 @@ std::optional<Problem> writeFileAtomically(const std::filesystem::path& target, 
 }
 
 } // namespace common
+
+#endif

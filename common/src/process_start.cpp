@@ -1,16 +1,93 @@
 #include "common/process_start.h"
 
+#include <string>
+#include <system_error>
+#include <vector>
+
+#if defined(_WIN32)
+#include <windows.h>
+#else
 #include "common/names.h"
 
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
-#include <string>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
-#include <vector>
+
+#endif
+
+#if defined(_WIN32)
+
+namespace common {
+
+namespace {
+
+// The one way Windows wants an argument quoted: backslashes doubled only before a quote.
+std::wstring quotedArgument(const std::wstring& arg) {
+    std::wstring out = L"\"";
+    std::size_t slashes = 0;
+    for (const wchar_t c : arg) {
+        if (c == L'\\') {
+            ++slashes;
+            continue;
+        }
+        out.append(c == L'"' ? slashes * 2 + 1 : slashes, L'\\');
+        slashes = 0;
+        out += c;
+    }
+    out.append(slashes * 2, L'\\');
+    out += L'"';
+    return out;
+}
+
+Problem lastError(const std::filesystem::path& path, std::string action) {
+    return problemFromError(path, std::move(action),
+                            std::error_code(static_cast<int>(::GetLastError()), std::system_category()));
+}
+
+} // namespace
+
+std::optional<Problem> startProgram(const std::filesystem::path& program,
+                                    const std::filesystem::path& workingFolder, WindowMode mode) {
+    std::error_code ec;
+    const std::filesystem::path absolute = std::filesystem::absolute(program, ec);
+    if (ec)
+        return problemFromError(program, "starting", ec);
+    const auto status = std::filesystem::status(absolute, ec);
+    if (ec || !std::filesystem::exists(status))
+        return problemFromError(program, "starting",
+                                ec ? ec : std::make_error_code(std::errc::no_such_file_or_directory));
+    if (!std::filesystem::is_regular_file(status))
+        return Problem{program, "starting", "not a program file"};
+    if (!std::filesystem::is_directory(workingFolder, ec))
+        return Problem{workingFolder, "starting " + program.filename().string() + " in",
+                       ec ? ec.message() : "not a folder"};
+
+    // A program of the game folder is started directly; the game looks for its files in the
+    // working folder, so that is the game folder, as on Linux.
+    std::wstring commandLine = quotedArgument(absolute.native());
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = mode == WindowMode::Minimised ? SW_SHOWMINIMIZED : SW_SHOWNORMAL;
+    PROCESS_INFORMATION started{};
+    const std::wstring folder = std::filesystem::absolute(workingFolder, ec).native();
+    if (!::CreateProcessW(absolute.c_str(), commandLine.data(), nullptr, nullptr, FALSE,
+                          CREATE_NEW_PROCESS_GROUP | CREATE_UNICODE_ENVIRONMENT, nullptr, folder.c_str(),
+                          &startup, &started))
+        return lastError(program, "starting");
+    // Not waited for: the handles are only closed, the program runs on.
+    ::CloseHandle(started.hThread);
+    ::CloseHandle(started.hProcess);
+    return std::nullopt;
+}
+
+} // namespace common
+
+#else
 
 namespace common {
 
@@ -38,6 +115,27 @@ std::string findOnPath(const std::string& program) {
         start = cut + 1;
     }
     return {};
+}
+
+// The runner of ".exe" files: $WINE when set (a path, or a name looked up on PATH), else "wine".
+// Returns the runner's path, or the reason it cannot be used, naming how to set it.
+std::string findWindowsRunner(std::string& reason) {
+    const char* chosen = std::getenv("WINE");
+    const std::string runner = chosen && *chosen ? chosen : "wine";
+    const bool fromEnvironment = chosen && *chosen;
+    std::string found;
+    if (runner.find('/') != std::string::npos)
+        found = isExecutableFile(runner) ? std::filesystem::absolute(runner).string() : std::string{};
+    else
+        found = findOnPath(runner);
+    if (found.empty()) {
+        reason =
+            fromEnvironment
+                ? "the runner \"" + runner + "\" named by WINE was not found or cannot be run; set WINE " +
+                      "to the path of the wine program"
+                : "wine was not found on PATH; install wine, or set WINE to the path of the wine program";
+    }
+    return found;
 }
 
 bool endsWithExe(const std::string& name) {
@@ -70,9 +168,10 @@ std::optional<Problem> startProgram(const std::filesystem::path& program,
 
     std::vector<std::string> args;
     if (endsWithExe(absolute.filename().string())) {
-        const std::string wine = findOnPath("wine");
+        std::string reason;
+        const std::string wine = findWindowsRunner(reason);
         if (wine.empty())
-            return Problem{program, "starting", "wine was not found on PATH"};
+            return Problem{program, "starting", reason};
         args = {wine, absolute.string()};
     } else {
         args = {absolute.string()};
@@ -131,3 +230,5 @@ std::optional<Problem> startProgram(const std::filesystem::path& program,
 }
 
 } // namespace common
+
+#endif

@@ -2,11 +2,17 @@
 
 #include "common/atomic_file.h"
 
+#include <ostream>
+#include <system_error>
+
+#if defined(_WIN32)
+#include <windows.h>
+#else
 #include <cerrno>
 #include <fcntl.h>
-#include <ostream>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 namespace common {
 
@@ -46,6 +52,41 @@ void writeLinesCrLf(std::ostream& out, const std::vector<std::string>& lines) {
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
+#if defined(_WIN32)
+
+Result<std::string> readFileBytes(const std::filesystem::path& file) {
+    Result<std::string> result;
+    // Other programs (the game, an editor) may hold the file open; reading must not lock them out.
+    const HANDLE handle =
+        ::CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        result.problem = problemFromError(
+            file, "reading", std::error_code(static_cast<int>(::GetLastError()), std::system_category()));
+        return result;
+    }
+    LARGE_INTEGER size{};
+    if (::GetFileSizeEx(handle, &size) && size.QuadPart > 0)
+        result.value.reserve(static_cast<std::size_t>(size.QuadPart));
+    char buffer[65536];
+    for (;;) {
+        DWORD got = 0;
+        if (!::ReadFile(handle, buffer, sizeof buffer, &got, nullptr)) {
+            result.problem = problemFromError(
+                file, "reading", std::error_code(static_cast<int>(::GetLastError()), std::system_category()));
+            result.value.clear();
+            break;
+        }
+        if (got == 0)
+            break;
+        result.value.append(buffer, got);
+    }
+    ::CloseHandle(handle);
+    return result;
+}
+
+#else
+
 Result<std::string> readFileBytes(const std::filesystem::path& file) {
     Result<std::string> result;
     const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
@@ -72,6 +113,8 @@ Result<std::string> readFileBytes(const std::filesystem::path& file) {
     ::close(fd);
     return result;
 }
+
+#endif
 
 Result<std::vector<std::string>> readLines(const std::filesystem::path& file) {
     auto bytes = readFileBytes(file);

@@ -3,6 +3,8 @@
 #include "sortie/second/build_settings.h"
 #include "sortie/ui/form1.h"
 #include "sortie/ui/map_render.h"
+#include "startup/program_start.h"
+#include "startup/ui/folder_chooser.h"
 
 #include <QApplication>
 
@@ -24,8 +26,14 @@ int main(int argc, char** argv) {
         }
         return 0;
     }
+    const auto start = eaw::startup::readCommandLine(argc, argv, eaw::startup::sortieProgram());
+    if (start.exitCode)
+        return *start.exitCode;
     QApplication app(argc, argv);
-    sortie::ui::Form1 window(std::filesystem::current_path(), sortie::sortieSettings());
+    const auto gameFolder = eaw::startup::settleGameFolder(start);
+    if (!gameFolder)
+        return 0;
+    sortie::ui::Form1 window(*gameFolder, sortie::sortieSettings());
     window.show();
     return app.exec();
 }

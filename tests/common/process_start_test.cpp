@@ -48,6 +48,7 @@ TEST_F(ProcessStart, PlainProgramRunsInTheWorkingFolderAndLeavesNoZombie) {
 TEST_F(ProcessStart, WindowsProgramGoesThroughWineFoundOnPath) {
     const auto game = dir_.folder("Game");
     script("bin/wine", reportLine());
+    const testsupport::EnvOverride noRunner("WINE", nullptr);
     const testsupport::PathOverride path(dir_.path() / "bin");
     const auto program = dir_.write("Game/PEVeaw.EXE", "MZ");
     const auto problem = startProgram(program, game, WindowMode::Minimised);
@@ -55,7 +56,27 @@ TEST_F(ProcessStart, WindowsProgramGoesThroughWineFoundOnPath) {
     EXPECT_EQ(awaitReport(), game.string() + "|" + program.string());
 }
 
+TEST_F(ProcessStart, RunnerNamedByWineIsUsedAndTheEnvironmentPassesThrough) {
+    const auto game = dir_.folder("Game");
+    const auto runner =
+        script("runners/my-wine",
+               "echo \"$WINEPREFIX\" > '" + (dir_.path() / "prefix").string() + "'\n" + reportLine());
+    const testsupport::EnvOverride wine("WINE", runner.c_str());
+    const testsupport::EnvOverride prefix("WINEPREFIX", "/tmp/some-prefix");
+    const auto program = dir_.write("Game/eaw.exe", "MZ");
+    const auto problem = startProgram(program, game);
+    ASSERT_FALSE(problem) << problem->text();
+    EXPECT_EQ(awaitReport(), game.string() + "|" + program.string());
+    EXPECT_EQ(dir_.read("prefix"), "/tmp/some-prefix\n");
+
+    const testsupport::EnvOverride gone("WINE", (dir_.path() / "no-such-runner").c_str());
+    const auto missing = startProgram(program, game);
+    ASSERT_TRUE(missing);
+    EXPECT_NE(missing->reason.find("set WINE"), std::string::npos);
+}
+
 TEST_F(ProcessStart, WindowsProgramWithoutWineIsAProblem) {
+    const testsupport::EnvOverride noRunner("WINE", nullptr);
     dir_.folder("bin");
     const testsupport::PathOverride path(dir_.path() / "bin", true);
     const auto program = dir_.write("eaw.exe", "MZ");

@@ -38,6 +38,33 @@ class PathOverride final {
     std::string saved_;
 };
 
+// Sets (or, with nullopt, removes) one environment variable until destroyed.
+class EnvOverride final {
+  public:
+    EnvOverride(std::string name, const char* value) : name_(std::move(name)) {
+        const char* old = std::getenv(name_.c_str());
+        had_ = old != nullptr;
+        saved_ = old ? old : "";
+        if (value)
+            ::setenv(name_.c_str(), value, 1);
+        else
+            ::unsetenv(name_.c_str());
+    }
+    EnvOverride(const EnvOverride&) = delete;
+    EnvOverride& operator=(const EnvOverride&) = delete;
+    ~EnvOverride() {
+        if (had_)
+            ::setenv(name_.c_str(), saved_.c_str(), 1);
+        else
+            ::unsetenv(name_.c_str());
+    }
+
+  private:
+    std::string name_;
+    bool had_ = false;
+    std::string saved_;
+};
+
 // Writes an executable shell script.
 inline std::filesystem::path writeScript(const std::filesystem::path& file, const std::string& body,
                                          mode_t mode = 0755) {

@@ -1,0 +1,20 @@
+# Installs the build into a fresh staging prefix and checks that every program arrives with its
+# desktop entry, icon and metainfo, the entry starting the program without an argument.
+file(REMOVE_RECURSE ${STAGE})
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${STAGE} RESULT_VARIABLE rc OUTPUT_QUIET)
+if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "cmake --install failed: ${rc}")
+endif()
+foreach(program outfitter sortie sortiex)
+    foreach(file bin/${program} share/applications/eaw-${program}.desktop
+                 share/icons/hicolor/scalable/apps/eaw-${program}.svg share/metainfo/eaw-${program}.metainfo.xml)
+        if(NOT EXISTS ${STAGE}/${file})
+            message(FATAL_ERROR "missing after install: ${file}")
+        endif()
+    endforeach()
+    file(STRINGS ${STAGE}/share/applications/eaw-${program}.desktop exec REGEX "^Exec=")
+    if(NOT exec STREQUAL "Exec=${program}")
+        message(FATAL_ERROR "eaw-${program}.desktop starts \"${exec}\"")
+    endif()
+endforeach()
+file(REMOVE_RECURSE ${STAGE})

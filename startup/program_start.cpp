@@ -1,0 +1,185 @@
+#include "startup/program_start.h"
+
+#include "common/atomic_file.h"
+#include "common/resolver.h"
+#include "common/text_file.h"
+
+#include <cstdlib>
+#include <iostream>
+
+#ifndef EAW_VERSION
+#define EAW_VERSION "0"
+#endif
+
+namespace eaw::startup {
+
+namespace {
+
+// Names on the command line are the file system's own: bytes here, UTF-8 from the wide form on Windows.
+std::filesystem::path pathFromArgument(const std::string& arg) {
+#if defined(_WIN32)
+    return std::filesystem::path(std::u8string(arg.begin(), arg.end()));
+#else
+    return std::filesystem::path(arg);
+#endif
+}
+
+std::string pathText(const std::filesystem::path& path) {
+    const auto text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
+void printHelp(std::ostream& out, const ProgramInfo& info) {
+    out << "Usage: " << info.name << " [OPTION]... [GAME-FOLDER]\n"
+        << info.summary << "\n\n"
+        << "GAME-FOLDER is the folder that holds eaw.exe; without it the current folder is used.\n"
+        << "When that folder holds no eaw.exe, the program asks for the game folder and changes nothing.\n\n"
+        << "Options:\n";
+    for (const auto& option : info.options) {
+        const std::string left = option.name + (option.valueName.empty() ? "" : " " + option.valueName);
+        out << "  " << left << std::string(left.size() < 22 ? 22 - left.size() : 1, ' ') << option.help
+            << "\n";
+    }
+    out << "  --help                show this help and end\n"
+        << "  --version             show the version and end\n";
+}
+
+} // namespace
+
+const ProgramInfo& outfitterProgram() {
+    static const ProgramInfo info{
+        "outfitter", "Loads and unloads add-on sets, skins and aircraft in an EAW game folder.", {}};
+    return info;
+}
+
+const ProgramInfo& sortieProgram() {
+    static const ProgramInfo info{
+        "sortie",
+        "Builds a single mission for EAW and starts the game.",
+        {{"--render-map", "FILE.png", "draw the theatre map into FILE.png and end"}}};
+    return info;
+}
+
+const ProgramInfo& sortiexProgram() {
+    static const ProgramInfo info{
+        "sortiex", "Builds a single mission for EAW from a scenario folder and saves it.", {}};
+    return info;
+}
+
+StartRequest readCommandLine(const std::vector<std::string>& args, const ProgramInfo& info,
+                             const std::filesystem::path& currentFolder, std::ostream& out,
+                             std::ostream& err) {
+    StartRequest request;
+    request.currentFolder = currentFolder;
+    const auto refuse = [&](const std::string& why) {
+        err << info.name << ": " << why << "\nTry \"" << info.name << " --help\".\n";
+        request.exitCode = 2;
+        return request;
+    };
+    bool optionsEnded = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (!optionsEnded && arg == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
+            if (arg == "--help" || arg == "-h") {
+                printHelp(out, info);
+                request.exitCode = 0;
+                return request;
+            }
+            if (arg == "--version") {
+                out << info.name << " " << EAW_VERSION << "\n";
+                request.exitCode = 0;
+                return request;
+            }
+            const ProgramOption* known = nullptr;
+            for (const auto& option : info.options)
+                if (arg == option.name || (!option.valueName.empty() && arg.rfind(option.name + "=", 0) == 0))
+                    known = &option;
+            if (!known)
+                return refuse("unknown option \"" + arg + "\"");
+            // The program reads its own options; its value is not the game folder.
+            if (!known->valueName.empty() && arg == known->name && ++i >= args.size())
+                return refuse("option \"" + arg + "\" needs " + known->valueName);
+            continue;
+        }
+        if (request.gameFolder)
+            return refuse("only one game folder can be given");
+        request.gameFolder =
+            std::filesystem::absolute(currentFolder / pathFromArgument(arg)).lexically_normal();
+    }
+    return request;
+}
+
+StartRequest readCommandLine(int argc, char** argv, const ProgramInfo& info) {
+    std::vector<std::string> args;
+    for (int i = 1; i < argc; ++i)
+        args.emplace_back(argv[i]);
+    std::error_code ec;
+    return readCommandLine(args, info, std::filesystem::current_path(ec), std::cout, std::cerr);
+}
+
+bool holdsGame(const std::filesystem::path& folder) {
+    std::error_code ec;
+    if (folder.empty() || !std::filesystem::is_directory(folder, ec))
+        return false;
+    const auto found = common::resolve(folder, "eaw.exe");
+    return found.ok() && found.value.exists && std::filesystem::is_regular_file(found.value.path, ec);
+}
+
+FolderDecision decideGameFolder(const StartRequest& request,
+                                const std::optional<std::filesystem::path>& remembered) {
+    const std::filesystem::path folder = request.gameFolder ? *request.gameFolder : request.currentFolder;
+    FolderDecision decision;
+    if (holdsGame(folder)) {
+        decision.use = folder;
+        return decision;
+    }
+    std::error_code ec;
+    const bool isFolder = std::filesystem::is_directory(folder, ec);
+    decision.reason = (isFolder ? "There is no eaw.exe in " : "There is no folder ") + pathText(folder) +
+                      ". Choose the EAW game folder.";
+    if (remembered && holdsGame(*remembered))
+        decision.offer = *remembered;
+    else if (isFolder)
+        decision.offer = folder;
+    else
+        decision.offer = request.currentFolder;
+    return decision;
+}
+
+std::filesystem::path rememberedFolderFile() {
+#if defined(_WIN32)
+    const wchar_t* appData = _wgetenv(L"APPDATA");
+    const std::filesystem::path base =
+        appData && *appData ? std::filesystem::path(appData) : std::filesystem::path();
+#else
+    const char* config = std::getenv("XDG_CONFIG_HOME");
+    const char* home = std::getenv("HOME");
+    const std::filesystem::path base = config && *config ? std::filesystem::path(config)
+                                       : home && *home   ? std::filesystem::path(home) / ".config"
+                                                         : std::filesystem::path();
+#endif
+    return base.empty() ? base : base / "eaw-suite" / "game-folder";
+}
+
+std::optional<std::filesystem::path> loadRememberedFolder(const std::filesystem::path& file) {
+    if (file.empty())
+        return std::nullopt;
+    const auto lines = common::readLines(file);
+    if (!lines.ok() || lines.value.empty() || lines.value.front().empty())
+        return std::nullopt;
+    return pathFromArgument(lines.value.front());
+}
+
+bool saveRememberedFolder(const std::filesystem::path& file, const std::filesystem::path& folder) {
+    if (file.empty())
+        return false;
+    std::error_code ec;
+    std::filesystem::create_directories(file.parent_path(), ec);
+    return !common::writeLinesAtomically(file, {pathText(folder)});
+}
+
+} // namespace eaw::startup
