@@ -36,18 +36,22 @@ int setGridHeight(int rowHeight, int rows) {
            (kGridBorderTwips + kTwipsPerPixel / 2) / kTwipsPerPixel;
 }
 
+void prepareMarkGrid(QTableWidget& grid, const QString& objectName) {
+    grid.setObjectName(objectName);
+    grid.setColumnCount(3);
+    grid.setHorizontalHeaderLabels({QString(), QString(), QString()});
+    grid.setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // The current row carries only the focus frame, so a loaded row's colour stays visible.
+    grid.setSelectionMode(QAbstractItemView::NoSelection);
+    grid.setWordWrap(false);
+    grid.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid.setMouseTracking(true);
+    grid.viewport()->setMouseTracking(true);
+    grid.verticalHeader()->hide();
+}
+
 SetGrid::SetGrid(QWidget* parent) : QTableWidget(parent) {
-    setObjectName(u"Unigrid"_s);
-    setColumnCount(3);
-    setHorizontalHeaderLabels({QString(), QString(), QString()});
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    // The current row carries only the focus frame: a selection colour would hide the green of a loaded set.
-    setSelectionMode(QAbstractItemView::NoSelection);
-    setWordWrap(false);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setMouseTracking(true);
-    viewport()->setMouseTracking(true);
-    verticalHeader()->hide();
+    prepareMarkGrid(*this, u"Unigrid"_s);
 
     const int rowHeight = rowHeightFor(this);
     auto* rows = verticalHeader();

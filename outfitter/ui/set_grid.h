@@ -21,6 +21,10 @@ inline constexpr int kMaxVisibleRows = 20; // the header row counted
 // Height for `rows` rows of the grid, the header row included: at most 20 rows are shown at once.
 int setGridHeight(int rowHeight, int rows);
 
+// What the set grid and the skin grid share: three unnamed columns, no editing, no selection colour
+// (it would hide the colour of a loaded row), no wrapping, and the mouse tracked for hover.
+void prepareMarkGrid(QTableWidget& grid, const QString& objectName);
+
 class SetGrid final : public QTableWidget {
     Q_OBJECT
   public:

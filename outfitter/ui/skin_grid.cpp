@@ -30,17 +30,7 @@ std::string skinNameBytes(const QString& text) {
 }
 
 SkinGrid::SkinGrid(QWidget* parent) : QTableWidget(parent) {
-    setObjectName(u"SK1"_s);
-    setColumnCount(3);
-    setHorizontalHeaderLabels({QString(), QString(), QString()});
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    // The current row carries only the focus frame, so the colour of an installed skin stays visible.
-    setSelectionMode(QAbstractItemView::NoSelection);
-    setWordWrap(false);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setMouseTracking(true);
-    viewport()->setMouseTracking(true);
-    verticalHeader()->hide();
+    prepareMarkGrid(*this, u"SK1"_s);
 
     const int rowHeight = std::max(240 / kTwipsPerPixel, QFontMetrics(font()).height() + 2);
     verticalHeader()->setMinimumSectionSize(rowHeight);
