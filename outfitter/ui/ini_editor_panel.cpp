@@ -1,7 +1,7 @@
 #include "ini_editor_panel.h"
 
-#include "qt_text.h"
 #include "settings_texts.h"
+#include "ui_support/qt_text.h"
 
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -24,14 +24,14 @@ IniEditorPanel::IniEditorPanel(QWidget* parent)
 }
 
 void IniEditorPanel::showText(const std::string& bytes) {
-    QString text = fromGameBytes(bytes);
+    QString text = uisupport::fromGameBytes(bytes);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text14_->setPlainText(text);
     show();
 }
 
 std::string IniEditorPanel::text() const {
-    return toGameBytes(text14_->toPlainText());
+    return uisupport::toGameBytes(text14_->toPlainText());
 }
 
 void IniEditorPanel::mousePressEvent(QMouseEvent* event) {

@@ -3,12 +3,12 @@
 #include "autoscripts_tab.h"
 #include "complete_sets_tab.h"
 #include "general_settings_tab.h"
-#include "message_box.h"
 #include "plane_set_panel.h"
 #include "planes_skins_tab.h"
 #include "progress_display.h"
 #include "qiv_form_texts.h"
-#include "qt_text.h"
+#include "ui_support/message_box.h"
+#include "ui_support/qt_text.h"
 #include "world_settings_tab.h"
 
 #include "outfitter/core/load_ledger.h"
@@ -36,7 +36,7 @@ QIVForm::QIVForm(std::filesystem::path gameFolder, QIVFormOptions options, QWidg
     if (!instance_->isFirst()) {
         duplicate_ = true;
         QGuiApplication::setApplicationDisplayName(texts::kDuplicateAppTitle);
-        MessageBox::exclamation(nullptr, texts::kDuplicateTitle, texts::kDuplicateText);
+        uisupport::MessageBox::exclamation(nullptr, texts::kDuplicateTitle, texts::kDuplicateText);
         return;
     }
 
@@ -222,7 +222,7 @@ void QIVForm::planeSetInstalled() {
 
 void QIVForm::showProblems(const common::Problems& problems) {
     for (const auto& problem : problems)
-        messages_->appendPlainText(fromProblem(problem));
+        messages_->appendPlainText(uisupport::fromProblem(problem));
 }
 
 void QIVForm::showMessages(const QStringList& lines) {

@@ -1,6 +1,6 @@
 #include "set_grid.h"
 
-#include "qt_text.h"
+#include "ui_support/qt_text.h"
 
 #include <QFontMetrics>
 #include <QHeaderView>
@@ -24,8 +24,8 @@ int rowHeightFor(const QTableWidget* grid) {
 }
 
 void fillRow(QTableWidget* grid, int row, const SetRow& set) {
-    grid->setItem(row, 0, new QTableWidgetItem(fromGameBytes(set.path)));
-    grid->setItem(row, 1, new QTableWidgetItem(fromGameBytes(set.name)));
+    grid->setItem(row, 0, new QTableWidgetItem(uisupport::fromGameBytes(set.path)));
+    grid->setItem(row, 1, new QTableWidgetItem(uisupport::fromGameBytes(set.name)));
     grid->setItem(row, 2, new QTableWidgetItem());
 }
 

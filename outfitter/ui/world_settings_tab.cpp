@@ -1,7 +1,7 @@
 #include "world_settings_tab.h"
 
 #include "qiv_form_texts.h"
-#include "qt_text.h"
+#include "ui_support/qt_text.h"
 
 #include "outfitter/sets/music_switch.h"
 
@@ -46,17 +46,17 @@ void WorldSettingsTab::showStartup(const StartupResult& startup) {
 void WorldSettingsTab::showMusic(const MusicList& music) {
     list4_->clear();
     for (const auto& name : music.available)
-        list4_->addItem(fromGameBytes(name));
-    label11_->setText(fromGameBytes(music.current));
+        list4_->addItem(uisupport::fromGameBytes(name));
+    label11_->setText(uisupport::fromGameBytes(music.current));
 }
 
 void WorldSettingsTab::switchMusic(const QString& chosen) {
-    const auto result =
-        outfitter::switchMusic(gameFolder_, toGameBytes(chosen), toGameBytes(label11_->text()));
+    const auto result = outfitter::switchMusic(gameFolder_, uisupport::toGameBytes(chosen),
+                                               uisupport::toGameBytes(label11_->text()));
     showMusic(result.music);
     QStringList lines;
     for (const auto& problem : result.problems)
-        lines << fromProblem(problem);
+        lines << uisupport::fromProblem(problem);
     if (!lines.isEmpty())
         emit problemsReported(lines);
 }

@@ -2,8 +2,9 @@
 
 #include "sortie/ui/aircraft_page.h"
 #include "sortie/ui/map_page.h"
-#include "sortie/ui/qt_text.h"
 #include "sortie/ui/scenario_frame.h"
+#include "sortie/ui/twips.h"
+#include "ui_support/qt_text.h"
 
 #include <QPlainTextEdit>
 
@@ -12,7 +13,7 @@ namespace sortie::ui {
 Form1::Form1(std::filesystem::path gameFolder, BuildSettings settings, QWidget* parent)
     : QWidget(parent), model_(std::move(gameFolder), std::move(settings)) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(toQ(model_.settings().programName));
+    setWindowTitle(uisupport::fromGameBytes(model_.settings().programName));
     model_.start();
 
     frame2_ = new AircraftPage(model_, this);
@@ -117,7 +118,7 @@ void Form1::sync() {
         frame11_->sync();
     const auto& messages = model_.messages();
     for (; messagesShown_ < messages.size(); ++messagesShown_)
-        messages_->appendPlainText(toQ(messages[messagesShown_]));
+        messages_->appendPlainText(uisupport::fromGameBytes(messages[messagesShown_]));
 }
 
 } // namespace sortie::ui
