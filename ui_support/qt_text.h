@@ -10,7 +10,9 @@
 #include <QDir>
 #include <QFile>
 #include <QString>
+#include <QStringDecoder>
 #include <QStringList>
+#include <QVariant>
 
 #include <exception>
 #include <filesystem>
@@ -67,6 +69,17 @@ inline std::string toNameBytes(const QString& name) {
     return QFile::encodeName(name).toStdString();
 }
 
+// The bytes of a name kept beside its shown text (item data, a property), so that a name the file
+// system's encoding cannot show exactly still goes back to the model unchanged.
+inline QVariant nameBytesData(std::string_view bytes) {
+    return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+inline std::string nameBytesOf(const QVariant& data, const QString& shown) {
+    if (data.typeId() == QMetaType::QByteArray)
+        return data.toByteArray().toStdString();
+    return toNameBytes(shown);
+}
+
 // A path for display: whole, with the platform's separators, no trailing separator.
 inline QString fromPath(const std::filesystem::path& path) {
     QString shown = QDir::toNativeSeparators(fromName(path));
@@ -79,6 +92,14 @@ inline QString fromPath(const std::filesystem::path& path) {
 // Text of the system or of our own messages, which hold names in the file system's encoding.
 inline QString fromSystemText(std::string_view text) {
     return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A message of a model: its names are in the file system's encoding (UTF-8 here), while a quoted
+// piece of a game file may be Latin-1. Text that is not valid UTF-8 can only be the latter.
+inline QString fromMessage(std::string_view text) {
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString decoded = utf8.decode(QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
+    return utf8.hasError() ? fromGameBytes(text) : decoded;
 }
 
 // One message-line line: what was being done, the path in native form, and why it failed.

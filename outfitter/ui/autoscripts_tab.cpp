@@ -4,6 +4,7 @@
 #include "progress_display.h"
 #include "qiv_form_texts.h"
 #include "ui_support/click_label.h"
+#include "ui_support/name_items.h"
 #include "ui_support/qt_text.h"
 
 #include "outfitter/sets/autoscript_store.h"
@@ -154,10 +155,10 @@ QWidget* AutoscriptsTab::buildRunning() {
 
 void AutoscriptsTab::showStartup(const StartupResult& startup) {
     selectorFolder_ = startup.selectorFolder;
-    label1_->setText(uisupport::fromPath(startup.gameFolder) + QDir::separator());
+    label1_->setText(uisupport::fromPath(startup.gameFolder));
     list6_->clear();
     for (const auto& program : startup.programs)
-        list6_->addItem(uisupport::fromGameBytes(program));
+        uisupport::addNameItem(list6_, program);
     showSummary(browser_.summary());
     listScripts();
 }
@@ -165,7 +166,7 @@ void AutoscriptsTab::showStartup(const StartupResult& startup) {
 void AutoscriptsTab::showSummary(const std::vector<std::string>& lines) {
     QString summary;
     for (const auto& line : lines)
-        summary += uisupport::fromGameBytes(line) + u'\n';
+        summary += uisupport::fromNameBytes(line) + u'\n';
     text2_->setPlainText(summary);
 }
 
@@ -174,8 +175,8 @@ void AutoscriptsTab::launch(LaunchStyle style) {
     if (chosen < 0 || chosen >= list6_->count() || !list6_->item(chosen)->isSelected())
         return;
     // The window minimises or ends only once the program is running, so a failed start changes nothing.
-    if (auto problem = browser_.launch(uisupport::toGameBytes(list6_->item(chosen)->text()),
-                                       common::WindowMode::Normal)) {
+    if (auto problem =
+            browser_.launch(uisupport::nameBytes(list6_->item(chosen)), common::WindowMode::Normal)) {
         emit problemsReported({uisupport::fromProblem(*problem)});
         return;
     }
@@ -185,8 +186,8 @@ void AutoscriptsTab::launch(LaunchStyle style) {
 void AutoscriptsTab::save(bool overwrite) {
     setWarn_->hide();
     const auto result = AutoscriptStore(selectorFolder_)
-                            .save(text1_->text().toLocal8Bit().toStdString(),
-                                  uisupport::toGameBytes(text2_->toPlainText()), overwrite);
+                            .save(uisupport::toNameBytes(text1_->text()),
+                                  uisupport::toNameBytes(text2_->toPlainText()), overwrite);
     switch (result.outcome) {
     case AutoscriptStore::Outcome::NameTaken:
         setWarn_->show();
@@ -207,7 +208,7 @@ void AutoscriptsTab::listScripts() {
     file10_->blockSignals(true);
     file10_->clear();
     for (const auto& name : AutoscriptStore(selectorFolder_).list())
-        file10_->addItem(QString::fromLocal8Bit(name));
+        uisupport::addNameItem(file10_, name);
     const auto same = file10_->findItems(chosen, Qt::MatchExactly);
     if (!chosen.isEmpty() && !same.isEmpty())
         file10_->setCurrentItem(same.front());
@@ -219,8 +220,7 @@ void AutoscriptsTab::chooseScript(int row) {
     script_ = {};
     if (row < 0 || row >= file10_->count())
         return;
-    const auto file =
-        AutoscriptStore(selectorFolder_).folder() / file10_->item(row)->text().toLocal8Bit().toStdString();
+    const auto file = AutoscriptStore(selectorFolder_).folder() / uisupport::nameBytes(file10_->item(row));
     auto read = readPackage(file);
     if (!read.ok()) {
         emit problemsReported({uisupport::fromProblem(*read.problem)});
@@ -228,13 +228,13 @@ void AutoscriptsTab::chooseScript(int row) {
     }
     script_ = std::move(read.value);
     for (const auto& item : script_.items)
-        list2_->addItem(uisupport::fromGameBytes(item));
+        uisupport::addNameItem(list2_, item);
 }
 
 void AutoscriptsTab::runScript() {
     std::vector<std::string> items;
     for (int i = 0; i < list2_->count(); ++i)
-        items.push_back(uisupport::toGameBytes(list2_->item(i)->text()));
+        items.push_back(uisupport::nameBytes(list2_->item(i)));
     PackageLoadOptions options;
     options.descriptionItems = script_.descriptionItems;
     BrowserChange change;

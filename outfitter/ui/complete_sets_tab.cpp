@@ -56,6 +56,14 @@ QString joinedLines(const std::vector<std::string>& lines) {
     return out.join(u'\n');
 }
 
+// The summary lists the names of loaded folders, in the file system's encoding.
+QString joinedNames(const std::vector<std::string>& lines) {
+    QStringList out;
+    for (const auto& line : lines)
+        out << uisupport::fromNameBytes(line);
+    return out.join(u'\n');
+}
+
 } // namespace
 
 CompleteSetsTab::CompleteSetsTab(SetBrowser& browser, ProgressDisplay& progress, QWidget* parent)
@@ -150,7 +158,7 @@ void CompleteSetsTab::showStartup(const StartupResult& startup) {
     list3_->blockSignals(false);
 
     unigrid_->showRows(browser_.rows());
-    label8_->setText(joinedLines(browser_.summary()));
+    label8_->setText(joinedNames(browser_.summary()));
     background_ = startup.backgroundPicture;
     showBackground();
     packages_->showStartup(startup);
@@ -256,7 +264,7 @@ void CompleteSetsTab::redraw(const BrowserChange& change) {
     for (const auto row : change.rowsChanged)
         unigrid_->paintMark(static_cast<int>(row), rows[row].loaded);
     if (change.summaryChanged) {
-        label8_->setText(joinedLines(browser_.summary()));
+        label8_->setText(joinedNames(browser_.summary()));
         emit summaryChanged();
     }
     report(change.work.problems);

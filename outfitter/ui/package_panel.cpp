@@ -3,6 +3,7 @@
 #include "package_texts.h"
 #include "progress_display.h"
 #include "qiv_form_texts.h"
+#include "ui_support/name_items.h"
 #include "ui_support/picture.h"
 #include "ui_support/qt_text.h"
 
@@ -134,7 +135,7 @@ void PackagePanel::choosePackage(int row) {
     }
     package_ = std::move(read.value);
     for (const auto& item : package_.items)
-        list9_->addItem(uisupport::fromGameBytes(item));
+        uisupport::addNameItem(list9_, item);
     common::Problems problems;
     const auto picture = findPackagePicture(selectorFolder_, package_.items, problems);
     uisupport::showPicture(image4_, picture ? picture : newPicture_);
@@ -146,8 +147,7 @@ void PackagePanel::chooseItem(int row) {
     label51_->clear();
     if (row < 0 || row >= list9_->count())
         return;
-    const auto shown =
-        describePackageItem(selectorFolder_, uisupport::toGameBytes(list9_->item(row)->text()));
+    const auto shown = describePackageItem(selectorFolder_, uisupport::nameBytes(list9_->item(row)));
     uisupport::showPicture(image4_, shown.picture);
     label51_->setText(joinedLines(shown.lines));
     report(shown.problems);
@@ -162,7 +162,7 @@ void PackagePanel::loadPackage() {
     }
     std::vector<std::string> items;
     for (int i = 0; i < list9_->count(); ++i)
-        items.push_back(uisupport::toGameBytes(list9_->item(i)->text()));
+        items.push_back(uisupport::nameBytes(list9_->item(i)));
     PackageLoadOptions options;
     options.resetFirst = check1_->isChecked();
     options.refreshSummary = true;

@@ -118,7 +118,7 @@ void PlaneSetPanel::showGrid() {
     g1_->setRowCount(static_cast<int>(rows.size()));
     for (int r = 0; r < g1_->rowCount(); ++r) {
         const auto& row = rows[static_cast<std::size_t>(r)];
-        g1_->setItem(r, FolderColumn, cell(row.folder));
+        g1_->setItem(r, FolderColumn, new QTableWidgetItem(uisupport::fromNameBytes(row.folder)));
         g1_->setItem(r, PlnSlotColumn, cell(row.plnSlot));
         g1_->setItem(r, SkinSlotColumn, cell(row.skinSlot));
         g1_->setItem(r, AircraftColumn, cell(row.aircraft));

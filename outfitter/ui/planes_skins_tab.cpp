@@ -267,7 +267,7 @@ void PlanesSkinsTab::rename() {
     if (refusedWhileRefreshing())
         return;
     const QString wanted = text3_->text();
-    const auto outcome = skins_.rename(static_cast<std::size_t>(row), skinNameBytes(wanted));
+    const auto outcome = skins_.rename(static_cast<std::size_t>(row), uisupport::toNameBytes(wanted));
     switch (outcome.check.verdict) {
     case SkinNameVerdict::InUse:
         uisupport::MessageBox::exclamation(this, texts::kRenameTitle, texts::kNameInUse);
@@ -276,7 +276,7 @@ void PlanesSkinsTab::rename() {
         uisupport::MessageBox::exclamation(this, texts::kRenameTitle, texts::kNameInUse);
         emit problemsReported(
             {u"\"%1\" differs from the skin \"%2\" only in letter case; choose another name."_s.arg(
-                wanted, skinNameText(outcome.check.clash))});
+                wanted, uisupport::fromNameBytes(outcome.check.clash))});
         return;
     case SkinNameVerdict::Empty:
         emit problemsReported({u"Type the skin's new name in the box above \"Re-Name\"."_s});

@@ -1,6 +1,7 @@
 #include "world_settings_tab.h"
 
 #include "qiv_form_texts.h"
+#include "ui_support/name_items.h"
 #include "ui_support/qt_text.h"
 
 #include "outfitter/sets/music_switch.h"
@@ -46,13 +47,18 @@ void WorldSettingsTab::showStartup(const StartupResult& startup) {
 void WorldSettingsTab::showMusic(const MusicList& music) {
     list4_->clear();
     for (const auto& name : music.available)
-        list4_->addItem(uisupport::fromGameBytes(name));
-    label11_->setText(uisupport::fromGameBytes(music.current));
+        uisupport::addNameItem(list4_, name);
+    label11_->setText(uisupport::fromNameBytes(music.current));
+    label11_->setProperty("nameBytes", uisupport::nameBytesData(music.current));
 }
 
 void WorldSettingsTab::switchMusic(const QString& chosen) {
-    const auto result = outfitter::switchMusic(gameFolder_, uisupport::toGameBytes(chosen),
-                                               uisupport::toGameBytes(label11_->text()));
+    std::string chosenBytes = uisupport::toNameBytes(chosen);
+    for (int i = 0; i < list4_->count(); ++i)
+        if (list4_->item(i)->text() == chosen)
+            chosenBytes = uisupport::nameBytes(list4_->item(i));
+    const auto result = outfitter::switchMusic(
+        gameFolder_, chosenBytes, uisupport::nameBytesOf(label11_->property("nameBytes"), label11_->text()));
     showMusic(result.music);
     QStringList lines;
     for (const auto& problem : result.problems)

@@ -118,7 +118,7 @@ void Form1::sync() {
         frame11_->sync();
     const auto& messages = model_.messages();
     for (; messagesShown_ < messages.size(); ++messagesShown_)
-        messages_->appendPlainText(uisupport::fromGameBytes(messages[messagesShown_]));
+        messages_->appendPlainText(uisupport::fromMessage(messages[messagesShown_]));
 }
 
 } // namespace sortie::ui

@@ -93,7 +93,7 @@ ScenarioFrame::ScenarioFrame(MissionBuilder& model, QWidget* parent) : QGroupBox
     actions->addStretch();
     right->addLayout(actions);
 
-    auto* label29 = new QLabel(QString::fromStdString(s.Label29()), this);
+    auto* label29 = new QLabel(uisupport::fromPath(std::filesystem::path(s.Label29())), this);
     label29->setObjectName(QStringLiteral("Label29"));
     label29->setStyleSheet(QStringLiteral("QLabel { font-weight: normal; font-size: 9pt; }"));
     right->addWidget(label29);
@@ -107,7 +107,7 @@ void ScenarioFrame::buildScenarioList(QWidget* frame12) {
     frame12->setMinimumHeight(px(kScenarioSpacingTwips) * static_cast<int>(captions.size()) + 16);
     for (std::size_t k = 0; k < captions.size(); ++k) {
         auto* label = new uisupport::ClickLabel(
-            QStringLiteral("Label35"), QString::fromStdString(captions[k]), frame12, static_cast<int>(k));
+            QStringLiteral("Label35"), uisupport::fromNameBytes(captions[k]), frame12, static_cast<int>(k));
         label->move(8, 8 + px(kScenarioSpacingTwips) * static_cast<int>(k));
         label->setCursor(Qt::PointingHandCursor);
         label->adjustSize();
@@ -151,9 +151,9 @@ void ScenarioFrame::sync() {
                                           : QStringLiteral("QLabel { color: #FFFFFF; font-size: 13pt; }"));
         label35_[k]->adjustSize();
     }
-    label36_->setText(QString::fromStdString(s.Label36()));
+    label36_->setText(QDir::toNativeSeparators(uisupport::fromNameBytes(s.Label36())));
     for (std::size_t i = 0; i < kScenarioFileRows; ++i)
-        label32_[i]->setText(QString::fromStdString(s.Label32()[i]));
+        label32_[i]->setText(QDir::toNativeSeparators(uisupport::fromNameBytes(s.Label32()[i])));
 }
 
 } // namespace sortie::ui
