@@ -4,6 +4,7 @@
 #include "progress_display.h"
 #include "qiv_form_texts.h"
 #include "ui_support/click_label.h"
+#include "ui_support/escape_hides.h"
 #include "ui_support/name_items.h"
 #include "ui_support/qt_text.h"
 
@@ -114,6 +115,8 @@ QWidget* AutoscriptsTab::buildSaving() {
     auto* warnLayout = new QVBoxLayout(setWarn_);
     warnLayout->addWidget(label21);
     warnLayout->addLayout(answers);
+    // Esc answers the overwrite question as "Cancel" does.
+    uisupport::hideOnEscape(setWarn_);
     setWarn_->hide();
 
     auto* layout = new QVBoxLayout(frame);

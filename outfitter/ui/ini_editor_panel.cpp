@@ -1,6 +1,7 @@
 #include "ini_editor_panel.h"
 
 #include "settings_texts.h"
+#include "ui_support/escape_hides.h"
 #include "ui_support/qt_text.h"
 
 #include <QMouseEvent>
@@ -14,6 +15,7 @@ IniEditorPanel::IniEditorPanel(QWidget* parent)
     : QGroupBox(texts::kClickToHide, parent), text14_(new QPlainTextEdit(this)),
       inSaver_(new QPushButton(texts::kInSaver, this)) {
     setObjectName(QStringLiteral("Frame21"));
+    uisupport::hideOnEscape(this);
     text14_->setObjectName(QStringLiteral("Text14"));
     text14_->setLineWrapMode(QPlainTextEdit::NoWrap);
     inSaver_->setObjectName(QStringLiteral("InSaver"));

@@ -13,6 +13,9 @@
 
 #include "outfitter/core/load_ledger.h"
 #include "outfitter/sets/package_items.h"
+#include "startup/program_start.h"
+#include "ui_support/about_box.h"
+#include "ui_support/click_label.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -85,8 +88,15 @@ void QIVForm::offerSeams(QIVFormOptions& options) {
         };
 }
 
+uisupport::ProgramIdentity QIVForm::identity() {
+    const auto& program = eaw::startup::outfitterProgram();
+    return {QString::fromStdString(program.name), QString::fromLatin1(eaw::startup::suiteVersion()),
+            QString::fromStdString(program.summary), u"OUT"_s};
+}
+
 void QIVForm::buildWindow() {
     setWindowTitle(texts::kWindowTitle);
+    setWindowIcon(uisupport::programIcon(identity().badge));
     progressBar_ = new QProgressBar(this);
     progressBar_->setObjectName(u"progress"_s);
     progress_ = std::make_unique<ProgressDisplay>(this, progressBar_);
@@ -122,6 +132,7 @@ void QIVForm::buildWindow() {
     buttons->addWidget(command8);
     buttons->addWidget(command3);
     buttons->addStretch(1);
+    buttons->addWidget(uisupport::makeAboutLabel(this, identity()), 0, Qt::AlignRight);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(messages_, 1);
     bottom->addLayout(buttons);

@@ -4,6 +4,9 @@
 #include "sortie/ui/map_page.h"
 #include "sortie/ui/scenario_frame.h"
 #include "sortie/ui/twips.h"
+#include "startup/program_start.h"
+#include "ui_support/about_box.h"
+#include "ui_support/click_label.h"
 #include "ui_support/qt_text.h"
 
 #include <QPlainTextEdit>
@@ -14,6 +17,7 @@ Form1::Form1(std::filesystem::path gameFolder, BuildSettings settings, QWidget* 
     : QWidget(parent), model_(std::move(gameFolder), std::move(settings)) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(uisupport::fromGameBytes(model_.settings().programName));
+    setWindowIcon(uisupport::programIcon(identity().badge));
     model_.start();
 
     frame2_ = new AircraftPage(model_, this);
@@ -29,7 +33,11 @@ Form1::Form1(std::filesystem::path gameFolder, BuildSettings settings, QWidget* 
     setFixedSize(frame2_->width() + extra, frame2_->height() + extra + messageHeight);
     for (QFrame* frame : {static_cast<QFrame*>(frame2_), static_cast<QFrame*>(frame4_)})
         frame->move((width() - frame->width()) / 2, extra / 2);
-    messages_->setGeometry(4, frame2_->geometry().bottom() + extra / 2, width() - 8, messageHeight - 4);
+    auto* about = uisupport::makeAboutLabel(this, identity());
+    about->adjustSize();
+    messages_->setGeometry(4, frame2_->geometry().bottom() + extra / 2, width() - 16 - about->width(),
+                           messageHeight - 4);
+    about->move(messages_->geometry().right() + 6, messages_->geometry().bottom() - about->height());
 
     connect(frame2_, &AircraftPage::changed, this, &Form1::sync);
     connect(frame2_, &AircraftPage::showMapPage, this, &Form1::showMapPage);
@@ -60,6 +68,14 @@ Form1::Form1(std::filesystem::path gameFolder, BuildSettings settings, QWidget* 
         connect(frame11_, &ScenarioFrame::exitClicked, this, &Form1::endProgram);
     }
     sync();
+}
+
+uisupport::ProgramIdentity Form1::identity() const {
+    // The second build saves instead of starting the game; its icon says so with the same badge.
+    const bool second = model_.settings().flyAction != FlyAction::LaunchGame;
+    const auto& program = second ? eaw::startup::sortiexProgram() : eaw::startup::sortieProgram();
+    return {QString::fromStdString(program.name), QString::fromLatin1(eaw::startup::suiteVersion()),
+            QString::fromStdString(program.summary), QStringLiteral("SOR")};
 }
 
 void Form1::endProgram() {

@@ -2,6 +2,7 @@
 
 #include "sortie/ui/twips.h"
 #include "ui_support/click_label.h"
+#include "ui_support/escape_hides.h"
 #include "ui_support/qt_text.h"
 
 #include <QGridLayout>
@@ -28,6 +29,7 @@ uisupport::ClickLabel* actionLabel(const char* name, const QString& caption, QWi
 
 LoadoutPanel::LoadoutPanel(MissionBuilder& model, QWidget* parent) : QGroupBox(parent), model_(model) {
     setObjectName(QStringLiteral("frameLoadout"));
+    uisupport::hideOnEscape(this);
     const bool launches = model_.settings().flyAction == FlyAction::LaunchGame;
     setTitle(QString::fromLatin1(launches ? kLoadoutCaptionFly : kLoadoutCaptionSave));
     setAutoFillBackground(true);

@@ -1,6 +1,7 @@
 #include "sortie/ui/save_load_panel.h"
 
 #include "ui_support/click_label.h"
+#include "ui_support/escape_hides.h"
 #include "ui_support/qt_text.h"
 
 #include <QGridLayout>
@@ -29,6 +30,7 @@ SaveLoadPanel::SaveLoadPanel(MissionBuilder& model, QWidget* parent) : QFrame(pa
     setFrameShape(QFrame::Box);
     setAutoFillBackground(true);
     setStyleSheet(QStringLiteral("#Frame10 { background: #F4F4EC; }"));
+    uisupport::hideOnEscape(this);
     auto* grid = new QGridLayout(this);
     grid->addWidget(new QLabel(QStringLiteral("Click to hide this panel"), this), 0, 0, 1, 3);
     grid->addWidget(
