@@ -95,6 +95,7 @@ class KeyboardWindowTest final : public QObject {
         QVERIFY(find<QWidget>(f, "Frame2")->isVisible());
 
         press(find<QWidget>(f, "Label7"));
+        grabTo(f, "sortie-keyboard-focus.png");
         auto* panel = find<QWidget>(f, "Frame10");
         QVERIFY(panel->isVisible());
         auto* text2 = find<QLineEdit>(f, "Text2");
