@@ -46,6 +46,10 @@ void printHelp(std::ostream& out, const ProgramInfo& info) {
 
 } // namespace
 
+const char* suiteVersion() {
+    return EAW_VERSION;
+}
+
 const ProgramInfo& outfitterProgram() {
     static const ProgramInfo info{
         "outfitter", "Loads and unloads add-on sets, skins and aircraft in an EAW game folder.", {}};
@@ -90,7 +94,7 @@ StartRequest readCommandLine(const std::vector<std::string>& args, const Program
                 return request;
             }
             if (arg == "--version") {
-                out << info.name << " " << EAW_VERSION << "\n";
+                out << info.name << " " << suiteVersion() << "\n";
                 request.exitCode = 0;
                 return request;
             }

@@ -23,6 +23,9 @@ struct ProgramInfo {
     std::vector<ProgramOption> options;
 };
 
+// The suite's version, the CMake project version: what --version prints and the About boxes show.
+const char* suiteVersion();
+
 const ProgramInfo& outfitterProgram();
 const ProgramInfo& sortieProgram();
 const ProgramInfo& sortiexProgram();

@@ -1,10 +1,12 @@
 #include "autoscripts_tab.h"
 
-#include "click_label.h"
 #include "package_texts.h"
 #include "progress_display.h"
 #include "qiv_form_texts.h"
-#include "qt_text.h"
+#include "ui_support/click_label.h"
+#include "ui_support/escape_hides.h"
+#include "ui_support/name_items.h"
+#include "ui_support/qt_text.h"
 
 #include "outfitter/sets/autoscript_store.h"
 #include "outfitter/sets/default_missions.h"
@@ -26,8 +28,8 @@ namespace outfitter {
 
 namespace {
 
-ClickLabel* commandLabel(const QString& text, const QString& name, int index, QWidget* parent) {
-    auto* label = new ClickLabel(text, parent);
+uisupport::ClickLabel* commandLabel(const QString& text, const QString& name, int index, QWidget* parent) {
+    auto* label = new uisupport::ClickLabel(text, parent);
     label->setObjectName(name);
     label->setProperty("index", index);
     label->setStyleSheet(u"color: #0000c0; text-decoration: underline;"_s);
@@ -56,7 +58,7 @@ AutoscriptsTab::AutoscriptsTab(SetBrowser& browser, ProgressDisplay& progress, Q
     for (int index = 0; index < 3; ++index) {
         auto* label = commandLabel(captions[index], u"Label28"_s, index, launch);
         launchLayout->addWidget(label);
-        connect(label, &ClickLabel::clicked, this,
+        connect(label, &uisupport::ClickLabel::clicked, this,
                 [this, index] { this->launch(static_cast<LaunchStyle>(index)); });
     }
     auto* delmsn = new QPushButton(texts::kDelMsn, launch);
@@ -113,6 +115,8 @@ QWidget* AutoscriptsTab::buildSaving() {
     auto* warnLayout = new QVBoxLayout(setWarn_);
     warnLayout->addWidget(label21);
     warnLayout->addLayout(answers);
+    // Esc answers the overwrite question as "Cancel" does.
+    uisupport::hideOnEscape(setWarn_);
     setWarn_->hide();
 
     auto* layout = new QVBoxLayout(frame);
@@ -123,8 +127,8 @@ QWidget* AutoscriptsTab::buildSaving() {
 
     connect(command7, &QPushButton::clicked, this, [this] { save(false); });
     connect(text1_, &QLineEdit::returnPressed, this, [this] { save(false); });
-    connect(overwrite, &ClickLabel::clicked, this, [this] { save(true); });
-    connect(cancel, &ClickLabel::clicked, setWarn_, &QWidget::hide);
+    connect(overwrite, &uisupport::ClickLabel::clicked, this, [this] { save(true); });
+    connect(cancel, &uisupport::ClickLabel::clicked, setWarn_, &QWidget::hide);
     return frame;
 }
 
@@ -154,10 +158,10 @@ QWidget* AutoscriptsTab::buildRunning() {
 
 void AutoscriptsTab::showStartup(const StartupResult& startup) {
     selectorFolder_ = startup.selectorFolder;
-    label1_->setText(fromPath(startup.gameFolder) + QDir::separator());
+    label1_->setText(uisupport::fromPath(startup.gameFolder));
     list6_->clear();
     for (const auto& program : startup.programs)
-        list6_->addItem(fromGameBytes(program));
+        uisupport::addNameItem(list6_, program);
     showSummary(browser_.summary());
     listScripts();
 }
@@ -165,7 +169,7 @@ void AutoscriptsTab::showStartup(const StartupResult& startup) {
 void AutoscriptsTab::showSummary(const std::vector<std::string>& lines) {
     QString summary;
     for (const auto& line : lines)
-        summary += fromGameBytes(line) + u'\n';
+        summary += uisupport::fromNameBytes(line) + u'\n';
     text2_->setPlainText(summary);
 }
 
@@ -175,8 +179,8 @@ void AutoscriptsTab::launch(LaunchStyle style) {
         return;
     // The window minimises or ends only once the program is running, so a failed start changes nothing.
     if (auto problem =
-            browser_.launch(toGameBytes(list6_->item(chosen)->text()), common::WindowMode::Normal)) {
-        emit problemsReported({fromProblem(*problem)});
+            browser_.launch(uisupport::nameBytes(list6_->item(chosen)), common::WindowMode::Normal)) {
+        emit problemsReported({uisupport::fromProblem(*problem)});
         return;
     }
     emit launched(style);
@@ -184,16 +188,16 @@ void AutoscriptsTab::launch(LaunchStyle style) {
 
 void AutoscriptsTab::save(bool overwrite) {
     setWarn_->hide();
-    const auto result =
-        AutoscriptStore(selectorFolder_)
-            .save(text1_->text().toLocal8Bit().toStdString(), toGameBytes(text2_->toPlainText()), overwrite);
+    const auto result = AutoscriptStore(selectorFolder_)
+                            .save(uisupport::toNameBytes(text1_->text()),
+                                  uisupport::toNameBytes(text2_->toPlainText()), overwrite);
     switch (result.outcome) {
     case AutoscriptStore::Outcome::NameTaken:
         setWarn_->show();
         return;
     case AutoscriptStore::Outcome::Refused:
         if (result.problem)
-            emit problemsReported({fromProblem(*result.problem)});
+            emit problemsReported({uisupport::fromProblem(*result.problem)});
         return;
     case AutoscriptStore::Outcome::Saved:
         listScripts();
@@ -207,7 +211,7 @@ void AutoscriptsTab::listScripts() {
     file10_->blockSignals(true);
     file10_->clear();
     for (const auto& name : AutoscriptStore(selectorFolder_).list())
-        file10_->addItem(QString::fromLocal8Bit(name));
+        uisupport::addNameItem(file10_, name);
     const auto same = file10_->findItems(chosen, Qt::MatchExactly);
     if (!chosen.isEmpty() && !same.isEmpty())
         file10_->setCurrentItem(same.front());
@@ -219,22 +223,21 @@ void AutoscriptsTab::chooseScript(int row) {
     script_ = {};
     if (row < 0 || row >= file10_->count())
         return;
-    const auto file =
-        AutoscriptStore(selectorFolder_).folder() / file10_->item(row)->text().toLocal8Bit().toStdString();
+    const auto file = AutoscriptStore(selectorFolder_).folder() / uisupport::nameBytes(file10_->item(row));
     auto read = readPackage(file);
     if (!read.ok()) {
-        emit problemsReported({fromProblem(*read.problem)});
+        emit problemsReported({uisupport::fromProblem(*read.problem)});
         return;
     }
     script_ = std::move(read.value);
     for (const auto& item : script_.items)
-        list2_->addItem(fromGameBytes(item));
+        uisupport::addNameItem(list2_, item);
 }
 
 void AutoscriptsTab::runScript() {
     std::vector<std::string> items;
     for (int i = 0; i < list2_->count(); ++i)
-        items.push_back(toGameBytes(list2_->item(i)->text()));
+        items.push_back(uisupport::nameBytes(list2_->item(i)));
     PackageLoadOptions options;
     options.descriptionItems = script_.descriptionItems;
     BrowserChange change;
@@ -249,7 +252,7 @@ void AutoscriptsTab::deleteDefaultMissions() {
     const auto report = outfitter::deleteDefaultMissions(browser_.gameFolder());
     QStringList lines;
     for (const auto& problem : report.problems)
-        lines << fromProblem(problem);
+        lines << uisupport::fromProblem(problem);
     lines << u"Default missions deleted: %1"_s.arg(report.done.size());
     emit problemsReported(lines);
 }

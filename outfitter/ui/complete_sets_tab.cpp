@@ -1,12 +1,12 @@
 #include "complete_sets_tab.h"
 
-#include "click_label.h"
 #include "package_panel.h"
-#include "picture.h"
 #include "progress_display.h"
 #include "qiv_form_texts.h"
-#include "qt_text.h"
 #include "set_grid.h"
+#include "ui_support/click_label.h"
+#include "ui_support/picture.h"
+#include "ui_support/qt_text.h"
 
 #include <QEvent>
 #include <QGroupBox>
@@ -52,7 +52,15 @@ QScrollArea* scrolling(QLabel* label, QWidget* parent) {
 QString joinedLines(const std::vector<std::string>& lines) {
     QStringList out;
     for (const auto& line : lines)
-        out << fromGameBytes(line);
+        out << uisupport::fromGameBytes(line);
+    return out.join(u'\n');
+}
+
+// The summary lists the names of loaded folders, in the file system's encoding.
+QString joinedNames(const std::vector<std::string>& lines) {
+    QStringList out;
+    for (const auto& line : lines)
+        out << uisupport::fromNameBytes(line);
     return out.join(u'\n');
 }
 
@@ -60,8 +68,9 @@ QString joinedLines(const std::vector<std::string>& lines) {
 
 CompleteSetsTab::CompleteSetsTab(SetBrowser& browser, ProgressDisplay& progress, QWidget* parent)
     : QWidget(parent), browser_(browser), progress_(progress), list3_(new QListWidget(this)),
-      label6_(new QLabel(this)), unigrid_(new SetGrid(this)), label33_(new ClickLabel(texts::kRefresh, this)),
-      label8_(new QLabel(this)), myImage_(pictureLabel(u"MyImage"_s, this)), myLabel_(new QLabel(this)),
+      label6_(new QLabel(this)), unigrid_(new SetGrid(this)),
+      label33_(new uisupport::ClickLabel(texts::kRefresh, this)), label8_(new QLabel(this)),
+      myImage_(pictureLabel(u"MyImage"_s, this)), myLabel_(new QLabel(this)),
       text9_(new QPlainTextEdit(this)), command1_(new QPushButton(texts::kResetAll, this)),
       packages_(new PackagePanel(browser, progress, this)), loadFrame_(new QFrame(this)) {
     list3_->setObjectName(u"List3"_s);
@@ -133,7 +142,7 @@ CompleteSetsTab::CompleteSetsTab(SetBrowser& browser, ProgressDisplay& progress,
     connect(list3_, &QListWidget::currentRowChanged, this, &CompleteSetsTab::chooseCategory);
     connect(unigrid_, &SetGrid::rowChosen, this, &CompleteSetsTab::chooseRow);
     connect(unigrid_, &SetGrid::rowHovered, this, &CompleteSetsTab::hoverRow);
-    connect(label33_, &ClickLabel::clicked, this, &CompleteSetsTab::startRefresh);
+    connect(label33_, &uisupport::ClickLabel::clicked, this, &CompleteSetsTab::startRefresh);
     connect(command1_, &QPushButton::clicked, this, &CompleteSetsTab::resetAll);
     connect(packages_, &PackagePanel::changed, this, &CompleteSetsTab::redraw);
     connect(packages_, &PackagePanel::problemsReported, this, &CompleteSetsTab::problemsReported);
@@ -145,11 +154,11 @@ void CompleteSetsTab::showStartup(const StartupResult& startup) {
     list3_->addItem(texts::kShowAll);
     list3_->addItem(texts::kShowSelections);
     for (const auto& category : browser_.categories().categories())
-        list3_->addItem(fromGameBytes(category.description));
+        list3_->addItem(uisupport::fromGameBytes(category.description));
     list3_->blockSignals(false);
 
     unigrid_->showRows(browser_.rows());
-    label8_->setText(joinedLines(browser_.summary()));
+    label8_->setText(joinedNames(browser_.summary()));
     background_ = startup.backgroundPicture;
     showBackground();
     packages_->showStartup(startup);
@@ -170,8 +179,8 @@ void CompleteSetsTab::chooseCategory(int position) {
     if (position < 0)
         return;
     const auto view = browser_.filter(static_cast<std::size_t>(position));
-    label6_->setText(fromGameBytes(view.letter));
-    unigrid_->setHeaderText(fromGameBytes(view.header), list3_->palette().color(QPalette::Base));
+    label6_->setText(uisupport::fromGameBytes(view.letter));
+    unigrid_->setHeaderText(uisupport::fromGameBytes(view.header), list3_->palette().color(QPalette::Base));
     unigrid_->showOnly(view.visible);
 }
 
@@ -197,13 +206,13 @@ void CompleteSetsTab::hoverRow(int row) {
     myLabel_->setText(joinedLines(description.lines));
     text9_->setPlainText(myLabel_->text());
     if (description.picture)
-        showPicture(myImage_, description.picture);
+        uisupport::showPicture(myImage_, description.picture);
     hoveredRow_ = row;
     report(description.problems);
 }
 
 void CompleteSetsTab::showBackground() {
-    showPicture(myImage_, background_);
+    uisupport::showPicture(myImage_, background_);
 }
 
 void CompleteSetsTab::startRefresh() {
@@ -255,7 +264,7 @@ void CompleteSetsTab::redraw(const BrowserChange& change) {
     for (const auto row : change.rowsChanged)
         unigrid_->paintMark(static_cast<int>(row), rows[row].loaded);
     if (change.summaryChanged) {
-        label8_->setText(joinedLines(browser_.summary()));
+        label8_->setText(joinedNames(browser_.summary()));
         emit summaryChanged();
     }
     report(change.work.problems);
@@ -263,7 +272,7 @@ void CompleteSetsTab::redraw(const BrowserChange& change) {
 
 void CompleteSetsTab::report(const common::Problems& problems) {
     if (!problems.empty())
-        emit problemsReported(problemLines(problems));
+        emit problemsReported(uisupport::problemLines(problems));
 }
 
 } // namespace outfitter

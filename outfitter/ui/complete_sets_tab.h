@@ -17,9 +17,12 @@ class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
 
+namespace uisupport {
+class ClickLabel;
+}
+
 namespace outfitter {
 
-class ClickLabel;
 class PackagePanel;
 class ProgressDisplay;
 class SetGrid;
@@ -62,7 +65,7 @@ class CompleteSetsTab final : public QWidget {
     QListWidget* list3_;
     QLabel* label6_;
     SetGrid* unigrid_;
-    ClickLabel* label33_;
+    uisupport::ClickLabel* label33_;
     QLabel* label8_;
     QLabel* myImage_;
     QLabel* myLabel_;

@@ -1,10 +1,10 @@
 #include "general_settings_tab.h"
 
 #include "ini_editor_panel.h"
-#include "picture.h"
 #include "qiv_form_texts.h"
-#include "qt_text.h"
 #include "settings_texts.h"
+#include "ui_support/picture.h"
+#include "ui_support/qt_text.h"
 #include "user_settings_panel.h"
 
 #include <QGridLayout>
@@ -87,13 +87,13 @@ GeneralSettingsTab::GeneralSettingsTab(GameSettings& settings, const SetBrowser&
 }
 
 void GeneralSettingsTab::showStartup(const StartupResult& startup) {
-    eawDirLabel_->setText(fromPath(startup.gameFolder));
+    eawDirLabel_->setText(uisupport::fromPath(startup.gameFolder));
     credits_->setText(texts::kCredits);
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QSize size = screen ? screen->size() : QSize();
     widthLabel_->setText(QString::number(size.width()));
     heightLabel_->setText(QString::number(size.height()));
-    showPicture(image3_, startup.newPicture);
+    uisupport::showPicture(image3_, startup.newPicture);
     frame2_->setValues(settings_.values());
 }
 
@@ -119,7 +119,7 @@ void GeneralSettingsTab::InSaver() {
 
 void GeneralSettingsTab::report(const std::optional<common::Problem>& problem) {
     if (problem)
-        emit problemsReported({fromProblem(*problem)});
+        emit problemsReported({uisupport::fromProblem(*problem)});
 }
 
 } // namespace outfitter

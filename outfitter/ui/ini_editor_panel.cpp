@@ -1,7 +1,8 @@
 #include "ini_editor_panel.h"
 
-#include "qt_text.h"
 #include "settings_texts.h"
+#include "ui_support/escape_hides.h"
+#include "ui_support/qt_text.h"
 
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -14,6 +15,7 @@ IniEditorPanel::IniEditorPanel(QWidget* parent)
     : QGroupBox(texts::kClickToHide, parent), text14_(new QPlainTextEdit(this)),
       inSaver_(new QPushButton(texts::kInSaver, this)) {
     setObjectName(QStringLiteral("Frame21"));
+    uisupport::hideOnEscape(this);
     text14_->setObjectName(QStringLiteral("Text14"));
     text14_->setLineWrapMode(QPlainTextEdit::NoWrap);
     inSaver_->setObjectName(QStringLiteral("InSaver"));
@@ -24,14 +26,14 @@ IniEditorPanel::IniEditorPanel(QWidget* parent)
 }
 
 void IniEditorPanel::showText(const std::string& bytes) {
-    QString text = fromGameBytes(bytes);
+    QString text = uisupport::fromGameBytes(bytes);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text14_->setPlainText(text);
     show();
 }
 
 std::string IniEditorPanel::text() const {
-    return toGameBytes(text14_->toPlainText());
+    return uisupport::toGameBytes(text14_->toPlainText());
 }
 
 void IniEditorPanel::mousePressEvent(QMouseEvent* event) {

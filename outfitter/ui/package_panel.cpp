@@ -1,10 +1,11 @@
 #include "package_panel.h"
 
 #include "package_texts.h"
-#include "picture.h"
 #include "progress_display.h"
 #include "qiv_form_texts.h"
-#include "qt_text.h"
+#include "ui_support/name_items.h"
+#include "ui_support/picture.h"
+#include "ui_support/qt_text.h"
 
 #include "outfitter/sets/autoscript_store.h"
 #include "outfitter/sets/package_loader.h"
@@ -31,7 +32,7 @@ constexpr int kPanelWidth = 220;
 QString joinedLines(const std::vector<std::string>& lines) {
     QStringList out;
     for (const auto& line : lines)
-        out << fromGameBytes(line);
+        out << uisupport::fromGameBytes(line);
     return out.join(u'\n');
 }
 
@@ -95,7 +96,7 @@ PackagePanel::PackagePanel(SetBrowser& browser, ProgressDisplay& progress, QWidg
 void PackagePanel::showStartup(const StartupResult& startup) {
     selectorFolder_ = startup.selectorFolder;
     newPicture_ = startup.newPicture;
-    showPicture(image4_, newPicture_);
+    uisupport::showPicture(image4_, newPicture_);
     refreshPackages();
 }
 
@@ -122,7 +123,7 @@ void PackagePanel::choosePackage(int row) {
     list9_->clear();
     label51_->clear();
     package_ = {};
-    showPicture(image4_, newPicture_);
+    uisupport::showPicture(image4_, newPicture_);
     if (row < 0 || row >= gupc_->count())
         return;
     const auto file =
@@ -134,10 +135,10 @@ void PackagePanel::choosePackage(int row) {
     }
     package_ = std::move(read.value);
     for (const auto& item : package_.items)
-        list9_->addItem(fromGameBytes(item));
+        uisupport::addNameItem(list9_, item);
     common::Problems problems;
     const auto picture = findPackagePicture(selectorFolder_, package_.items, problems);
-    showPicture(image4_, picture ? picture : newPicture_);
+    uisupport::showPicture(image4_, picture ? picture : newPicture_);
     label51_->setText(joinedLines(package_.description));
     report(problems);
 }
@@ -146,8 +147,8 @@ void PackagePanel::chooseItem(int row) {
     label51_->clear();
     if (row < 0 || row >= list9_->count())
         return;
-    const auto shown = describePackageItem(selectorFolder_, toGameBytes(list9_->item(row)->text()));
-    showPicture(image4_, shown.picture);
+    const auto shown = describePackageItem(selectorFolder_, uisupport::nameBytes(list9_->item(row)));
+    uisupport::showPicture(image4_, shown.picture);
     label51_->setText(joinedLines(shown.lines));
     report(shown.problems);
 }
@@ -161,7 +162,7 @@ void PackagePanel::loadPackage() {
     }
     std::vector<std::string> items;
     for (int i = 0; i < list9_->count(); ++i)
-        items.push_back(toGameBytes(list9_->item(i)->text()));
+        items.push_back(uisupport::nameBytes(list9_->item(i)));
     PackageLoadOptions options;
     options.resetFirst = check1_->isChecked();
     options.refreshSummary = true;
@@ -204,7 +205,7 @@ void PackagePanel::autoload() {
 
 void PackagePanel::report(const common::Problems& problems) {
     if (!problems.empty())
-        emit problemsReported(problemLines(problems));
+        emit problemsReported(uisupport::problemLines(problems));
 }
 
 } // namespace outfitter

@@ -1,7 +1,7 @@
 #include "plane_set_panel.h"
 
-#include "qt_text.h"
 #include "set_grid.h"
+#include "ui_support/qt_text.h"
 
 #include "outfitter/planes/fuel_options.h"
 
@@ -29,7 +29,7 @@ constexpr std::array<int, ColumnCount> kColumnTwips = {2000, 0, 0, 2000, 0};
 constexpr int kVisibleRows = 10;
 
 QTableWidgetItem* cell(const std::string& text) {
-    return new QTableWidgetItem(fromGameBytes(text));
+    return new QTableWidgetItem(uisupport::fromGameBytes(text));
 }
 
 } // namespace
@@ -118,7 +118,7 @@ void PlaneSetPanel::showGrid() {
     g1_->setRowCount(static_cast<int>(rows.size()));
     for (int r = 0; r < g1_->rowCount(); ++r) {
         const auto& row = rows[static_cast<std::size_t>(r)];
-        g1_->setItem(r, FolderColumn, cell(row.folder));
+        g1_->setItem(r, FolderColumn, new QTableWidgetItem(uisupport::fromNameBytes(row.folder)));
         g1_->setItem(r, PlnSlotColumn, cell(row.plnSlot));
         g1_->setItem(r, SkinSlotColumn, cell(row.skinSlot));
         g1_->setItem(r, AircraftColumn, cell(row.aircraft));
@@ -171,9 +171,9 @@ void PlaneSetPanel::installRow(int row) {
     if (outcome.recordWritten) {
         // The row shows what was installed, should the file have changed since the grid was read.
         const auto& installed = model_.rows()[static_cast<std::size_t>(row)];
-        g1_->item(row, PlnSlotColumn)->setText(fromGameBytes(installed.plnSlot));
-        g1_->item(row, SkinSlotColumn)->setText(fromGameBytes(installed.skinSlot));
-        g1_->item(row, AircraftColumn)->setText(fromGameBytes(installed.aircraft));
+        g1_->item(row, PlnSlotColumn)->setText(uisupport::fromGameBytes(installed.plnSlot));
+        g1_->item(row, SkinSlotColumn)->setText(uisupport::fromGameBytes(installed.skinSlot));
+        g1_->item(row, AircraftColumn)->setText(uisupport::fromGameBytes(installed.aircraft));
         paintMarks();
         showFuel();
     }
@@ -187,10 +187,11 @@ void PlaneSetPanel::hoverRow(int row) {
         return;
     hoveredRow_ = row;
     const auto hover = model_.hover(static_cast<std::size_t>(row));
-    label19_[0]->setText(fromGameBytes(hover.plnSlot));
-    label19_[1]->setText(fromGameBytes(hover.skinSlot));
+    label19_[0]->setText(uisupport::fromGameBytes(hover.plnSlot));
+    label19_[1]->setText(uisupport::fromGameBytes(hover.skinSlot));
     report(hover.problems);
-    emit planeSetHovered(fromGameBytes(hover.description), fromGameBytes(hover.skinSlot));
+    emit planeSetHovered(uisupport::fromGameBytes(hover.description),
+                         uisupport::fromGameBytes(hover.skinSlot));
 }
 
 void PlaneSetPanel::chooseFuel(int option) {
@@ -208,13 +209,13 @@ void PlaneSetPanel::paintMarks() {
 }
 
 void PlaneSetPanel::showFuel() {
-    label26_->setText(fromGameBytes(model_.label26()));
-    label27_->setText(fromGameBytes(model_.label27()));
+    label26_->setText(uisupport::fromGameBytes(model_.label26()));
+    label27_->setText(uisupport::fromGameBytes(model_.label27()));
 }
 
 void PlaneSetPanel::report(const common::Problems& problems) {
     if (!problems.empty())
-        emit problemsReported(problemLines(problems));
+        emit problemsReported(uisupport::problemLines(problems));
 }
 
 } // namespace outfitter

@@ -1,12 +1,12 @@
 #include "planes_skins_tab.h"
 
-#include "click_label.h"
-#include "message_box.h"
-#include "picture.h"
 #include "progress_display.h"
-#include "qt_text.h"
 #include "settings_texts.h"
 #include "skin_grid.h"
+#include "ui_support/click_label.h"
+#include "ui_support/message_box.h"
+#include "ui_support/picture.h"
+#include "ui_support/qt_text.h"
 
 #include "outfitter/core/plane_codes.h"
 
@@ -46,7 +46,7 @@ class Raised final {
 QString descriptionText(const std::vector<std::string>& lines) {
     QString text;
     for (const auto& line : lines)
-        text += fromGameBytes(line) + u'\n';
+        text += uisupport::fromGameBytes(line) + u'\n';
     return text;
 }
 
@@ -56,8 +56,9 @@ PlanesSkinsTab::PlanesSkinsTab(SkinStore& skins, SetBrowser& browser, ProgressDi
                                QWidget* parent)
     : QWidget(parent), skins_(skins), browser_(browser), progress_(progress), list1_(new QListWidget(this)),
       sk1_(new SkinGrid(this)), label7_(new QLabel(texts::kDoubleClickHint, this)),
-      check5_(new QCheckBox(texts::kIncludeFlt, this)), label39_(new ClickLabel(texts::kClearAllSkins, this)),
-      image2_(new QLabel(this)), text10_(new QPlainTextEdit(this)), text3_(new QLineEdit(this)),
+      check5_(new QCheckBox(texts::kIncludeFlt, this)),
+      label39_(new uisupport::ClickLabel(texts::kClearAllSkins, this)), image2_(new QLabel(this)),
+      text10_(new QPlainTextEdit(this)), text3_(new QLineEdit(this)),
       command12_(new QPushButton(texts::kReName, this)), planeSetPlace_(new QVBoxLayout) {
     list1_->setObjectName(u"List1"_s);
     list1_->setFixedWidth(90);
@@ -115,7 +116,7 @@ PlanesSkinsTab::PlanesSkinsTab(SkinStore& skins, SetBrowser& browser, ProgressDi
     connect(sk1_, &SkinGrid::rowHovered, this, &PlanesSkinsTab::hoverRow);
     connect(sk1_, &SkinGrid::rowActivated, this, &PlanesSkinsTab::activate);
     connect(check5_, &QCheckBox::toggled, this, [this](bool on) { skins_.setIncludeFlightData(on); });
-    connect(label39_, &ClickLabel::clicked, this, &PlanesSkinsTab::Skinkill);
+    connect(label39_, &uisupport::ClickLabel::clicked, this, &PlanesSkinsTab::Skinkill);
     connect(command12_, &QPushButton::clicked, this, &PlanesSkinsTab::rename);
 }
 
@@ -127,7 +128,7 @@ void PlanesSkinsTab::showStartup(const StartupResult& startup) {
     list1_->addItem(texts::kSkinAll);
     list1_->addItem(texts::kSkinSelected);
     for (const auto code : kPlaneCodes)
-        list1_->addItem(fromGameBytes(common::toUpperAscii(code)));
+        list1_->addItem(uisupport::fromGameBytes(common::toUpperAscii(code)));
     list1_->setCurrentRow(0);
     list1_->blockSignals(false);
     sk1_->showRows(skins_.rows());
@@ -168,7 +169,7 @@ void PlanesSkinsTab::showResetAll() {
 }
 
 void PlanesSkinsTab::resetPicture() {
-    showPicture(image2_, background_);
+    uisupport::showPicture(image2_, background_);
 }
 
 void PlanesSkinsTab::showDescription(const QString& text) {
@@ -177,7 +178,7 @@ void PlanesSkinsTab::showDescription(const QString& text) {
 
 void PlanesSkinsTab::filterSkinsByCode(const QString& code) {
     Raised busy(busy_);
-    sk1_->showOnly(skins_.filterByCode(toGameBytes(code)));
+    sk1_->showOnly(skins_.filterByCode(uisupport::toGameBytes(code)));
 }
 
 void PlanesSkinsTab::chooseFilter(int position) {
@@ -212,7 +213,7 @@ void PlanesSkinsTab::showSkin(int row, bool hovering) {
     const auto view = skins_.describe(static_cast<std::size_t>(row), hovering);
     showDescription(descriptionText(view.description));
     if (view.picture)
-        showPicture(image2_, view.picture);
+        uisupport::showPicture(image2_, view.picture);
     report(view.problems);
 }
 
@@ -266,16 +267,16 @@ void PlanesSkinsTab::rename() {
     if (refusedWhileRefreshing())
         return;
     const QString wanted = text3_->text();
-    const auto outcome = skins_.rename(static_cast<std::size_t>(row), skinNameBytes(wanted));
+    const auto outcome = skins_.rename(static_cast<std::size_t>(row), uisupport::toNameBytes(wanted));
     switch (outcome.check.verdict) {
     case SkinNameVerdict::InUse:
-        MessageBox::exclamation(this, texts::kRenameTitle, texts::kNameInUse);
+        uisupport::MessageBox::exclamation(this, texts::kRenameTitle, texts::kNameInUse);
         return;
     case SkinNameVerdict::DiffersOnlyInCase:
-        MessageBox::exclamation(this, texts::kRenameTitle, texts::kNameInUse);
+        uisupport::MessageBox::exclamation(this, texts::kRenameTitle, texts::kNameInUse);
         emit problemsReported(
             {u"\"%1\" differs from the skin \"%2\" only in letter case; choose another name."_s.arg(
-                wanted, skinNameText(outcome.check.clash))});
+                wanted, uisupport::fromNameBytes(outcome.check.clash))});
         return;
     case SkinNameVerdict::Empty:
         emit problemsReported({u"Type the skin's new name in the box above \"Re-Name\"."_s});
@@ -301,7 +302,7 @@ void PlanesSkinsTab::rename() {
 
 void PlanesSkinsTab::report(const common::Problems& problems) {
     if (!problems.empty())
-        emit problemsReported(problemLines(problems));
+        emit problemsReported(uisupport::problemLines(problems));
 }
 
 } // namespace outfitter

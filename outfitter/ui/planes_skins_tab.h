@@ -21,9 +21,12 @@ class QPlainTextEdit;
 class QPushButton;
 class QVBoxLayout;
 
+namespace uisupport {
+class ClickLabel;
+}
+
 namespace outfitter {
 
-class ClickLabel;
 class ProgressDisplay;
 class SkinGrid;
 
@@ -78,7 +81,7 @@ class PlanesSkinsTab final : public QWidget {
     SkinGrid* sk1_;
     QLabel* label7_;
     QCheckBox* check5_;
-    ClickLabel* label39_;
+    uisupport::ClickLabel* label39_;
     QLabel* image2_;
     QPlainTextEdit* text10_;
     QLineEdit* text3_;

@@ -1,6 +1,6 @@
 #include "progress_display.h"
 
-#include "qt_text.h"
+#include "ui_support/qt_text.h"
 
 #include <QCoreApplication>
 #include <QProgressBar>
@@ -28,7 +28,7 @@ ProgressDisplay::ProgressDisplay(QWidget* window, QProgressBar* bar) : window_(w
 }
 
 void ProgressDisplay::show(const FileWorkProgress& progress) {
-    window_->setWindowTitle(fromGameBytes(progress.caption));
+    window_->setWindowTitle(uisupport::fromMessage(progress.caption));
     const double fraction = std::clamp(progress.fraction, 0.0, 1.0);
     bar_->setValue(static_cast<int>(std::lround(fraction * kSteps)));
     // The job runs on this thread: let the window repaint, but take no clicks or keys meanwhile.

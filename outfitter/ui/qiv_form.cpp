@@ -3,16 +3,19 @@
 #include "autoscripts_tab.h"
 #include "complete_sets_tab.h"
 #include "general_settings_tab.h"
-#include "message_box.h"
 #include "plane_set_panel.h"
 #include "planes_skins_tab.h"
 #include "progress_display.h"
 #include "qiv_form_texts.h"
-#include "qt_text.h"
+#include "ui_support/message_box.h"
+#include "ui_support/qt_text.h"
 #include "world_settings_tab.h"
 
 #include "outfitter/core/load_ledger.h"
 #include "outfitter/sets/package_items.h"
+#include "startup/program_start.h"
+#include "ui_support/about_box.h"
+#include "ui_support/click_label.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -36,7 +39,7 @@ QIVForm::QIVForm(std::filesystem::path gameFolder, QIVFormOptions options, QWidg
     if (!instance_->isFirst()) {
         duplicate_ = true;
         QGuiApplication::setApplicationDisplayName(texts::kDuplicateAppTitle);
-        MessageBox::exclamation(nullptr, texts::kDuplicateTitle, texts::kDuplicateText);
+        uisupport::MessageBox::exclamation(nullptr, texts::kDuplicateTitle, texts::kDuplicateText);
         return;
     }
 
@@ -85,8 +88,15 @@ void QIVForm::offerSeams(QIVFormOptions& options) {
         };
 }
 
+uisupport::ProgramIdentity QIVForm::identity() {
+    const auto& program = eaw::startup::outfitterProgram();
+    return {QString::fromStdString(program.name), QString::fromLatin1(eaw::startup::suiteVersion()),
+            QString::fromStdString(program.summary), u"OUT"_s};
+}
+
 void QIVForm::buildWindow() {
     setWindowTitle(texts::kWindowTitle);
+    setWindowIcon(uisupport::programIcon(identity().badge));
     progressBar_ = new QProgressBar(this);
     progressBar_->setObjectName(u"progress"_s);
     progress_ = std::make_unique<ProgressDisplay>(this, progressBar_);
@@ -122,6 +132,7 @@ void QIVForm::buildWindow() {
     buttons->addWidget(command8);
     buttons->addWidget(command3);
     buttons->addStretch(1);
+    buttons->addWidget(uisupport::makeAboutLabel(this, identity()), 0, Qt::AlignRight);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(messages_, 1);
     bottom->addLayout(buttons);
@@ -222,7 +233,7 @@ void QIVForm::planeSetInstalled() {
 
 void QIVForm::showProblems(const common::Problems& problems) {
     for (const auto& problem : problems)
-        messages_->appendPlainText(fromProblem(problem));
+        messages_->appendPlainText(uisupport::fromProblem(problem));
 }
 
 void QIVForm::showMessages(const QStringList& lines) {

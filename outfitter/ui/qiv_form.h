@@ -4,6 +4,7 @@
 // message line and the progress of long file work in its caption and a progress bar.
 
 #include "single_instance.h"
+#include "ui_support/about_box.h"
 
 #include "outfitter/core/selector_startup.h"
 #include "outfitter/planes/plane_set_grid.h"
@@ -59,6 +60,7 @@ class QIVForm final : public QWidget {
 
   private:
     void buildWindow();
+    static uisupport::ProgramIdentity identity();
     // The settings and skin parts answer start-up's and the browser's questions unless a test did.
     void offerSeams(QIVFormOptions& options);
     void addPlaneSetSeams(QIVFormOptions& options);

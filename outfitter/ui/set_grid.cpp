@@ -1,6 +1,6 @@
 #include "set_grid.h"
 
-#include "qt_text.h"
+#include "ui_support/qt_text.h"
 
 #include <QFontMetrics>
 #include <QHeaderView>
@@ -24,8 +24,8 @@ int rowHeightFor(const QTableWidget* grid) {
 }
 
 void fillRow(QTableWidget* grid, int row, const SetRow& set) {
-    grid->setItem(row, 0, new QTableWidgetItem(fromGameBytes(set.path)));
-    grid->setItem(row, 1, new QTableWidgetItem(fromGameBytes(set.name)));
+    grid->setItem(row, 0, new QTableWidgetItem(uisupport::fromNameBytes(set.path)));
+    grid->setItem(row, 1, new QTableWidgetItem(uisupport::fromNameBytes(set.name)));
     grid->setItem(row, 2, new QTableWidgetItem());
 }
 
@@ -130,7 +130,10 @@ void SetGrid::setHeaderText(const QString& text, const QColor& background) {
 }
 
 void SetGrid::keyPressEvent(QKeyEvent* event) {
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && currentRow() >= 0) {
+    // Space as well as Enter: the player who reaches the grid with Tab loads a set as with a click.
+    const bool press =
+        event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space;
+    if (press && !event->isAutoRepeat() && currentRow() >= 0) {
         emit rowChosen(currentRow());
         event->accept();
         return;

@@ -1,6 +1,7 @@
 #include "skin_grid.h"
 
 #include "set_grid.h"
+#include "ui_support/qt_text.h"
 
 #include <QFile>
 #include <QFontMetrics>
@@ -20,14 +21,6 @@ namespace {
 constexpr std::array<int, 3> kColumnTwips = {5000, 240, 400};
 
 } // namespace
-
-QString skinNameText(const std::string& name) {
-    return QFile::decodeName(QByteArray::fromStdString(name));
-}
-
-std::string skinNameBytes(const QString& text) {
-    return QFile::encodeName(text).toStdString();
-}
 
 SkinGrid::SkinGrid(QWidget* parent) : QTableWidget(parent) {
     prepareMarkGrid(*this, u"SK1"_s);
@@ -69,7 +62,7 @@ void SkinGrid::showRows(const std::vector<SkinRow>& rows) {
 void SkinGrid::paintRow(int row, const SkinRow& skin) {
     if (row < 0 || row >= rowCount())
         return;
-    item(row, 0)->setText(skinNameText(skin.name));
+    item(row, 0)->setText(uisupport::fromNameBytes(skin.name));
     item(row, 0)->setBackground(skin.installed ? QBrush(kInstalledSkinColour) : QBrush());
     item(row, 1)->setText(skin.installed ? u"S"_s : QString());
     item(row, 2)->setText(QString::fromLatin1(skin.code.data(), static_cast<qsizetype>(skin.code.size())));
@@ -85,7 +78,8 @@ void SkinGrid::showOnly(const std::vector<bool>& visible) {
 }
 
 void SkinGrid::keyPressEvent(QKeyEvent* event) {
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && currentRow() >= 0) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space) &&
+        !event->isAutoRepeat() && currentRow() >= 0) {
         emit rowActivated(currentRow());
         event->accept();
         return;

@@ -32,8 +32,4 @@ class SkinGrid final : public QTableWidget {
     void mouseMoveEvent(QMouseEvent* event) override;
 };
 
-// Skin folder names are the file system's own, not game text.
-QString skinNameText(const std::string& name);
-std::string skinNameBytes(const QString& text);
-
 } // namespace outfitter

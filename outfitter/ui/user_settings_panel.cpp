@@ -1,7 +1,7 @@
 #include "user_settings_panel.h"
 
-#include "qt_text.h"
 #include "settings_texts.h"
+#include "ui_support/qt_text.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -17,9 +17,9 @@ UserSettingsPanel::UserSettingsPanel(QWidget* parent) : QGroupBox(texts::kUserSe
     layout->addWidget(label32, 0, 0, 1, 4);
     for (std::size_t k = 0; k < kIniKeyCount; ++k) {
         auto* box = new QLineEdit(this);
-        box->setObjectName(fromGameBytes(kIniKeys[k].box));
+        box->setObjectName(uisupport::fromGameBytes(kIniKeys[k].box));
         box->setFixedWidth(80);
-        auto* label = new QLabel(fromGameBytes(kIniKeys[k].label), this);
+        auto* label = new QLabel(uisupport::fromGameBytes(kIniKeys[k].label), this);
         label->setBuddy(box);
         const int row = 1 + static_cast<int>(k % 3);
         const int column = 2 * static_cast<int>(k / 3);
@@ -33,13 +33,13 @@ UserSettingsPanel::UserSettingsPanel(QWidget* parent) : QGroupBox(texts::kUserSe
 
 void UserSettingsPanel::setValues(const IniValues& values) {
     for (std::size_t k = 0; k < kIniKeyCount; ++k)
-        boxes_[k]->setText(fromGameBytes(values[k]));
+        boxes_[k]->setText(uisupport::fromGameBytes(values[k]));
 }
 
 IniValues UserSettingsPanel::values() const {
     IniValues values;
     for (std::size_t k = 0; k < kIniKeyCount; ++k)
-        values[k] = toGameBytes(boxes_[k]->text());
+        values[k] = uisupport::toGameBytes(boxes_[k]->text());
     return values;
 }
 

@@ -1,7 +1,8 @@
 #include "world_settings_tab.h"
 
 #include "qiv_form_texts.h"
-#include "qt_text.h"
+#include "ui_support/name_items.h"
+#include "ui_support/qt_text.h"
 
 #include "outfitter/sets/music_switch.h"
 
@@ -46,17 +47,22 @@ void WorldSettingsTab::showStartup(const StartupResult& startup) {
 void WorldSettingsTab::showMusic(const MusicList& music) {
     list4_->clear();
     for (const auto& name : music.available)
-        list4_->addItem(fromGameBytes(name));
-    label11_->setText(fromGameBytes(music.current));
+        uisupport::addNameItem(list4_, name);
+    label11_->setText(uisupport::fromNameBytes(music.current));
+    label11_->setProperty("nameBytes", uisupport::nameBytesData(music.current));
 }
 
 void WorldSettingsTab::switchMusic(const QString& chosen) {
-    const auto result =
-        outfitter::switchMusic(gameFolder_, toGameBytes(chosen), toGameBytes(label11_->text()));
+    std::string chosenBytes = uisupport::toNameBytes(chosen);
+    for (int i = 0; i < list4_->count(); ++i)
+        if (list4_->item(i)->text() == chosen)
+            chosenBytes = uisupport::nameBytes(list4_->item(i));
+    const auto result = outfitter::switchMusic(
+        gameFolder_, chosenBytes, uisupport::nameBytesOf(label11_->property("nameBytes"), label11_->text()));
     showMusic(result.music);
     QStringList lines;
     for (const auto& problem : result.problems)
-        lines << fromProblem(problem);
+        lines << uisupport::fromProblem(problem);
     if (!lines.isEmpty())
         emit problemsReported(lines);
 }

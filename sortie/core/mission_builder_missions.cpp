@@ -1,11 +1,21 @@
 // The save-and-load panel, flying and the results report: each a single call for the window.
 #include "common/names.h"
+#include "common/resolver.h"
 #include "sortie/core/launch_mission.h"
 #include "sortie/core/mission_builder.h"
 #include "sortie/core/results_report.h"
 #include "sortie/core/saved_missions.h"
 
 namespace sortie {
+
+namespace {
+
+// The whole path of a file below the game folder, for messages, in the platform's own form.
+std::filesystem::path below(const std::filesystem::path& base, std::string_view relative) {
+    return common::resolve(base, relative).value.path;
+}
+
+} // namespace
 
 bool MissionBuilder::saveMission(const std::string& Text2) {
     SaveResult result = sortie::saveMission(missionsFolder_, Text2, snapshot());
@@ -60,7 +70,7 @@ bool MissionBuilder::LaunchMission() {
     LaunchResult result = sortie::LaunchMission(gameFolder_, settings_, snapshot());
     apply(result.summary);
     if (result.missionWritten)
-        report("The mission was written to " + settings_.missionFile +
+        report("The mission was written to " + below(gameFolder_, settings_.missionFile).string() +
                (result.gameStarted ? " and " + settings_.gameProgram + " was started" : std::string()));
     reportAll(result.notes, result.problems);
     const bool startWanted = !settings_.gameProgram.empty();
@@ -72,7 +82,7 @@ bool MissionBuilder::startGame() {
     reportAll(result.notes, result.problems);
     if (result.gameStarted)
         report(settings_.gameProgram + " was started with the mission as it stands in " +
-               settings_.missionFile);
+               below(gameFolder_, settings_.missionFile).string());
     return result.gameStarted;
 }
 

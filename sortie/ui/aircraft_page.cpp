@@ -1,10 +1,11 @@
 #include "sortie/ui/aircraft_page.h"
 
-#include "sortie/ui/clickable_label.h"
 #include "sortie/ui/loadout_panel.h"
 #include "sortie/ui/option_board.h"
-#include "sortie/ui/qt_text.h"
 #include "sortie/ui/save_load_panel.h"
+#include "sortie/ui/twips.h"
+#include "ui_support/click_label.h"
+#include "ui_support/qt_text.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -21,7 +22,7 @@ namespace {
 QStringList captions(const std::vector<std::string>& texts) {
     QStringList list;
     for (const auto& t : texts)
-        list << toQ(t);
+        list << uisupport::fromGameBytes(t);
     return list;
 }
 
@@ -29,8 +30,8 @@ template <std::size_t N> QStringList captions(const std::array<std::string, N>& 
     return captions(std::vector<std::string>(texts.begin(), texts.end()));
 }
 
-ClickableLabel* actionLabel(const char* name, const QString& caption, QWidget* parent) {
-    auto* label = new ClickableLabel(QString::fromLatin1(name), caption, parent);
+uisupport::ClickLabel* actionLabel(const char* name, const QString& caption, QWidget* parent) {
+    auto* label = new uisupport::ClickLabel(QString::fromLatin1(name), caption, parent);
     label->setStyleSheet(QStringLiteral(
         "QLabel { color: #000080; font-weight: bold; border: 1px solid #8090B0; padding: 2px 6px;"
         " background: #F0F4FF; }"));
@@ -39,7 +40,7 @@ ClickableLabel* actionLabel(const char* name, const QString& caption, QWidget* p
 }
 
 void setIfDifferent(QLineEdit* edit, const std::string& text) {
-    const QString q = toQ(text);
+    const QString q = uisupport::fromGameBytes(text);
     if (edit->text() != q) {
         const QSignalBlocker block(edit);
         edit->setText(q);
@@ -97,7 +98,7 @@ QWidget* AircraftPage::buildSidePanel() {
         edit->setProperty("index", r);
         edit->setFixedWidth(40);
         connect(edit, &QLineEdit::textEdited, this, [this, r](const QString& t) {
-            model_.setText1(r, fromQ(t));
+            model_.setText1(r, uisupport::toGameBytes(t));
             emit changed();
         });
         roles->addWidget(edit, r, 1);
@@ -116,7 +117,8 @@ QWidget* AircraftPage::buildSidePanel() {
     text5_ = new QLineEdit(side);
     text5_->setObjectName(QStringLiteral("Text5"));
     text5_->setFixedWidth(40);
-    connect(text5_, &QLineEdit::textEdited, this, [this](const QString& t) { model_.setText5(fromQ(t)); });
+    connect(text5_, &QLineEdit::textEdited, this,
+            [this](const QString& t) { model_.setText5(uisupport::toGameBytes(t)); });
     numbers->addWidget(text5_);
     check1_ = new QCheckBox(QStringLiteral("Groundstart"), side);
     check1_->setObjectName(QStringLiteral("Check1"));
@@ -157,7 +159,7 @@ QWidget* AircraftPage::buildSidePanel() {
     right->addWidget(pList_, 1);
     // Under the aircraft list: it lists the loadouts of the player's aircraft.
     auto* loadout = actionLabel("Label24", QStringLiteral("Select your loadout"), side);
-    connect(loadout, &ClickableLabel::clicked, this, [this] { loadout_->open(); });
+    connect(loadout, &uisupport::ClickLabel::clicked, this, [this] { loadout_->open(); });
     right->addWidget(loadout, 0, Qt::AlignLeft);
     label9_ = new QLabel(side);
     label9_->setObjectName(QStringLiteral("Label9"));
@@ -179,22 +181,22 @@ QWidget* AircraftPage::buildSidePanel() {
     actions->setHorizontalSpacing(6);
     actions->setVerticalSpacing(4);
     auto* mapPage = actionLabel("Label12", QStringLiteral("Target Map Page"), side);
-    connect(mapPage, &ClickableLabel::clicked, this, &AircraftPage::showMapPage);
-    auto* fly = actionLabel("Label14", toQ(model_.settings().flyCaption), side);
-    connect(fly, &ClickableLabel::clicked, this, &AircraftPage::fly);
+    connect(mapPage, &uisupport::ClickLabel::clicked, this, &AircraftPage::showMapPage);
+    auto* fly = actionLabel("Label14", uisupport::fromGameBytes(model_.settings().flyCaption), side);
+    connect(fly, &uisupport::ClickLabel::clicked, this, &AircraftPage::fly);
     auto* saveLoad = actionLabel("Label7", QStringLiteral("Save/Load"), side);
-    connect(saveLoad, &ClickableLabel::clicked, this,
+    connect(saveLoad, &uisupport::ClickLabel::clicked, this,
             [this] { saveLoad_->setVisible(!saveLoad_->isVisible()); });
     auto* restore = actionLabel("Label30", QStringLiteral("For loading saved"), side);
-    connect(restore, &ClickableLabel::clicked, this, &AircraftPage::restoreChoices);
+    connect(restore, &uisupport::ClickLabel::clicked, this, &AircraftPage::restoreChoices);
     auto* end = actionLabel("Label15", QStringLiteral("END"), side);
-    connect(end, &ClickableLabel::clicked, this, &AircraftPage::endProgram);
+    connect(end, &uisupport::ClickLabel::clicked, this, &AircraftPage::endProgram);
     auto* exit = actionLabel("Label17", QStringLiteral("EXIT"), side);
-    connect(exit, &ClickableLabel::clicked, this, &AircraftPage::endProgram);
+    connect(exit, &uisupport::ClickLabel::clicked, this, &AircraftPage::endProgram);
     std::vector<QWidget*> order{mapPage, fly, saveLoad, restore};
     if (model_.settings().flyAction == FlyAction::LaunchGame) {
         auto* results = actionLabel("Label23", QStringLiteral("Show mission results"), side);
-        connect(results, &ClickableLabel::clicked, this, [this] {
+        connect(results, &uisupport::ClickLabel::clicked, this, [this] {
             model_.showResults();
             emit changed();
         });
@@ -218,11 +220,12 @@ QWidget* AircraftPage::buildGroups() {
     const OptionCatalog& c = model_.catalog();
     auto add = [&](Group g, const QString& frameName, int frameIndex) {
         const OptionGroupInfo& info = c.info(g);
-        auto group = std::make_unique<OptionGroup>(holder, frameName, frameIndex, toQ(info.frameCaption),
-                                                   toQ(info.name), captions(info.captions), [this, g](int i) {
-                                                       model_.selectOption(g, i);
-                                                       emit changed();
-                                                   });
+        auto group = std::make_unique<OptionGroup>(
+            holder, frameName, frameIndex, uisupport::fromGameBytes(info.frameCaption),
+            uisupport::fromGameBytes(info.name), captions(info.captions), [this, g](int i) {
+                model_.selectOption(g, i);
+                emit changed();
+            });
         const int n = static_cast<int>(groups_.size());
         grid->addWidget(group->frame(), n / 3, n % 3);
         QWidget* frame = group->frame();
@@ -240,7 +243,7 @@ void AircraftPage::sync() {
     const MissionChoices& c = model_.choices();
     for (std::size_t r = 0; r < text1_.size(); ++r) {
         setIfDifferent(text1_[r], c.Text1[r]);
-        label1_[r]->setText(toQ(model_.Label1()[r]));
+        label1_[r]->setText(uisupport::fromGameBytes(model_.Label1()[r]));
     }
     setIfDifferent(text5_, c.Text5);
     {
@@ -249,17 +252,17 @@ void AircraftPage::sync() {
     }
     selectButton(roles_, c.Plane);
     selectButton(nations_, c.PNat);
-    label3_->setText(toQ(model_.Label3()));
+    label3_->setText(uisupport::fromGameBytes(model_.Label3()));
     for (auto& [g, group] : groups_)
         group->select(c.group(g));
     frame3_->setVisible(model_.Frame3());
     frame6_->setVisible(model_.Frame6());
-    label9_->setText(toQLines(model_.Label9()));
+    label9_->setText(uisupport::fromGameLines(model_.Label9()));
     if (pList_->count() != static_cast<int>(model_.PList().size())) {
         const QSignalBlocker block(pList_);
         pList_->clear();
         for (const auto& name : model_.PList())
-            pList_->addItem(toQ(name));
+            pList_->addItem(uisupport::fromGameBytes(name));
     }
     saveLoad_->sync();
     loadout_->sync();

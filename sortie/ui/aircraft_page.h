@@ -17,9 +17,12 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 
+namespace uisupport {
+class ClickLabel;
+}
+
 namespace sortie::ui {
 
-class ClickableLabel;
 class LoadoutPanel;
 class OptionBoard;
 class SaveLoadPanel;

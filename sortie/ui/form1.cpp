@@ -2,8 +2,12 @@
 
 #include "sortie/ui/aircraft_page.h"
 #include "sortie/ui/map_page.h"
-#include "sortie/ui/qt_text.h"
 #include "sortie/ui/scenario_frame.h"
+#include "sortie/ui/twips.h"
+#include "startup/program_start.h"
+#include "ui_support/about_box.h"
+#include "ui_support/click_label.h"
+#include "ui_support/qt_text.h"
 
 #include <QPlainTextEdit>
 
@@ -12,7 +16,8 @@ namespace sortie::ui {
 Form1::Form1(std::filesystem::path gameFolder, BuildSettings settings, QWidget* parent)
     : QWidget(parent), model_(std::move(gameFolder), std::move(settings)) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(toQ(model_.settings().programName));
+    setWindowTitle(uisupport::fromGameBytes(model_.settings().programName));
+    setWindowIcon(uisupport::programIcon(identity().badge));
     model_.start();
 
     frame2_ = new AircraftPage(model_, this);
@@ -28,7 +33,11 @@ Form1::Form1(std::filesystem::path gameFolder, BuildSettings settings, QWidget* 
     setFixedSize(frame2_->width() + extra, frame2_->height() + extra + messageHeight);
     for (QFrame* frame : {static_cast<QFrame*>(frame2_), static_cast<QFrame*>(frame4_)})
         frame->move((width() - frame->width()) / 2, extra / 2);
-    messages_->setGeometry(4, frame2_->geometry().bottom() + extra / 2, width() - 8, messageHeight - 4);
+    auto* about = uisupport::makeAboutLabel(this, identity());
+    about->adjustSize();
+    messages_->setGeometry(4, frame2_->geometry().bottom() + extra / 2, width() - 16 - about->width(),
+                           messageHeight - 4);
+    about->move(messages_->geometry().right() + 6, messages_->geometry().bottom() - about->height());
 
     connect(frame2_, &AircraftPage::changed, this, &Form1::sync);
     connect(frame2_, &AircraftPage::showMapPage, this, &Form1::showMapPage);
@@ -59,6 +68,14 @@ Form1::Form1(std::filesystem::path gameFolder, BuildSettings settings, QWidget* 
         connect(frame11_, &ScenarioFrame::exitClicked, this, &Form1::endProgram);
     }
     sync();
+}
+
+uisupport::ProgramIdentity Form1::identity() const {
+    // The second build saves instead of starting the game; its icon says so with the same badge.
+    const bool second = model_.settings().flyAction != FlyAction::LaunchGame;
+    const auto& program = second ? eaw::startup::sortiexProgram() : eaw::startup::sortieProgram();
+    return {QString::fromStdString(program.name), QString::fromLatin1(eaw::startup::suiteVersion()),
+            QString::fromStdString(program.summary), QStringLiteral("SOR")};
 }
 
 void Form1::endProgram() {
@@ -117,7 +134,7 @@ void Form1::sync() {
         frame11_->sync();
     const auto& messages = model_.messages();
     for (; messagesShown_ < messages.size(); ++messagesShown_)
-        messages_->appendPlainText(toQ(messages[messagesShown_]));
+        messages_->appendPlainText(uisupport::fromMessage(messages[messagesShown_]));
 }
 
 } // namespace sortie::ui

@@ -3,6 +3,7 @@
 // time, and the message line. Built with the settings of either build.
 
 #include "sortie/core/mission_builder.h"
+#include "ui_support/about_box.h"
 
 #include <QWidget>
 
@@ -31,6 +32,7 @@ class Form1 final : public QWidget {
     void setEndProgram(std::function<void()> endProgram) { endProgram_ = std::move(endProgram); }
 
   private:
+    uisupport::ProgramIdentity identity() const;
     void showMapPage();
     void showAircraftPage();
     void fly();

@@ -1,7 +1,9 @@
 #include "sortie/ui/loadout_panel.h"
 
-#include "sortie/ui/clickable_label.h"
-#include "sortie/ui/qt_text.h"
+#include "sortie/ui/twips.h"
+#include "ui_support/click_label.h"
+#include "ui_support/escape_hides.h"
+#include "ui_support/qt_text.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -14,8 +16,8 @@ namespace sortie::ui {
 
 namespace {
 
-ClickableLabel* actionLabel(const char* name, const QString& caption, QWidget* parent) {
-    auto* label = new ClickableLabel(QString::fromLatin1(name), caption, parent);
+uisupport::ClickLabel* actionLabel(const char* name, const QString& caption, QWidget* parent) {
+    auto* label = new uisupport::ClickLabel(QString::fromLatin1(name), caption, parent);
     label->setStyleSheet(QStringLiteral(
         "QLabel { color: #000080; font-weight: bold; border: 1px solid #8090B0; padding: 2px 6px;"
         " background: #F0F4FF; }"));
@@ -27,6 +29,7 @@ ClickableLabel* actionLabel(const char* name, const QString& caption, QWidget* p
 
 LoadoutPanel::LoadoutPanel(MissionBuilder& model, QWidget* parent) : QGroupBox(parent), model_(model) {
     setObjectName(QStringLiteral("frameLoadout"));
+    uisupport::hideOnEscape(this);
     const bool launches = model_.settings().flyAction == FlyAction::LaunchGame;
     setTitle(QString::fromLatin1(launches ? kLoadoutCaptionFly : kLoadoutCaptionSave));
     setAutoFillBackground(true);
@@ -66,13 +69,13 @@ LoadoutPanel::LoadoutPanel(MissionBuilder& model, QWidget* parent) : QGroupBox(p
     // The second build takes its table from the scenario and saves instead of flying.
     if (launches) {
         auto* copy = actionLabel("Label25", QStringLiteral("Copy a newly loaded loadout.dat"), this);
-        connect(copy, &ClickableLabel::clicked, this, [this] {
+        connect(copy, &uisupport::ClickLabel::clicked, this, [this] {
             model_.copyNewLoadoutTable();
             emit changed();
         });
         grid->addWidget(copy, 2, 0, 1, 3);
         auto* flyLabel = actionLabel("Label26", QStringLiteral("FLY!"), this);
-        connect(flyLabel, &ClickableLabel::clicked, this, [this] {
+        connect(flyLabel, &uisupport::ClickLabel::clicked, this, [this] {
             hide();
             emit fly();
         });
@@ -93,16 +96,16 @@ void LoadoutPanel::sync() {
     const auto& lines = c.LodList();
     bool same = lodList_->count() == static_cast<int>(lines.size());
     for (int i = 0; same && i < lodList_->count(); ++i)
-        same = lodList_->item(i)->text() == toQ(lines[static_cast<std::size_t>(i)]);
+        same = lodList_->item(i)->text() == uisupport::fromGameBytes(lines[static_cast<std::size_t>(i)]);
     if (!same) {
         const QSignalBlocker block(lodList_);
         lodList_->clear();
         for (const auto& line : lines)
-            lodList_->addItem(toQ(line));
+            lodList_->addItem(uisupport::fromGameBytes(line));
     }
-    sloc_->setText(toQ(c.Sloc()));
-    slab_->setText(toQ(c.Slab()));
-    p_->setText(toQ(c.P()));
+    sloc_->setText(uisupport::fromGameBytes(c.Sloc()));
+    slab_->setText(uisupport::fromGameBytes(c.Slab()));
+    p_->setText(uisupport::fromGameBytes(c.P()));
 }
 
 void LoadoutPanel::mouseReleaseEvent(QMouseEvent* event) {

@@ -1,6 +1,7 @@
 #include "sortie/ui/map_legend.h"
 
-#include "sortie/ui/qt_text.h"
+#include "sortie/ui/twips.h"
+#include "ui_support/qt_text.h"
 
 #include <QLabel>
 #include <QPainter>

@@ -1,10 +1,11 @@
 #include "sortie/ui/map_page.h"
 
-#include "sortie/ui/clickable_label.h"
 #include "sortie/ui/map_legend.h"
 #include "sortie/ui/map_view.h"
 #include "sortie/ui/option_groups.h"
-#include "sortie/ui/qt_text.h"
+#include "sortie/ui/twips.h"
+#include "ui_support/click_label.h"
+#include "ui_support/qt_text.h"
 
 #include <QGridLayout>
 #include <QHeaderView>
@@ -21,8 +22,8 @@ namespace sortie::ui {
 
 namespace {
 
-ClickableLabel* actionLabel(const char* name, const QString& caption, QWidget* parent) {
-    auto* label = new ClickableLabel(QString::fromLatin1(name), caption, parent);
+uisupport::ClickLabel* actionLabel(const char* name, const QString& caption, QWidget* parent) {
+    auto* label = new uisupport::ClickLabel(QString::fromLatin1(name), caption, parent);
     label->setStyleSheet(QStringLiteral(
         "QLabel { color: #000080; font-weight: bold; border: 1px solid #8090B0; padding: 2px 6px;"
         " background: #F0F4FF; }"));
@@ -50,10 +51,12 @@ QWidget* MapPage::buildSidePanel() {
     auto* grid = new QGridLayout(side);
     grid->setContentsMargins(0, 0, 0, 0);
     const OptionCatalog& c = model_.catalog();
-    targo_ = makeButtons(side, QStringLiteral("Targo"), {toQ(c.Targo[0]), toQ(c.Targo[1])}, [this](int i) {
-        model_.selectTargo(i);
-        emit changed();
-    });
+    targo_ = makeButtons(side, QStringLiteral("Targo"),
+                         {uisupport::fromGameBytes(c.Targo[0]), uisupport::fromGameBytes(c.Targo[1])},
+                         [this](int i) {
+                             model_.selectTargo(i);
+                             emit changed();
+                         });
     for (int i = 0; i < 2; ++i) {
         grid->addWidget(targo_->button(i), i, 0);
         text6_[static_cast<std::size_t>(i)] = new QLineEdit(side);
@@ -61,14 +64,15 @@ QWidget* MapPage::buildSidePanel() {
         text6_[static_cast<std::size_t>(i)]->setProperty("index", i);
         text6_[static_cast<std::size_t>(i)]->setFixedWidth(50);
         connect(text6_[static_cast<std::size_t>(i)], &QLineEdit::textEdited, this,
-                [this, i](const QString& t) { model_.setText6(i, fromQ(t)); });
+                [this, i](const QString& t) { model_.setText6(i, uisupport::toGameBytes(t)); });
         grid->addWidget(text6_[static_cast<std::size_t>(i)], i, 1);
         label2_[static_cast<std::size_t>(i)] = new QLabel(side);
         label2_[static_cast<std::size_t>(i)]->setObjectName(QStringLiteral("Label2"));
         label2_[static_cast<std::size_t>(i)]->setProperty("index", i);
         grid->addWidget(label2_[static_cast<std::size_t>(i)], i, 2);
     }
-    fl_ = makeButtons(side, QStringLiteral("FL"), {toQ(c.FL[0]), toQ(c.FL[1])},
+    fl_ = makeButtons(side, QStringLiteral("FL"),
+                      {uisupport::fromGameBytes(c.FL[0]), uisupport::fromGameBytes(c.FL[1])},
                       [this](int i) { chooseFrontLine(i); });
     grid->addWidget(fl_->button(0), 2, 0, 1, 2);
     grid->addWidget(fl_->button(1), 2, 2);
@@ -95,11 +99,11 @@ QWidget* MapPage::buildSidePanel() {
     auto* actions = new QHBoxLayout();
     auto* makeMap = actionLabel("Label4", QStringLiteral("Make a new map"), side);
     label4_ = makeMap;
-    connect(makeMap, &ClickableLabel::clicked, this, &MapPage::rebuildMap);
+    connect(makeMap, &uisupport::ClickLabel::clicked, this, &MapPage::rebuildMap);
     auto* back = actionLabel("Label13", QStringLiteral("Aircraft Page"), side);
-    connect(back, &ClickableLabel::clicked, this, &MapPage::showAircraftPage);
-    auto* fly = actionLabel("Label16", toQ(model_.settings().flyCaption), side);
-    connect(fly, &ClickableLabel::clicked, this, &MapPage::fly);
+    connect(back, &uisupport::ClickLabel::clicked, this, &MapPage::showAircraftPage);
+    auto* fly = actionLabel("Label16", uisupport::fromGameBytes(model_.settings().flyCaption), side);
+    connect(fly, &uisupport::ClickLabel::clicked, this, &MapPage::fly);
     actions->addWidget(makeMap);
     actions->addWidget(back);
     actions->addWidget(fly);
@@ -114,7 +118,7 @@ void MapPage::loadTargets() {
     const QSignalBlocker block(tList_);
     tList_->clear();
     for (const auto& name : model_.TList())
-        tList_->addItem(toQ(name));
+        tList_->addItem(uisupport::fromGameBytes(name));
 
     const TargetGrid& grid = model_.Tg();
     tg_->setUpdatesEnabled(false);
@@ -123,13 +127,13 @@ void MapPage::loadTargets() {
     tg_->setRowCount(static_cast<int>(grid.rows.size()));
     QStringList headings;
     for (const auto& h : grid.headings)
-        headings << toQ(h);
+        headings << uisupport::fromGameBytes(h);
     tg_->setHorizontalHeaderLabels(headings);
     for (int r = 0; r < tg_->rowCount(); ++r)
         for (int col = 0; col < kTgColumns; ++col)
             tg_->setItem(r, col,
-                         new QTableWidgetItem(
-                             toQ(grid.rows[static_cast<std::size_t>(r)][static_cast<std::size_t>(col)])));
+                         new QTableWidgetItem(uisupport::fromGameBytes(
+                             grid.rows[static_cast<std::size_t>(r)][static_cast<std::size_t>(col)])));
     for (int col = 0; col < kTgColumns; ++col) {
         const int w = grid.widthsTwips[static_cast<std::size_t>(col)];
         if (w == 0)
@@ -182,7 +186,8 @@ void MapPage::showMapColumns() {
     for (int r = 0; r < rows; ++r)
         for (const int col : {kTgMapXColumn, kTgMapYColumn})
             if (QTableWidgetItem* item = tg_->item(r, col))
-                item->setText(toQ(grid.rows[static_cast<std::size_t>(r)][static_cast<std::size_t>(col)]));
+                item->setText(uisupport::fromGameBytes(
+                    grid.rows[static_cast<std::size_t>(r)][static_cast<std::size_t>(col)]));
     tg_->setUpdatesEnabled(true);
 }
 
@@ -191,11 +196,11 @@ void MapPage::sync() {
     selectButton(targo_, c.Targo);
     selectButton(fl_, c.FL);
     for (std::size_t i = 0; i < 2; ++i) {
-        if (text6_[i]->text() != toQ(c.Text6[i])) {
+        if (text6_[i]->text() != uisupport::fromGameBytes(c.Text6[i])) {
             const QSignalBlocker block(text6_[i]);
-            text6_[i]->setText(toQ(c.Text6[i]));
+            text6_[i]->setText(uisupport::fromGameBytes(c.Text6[i]));
         }
-        label2_[i]->setText(toQ(model_.Label2()[i]));
+        label2_[i]->setText(uisupport::fromGameBytes(model_.Label2()[i]));
     }
 }
 

@@ -14,9 +14,12 @@ class QLineEdit;
 class QListWidget;
 class QTableWidget;
 
+namespace uisupport {
+class ClickLabel;
+}
+
 namespace sortie::ui {
 
-class ClickableLabel;
 class MapLegend;
 class MapView;
 
@@ -58,7 +61,7 @@ class MapPage final : public QFrame {
     std::array<QLabel*, 2> label2_{};
     std::array<QLineEdit*, 2> text6_{};
     MapLegend* legend_ = nullptr;
-    ClickableLabel* label4_ = nullptr;
+    uisupport::ClickLabel* label4_ = nullptr;
     QListWidget* tList_ = nullptr;
     QTableWidget* tg_ = nullptr;
 };

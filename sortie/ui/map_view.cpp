@@ -2,7 +2,8 @@
 
 #include "sortie/map/map_scroll.h"
 #include "sortie/ui/map_image.h"
-#include "sortie/ui/qt_text.h"
+#include "sortie/ui/twips.h"
+#include "ui_support/qt_text.h"
 
 #include <QBoxLayout>
 #include <QFrame>
@@ -126,7 +127,7 @@ void MapView::onPointer(QPointF mapPos, bool buttonHeld) {
 
 void MapView::refreshLabel() {
     const TargetLabelState& label = model_.theatreMap().TargetLabel();
-    image_->showTargetLabel(label.visible, toQ(label.caption), label.left, label.top);
+    image_->showTargetLabel(label.visible, uisupport::fromGameBytes(label.caption), label.left, label.top);
 }
 
 void MapView::refresh() {

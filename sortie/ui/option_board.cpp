@@ -1,7 +1,9 @@
 #include "sortie/ui/option_board.h"
 
-#include "sortie/ui/clickable_label.h"
-#include "sortie/ui/qt_text.h"
+#include "sortie/ui/twips.h"
+#include "ui_support/click_label.h"
+#include "ui_support/picture.h"
+#include "ui_support/qt_text.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -29,7 +31,7 @@ QRect pixelRect(const TwipRect& r) {
 
 // Captions use "\r" as the line break; Qt labels break on "\n".
 QString caption(const std::string& text) {
-    QString q = toQ(text);
+    QString q = uisupport::fromGameBytes(text);
     q.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return q;
 }
@@ -43,7 +45,7 @@ OptionBoard::OptionBoard(MissionBuilder& model, QWidget* parent) : QWidget(paren
     setMouseTracking(true);
 
     for (int i = 0; i < kPlaneCellCount; ++i) {
-        auto* cell = new ClickableLabel(QStringLiteral("Label18"), {}, this, i);
+        auto* cell = new uisupport::ClickLabel(QStringLiteral("Label18"), {}, this, i);
         cell->setGeometry(pixelRect(g.planeCell(i)));
         cell->setAlignment(Qt::AlignCenter);
         cell->setWordWrap(true);
@@ -53,11 +55,11 @@ OptionBoard::OptionBoard(MissionBuilder& model, QWidget* parent) : QWidget(paren
         cell->setMouseTracking(true);
         cell->installEventFilter(this);
         cell->hide();
-        connect(cell, &ClickableLabel::pressed, this, [this, i](Qt::MouseButton b) {
+        connect(cell, &uisupport::ClickLabel::pressed, this, [this, i](Qt::MouseButton b) {
             model_.pressOnCell(toModelButton(b), i);
             sync();
         });
-        connect(cell, &ClickableLabel::released, this, [this, i](Qt::MouseButton b) {
+        connect(cell, &uisupport::ClickLabel::released, this, [this, i](Qt::MouseButton b) {
             model_.releaseOnCell(toModelButton(b), i);
             sync();
             emit changed();
@@ -65,7 +67,7 @@ OptionBoard::OptionBoard(MissionBuilder& model, QWidget* parent) : QWidget(paren
         cells_[static_cast<std::size_t>(i)] = cell;
     }
     for (int i = 0; i < kBoardRowCount; ++i) {
-        auto* row = new ClickableLabel(QStringLiteral("Label21"), {}, this, i);
+        auto* row = new uisupport::ClickLabel(QStringLiteral("Label21"), {}, this, i);
         row->setGeometry(pixelRect(g.optionRow(i)));
         row->setAlignment(Qt::AlignCenter);
         QFont font = row->font();
@@ -74,9 +76,11 @@ OptionBoard::OptionBoard(MissionBuilder& model, QWidget* parent) : QWidget(paren
         row->setFont(font);
         row->setStyleSheet(QStringLiteral("QLabel { color: #0000FF; background: rgba(255,255,255,210); }"));
         row->setMouseTracking(true);
+        // A row acts on the row under the pointer, not on itself: the keyboard reaches its choices elsewhere.
+        row->setFocusPolicy(Qt::NoFocus);
         row->installEventFilter(this);
         row->hide();
-        connect(row, &ClickableLabel::released, this, [this](Qt::MouseButton b) {
+        connect(row, &uisupport::ClickLabel::released, this, [this](Qt::MouseButton b) {
             model_.releaseOnBoard(toModelButton(b), true);
             sync();
             emit changed();
@@ -123,7 +127,7 @@ void OptionBoard::sync() {
     label20_->setVisible(v.label20Shown);
     label11_->setText(caption(v.Label11));
     label11_->setVisible(v.label11Shown);
-    label22_->setText(toQLines(v.Label22));
+    label22_->setText(uisupport::fromGameLines(v.Label22));
     label22_->setVisible(v.Label22Shown);
     update();
 }
@@ -131,10 +135,7 @@ void OptionBoard::sync() {
 const QPixmap& OptionBoard::picture(int entry) {
     auto it = pictures_.find(entry);
     if (it == pictures_.end()) {
-        const std::string& bytes = model_.PicShow(entry);
-        QPixmap pixmap;
-        pixmap.loadFromData(reinterpret_cast<const uchar*>(bytes.data()), static_cast<uint>(bytes.size()));
-        it = pictures_.insert(entry, pixmap);
+        it = pictures_.insert(entry, uisupport::pictureFromBytes(model_.PicShow(entry)));
     }
     return it.value();
 }
@@ -192,8 +193,9 @@ void OptionBoard::paintPlainBoard(QPainter& painter) {
         painter.drawRect(cell.adjusted(2, 2, -2, -2));
         painter.setPen(Qt::black);
         const auto& names = model_.PList();
-        const QString name =
-            static_cast<std::size_t>(i) < names.size() ? toQ(names[static_cast<std::size_t>(i)]) : QString();
+        const QString name = static_cast<std::size_t>(i) < names.size()
+                                 ? uisupport::fromGameBytes(names[static_cast<std::size_t>(i)])
+                                 : QString();
         painter.drawText(cell.adjusted(6, 6, -6, -6), Qt::AlignCenter | Qt::TextWordWrap, name);
     }
     const double optH = g.optionRowHeight / 15.0;
@@ -203,7 +205,7 @@ void OptionBoard::paintPlainBoard(QPainter& painter) {
         painter.fillRect(row.adjusted(2, 2, -2, -2), QColor(0xD8, 0xE4, 0xF8));
         painter.setPen(QColor(0x20, 0x30, 0x80));
         painter.drawText(row.adjusted(6, 2, -6, -2), Qt::AlignCenter | Qt::TextWordWrap,
-                         toQ(c.boardRows[static_cast<std::size_t>(r)].name));
+                         uisupport::fromGameBytes(c.boardRows[static_cast<std::size_t>(r)].name));
     }
 }
 

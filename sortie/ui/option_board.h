@@ -12,9 +12,11 @@
 
 class QLabel;
 
-namespace sortie::ui {
+namespace uisupport {
+class ClickLabel;
+}
 
-class ClickableLabel;
+namespace sortie::ui {
 
 class OptionBoard final : public QWidget {
     Q_OBJECT
@@ -41,8 +43,8 @@ class OptionBoard final : public QWidget {
     void paintPlainBoard(class QPainter& painter);
 
     MissionBuilder& model_;
-    std::array<ClickableLabel*, kPlaneCellCount> cells_{};
-    std::array<ClickableLabel*, kBoardRowCount> rows_{};
+    std::array<uisupport::ClickLabel*, kPlaneCellCount> cells_{};
+    std::array<uisupport::ClickLabel*, kBoardRowCount> rows_{};
     QLabel* label20_ = nullptr;
     QLabel* label11_ = nullptr;
     QLabel* label22_ = nullptr;

@@ -1,7 +1,8 @@
 #include "sortie/ui/save_load_panel.h"
 
-#include "sortie/ui/clickable_label.h"
-#include "sortie/ui/qt_text.h"
+#include "ui_support/click_label.h"
+#include "ui_support/escape_hides.h"
+#include "ui_support/qt_text.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -29,6 +30,7 @@ SaveLoadPanel::SaveLoadPanel(MissionBuilder& model, QWidget* parent) : QFrame(pa
     setFrameShape(QFrame::Box);
     setAutoFillBackground(true);
     setStyleSheet(QStringLiteral("#Frame10 { background: #F4F4EC; }"));
+    uisupport::hideOnEscape(this);
     auto* grid = new QGridLayout(this);
     grid->addWidget(new QLabel(QStringLiteral("Click to hide this panel"), this), 0, 0, 1, 3);
     grid->addWidget(
@@ -44,7 +46,8 @@ SaveLoadPanel::SaveLoadPanel(MissionBuilder& model, QWidget* parent) : QFrame(pa
     file1_ = named(new QListWidget(this), "File1");
     grid->addWidget(file1_, 3, 0, 1, 3);
     connect(file1_, &QListWidget::currentTextChanged, this, &SaveLoadPanel::select);
-    label10_ = named(new QLabel(toQ(model_.Label10()), this), "Label10");
+    label10_ =
+        named(new QLabel(uisupport::fromPath(std::filesystem::path(model_.Label10())), this), "Label10");
     label10_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     grid->addWidget(label10_, 4, 0, 1, 3);
     grid->addWidget(named(new QLabel(QStringLiteral("Details:"), this), "Label28"), 5, 0);
@@ -69,24 +72,25 @@ SaveLoadPanel::SaveLoadPanel(MissionBuilder& model, QWidget* parent) : QFrame(pa
         });
     } else {
         // Shows where saved missions go and, as the other "FLY!" labels, saves and ends.
-        auto* exit =
-            new ClickableLabel(QStringLiteral("Label26"), toQ(model_.settings().missionsFolder), this);
+        auto* exit = new uisupport::ClickLabel(
+            QStringLiteral("Label26"),
+            uisupport::fromPath(std::filesystem::path(model_.settings().missionsFolder)), this);
         exit->setCursor(Qt::PointingHandCursor);
         exit->setStyleSheet(QStringLiteral("QLabel { color: #000080; font-weight: bold; }"));
-        connect(exit, &ClickableLabel::clicked, this, &SaveLoadPanel::fly);
+        connect(exit, &uisupport::ClickLabel::clicked, this, &SaveLoadPanel::fly);
         grid->addWidget(exit, 7, 1, 1, 2);
     }
 }
 
 void SaveLoadPanel::save() {
-    model_.saveMission(fromQ(text2_->text()));
+    model_.saveMission(uisupport::toNameBytes(text2_->text()));
     emit changed();
 }
 
 void SaveLoadPanel::select(const QString& fileName) {
     if (fileName.isEmpty())
         return;
-    model_.selectSavedMission(fromQ(fileName));
+    model_.selectSavedMission(uisupport::toNameBytes(fileName));
     emit changed();
 }
 
@@ -94,20 +98,20 @@ void SaveLoadPanel::sync() {
     const auto& saved = model_.savedMissions();
     bool same = file1_->count() == static_cast<int>(saved.size());
     for (int i = 0; same && i < file1_->count(); ++i)
-        same = file1_->item(i)->text() == toQ(saved[static_cast<std::size_t>(i)]);
+        same = file1_->item(i)->text() == uisupport::fromNameBytes(saved[static_cast<std::size_t>(i)]);
     if (!same) {
         // Keep the selection on the same file when the list is refreshed.
         const QSignalBlocker block(file1_);
         const QString current = file1_->currentItem() ? file1_->currentItem()->text() : QString();
         file1_->clear();
         for (const auto& name : saved)
-            file1_->addItem(toQ(name));
+            file1_->addItem(uisupport::fromNameBytes(name));
         const auto found = file1_->findItems(current, Qt::MatchExactly);
         if (!current.isEmpty() && !found.isEmpty())
             file1_->setCurrentItem(found.first());
     }
-    label10_->setText(toQ(model_.Label10()));
-    const QString details = toQLines(model_.Text3());
+    label10_->setText(uisupport::fromPath(std::filesystem::path(model_.Label10())));
+    const QString details = uisupport::fromGameLines(model_.Text3());
     if (text3_->toPlainText() != details)
         text3_->setPlainText(details);
 }

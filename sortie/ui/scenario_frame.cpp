@@ -1,7 +1,9 @@
 #include "sortie/ui/scenario_frame.h"
 
-#include "sortie/ui/clickable_label.h"
-#include "sortie/ui/qt_text.h"
+#include "sortie/ui/twips.h"
+#include "ui_support/click_label.h"
+#include "ui_support/picture.h"
+#include "ui_support/qt_text.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -16,8 +18,8 @@ namespace {
 
 constexpr int kScenarioSpacingTwips = 600;
 
-ClickableLabel* actionLabel(const char* name, const QString& caption, QWidget* parent) {
-    auto* label = new ClickableLabel(QString::fromLatin1(name), caption, parent);
+uisupport::ClickLabel* actionLabel(const char* name, const QString& caption, QWidget* parent) {
+    auto* label = new uisupport::ClickLabel(QString::fromLatin1(name), caption, parent);
     label->setStyleSheet(QStringLiteral("QLabel { color: #FFFF80; font-weight: bold; font-size: 14pt;"
                                         " border: 2px solid #FFFF80; padding: 4px 10px; }"));
     label->setCursor(Qt::PointingHandCursor);
@@ -38,10 +40,7 @@ ScenarioFrame::ScenarioFrame(MissionBuilder& model, QWidget* parent) : QGroupBox
     auto* layout = new QHBoxLayout(this);
     auto* image1 = new QLabel(this);
     image1->setObjectName(QStringLiteral("Image1"));
-    QPixmap picture;
-    const std::string& bytes = s.Image1();
-    if (!bytes.empty() &&
-        picture.loadFromData(reinterpret_cast<const uchar*>(bytes.data()), static_cast<uint>(bytes.size())))
+    if (const QPixmap picture = uisupport::pictureFromBytes(s.Image1()); !picture.isNull())
         image1->setPixmap(picture.scaled(720, 600, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     image1->setAlignment(Qt::AlignCenter);
     image1->setFixedWidth(740);
@@ -85,16 +84,16 @@ ScenarioFrame::ScenarioFrame(MissionBuilder& model, QWidget* parent) : QGroupBox
 
     auto* actions = new QHBoxLayout();
     label33_ = actionLabel("Label33", QString::fromLatin1(kScenarioOkCaption), this);
-    connect(label33_, &ClickableLabel::clicked, this, &ScenarioFrame::continueClicked);
+    connect(label33_, &uisupport::ClickLabel::clicked, this, &ScenarioFrame::continueClicked);
     auto* label22 = actionLabel("Label22", QStringLiteral("EXIT"), this);
-    connect(label22, &ClickableLabel::clicked, this, &ScenarioFrame::exitClicked);
+    connect(label22, &uisupport::ClickLabel::clicked, this, &ScenarioFrame::exitClicked);
     actions->addWidget(label33_);
     actions->addSpacing(40);
     actions->addWidget(label22);
     actions->addStretch();
     right->addLayout(actions);
 
-    auto* label29 = new QLabel(QString::fromStdString(s.Label29()), this);
+    auto* label29 = new QLabel(uisupport::fromPath(std::filesystem::path(s.Label29())), this);
     label29->setObjectName(QStringLiteral("Label29"));
     label29->setStyleSheet(QStringLiteral("QLabel { font-weight: normal; font-size: 9pt; }"));
     right->addWidget(label29);
@@ -107,8 +106,8 @@ void ScenarioFrame::buildScenarioList(QWidget* frame12) {
     const auto& captions = model_.scenario().Label35();
     frame12->setMinimumHeight(px(kScenarioSpacingTwips) * static_cast<int>(captions.size()) + 16);
     for (std::size_t k = 0; k < captions.size(); ++k) {
-        auto* label = new ClickableLabel(QStringLiteral("Label35"), QString::fromStdString(captions[k]),
-                                         frame12, static_cast<int>(k));
+        auto* label = new uisupport::ClickLabel(
+            QStringLiteral("Label35"), uisupport::fromNameBytes(captions[k]), frame12, static_cast<int>(k));
         label->move(8, 8 + px(kScenarioSpacingTwips) * static_cast<int>(k));
         label->setCursor(Qt::PointingHandCursor);
         label->adjustSize();
@@ -117,7 +116,7 @@ void ScenarioFrame::buildScenarioList(QWidget* frame12) {
         // With no scenario the one label only names the folder that was searched.
         if (k < model_.scenario().scenarioCount()) {
             const int index = static_cast<int>(k);
-            connect(label, &ClickableLabel::clicked, this, [this, index] {
+            connect(label, &uisupport::ClickLabel::clicked, this, [this, index] {
                 model_.chooseScenario(index);
                 emit changed();
             });
@@ -152,9 +151,9 @@ void ScenarioFrame::sync() {
                                           : QStringLiteral("QLabel { color: #FFFFFF; font-size: 13pt; }"));
         label35_[k]->adjustSize();
     }
-    label36_->setText(QString::fromStdString(s.Label36()));
+    label36_->setText(QDir::toNativeSeparators(uisupport::fromNameBytes(s.Label36())));
     for (std::size_t i = 0; i < kScenarioFileRows; ++i)
-        label32_[i]->setText(QString::fromStdString(s.Label32()[i]));
+        label32_[i]->setText(QDir::toNativeSeparators(uisupport::fromNameBytes(s.Label32()[i])));
 }
 
 } // namespace sortie::ui

@@ -12,9 +12,11 @@
 
 class QLabel;
 
-namespace sortie::ui {
+namespace uisupport {
+class ClickLabel;
+}
 
-class ClickableLabel;
+namespace sortie::ui {
 
 inline constexpr const char* kScenarioOkCaption = "All set- continue!";
 inline constexpr const char* kScenarioBusyCaption = "  OK... setting up maps and files";
@@ -39,10 +41,10 @@ class ScenarioFrame final : public QGroupBox {
     void buildScenarioList(QWidget* frame12);
 
     MissionBuilder& model_;
-    std::vector<ClickableLabel*> label35_;
+    std::vector<uisupport::ClickLabel*> label35_;
     QLabel* label36_ = nullptr;
     std::array<QLabel*, kScenarioFileRows> label32_{};
-    ClickableLabel* label33_ = nullptr;
+    uisupport::ClickLabel* label33_ = nullptr;
 };
 
 } // namespace sortie::ui

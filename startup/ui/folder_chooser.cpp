@@ -1,6 +1,7 @@
 #include "startup/ui/folder_chooser.h"
 
 #include "startup/program_start.h"
+#include "ui_support/qt_text.h"
 
 #include <QFileDialog>
 #include <QGridLayout>
@@ -20,22 +21,6 @@ std::vector<FolderChooser::Asked>& askedList() {
     return list;
 }
 
-QString toQString(const std::filesystem::path& path) {
-#if defined(_WIN32)
-    return QString::fromStdWString(path.native());
-#else
-    return QString::fromLocal8Bit(path.native().c_str());
-#endif
-}
-
-std::filesystem::path toPath(const QString& text) {
-#if defined(_WIN32)
-    return std::filesystem::path(text.toStdWString());
-#else
-    return std::filesystem::path(text.toLocal8Bit().toStdString());
-#endif
-}
-
 } // namespace
 
 std::optional<std::filesystem::path> FolderChooser::choose(const QString& note,
@@ -47,7 +32,7 @@ std::optional<std::filesystem::path> FolderChooser::choose(const QString& note,
         return answer;
     }
     // Qt's own dialog: the same on every desktop, and it leaves no recent-files entries behind.
-    QFileDialog dialog(nullptr, QStringLiteral("Where is the EAW game folder?"), toQString(offer));
+    QFileDialog dialog(nullptr, QStringLiteral("Where is the EAW game folder?"), uisupport::fromPath(offer));
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOptions(QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
     if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout())) {
@@ -58,7 +43,7 @@ std::optional<std::filesystem::path> FolderChooser::choose(const QString& note,
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return toPath(dialog.selectedFiles().front());
+    return uisupport::toName(dialog.selectedFiles().front());
 }
 
 void FolderChooser::setNextAnswers(std::deque<std::optional<std::filesystem::path>> next) {
@@ -78,7 +63,7 @@ std::optional<std::filesystem::path> settleGameFolder(const StartRequest& reques
     const auto decision = decideGameFolder(request, loadRememberedFolder(rememberFile));
     if (decision.use)
         return decision.use;
-    QString note = QString::fromStdString(decision.reason);
+    QString note = uisupport::fromSystemText(decision.reason);
     std::filesystem::path offer = decision.offer;
     for (;;) {
         const auto chosen = FolderChooser::choose(note, offer);
@@ -89,7 +74,7 @@ std::optional<std::filesystem::path> settleGameFolder(const StartRequest& reques
             return chosen;
         }
         note = QStringLiteral("There is no eaw.exe in %1. Choose the folder that holds the game.")
-                   .arg(toQString(*chosen));
+                   .arg(uisupport::fromPath(*chosen));
         offer = *chosen;
     }
 }

@@ -1,7 +1,7 @@
 // The selector's window opened on the demo game folder, as `scripts/demo` shows it to a player.
 
-#include "outfitter/ui/message_box.h"
 #include "outfitter/ui/qiv_form.h"
+#include "ui_support/message_box.h"
 
 #include "make_demo_game/demo_contents.h"
 #include "make_demo_game/demo_game.h"

@@ -1,9 +1,9 @@
 // The selector's main window driven offscreen, as a player would find it after start-up.
 
 #include "outfitter/core/category_table.h"
-#include "outfitter/ui/message_box.h"
 #include "outfitter/ui/qiv_form.h"
 #include "outfitter/ui/set_grid.h"
+#include "ui_support/message_box.h"
 
 #include "temp_game_folder.h"
 
@@ -196,7 +196,8 @@ class QIVFormTest final : public QObject {
 
         const QString folder = QString::fromStdString(game.path().string());
         QCOMPARE(child<QLabel>(form, u"EAWDirLabel"_s)->text(), folder);
-        QCOMPARE(child<QLabel>(form, u"Label1"_s)->text(), folder + u"/"_s);
+        // The game folder is shown whole, without a trailing separator.
+        QCOMPARE(child<QLabel>(form, u"Label1"_s)->text(), folder);
         auto* list6 = child<QListWidget>(form, u"List6"_s);
         QCOMPARE(list6->count(), 2);
         QCOMPARE(list6->item(0)->text(), u"eaw.exe"_s);
@@ -223,13 +224,13 @@ class QIVFormTest final : public QObject {
         QVERIFY(!running.isDuplicate());
         const auto firstBefore = first.entries();
 
-        outfitter::MessageBox::setNextAnswer(QMessageBox::Ok);
+        uisupport::MessageBox::setNextAnswer(QMessageBox::Ok);
         outfitter::QIVForm again(second.path(), shared);
         QVERIFY(again.isDuplicate());
         QVERIFY(second.entries().empty());
         QCOMPARE(first.entries(), firstBefore);
 
-        const auto& shown = outfitter::MessageBox::lastShown();
+        const auto& shown = uisupport::MessageBox::lastShown();
         QVERIFY(shown.has_value());
         QCOMPARE(shown->title, u"Hang On..........."_s);
         QCOMPARE(shown->text, u"We know you would love our software, but you really \n"

@@ -4,7 +4,7 @@
 
 #include "skin_window_harness.h"
 
-#include "outfitter/ui/message_box.h"
+#include "ui_support/message_box.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -220,15 +220,15 @@ class SkinTabWindowTest final : public QObject {
         QTRY_VERIFY(demo.find<QPlainTextEdit>("Text10")->toPlainText().startsWith(u"RAF roundels"_s));
         QCOMPARE(demo.find<QLineEdit>("Text3")->text(), kHurricane); // pointing is not choosing
 
-        outfitter::MessageBox::setNextAnswer(QMessageBox::Ok);
+        uisupport::MessageBox::setNextAnswer(QMessageBox::Ok);
         tab.rename(kHurricane); // its own name
-        const auto& box = outfitter::MessageBox::lastShown();
+        const auto& box = uisupport::MessageBox::lastShown();
         QVERIFY(box.has_value());
         QCOMPARE(box->title, u"Hang On..........."_s);
         QCOMPARE(box->text, u"This name is already in use"_s);
         QCOMPARE(box->icon, QMessageBox::Warning);
 
-        outfitter::MessageBox::setNextAnswer(QMessageBox::Ok);
+        uisupport::MessageBox::setNextAnswer(QMessageBox::Ok);
         tab.rename(u"SPITFIRE IX 92 SQN"_s);
         QVERIFY(demo.messages().contains(u"only in letter case"_s));
         tab.rename(QString());

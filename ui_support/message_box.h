@@ -1,12 +1,13 @@
 #pragma once
-// The selector's modal boxes, through one door so that a test can answer them instead of a player.
+// The windows' modal boxes, through one door so that a test can answer them instead of a player.
 
+#include <QIcon>
 #include <QMessageBox>
 #include <QString>
 
 #include <optional>
 
-namespace outfitter {
+namespace uisupport {
 
 class MessageBox final {
   public:
@@ -20,11 +21,17 @@ class MessageBox final {
     // A box with the exclamation icon and an OK button.
     static QMessageBox::StandardButton exclamation(QWidget* parent, const QString& title,
                                                    const QString& text);
+    // A box of information (rich text allowed) with a picture in place of the icon and an OK button.
+    static QMessageBox::StandardButton information(QWidget* parent, const QString& title,
+                                                   const QString& text, const QIcon& picture = {});
 
     // The next box is not shown but answered at once with `answer` (tests).
     static void setNextAnswer(QMessageBox::StandardButton answer);
     // What the last box held, shown or answered.
     static const std::optional<Shown>& lastShown();
+
+  private:
+    static QMessageBox::StandardButton run(QMessageBox& box);
 };
 
-} // namespace outfitter
+} // namespace uisupport
