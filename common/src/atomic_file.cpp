@@ -1,5 +1,7 @@
 #include "common/atomic_file.h"
 
+#include "common/file_faults.h"
+
 #include <algorithm>
 #include <atomic>
 #include <random>
@@ -40,7 +42,28 @@ unsigned seed() {
     return value;
 }
 
+bool allDigits(std::string_view text) {
+    return !text.empty() &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
 } // namespace
+
+bool isAtomicTemporaryName(std::string_view name) {
+    // "." target "." pid "-" seed "-" counter ".tmp"
+    constexpr std::string_view suffix = ".tmp";
+    if (name.size() < 2 + suffix.size() || name.front() != '.' ||
+        name.substr(name.size() - suffix.size()) != suffix)
+        return false;
+    auto rest = name.substr(0, name.size() - suffix.size());
+    for (int part = 0; part < 3; ++part) {
+        const auto cut = rest.find_last_of(part == 2 ? '.' : '-');
+        if (cut == std::string_view::npos || !allDigits(rest.substr(cut + 1)))
+            return false;
+        rest = rest.substr(0, cut);
+    }
+    return rest.size() > 1; // the leading dot and at least one character of the target's name
+}
 
 } // namespace common
 
@@ -170,8 +193,12 @@ std::string uniqueSuffix() {
     return std::to_string(::getpid()) + "-" + std::to_string(seed()) + "-" + std::to_string(nextCounter());
 }
 
-bool writeAll(int fd, std::string_view bytes, int& err) {
+bool writeAll(int fd, const std::filesystem::path& path, std::string_view bytes, int& err) {
     while (!bytes.empty()) {
+        if (const int injected = faults::injected(faults::Operation::Write, path)) {
+            err = injected;
+            return false;
+        }
         const ssize_t put = ::write(fd, bytes.data(), bytes.size());
         if (put < 0) {
             if (errno == EINTR)
@@ -226,7 +253,7 @@ std::optional<Problem> writeFileAtomically(const std::filesystem::path& target, 
         ::fchmod(temp.fd(), old.st_mode & 07777);
 
     int err = 0;
-    if (!writeAll(temp.fd(), bytes, err))
+    if (!writeAll(temp.fd(), tempPath, bytes, err))
         return problemFromErrno(target, "writing", err);
     if (::fsync(temp.fd()) != 0)
         return problemFromErrno(target, "writing", errno);

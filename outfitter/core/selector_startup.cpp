@@ -2,10 +2,14 @@
 
 #include "file_routines.h"
 #include "load_ledger.h"
+#include "stale_temporaries.h"
+#include "work_journal.h"
 
 #include "common/atomic_file.h"
 #include "common/folder_listing.h"
 #include "common/resolver.h"
+
+#include <algorithm>
 
 namespace outfitter {
 
@@ -43,6 +47,38 @@ void replayLedger(StartupResult& result, const StartupSeams& seams) {
     }
 }
 
+std::string interruptedWorkText(const WorkJournal& work) {
+    if (work.kind == WorkJournal::Kind::Load)
+        return "The load of \"" + work.set +
+               "\" was interrupted; it is marked loaded, so one click unloads whatever arrived";
+    return "The unload of \"" + work.set +
+           "\" was interrupted; it is marked loaded, so one click unloads the rest";
+}
+
+// A load or unload that died part-way may have left any number of the set's files in the game folder.
+// Counting the set as loaded (grid and ledger) means the player can take them out again with one click.
+void recoverInterruptedWork(StartupResult& result) {
+    const auto journal = readJournal(result.selectorFolder);
+    if (!journal.ok()) {
+        result.problems.push_back(*journal.problem);
+        if (auto failed = removeJournal(result.selectorFolder)) // it can tell nothing, now or later
+            result.problems.push_back(*failed);
+        return;
+    }
+    if (!journal.value)
+        return;
+    const auto& work = *journal.value;
+    result.sets.markLoaded(work.set);
+    if (std::find(result.summary.begin(), result.summary.end(), work.set) == result.summary.end())
+        result.summary.push_back(work.set);
+    result.problems.push_back({{}, {}, interruptedWorkText(work)});
+    // Kept when the ledger cannot take the set, so the next start tries again.
+    if (auto failed = writeLedger(result.selectorFolder, result.summary))
+        result.problems.push_back(*failed);
+    else if (auto notRemoved = removeJournal(result.selectorFolder))
+        result.problems.push_back(*notRemoved);
+}
+
 } // namespace
 
 StartupResult SelectorStartup::run(const std::filesystem::path& gameFolder, const StartupSeams& seams) {
@@ -57,8 +93,8 @@ StartupResult SelectorStartup::run(const std::filesystem::path& gameFolder, cons
         problems.push_back(*programs.problem);
     result.programs = std::move(programs.value);
 
-    ensureFolder(gameFolder, "Savedata", problems);
-    ensureFolder(gameFolder, "Music", problems);
+    const auto savedata = ensureFolder(gameFolder, "Savedata", problems);
+    const auto music = ensureFolder(gameFolder, "Music", problems);
 
     if (selector) {
         result.selectorFolder = *selector;
@@ -79,7 +115,14 @@ StartupResult SelectorStartup::run(const std::filesystem::path& gameFolder, cons
         ensureFolder(*selector, "Skinfolder", problems);
         ensureLedger(*selector, problems);
         replayLedger(result, seams);
+        recoverInterruptedWork(result);
     }
+
+    std::vector<std::filesystem::path> ours{gameFolder};
+    for (const auto& folder : {savedata, music, selector})
+        if (folder)
+            ours.push_back(*folder);
+    removeStaleTemporaries(ours, problems);
 
     result.backgroundPicture = findFile(gameFolder, "background", problems);
     result.newPicture = findFile(gameFolder, "newpic", problems);

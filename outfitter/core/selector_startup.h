@@ -1,7 +1,8 @@
 #pragma once
 // What the selector does to the game folder when its window opens: makes the folders and files it
 // relies on when missing, reads the categories, the set folders, the programs and the music list, and
-// replays the load ledger as marks. It never copies or deletes a file.
+// replays the load ledger as marks. It copies no set file; it only finishes the book-keeping of a
+// load or unload that was killed part-way and removes the temporary files such a death leaves.
 
 #include "category_table.h"
 #include "music_list.h"

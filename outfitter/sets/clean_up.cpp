@@ -96,10 +96,12 @@ FileWorkReport CleanUp(const fs::path& gameFolder, const fs::path& selectorFolde
             report.problems.push_back(leftInPlace(file, "deleting", entry.kind));
             continue;
         }
-        if (auto problem = common::deleteFile(file))
+        if (auto problem = common::deleteFile(file)) {
             report.problems.push_back(std::move(*problem));
-        else
+            report.stayed.push_back(file);
+        } else {
             report.done.push_back(file);
+        }
     }
     if (progress)
         progress(FileWorkProgress{kCleaningCaption, 1.0});

@@ -21,6 +21,9 @@ using ProgressCallback = std::function<void(const FileWorkProgress&)>;
 struct FileWorkReport {
     std::vector<std::filesystem::path> done; // files copied to or deleted from, as found on disk
     common::Problems problems;               // one per file that failed; the others were still done
+    // An unload's files that are still in the game folder because their deletion failed.
+    std::vector<std::filesystem::path> stayed;
+    bool setUnread = false; // the set folder could not be listed, so nothing is known of its files
 
     bool ok() const { return problems.empty(); }
     void add(const FileWorkReport& other);

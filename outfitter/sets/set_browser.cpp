@@ -2,12 +2,16 @@
 
 #include "outfitter/core/load_ledger.h"
 #include "outfitter/sets/clean_up.h"
+#include "outfitter/sets/game_targets.h"
 #include "outfitter/sets/load_summary.h"
 #include "outfitter/sets/program_launch.h"
 #include "outfitter/sets/set_click_plan.h"
 #include "outfitter/sets/set_installer.h"
 
 #include "common/folder_listing.h"
+#include "common/names.h"
+
+#include <algorithm>
 
 namespace outfitter {
 
@@ -73,6 +77,7 @@ void SetBrowser::applyClick(std::size_t row, const ProgressCallback& progress, B
         plainRows.push_back({r.name, r.loaded});
     const bool unloading = rows_[row].loaded;
     const bool flightModel = isFlightModelSet(rows_[row]);
+    std::vector<std::size_t> nothingArrived;
 
     for (const auto& step : planSetClick(plainRows, row, ready_)) {
         auto& target = rows_[step.row];
@@ -80,26 +85,80 @@ void SetBrowser::applyClick(std::size_t row, const ProgressCallback& progress, B
         switch (step.kind) {
         case SetClickStep::Kind::Unmark:
         case SetClickStep::Kind::Mark:
+            if (step.kind == SetClickStep::Kind::Mark &&
+                std::find(nothingArrived.begin(), nothingArrived.end(), step.row) != nothingArrived.end())
+                break;
             target.loaded = step.kind == SetClickStep::Kind::Mark;
             change.rowsChanged.push_back(step.row);
             break;
-        case SetClickStep::Kind::MoveOut:
+        case SetClickStep::Kind::MoveOut: {
             // A flight-model set making way takes its plane sets with it.
             if (flightModel && step.row != row)
                 hidePlaneSets();
-            change.work.add(MoveOut(gameFolder_, folder, progress));
+            const bool journaled = beginWork({WorkJournal::Kind::Unload, target.name}, change);
+            auto work = MoveOut(gameFolder_, folder, progress);
+            if (!unloadFinished(work)) {
+                target.loaded = true; // so the player can try again on what stayed
+                change.rowsChanged.push_back(step.row);
+                work.problems.push_back(stayedLoaded(folder, work));
+            }
+            change.work.add(work);
+            // The ledger now says what this unload left, before any other set's files move.
+            if (summaryRefresh(change) && journaled)
+                endWork(change);
             break;
-        case SetClickStep::Kind::MoveIn:
-            change.work.add(MoveIn(gameFolder_, folder, progress));
+        }
+        case SetClickStep::Kind::MoveIn: {
+            beginWork({WorkJournal::Kind::Load, target.name}, change);
+            auto work = MoveIn(gameFolder_, folder, progress);
+            if (!loadArrived(work)) {
+                nothingArrived.push_back(step.row);
+                if (target.loaded) { // a campaign is marked before its files move
+                    target.loaded = false;
+                    change.rowsChanged.push_back(step.row);
+                }
+                work.problems.push_back({folder, "loading", "nothing arrived, so it is not marked loaded"});
+            }
+            change.work.add(work);
             break;
+        }
         }
     }
 
-    if (flightModel && unloading)
+    if (flightModel && unloading && !rows_[row].loaded)
         hidePlaneSets();
-    else if (flightModel && rows_[row].loaded)
+    else if (flightModel && !unloading && rows_[row].loaded)
         flightModelLoaded(row, change);
-    summaryRefresh(change);
+    if (summaryRefresh(change))
+        endWork(change);
+}
+
+bool SetBrowser::beginWork(const WorkJournal& work, BrowserChange& change) {
+    // Without the journal a crash part-way is not recovered at the next start; the work itself can
+    // still be done, so it goes ahead and the player is told.
+    if (auto failed = writeJournal(selectorFolder_, work)) {
+        change.work.problems.push_back(std::move(*failed));
+        return false;
+    }
+    journalOpen_ = true;
+    return true;
+}
+
+void SetBrowser::endWork(BrowserChange& change) {
+    if (!journalOpen_)
+        return;
+    if (auto failed = removeJournal(selectorFolder_))
+        change.work.problems.push_back(std::move(*failed));
+    journalOpen_ = false;
+}
+
+common::Problem stayedLoaded(const fs::path& setFolder, const FileWorkReport& unload) {
+    if (unload.stayed.empty())
+        return {setFolder, "unloading", "its files could not be listed, so it stays marked loaded"};
+    std::string names;
+    for (const auto& file : unload.stayed)
+        names += (names.empty() ? "" : ", ") + file.filename().string();
+    return {setFolder, "unloading", "it stays marked loaded; still in the game folder: " + names};
 }
 
 void SetBrowser::flightModelLoaded(std::size_t row, BrowserChange& change) {
@@ -127,10 +186,10 @@ BrowserChange SetBrowser::refreshSummary() {
     return change;
 }
 
-void SetBrowser::summaryRefresh(BrowserChange& change) {
+bool SetBrowser::summaryRefresh(BrowserChange& change) {
     // While the ledger is replayed the marks are only being restored: the ledger already says so.
     if (!ready_)
-        return;
+        return false;
     std::vector<MarkedName> sets;
     sets.reserve(rows_.size());
     for (const auto& row : rows_)
@@ -141,14 +200,19 @@ void SetBrowser::summaryRefresh(BrowserChange& change) {
     const auto summary = buildLoadSummary(sets, skins, planeSets, planeSetsShown_);
     summary_ = summary.lines;
     change.summaryChanged = true;
-    if (auto problem = writeLoadSummary(selectorFolder_, summary))
+    if (auto problem = writeLoadSummary(selectorFolder_, summary)) {
         change.work.problems.push_back(std::move(*problem));
+        return false;
+    }
+    return true;
 }
 
 common::Problems SetBrowser::beginRefresh() {
     common::Problems problems;
     ready_ = false;
     refreshing_ = true;
+    // A category line added since start-up brings its sets in.
+    categories_ = CategoryTable::load(selectorFolder_, problems);
     rows_ = SetCatalog::scan(selectorFolder_, categories_, problems).rows();
     return problems;
 }
@@ -176,17 +240,39 @@ BrowserChange SetBrowser::resetAll(const ProgressCallback& progress) {
     if (refreshing_)
         return change;
     ready_ = true;
+    std::vector<std::size_t> wereLoaded;
     for (std::size_t i = 0; i < rows_.size(); ++i)
         if (rows_[i].loaded) {
             rows_[i].loaded = false;
+            wereLoaded.push_back(i);
             change.rowsChanged.push_back(i);
         }
     if (seams_.unloadMarkedSkins)
         change.work.add(seams_.unloadMarkedSkins(progress));
     hidePlaneSets();
-    change.work.add(resetAllFiles(gameFolder_, selectorFolder_, progress));
+    const auto work = resetAllFiles(gameFolder_, selectorFolder_, progress);
+    change.work.add(work);
     summary_.clear();
     change.summaryChanged = true;
+
+    // A set whose file the clean-up could not delete is still (partly) in the game folder.
+    bool anyKept = false;
+    for (const auto i : wereLoaded) {
+        const fs::path folder(rows_[i].path);
+        const auto names = setFileNames(folder);
+        FileWorkReport left;
+        for (const auto& file : work.stayed)
+            for (const auto& name : names.value)
+                if (common::equalsIgnoreCase(name, file.filename().string()))
+                    left.stayed.push_back(file);
+        if (!left.stayed.empty()) {
+            rows_[i].loaded = true;
+            anyKept = true;
+            change.work.problems.push_back(stayedLoaded(folder, left));
+        }
+    }
+    if (anyKept)
+        summaryRefresh(change); // the ledger lists what stayed instead of nothing
     return change;
 }
 

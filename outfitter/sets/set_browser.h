@@ -4,6 +4,7 @@
 // The window draws what it reports and holds no rule of its own.
 
 #include "outfitter/core/selector_startup.h"
+#include "outfitter/core/work_journal.h"
 #include "outfitter/sets/file_work.h"
 #include "outfitter/sets/set_description.h"
 #include "outfitter/sets/set_filter.h"
@@ -88,7 +89,12 @@ class SetBrowser final {
     void applyClick(std::size_t row, const ProgressCallback& progress, BrowserChange& change);
     void flightModelLoaded(std::size_t row, BrowserChange& change);
     void hidePlaneSets();
-    void summaryRefresh(BrowserChange& change);
+    // False when the ledger was not written (ready flag down, or the write failed).
+    bool summaryRefresh(BrowserChange& change);
+    // The journal around one MoveIn or MoveOut: written before its first file, removed once the
+    // ledger records the outcome.
+    bool beginWork(const WorkJournal& work, BrowserChange& change);
+    void endWork(BrowserChange& change);
 
     std::filesystem::path gameFolder_;
     std::filesystem::path selectorFolder_;
@@ -99,7 +105,11 @@ class SetBrowser final {
     bool ready_ = true;
     bool refreshing_ = false;
     bool planeSetsShown_ = false;
+    bool journalOpen_ = false;
 };
+
+// The message for an unload that left some of the set behind (or could not list it), naming the files.
+common::Problem stayedLoaded(const std::filesystem::path& setFolder, const FileWorkReport& unload);
 
 // Whether a flight-model set holds plane sets: a subfolder whose name begins "P-".
 bool hasPlaneSets(const std::filesystem::path& setFolder);

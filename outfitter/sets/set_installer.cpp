@@ -29,6 +29,8 @@ void tell(const ProgressCallback& progress, std::string caption, double fraction
 void FileWorkReport::add(const FileWorkReport& other) {
     done.insert(done.end(), other.done.begin(), other.done.end());
     problems.insert(problems.end(), other.problems.begin(), other.problems.end());
+    stayed.insert(stayed.end(), other.stayed.begin(), other.stayed.end());
+    setUnread = setUnread || other.setUnread;
 }
 
 FileWorkReport MoveIn(const fs::path& gameFolder, const fs::path& setFolder,
@@ -39,6 +41,7 @@ FileWorkReport MoveIn(const fs::path& gameFolder, const fs::path& setFolder,
     const auto names = setFileNames(setFolder);
     if (!names.ok()) {
         report.problems.push_back(*names.problem);
+        report.setUnread = true;
         return report;
     }
     std::vector<std::string> copied;
@@ -129,6 +132,7 @@ FileWorkReport MoveOut(const fs::path& gameFolder, const fs::path& setFolder,
     const auto names = setFileNames(setFolder);
     if (!names.ok()) {
         report.problems.push_back(*names.problem);
+        report.setUnread = true;
         return report;
     }
     GameTargets targets(gameFolder);
@@ -158,12 +162,21 @@ FileWorkReport MoveOut(const fs::path& gameFolder, const fs::path& setFolder,
              fractionDone(i, names.value.size()));
         if (auto problem = common::deleteFile(file)) {
             report.problems.push_back(std::move(*problem));
+            report.stayed.push_back(file);
         } else {
             target.index->noteRemoved(present.value->name);
             report.done.push_back(file);
         }
     }
     return report;
+}
+
+bool loadArrived(const FileWorkReport& load) {
+    return !load.done.empty() || load.ok();
+}
+
+bool unloadFinished(const FileWorkReport& unload) {
+    return unload.stayed.empty() && !unload.setUnread;
 }
 
 } // namespace outfitter

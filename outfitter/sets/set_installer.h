@@ -2,9 +2,8 @@
 // Loading a set into the game folder and unloading it again. A set is loaded by copying its files in
 // and unloaded by deleting the files of the same names; no copy of what a load replaced is kept.
 //
-// Marks, the ledger and the ready flag stay with the caller: a load that reports problems still
-// counts as loaded, so that unloading it later removes whatever did arrive. `Udel` is the caller
-// clearing the row's mark and then calling MoveOut.
+// Marks, the ledger and the ready flag stay with the caller, which keeps them true to the game folder
+// (loadArrived, unloadFinished). `Udel` is the caller clearing the row's mark and then calling MoveOut.
 
 #include "outfitter/sets/file_work.h"
 
@@ -29,5 +28,14 @@ FileWorkReport MoveOut(const std::filesystem::path& gameFolder, const std::files
 // deleted from "Savedata" only after its copy arrived, so a failed copy loses nothing.
 FileWorkReport returnCampaignSaves(const std::filesystem::path& gameFolder,
                                    const std::filesystem::path& setFolder);
+
+// Whether a set counts as loaded after MoveIn reported `load`: a load that reports problems still
+// counts when any file arrived, so that unloading it later removes whatever did; a set with nothing
+// to copy counts too. Only a load of which nothing arrived, and something failed, leaves it unloaded.
+bool loadArrived(const FileWorkReport& load);
+
+// Whether a set counts as unloaded after MoveOut reported `unload`: none of its files stayed in the
+// game folder, so the player can try again on whatever did stay.
+bool unloadFinished(const FileWorkReport& unload);
 
 } // namespace outfitter

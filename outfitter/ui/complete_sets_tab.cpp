@@ -149,14 +149,7 @@ CompleteSetsTab::CompleteSetsTab(SetBrowser& browser, ProgressDisplay& progress,
 }
 
 void CompleteSetsTab::showStartup(const StartupResult& startup) {
-    list3_->blockSignals(true);
-    list3_->clear();
-    list3_->addItem(texts::kShowAll);
-    list3_->addItem(texts::kShowSelections);
-    for (const auto& category : browser_.categories().categories())
-        list3_->addItem(uisupport::fromGameBytes(category.description));
-    list3_->blockSignals(false);
-
+    fillCategoryList();
     unigrid_->showRows(browser_.rows());
     label8_->setText(joinedNames(browser_.summary()));
     background_ = startup.backgroundPicture;
@@ -164,6 +157,19 @@ void CompleteSetsTab::showStartup(const StartupResult& startup) {
     packages_->showStartup(startup);
     list3_->setCurrentRow(0);
     chooseCategory(0);
+}
+
+void CompleteSetsTab::fillCategoryList() {
+    const int current = list3_->currentRow();
+    list3_->blockSignals(true);
+    list3_->clear();
+    list3_->addItem(texts::kShowAll);
+    list3_->addItem(texts::kShowSelections);
+    for (const auto& category : browser_.categories().categories())
+        list3_->addItem(uisupport::fromGameBytes(category.description));
+    if (current >= 0 && current < list3_->count())
+        list3_->setCurrentRow(current);
+    list3_->blockSignals(false);
 }
 
 bool CompleteSetsTab::eventFilter(QObject* watched, QEvent* event) {
@@ -238,6 +244,7 @@ void CompleteSetsTab::addNextRow() {
     }
     refreshTimer_.stop();
     const auto change = browser_.finishRefresh();
+    fillCategoryList(); // "Refresh!" read "qiv.ini" again
     redraw(change);
     chooseCategory(list3_->currentRow());
     command1_->setEnabled(true);

@@ -51,6 +51,7 @@ class CompleteSetsTab final : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void fillCategoryList();
     void chooseCategory(int position);
     void chooseRow(int row);
     void hoverRow(int row);

@@ -16,4 +16,8 @@ namespace common {
 std::optional<Problem> writeFileAtomically(const std::filesystem::path& target, std::string_view bytes,
                                            const std::string& tempName = {});
 
+// Whether `name` has the form of the unique hidden temporary names above; one is left behind only
+// when the process was killed between creating it and renaming it.
+bool isAtomicTemporaryName(std::string_view name);
+
 } // namespace common

@@ -44,26 +44,30 @@ TEST_F(SetInstaller, LoadingSendsEachFileWhereTheGameReadsItAndLeavesOutTheSetsO
     EXPECT_DOUBLE_EQ(steps.back().fraction, 1.0);
 }
 
-TEST_F(SetInstaller, LoadingReplacesGameFilesWhateverTheirCaseAndLeavesThemWritable) {
+TEST_F(SetInstaller, LoadingReplacesGameFilesWhateverTheirCaseButRefusesAReadOnlyOne) {
     write(game_ / "PLANES.DAT", "stock");
+    write(game_ / "Pnames.STR", "stock names");
     write(savedata_ / "RAID.msn", "stock");
-    const auto set = this->set("F-Fast", {"planes.dat", "raid.MSN", "pnames.str"});
+    const auto set = this->set("F-Fast", {"planes.dat", "raid.MSN", "pnames.str", "loadout.dat"});
     fs::permissions(game_ / "PLANES.DAT", fs::perms::owner_read | fs::perms::group_read);
-    fs::permissions(set / "pnames.str", fs::perms::owner_read);
+    fs::permissions(set / "loadout.dat", fs::perms::owner_read);
 
     const auto report = MoveIn(game_, set);
 
-    EXPECT_TRUE(report.ok()) << problemsText(report);
-    EXPECT_EQ(read(game_ / "PLANES.DAT"), "F-Fast:planes.dat");
-    EXPECT_EQ(names(game_),
-              (std::vector<std::string>{"MUSIC", "PLANES.DAT", "QIV128", "SaveData", "pnames.str"}));
-    EXPECT_EQ(names(savedata_), (std::vector<std::string>{"RAID.msn"}));
+    // The read-only game file is named and kept; the rest of the set still arrives.
+    ASSERT_EQ(report.problems.size(), 1u) << problemsText(report);
+    EXPECT_EQ(report.problems[0].path, game_ / "PLANES.DAT");
+    EXPECT_NE(report.problems[0].text().find("read-only"), std::string::npos);
+    EXPECT_EQ(read(game_ / "PLANES.DAT"), "stock");
+    EXPECT_FALSE(writable(game_ / "PLANES.DAT"));
+    EXPECT_EQ(report.done.size(), 3u);
+    EXPECT_TRUE(loadArrived(report));
+    EXPECT_EQ(read(game_ / "Pnames.STR"), "F-Fast:pnames.str");
+    EXPECT_EQ(names(game_), (std::vector<std::string>{"MUSIC", "PLANES.DAT", "Pnames.STR", "QIV128",
+                                                      "SaveData", "loadout.dat"}));
     EXPECT_EQ(read(savedata_ / "RAID.msn"), "F-Fast:raid.MSN");
-    EXPECT_TRUE(writable(game_ / "PLANES.DAT"));
-    EXPECT_TRUE(writable(game_ / "pnames.str"));
-    EXPECT_TRUE(writable(set / "pnames.str"));
-    for (const auto& name : names(game_))
-        EXPECT_EQ(name.find(".part"), std::string::npos) << name;
+    EXPECT_TRUE(writable(game_ / "loadout.dat"));
+    EXPECT_TRUE(writable(set / "loadout.dat"));
 }
 
 TEST_F(SetInstaller, AFailedCopyIsReportedWithTheReasonAndTheOtherFilesStillArrive) {

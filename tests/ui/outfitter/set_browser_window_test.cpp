@@ -380,6 +380,57 @@ class SetBrowserWindowTest final : public QObject {
         Q_UNUSED(before);
     }
 
+    void aReadOnlyGameFileIsNamedAndKeptWhileTheRestOfTheSetArrives() {
+        DemoWindow demo(lockPath());
+        demo.open();
+        // A stock file the player protected; the set in the game now does not hold it.
+        const auto palette = demo.game.write("SAND.PAL", "stock palette");
+        std::filesystem::permissions(palette, std::filesystem::perms::owner_read);
+
+        demo.click(u"W-Desert Air War"_s);
+        QVERIFY2(demo.messages().contains(u"SAND.PAL"_s) && demo.messages().contains(u"read-only"_s),
+                 qPrintable(demo.messages()));
+        QCOMPARE(demo.game.read("SAND.PAL"), "stock palette");
+        QCOMPARE(demo.game.read("terrain1.ter"), demo.game.read("QIV128/W-Desert Air War/terrain1.ter"));
+        QVERIFY(demo.marked().contains(u"W-Desert Air War"_s));
+    }
+
+    void anInterruptedLoadIsReportedAtStartMarkedAndItsLeftoversRemoved() {
+        DemoWindow demo(lockPath());
+        demo.game.write("QIV128/.qiv-journal", "QIV128 work journal\r\nload\r\nN-Cannon Sounds\r\n");
+        demo.game.write(".qiv-planes.dat.part", "half a file");
+        demo.game.write("SaveData/.qiv-Raid.msn.part", "half a file");
+        demo.open();
+        QVERIFY2(demo.messages().contains(u"The load of \"N-Cannon Sounds\" was interrupted"_s),
+                 qPrintable(demo.messages()));
+        QVERIFY(demo.marked().contains(u"N-Cannon Sounds"_s));
+        QVERIFY(demo.ledger().find("N-Cannon Sounds\r\n") != std::string::npos);
+        QVERIFY(!demo.exists("QIV128/.qiv-journal"));
+        QVERIFY(!demo.exists(".qiv-planes.dat.part"));
+        QVERIFY(!demo.exists("SaveData/.qiv-Raid.msn.part"));
+        QCOMPARE(demo.row(u".qiv-journal"_s), -1);
+    }
+
+    void refreshReadsTheCategoryTableAgain() {
+        DemoWindow demo(lockPath());
+        auto& form = demo.open();
+        demo.game.write("QIV128/A-Aces Roster/roster.dat", "aces");
+        QCOMPARE(demo.row(u"A-Aces Roster"_s), -1);
+        auto* list3 = child<QListWidget>(form, u"List3"_s);
+        const int entries = list3->count();
+        demo.game.write("QIV128/qiv.ini", demo.game.read("QIV128/qiv.ini") + "Pilot rosters: A\r\n");
+
+        QTest::mouseClick(child<QLabel>(form, u"Label33"_s), Qt::LeftButton);
+        QTRY_VERIFY(!form.browser().refreshing());
+        QVERIFY(demo.row(u"A-Aces Roster"_s) >= 0);
+        QCOMPARE(list3->count(), entries + 1);
+        QCOMPARE(list3->item(entries)->text(), u"Pilot rosters"_s);
+        demo.showCategory(entries);
+        QVERIFY(!demo.grid()->isRowHidden(demo.row(u"A-Aces Roster"_s)));
+        demo.click(u"A-Aces Roster"_s);
+        QCOMPARE(demo.game.read("roster.dat"), "aces");
+    }
+
     void hoveringARowShowsItsDescriptionAndPicture() {
         DemoWindow demo(lockPath());
         auto& form = demo.open();
