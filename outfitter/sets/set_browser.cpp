@@ -1,6 +1,7 @@
 #include "outfitter/sets/set_browser.h"
 
 #include "outfitter/core/load_ledger.h"
+#include "outfitter/sets/change_lines.h"
 #include "outfitter/sets/clean_up.h"
 #include "outfitter/sets/load_summary.h"
 #include "outfitter/sets/program_launch.h"
@@ -8,6 +9,8 @@
 #include "outfitter/sets/set_installer.h"
 
 #include "common/folder_listing.h"
+#include "common/names.h"
+#include "outfitter/sets/set_file_rules.h"
 
 namespace outfitter {
 
@@ -73,8 +76,11 @@ void SetBrowser::applyClick(std::size_t row, const ProgressCallback& progress, B
         plainRows.push_back({r.name, r.loaded});
     const bool unloading = rows_[row].loaded;
     const bool flightModel = isFlightModelSet(rows_[row]);
+    bool refused = false;
 
     for (const auto& step : planSetClick(plainRows, row, ready_)) {
+        if (refused)
+            break;
         auto& target = rows_[step.row];
         const fs::path folder(target.path);
         switch (step.kind) {
@@ -87,11 +93,27 @@ void SetBrowser::applyClick(std::size_t row, const ProgressCallback& progress, B
             // A flight-model set making way takes its plane sets with it.
             if (flightModel && step.row != row)
                 hidePlaneSets();
-            change.work.add(MoveOut(gameFolder_, folder, progress));
+            unloadRow(step.row, progress, change);
             break;
-        case SetClickStep::Kind::MoveIn:
-            change.work.add(MoveIn(gameFolder_, folder, progress));
+        case SetClickStep::Kind::MoveIn: {
+            SetFileWork kept;
+            if (!keepOriginals(step.row, change, kept)) {
+                // Loading now would overwrite a player's file that could not be kept.
+                refused = true;
+                if (target.loaded) {
+                    target.loaded = false;
+                    change.rowsChanged.push_back(step.row);
+                }
+                change.told.push_back(target.name +
+                                      " was not loaded: the files it would replace could not be kept");
+                break;
+            }
+            const auto report = MoveIn(gameFolder_, folder, progress);
+            logFiles(ChangeKind::Copy, report, "from " + target.name);
+            change.work.add(report);
+            change.told.push_back(loadedLine(target.name, gameFolder_, report, kept));
             break;
+        }
         }
     }
 
@@ -100,6 +122,58 @@ void SetBrowser::applyClick(std::size_t row, const ProgressCallback& progress, B
     else if (flightModel && rows_[row].loaded)
         flightModelLoaded(row, change);
     summaryRefresh(change);
+}
+
+std::vector<LoadedSet> SetBrowser::loadedSets(std::size_t except) const {
+    std::vector<LoadedSet> sets;
+    for (std::size_t i = 0; i < rows_.size(); ++i)
+        if (i != except && rows_[i].loaded)
+            sets.push_back({rows_[i].name, fs::path(rows_[i].path)});
+    return sets;
+}
+
+bool SetBrowser::keepOriginals(std::size_t row, BrowserChange& change, SetFileWork& kept) {
+    const OriginalStore store(gameFolder_, selectorFolder_);
+    kept = store.beforeLoad(fs::path(rows_[row].path), loadedSets(row));
+    log(kept.changes);
+    change.work.add(kept.work);
+    if (const auto line = replacingLine(rows_[row].name, kept); !line.empty())
+        change.told.push_back(line);
+    return kept.work.ok();
+}
+
+void SetBrowser::unloadRow(std::size_t row, const ProgressCallback& progress, BrowserChange& change) {
+    const fs::path folder(rows_[row].path);
+    auto report = MoveOut(gameFolder_, folder, progress);
+    // A campaign's saves left "Savedata" for the set folder: moved, not lost.
+    FileWorkReport moved;
+    FileWorkReport deleted;
+    for (const auto& file : report.done)
+        (isCampaignSetFolder(folder) && file.parent_path() != gameFolder_ &&
+                 common::toUpperAscii(file.extension().string()) == ".SVE"
+             ? moved
+             : deleted)
+            .done.push_back(file);
+    logFiles(ChangeKind::Rename, moved, "into " + rows_[row].name);
+    logFiles(ChangeKind::Delete, deleted, "of " + rows_[row].name);
+    const OriginalStore store(gameFolder_, selectorFolder_);
+    const auto restored = store.afterUnload(folder, loadedSets(row));
+    log(restored.changes);
+    change.work.add(report);
+    change.work.add(restored.work);
+    change.told.push_back(unloadedLine(rows_[row].name, report, restored));
+}
+
+void SetBrowser::log(const std::vector<Change>& changes) const {
+    if (seams_.logChange)
+        for (const auto& change : changes)
+            seams_.logChange(change);
+}
+
+void SetBrowser::logFiles(ChangeKind kind, const FileWorkReport& work, const std::string& detail) const {
+    if (seams_.logChange)
+        for (const auto& file : work.done)
+            seams_.logChange({kind, file, detail});
 }
 
 void SetBrowser::flightModelLoaded(std::size_t row, BrowserChange& change) {
@@ -181,17 +255,51 @@ BrowserChange SetBrowser::resetAll(const ProgressCallback& progress) {
             rows_[i].loaded = false;
             change.rowsChanged.push_back(i);
         }
-    if (seams_.unloadMarkedSkins)
-        change.work.add(seams_.unloadMarkedSkins(progress));
+    std::size_t skins = 0;
+    if (seams_.markedSkins)
+        skins = seams_.markedSkins().size();
+    std::size_t failed = 0;
+    if (seams_.unloadMarkedSkins) {
+        const auto report = seams_.unloadMarkedSkins(progress);
+        logFiles(ChangeKind::Delete, report, "of a skin");
+        failed += report.problems.size();
+        change.work.add(report);
+    }
     hidePlaneSets();
-    change.work.add(resetAllFiles(gameFolder_, selectorFolder_, progress));
+    const auto cleaned = CleanUp(gameFolder_, selectorFolder_, progress);
+    logFiles(ChangeKind::Delete, cleaned, "by the clean-up");
+    // The kept originals go back once nothing of any set is left to stand in their way.
+    const auto restored = OriginalStore(gameFolder_, selectorFolder_).restoreAll();
+    log(restored.changes);
+    const auto finished = finishResetAll(gameFolder_, selectorFolder_);
+    logFiles(ChangeKind::Copy, finished, "(the stock eaw.exe)");
+    for (const auto* work : {&cleaned, &restored.work, &finished}) {
+        failed += work->problems.size();
+        change.work.add(*work);
+    }
     summary_.clear();
     change.summaryChanged = true;
+    change.told.push_back(resetAllLine(cleaned.done.size(), skins, restored, failed));
     return change;
 }
 
+ResetAllPreview SetBrowser::previewResetAll() const {
+    ResetAllPreview preview;
+    const auto count = cleanUpCount(gameFolder_, selectorFolder_);
+    if (!count.ok())
+        preview.problems.push_back(*count.problem);
+    preview.filesToDelete = count.value;
+    if (seams_.markedSkins)
+        preview.skinsToRemove = seams_.markedSkins().size();
+    preview.originals = OriginalStore(gameFolder_, selectorFolder_).count();
+    return preview;
+}
+
 std::optional<common::Problem> SetBrowser::launch(std::string_view program, common::WindowMode mode) const {
-    return launchProgram(gameFolder_, program, mode);
+    auto problem = launchProgram(gameFolder_, program, mode);
+    if (!problem)
+        log({{ChangeKind::Launch, gameFolder_ / std::string(program), {}}});
+    return problem;
 }
 
 } // namespace outfitter

@@ -7,18 +7,29 @@ namespace {
 std::optional<QMessageBox::StandardButton> nextAnswer;
 std::optional<MessageBox::Shown> last;
 
-} // namespace
-
-QMessageBox::StandardButton MessageBox::exclamation(QWidget* parent, const QString& title,
-                                                    const QString& text) {
-    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
-    last = Shown{box.windowTitle(), box.text(), box.icon(), box.standardButtons()};
+QMessageBox::StandardButton answerOrShow(QMessageBox& box) {
+    last = MessageBox::Shown{box.windowTitle(), box.text(), box.icon(), box.standardButtons()};
     if (nextAnswer) {
         const auto answer = *nextAnswer;
         nextAnswer.reset();
         return answer;
     }
     return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+} // namespace
+
+QMessageBox::StandardButton MessageBox::exclamation(QWidget* parent, const QString& title,
+                                                    const QString& text) {
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
+    return answerOrShow(box);
+}
+
+QMessageBox::StandardButton MessageBox::question(QWidget* parent, const QString& title, const QString& text) {
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    return answerOrShow(box);
 }
 
 void MessageBox::setNextAnswer(QMessageBox::StandardButton answer) {

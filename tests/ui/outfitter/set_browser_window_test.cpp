@@ -1,6 +1,7 @@
 // The "Complete Sets" tab and the launch and reset commands driven with the mouse and keyboard on the
 // demo game folder, whose names mix letter case ("SaveData", "SkinFolder").
 
+#include "outfitter/ui/message_box.h"
 #include "outfitter/ui/qiv_form.h"
 
 #include "make_demo_game/demo_game.h"
@@ -12,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -167,7 +169,9 @@ class SetBrowserWindowTest final : public QObject {
         QVERIFY(!progress.isEmpty());
         QCOMPARE(progress.last().at(0).toInt(), bar->maximum());
         QVERIFY(bar->isHidden());
-        QCOMPARE(demo.messages(), QString());
+        QCOMPARE(demo.messages(),
+                 u"Unloaded W-Battle of Britain 1940: 5 files deleted\nLoaded W-Desert Air War: 6 files, "
+                 u"1 into Savedata, 1 into Music; kept 1 original"_s);
     }
 
     void graphicsSetsStandTogetherAndEnterTogglesARow() {
@@ -186,7 +190,8 @@ class SetBrowserWindowTest final : public QObject {
         QCOMPARE(demo.marked(), (QStringList{u"W-Battle of Britain 1940"_s, u"G-Cloud Textures"_s}));
         QVERIFY(!demo.exists("explode.spt"));
         QCOMPARE(demo.ledger(), "W-Battle of Britain 1940\r\nG-Cloud Textures\r\n\r\n");
-        QCOMPARE(demo.messages(), QString());
+        QCOMPARE(demo.messages(),
+                 u"Loaded G-Explosion Effects: 2 files\nUnloaded G-Explosion Effects: 2 files deleted"_s);
         Q_UNUSED(form);
     }
 
@@ -280,6 +285,22 @@ class SetBrowserWindowTest final : public QObject {
                  u"their original folders."_s);
         QSignalSpy captions(&form, &QWidget::windowTitleChanged);
 
+        // Answered "No", the question changes nothing; it names what would be deleted.
+        const auto before = demo.game.entries();
+        outfitter::MessageBox::setNextAnswer(QMessageBox::No);
+        QTest::mouseClick(command1, Qt::LeftButton);
+        const auto asked = outfitter::MessageBox::lastShown();
+        QVERIFY(asked);
+        QCOMPARE(asked->buttons, QMessageBox::Yes | QMessageBox::No);
+        const auto promised =
+            QRegularExpression(u"^Reset All deletes (\\d+ files?) from the game folder"_s).match(asked->text);
+        QVERIFY2(promised.hasMatch(), qPrintable(asked->text));
+        QCOMPARE(demo.game.entries(), before);
+        QVERIFY(captions.isEmpty());
+        QCOMPARE(demo.messages(), u"Reset All was not done; nothing changed."_s);
+        child<QPlainTextEdit>(form, u"messages"_s)->clear();
+
+        outfitter::MessageBox::setNextAnswer(QMessageBox::Yes);
         QTest::mouseClick(command1, Qt::LeftButton);
 
         for (const auto& name : deleted)
@@ -294,7 +315,13 @@ class SetBrowserWindowTest final : public QObject {
         QVERIFY(!captions.isEmpty());
         QCOMPARE(captions.first().at(0).toString(), u"Please wait... cleaning up"_s);
         QCOMPARE(form.windowTitle(), u"QIV Outfitter"_s);
-        QCOMPARE(demo.messages(), QString());
+        // The count asked about is the count deleted.
+        std::size_t gone = 0;
+        const auto after = demo.game.entries();
+        for (const auto& entry : before)
+            gone += entry.find('/') == std::string::npos && !after.count(entry);
+        QCOMPARE(promised.captured(1), gone == 1 ? u"1 file"_s : u"%1 files"_s.arg(gone));
+        QCOMPARE(demo.messages(), u"Reset All: %1 deleted"_s.arg(promised.captured(1)));
     }
 
     void launchLabelsStartTheProgramThroughWine() {
