@@ -195,6 +195,37 @@ class SetBrowserWindowTest final : public QObject {
         Q_UNUSED(form);
     }
 
+    void sharedFilesAndThePlayersHallOfFameSurviveAndTheLogShowsEachStep() {
+        DemoWindow demo(lockPath());
+        auto& form = demo.open();
+        const auto playersHof = demo.game.read("hof.dat");
+        demo.click(u"G-Desert Haze"_s);
+        QVERIFY(demo.game.read("hof.dat") != playersHof);
+        QCOMPARE(demo.messages(), u"G-Desert Haze replaces 1 file of W-Battle of Britain 1940\n"
+                                  u"Loaded G-Desert Haze: 3 files; kept 1 original"_s);
+
+        demo.click(u"W-Battle of Britain 1940"_s);
+        QCOMPARE(demo.game.read("planes.dat"), demo.game.read("QIV128/G-Desert Haze/planes.dat"));
+        demo.click(u"G-Desert Haze"_s);
+        QCOMPARE(demo.game.read("hof.dat"), playersHof);
+        QVERIFY(!demo.exists("QIV128/.originals/hof.dat"));
+        QVERIFY(demo.row(u".originals"_s) < 0);
+
+        // "Show log" opens the log read-only over the tabs; Esc hides it again.
+        QTest::mouseClick(child<QLabel>(form, u"ShowLog"_s), Qt::LeftButton);
+        auto* view = child<QPlainTextEdit>(form, u"LogView"_s);
+        QVERIFY(view->isVisible());
+        QVERIFY(view->isReadOnly());
+        const QString log = view->toPlainText();
+        for (const auto& step :
+             {u" keep hof.dat in QIV128/.originals\n"_s, u" copy haze.tpc from G-Desert Haze\n"_s,
+              u" delete planes.dat of W-Battle of Britain 1940\n"_s,
+              u" restore planes.dat copy of G-Desert Haze\n"_s, u" restore hof.dat original\n"_s})
+            QVERIFY2(log.contains(step), qPrintable(step + u" in\n"_s + log));
+        QTest::keyClick(view, Qt::Key_Escape);
+        QVERIFY(!view->isVisible());
+    }
+
     void aCampaignTakesItsSavedCareersBackWhenAnotherReplacesIt() {
         DemoWindow demo(lockPath());
         demo.open();
