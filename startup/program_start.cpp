@@ -52,7 +52,12 @@ const char* suiteVersion() {
 
 const ProgramInfo& outfitterProgram() {
     static const ProgramInfo info{
-        "outfitter", "Loads and unloads add-on sets, skins and aircraft in an EAW game folder.", {}};
+        "outfitter",
+        "Loads and unloads add-on sets, skins and aircraft in an EAW game folder.",
+        {{"--apply", "PACKAGE", "load the autoscript PACKAGE without a window, then end"},
+         {"--reset", "", "with --apply: Reset All before loading"},
+         {"--launch", "PROGRAM", "start PROGRAM of the game folder (after --apply), then end"},
+         {"--list", "", "print the sets, their categories and load marks, then end"}}};
     return info;
 }
 
@@ -105,8 +110,16 @@ StartRequest readCommandLine(const std::vector<std::string>& args, const Program
             if (!known)
                 return refuse("unknown option \"" + arg + "\"");
             // The program reads its own options; its value is not the game folder.
-            if (!known->valueName.empty() && arg == known->name && ++i >= args.size())
-                return refuse("option \"" + arg + "\" needs " + known->valueName);
+            GivenOption given{known->name, {}};
+            if (!known->valueName.empty()) {
+                if (arg != known->name)
+                    given.value = arg.substr(known->name.size() + 1);
+                else if (++i >= args.size())
+                    return refuse("option \"" + arg + "\" needs " + known->valueName);
+                else
+                    given.value = args[i];
+            }
+            request.options.push_back(std::move(given));
             continue;
         }
         if (request.gameFolder)

@@ -30,8 +30,15 @@ const ProgramInfo& outfitterProgram();
 const ProgramInfo& sortieProgram();
 const ProgramInfo& sortiexProgram();
 
+// A program option as given on the command line, with its value when it takes one.
+struct GivenOption {
+    std::string name;
+    std::string value;
+};
+
 struct StartRequest {
     std::optional<int> exitCode;                     // set: end now with this code, no window
+    std::vector<GivenOption> options;                // the program's own options, in the order given
     std::optional<std::filesystem::path> gameFolder; // the folder argument, made absolute
     std::filesystem::path currentFolder;
 };

@@ -34,6 +34,13 @@ QMessageBox::StandardButton MessageBox::information(QWidget* parent, const QStri
     return run(box);
 }
 
+QMessageBox::StandardButton MessageBox::question(QWidget* parent, const QString& title, const QString& text) {
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    return run(box);
+}
+
 void MessageBox::setNextAnswer(QMessageBox::StandardButton answer) {
     nextAnswer = answer;
 }

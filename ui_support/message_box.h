@@ -25,6 +25,9 @@ class MessageBox final {
     static QMessageBox::StandardButton information(QWidget* parent, const QString& title,
                                                    const QString& text, const QIcon& picture = {});
 
+    // A question with Yes and No; No is the default, so Enter or Esc never starts what is asked.
+    static QMessageBox::StandardButton question(QWidget* parent, const QString& title, const QString& text);
+
     // The next box is not shown but answered at once with `answer` (tests).
     static void setNextAnswer(QMessageBox::StandardButton answer);
     // What the last box held, shown or answered.

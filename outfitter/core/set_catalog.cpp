@@ -19,7 +19,9 @@ SetCatalog SetCatalog::build(const std::filesystem::path& selectorFolder,
     std::array<std::vector<std::size_t>, 256> byFirstByte;
     for (std::size_t i = 0; i < folderNames.size(); ++i) {
         const auto& name = folderNames[i];
-        if (name.empty() || isReservedName(name))
+        // A leading dot marks the selector's own folders (".originals"), never a set, whatever
+        // letters "qiv.ini" lists.
+        if (name.empty() || name.front() == '.' || isReservedName(name))
             continue;
         byFirstByte[static_cast<unsigned char>(name.front())].push_back(i);
     }

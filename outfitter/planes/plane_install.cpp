@@ -71,6 +71,17 @@ void writeNamesAndMenus(const fs::path& gameFolder, const QivFile& qiv, PlaneIns
 
 } // namespace
 
+std::string installLine(const std::string& planeSetName, const PlaneInstallReport& report) {
+    if (!report.recordWritten)
+        return planeSetName + " was not installed" +
+               (report.written.empty() ? std::string() : "; written: " + fileNames(report.written));
+    std::string line = "Installed " + planeSetName + " into slot " + std::to_string(report.qiv.slot) + ": " +
+                       fileNames(report.written) + " written";
+    if (!report.notWritten.empty())
+        line += "; not written: " + fileNames(report.notWritten);
+    return line;
+}
+
 PlaneInstallReport installPlaneSet(const fs::path& planeSetFolder, const fs::path& gameFolder) {
     PlaneInstallReport report;
     const auto qivFile = findQivFile(planeSetFolder);

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <filesystem>
+#include <string>
 #include <vector>
 
 namespace outfitter {
@@ -27,6 +28,10 @@ struct PlaneInstallReport {
     std::vector<std::filesystem::path> notWritten;
     common::Problems problems; // ends with one line naming what was and was not written on failure
 };
+
+// The message line's account of an install: "Installed P-Fast 109 into slot 3: planes.dat, pnames.str
+// written", or why it was not.
+std::string installLine(const std::string& planeSetName, const PlaneInstallReport& report);
 
 PlaneInstallReport installPlaneSet(const std::filesystem::path& planeSetFolder,
                                    const std::filesystem::path& gameFolder);

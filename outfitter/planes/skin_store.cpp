@@ -143,6 +143,27 @@ FileWorkReport SkinStore::unloadAll(const ProgressCallback& progress) {
     return report;
 }
 
+std::string SkinStore::describe(const SkinChange& change) const {
+    std::string what;
+    for (const auto row : change.rowsChanged) {
+        if (row >= rows_.size())
+            continue;
+        const bool installed = rows_[row].installed;
+        what += what.empty() ? (installed ? "Installed skin " : "Removed skin ")
+                             : (installed ? ", installed skin " : ", removed skin ");
+        what += rows_[row].name;
+    }
+    if (what.empty() && change.work.problems.empty())
+        return {};
+    if (what.empty())
+        what = "No skin changed";
+    const auto files = change.work.done.size();
+    what += ": " + std::to_string(files) + (files == 1 ? " file" : " files");
+    if (!change.work.problems.empty())
+        what += "; " + std::to_string(change.work.problems.size()) + " failed";
+    return what;
+}
+
 SkinRename SkinStore::rename(std::size_t row, const std::string& newName) {
     SkinRename outcome;
     if (row >= rows_.size())

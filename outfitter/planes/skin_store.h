@@ -77,6 +77,10 @@ class SkinStore final {
     // the clean-up that follows takes whatever a refused deletion left.
     FileWorkReport unloadAll(const ProgressCallback& progress = {});
 
+    // The message line's account of a toggle or `Skinkill`: "Installed skin Blue 109, removed skin
+    // Red 109: 12 files"; empty when nothing was tried.
+    std::string describe(const SkinChange& change) const;
+
     // `Command12` "Re-Name": gives row's folder the new name when it is usable.
     SkinRename rename(std::size_t row, const std::string& newName);
 

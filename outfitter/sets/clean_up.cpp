@@ -68,6 +68,33 @@ bool matchesCleanUpPatterns(std::string_view patterns, std::string_view fileName
     return false;
 }
 
+namespace {
+
+bool cleanedUp(const common::FolderEntry& entry, std::string_view patterns) {
+    return entry.kind != common::EntryKind::Folder && !isProtectedName(entry.name) &&
+           matchesCleanUpPatterns(patterns, entry.name);
+}
+
+} // namespace
+
+common::Result<std::size_t> cleanUpCount(const fs::path& gameFolder, const fs::path& selectorFolder) {
+    common::Result<std::size_t> result;
+    const auto patterns = cleanUpPatterns(selectorFolder);
+    if (!patterns.ok()) {
+        result.problem = patterns.problem;
+        return result;
+    }
+    const auto listing = common::FolderIndex::scan(gameFolder);
+    if (!listing.ok()) {
+        result.problem = listing.problem;
+        return result;
+    }
+    for (const auto& entry : listing.value.entries())
+        if (entry.kind == common::EntryKind::PlainFile && cleanedUp(entry, patterns.value))
+            ++result.value;
+    return result;
+}
+
 FileWorkReport CleanUp(const fs::path& gameFolder, const fs::path& selectorFolder,
                        const ProgressCallback& progress) {
     FileWorkReport report;
@@ -88,8 +115,7 @@ FileWorkReport CleanUp(const fs::path& gameFolder, const fs::path& selectorFolde
         if (progress && i % reportEvery == 0)
             progress(FileWorkProgress{kCleaningCaption,
                                       static_cast<double>(i) / static_cast<double>(entries.size())});
-        if (entry.kind == common::EntryKind::Folder || isProtectedName(entry.name) ||
-            !matchesCleanUpPatterns(patterns.value, entry.name))
+        if (!cleanedUp(entry, patterns.value))
             continue;
         const auto file = gameFolder / entry.name;
         if (entry.kind != common::EntryKind::PlainFile) {
@@ -111,6 +137,12 @@ FileWorkReport CleanUp(const fs::path& gameFolder, const fs::path& selectorFolde
 FileWorkReport resetAllFiles(const fs::path& gameFolder, const fs::path& selectorFolder,
                              const ProgressCallback& progress) {
     auto report = CleanUp(gameFolder, selectorFolder, progress);
+    report.add(finishResetAll(gameFolder, selectorFolder));
+    return report;
+}
+
+FileWorkReport finishResetAll(const fs::path& gameFolder, const fs::path& selectorFolder) {
+    FileWorkReport report;
 
     // "Reset All" leaves a ledger of zero bytes, unlike the summary refresh's single line break.
     if (const auto ledger = common::resolve(selectorFolder, kLedgerFileName); !ledger.ok())

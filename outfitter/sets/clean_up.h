@@ -6,6 +6,7 @@
 
 #include "common/problem.h"
 
+#include <cstddef>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -36,9 +37,17 @@ bool matchesCleanUpPatterns(std::string_view patterns, std::string_view fileName
 FileWorkReport CleanUp(const std::filesystem::path& gameFolder, const std::filesystem::path& selectorFolder,
                        const ProgressCallback& progress = {});
 
-// The file work of "Reset All", after the caller has removed its marks and skins: CleanUp, then the
-// ledger emptied to zero bytes, then the stock "eaw.exe" of `selectorFolder`, if there is one, copied
-// over the game's.
+// How many files CleanUp would delete now, for the question asked before "Reset All".
+common::Result<std::size_t> cleanUpCount(const std::filesystem::path& gameFolder,
+                                         const std::filesystem::path& selectorFolder);
+
+// What "Reset All" does after CleanUp: the ledger emptied to zero bytes, then the stock "eaw.exe" of
+// `selectorFolder`, if there is one, copied over the game's.
+FileWorkReport finishResetAll(const std::filesystem::path& gameFolder,
+                              const std::filesystem::path& selectorFolder);
+
+// The file work of "Reset All", after the caller has removed its marks and skins: CleanUp, then
+// finishResetAll.
 FileWorkReport resetAllFiles(const std::filesystem::path& gameFolder,
                              const std::filesystem::path& selectorFolder,
                              const ProgressCallback& progress = {});

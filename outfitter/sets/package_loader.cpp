@@ -47,6 +47,7 @@ void mergeChange(BrowserChange& into, const BrowserChange& later) {
             into.rowsChanged.push_back(row);
     into.summaryChanged = into.summaryChanged || later.summaryChanged;
     into.work.add(later.work);
+    into.told.insert(into.told.end(), later.told.begin(), later.told.end());
 }
 
 BrowserChange loadPackage(SetBrowser& browser, const std::vector<std::string>& items,

@@ -1,6 +1,7 @@
 #include "outfitter/sets/set_browser.h"
 
 #include "outfitter/core/load_ledger.h"
+#include "outfitter/sets/change_lines.h"
 #include "outfitter/sets/clean_up.h"
 #include "outfitter/sets/game_targets.h"
 #include "outfitter/sets/load_summary.h"
@@ -12,6 +13,7 @@
 #include "common/names.h"
 
 #include <algorithm>
+#include "outfitter/sets/set_file_rules.h"
 
 namespace outfitter {
 
@@ -78,8 +80,11 @@ void SetBrowser::applyClick(std::size_t row, const ProgressCallback& progress, B
     const bool unloading = rows_[row].loaded;
     const bool flightModel = isFlightModelSet(rows_[row]);
     std::vector<std::size_t> nothingArrived;
+    bool refused = false;
 
     for (const auto& step : planSetClick(plainRows, row, ready_)) {
+        if (refused)
+            break;
         auto& target = rows_[step.row];
         const fs::path folder(target.path);
         switch (step.kind) {
@@ -96,21 +101,33 @@ void SetBrowser::applyClick(std::size_t row, const ProgressCallback& progress, B
             if (flightModel && step.row != row)
                 hidePlaneSets();
             const bool journaled = beginWork({WorkJournal::Kind::Unload, target.name}, change);
-            auto work = MoveOut(gameFolder_, folder, progress);
+            const auto work = unloadRow(step.row, progress, change);
             if (!unloadFinished(work)) {
                 target.loaded = true; // so the player can try again on what stayed
                 change.rowsChanged.push_back(step.row);
-                work.problems.push_back(stayedLoaded(folder, work));
+                change.work.problems.push_back(stayedLoaded(folder, work));
             }
-            change.work.add(work);
             // The ledger now says what this unload left, before any other set's files move.
             if (summaryRefresh(change) && journaled)
                 endWork(change);
             break;
         }
         case SetClickStep::Kind::MoveIn: {
+            SetFileWork kept;
+            if (!keepOriginals(step.row, change, kept)) {
+                // Loading now would overwrite a player's file that could not be kept.
+                refused = true;
+                if (target.loaded) {
+                    target.loaded = false;
+                    change.rowsChanged.push_back(step.row);
+                }
+                change.told.push_back(target.name +
+                                      " was not loaded: the files it would replace could not be kept");
+                break;
+            }
             beginWork({WorkJournal::Kind::Load, target.name}, change);
             auto work = MoveIn(gameFolder_, folder, progress);
+            logFiles(ChangeKind::Copy, work, "from " + target.name);
             if (!loadArrived(work)) {
                 nothingArrived.push_back(step.row);
                 if (target.loaded) { // a campaign is marked before its files move
@@ -118,6 +135,8 @@ void SetBrowser::applyClick(std::size_t row, const ProgressCallback& progress, B
                     change.rowsChanged.push_back(step.row);
                 }
                 work.problems.push_back({folder, "loading", "nothing arrived, so it is not marked loaded"});
+            } else {
+                change.told.push_back(loadedLine(target.name, gameFolder_, work, kept));
             }
             change.work.add(work);
             break;
@@ -159,6 +178,59 @@ common::Problem stayedLoaded(const fs::path& setFolder, const FileWorkReport& un
     for (const auto& file : unload.stayed)
         names += (names.empty() ? "" : ", ") + file.filename().string();
     return {setFolder, "unloading", "it stays marked loaded; still in the game folder: " + names};
+}
+
+std::vector<LoadedSet> SetBrowser::loadedSets(std::size_t except) const {
+    std::vector<LoadedSet> sets;
+    for (std::size_t i = 0; i < rows_.size(); ++i)
+        if (i != except && rows_[i].loaded)
+            sets.push_back({rows_[i].name, fs::path(rows_[i].path)});
+    return sets;
+}
+
+bool SetBrowser::keepOriginals(std::size_t row, BrowserChange& change, SetFileWork& kept) {
+    const OriginalStore store(gameFolder_, selectorFolder_);
+    kept = store.beforeLoad(fs::path(rows_[row].path), loadedSets(row));
+    log(kept.changes);
+    change.work.add(kept.work);
+    if (const auto line = replacingLine(rows_[row].name, kept); !line.empty())
+        change.told.push_back(line);
+    return kept.work.ok();
+}
+
+FileWorkReport SetBrowser::unloadRow(std::size_t row, const ProgressCallback& progress, BrowserChange& change) {
+    const fs::path folder(rows_[row].path);
+    auto report = MoveOut(gameFolder_, folder, progress);
+    // A campaign's saves left "Savedata" for the set folder: moved, not lost.
+    FileWorkReport moved;
+    FileWorkReport deleted;
+    for (const auto& file : report.done)
+        (isCampaignSetFolder(folder) && file.parent_path() != gameFolder_ &&
+                 common::toUpperAscii(file.extension().string()) == ".SVE"
+             ? moved
+             : deleted)
+            .done.push_back(file);
+    logFiles(ChangeKind::Rename, moved, "into " + rows_[row].name);
+    logFiles(ChangeKind::Delete, deleted, "of " + rows_[row].name);
+    const OriginalStore store(gameFolder_, selectorFolder_);
+    const auto restored = store.afterUnload(folder, loadedSets(row));
+    log(restored.changes);
+    change.work.add(report);
+    change.work.add(restored.work);
+    change.told.push_back(unloadedLine(rows_[row].name, report, restored));
+    return report;
+}
+
+void SetBrowser::log(const std::vector<Change>& changes) const {
+    if (seams_.logChange)
+        for (const auto& change : changes)
+            seams_.logChange(change);
+}
+
+void SetBrowser::logFiles(ChangeKind kind, const FileWorkReport& work, const std::string& detail) const {
+    if (seams_.logChange)
+        for (const auto& file : work.done)
+            seams_.logChange({kind, file, detail});
 }
 
 void SetBrowser::flightModelLoaded(std::size_t row, BrowserChange& change) {
@@ -247,11 +319,28 @@ BrowserChange SetBrowser::resetAll(const ProgressCallback& progress) {
             wereLoaded.push_back(i);
             change.rowsChanged.push_back(i);
         }
-    if (seams_.unloadMarkedSkins)
-        change.work.add(seams_.unloadMarkedSkins(progress));
+    std::size_t skins = 0;
+    if (seams_.markedSkins)
+        skins = seams_.markedSkins().size();
+    std::size_t failed = 0;
+    if (seams_.unloadMarkedSkins) {
+        const auto report = seams_.unloadMarkedSkins(progress);
+        logFiles(ChangeKind::Delete, report, "of a skin");
+        failed += report.problems.size();
+        change.work.add(report);
+    }
     hidePlaneSets();
-    const auto work = resetAllFiles(gameFolder_, selectorFolder_, progress);
-    change.work.add(work);
+    const auto cleaned = CleanUp(gameFolder_, selectorFolder_, progress);
+    logFiles(ChangeKind::Delete, cleaned, "by the clean-up");
+    // The kept originals go back once nothing of any set is left to stand in their way.
+    const auto restored = OriginalStore(gameFolder_, selectorFolder_).restoreAll();
+    log(restored.changes);
+    const auto finished = finishResetAll(gameFolder_, selectorFolder_);
+    logFiles(ChangeKind::Copy, finished, "(the stock eaw.exe)");
+    for (const auto* work : {&cleaned, &restored.work, &finished}) {
+        failed += work->problems.size();
+        change.work.add(*work);
+    }
     summary_.clear();
     change.summaryChanged = true;
 
@@ -261,7 +350,7 @@ BrowserChange SetBrowser::resetAll(const ProgressCallback& progress) {
         const fs::path folder(rows_[i].path);
         const auto names = setFileNames(folder);
         FileWorkReport left;
-        for (const auto& file : work.stayed)
+        for (const auto& file : cleaned.stayed)
             for (const auto& name : names.value)
                 if (common::equalsIgnoreCase(name, file.filename().string()))
                     left.stayed.push_back(file);
@@ -273,11 +362,27 @@ BrowserChange SetBrowser::resetAll(const ProgressCallback& progress) {
     }
     if (anyKept)
         summaryRefresh(change); // the ledger lists what stayed instead of nothing
+    change.told.push_back(resetAllLine(cleaned.done.size(), skins, restored, failed));
     return change;
 }
 
+ResetAllPreview SetBrowser::previewResetAll() const {
+    ResetAllPreview preview;
+    const auto count = cleanUpCount(gameFolder_, selectorFolder_);
+    if (!count.ok())
+        preview.problems.push_back(*count.problem);
+    preview.filesToDelete = count.value;
+    if (seams_.markedSkins)
+        preview.skinsToRemove = seams_.markedSkins().size();
+    preview.originals = OriginalStore(gameFolder_, selectorFolder_).count();
+    return preview;
+}
+
 std::optional<common::Problem> SetBrowser::launch(std::string_view program, common::WindowMode mode) const {
-    return launchProgram(gameFolder_, program, mode);
+    auto problem = launchProgram(gameFolder_, program, mode);
+    if (!problem)
+        log({{ChangeKind::Launch, gameFolder_ / std::string(program), {}}});
+    return problem;
 }
 
 } // namespace outfitter

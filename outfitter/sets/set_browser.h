@@ -3,9 +3,11 @@
 // flag, the summary and its ledger, and the engine calls a click, "Refresh!" and "Reset All" make.
 // The window draws what it reports and holds no rule of its own.
 
+#include "outfitter/core/change_log.h"
 #include "outfitter/core/selector_startup.h"
 #include "outfitter/core/work_journal.h"
 #include "outfitter/sets/file_work.h"
+#include "outfitter/sets/original_store.h"
 #include "outfitter/sets/set_description.h"
 #include "outfitter/sets/set_filter.h"
 
@@ -36,13 +38,24 @@ struct SetBrowserSeams {
     // A package item, while the plane-set grid is shown: install every unmarked plane-set row it
     // matches, as a click would.
     std::function<FileWorkReport(const std::string& item)> loadMatchingPlaneSets;
+    // Every file copied, deleted, kept or put back, and every program started; empty logs nothing.
+    ChangeSink logChange;
 };
 
 // What one user action changed, for the window to redraw.
 struct BrowserChange {
     std::vector<std::size_t> rowsChanged; // rows whose load mark changed
     bool summaryChanged = false;
-    FileWorkReport work; // files touched; every problem, the ledger's included
+    FileWorkReport work;           // files touched; every problem, the ledger's included
+    std::vector<std::string> told; // one line per load, unload or "Reset All", for the message line
+};
+
+// What "Reset All" is about to do, for the question asked first.
+struct ResetAllPreview {
+    std::size_t filesToDelete = 0; // by the clean-up
+    std::size_t skinsToRemove = 0;
+    std::size_t originals = 0; // kept originals that go back
+    common::Problems problems;
 };
 
 class SetBrowser final {
@@ -76,6 +89,7 @@ class SetBrowser final {
     // "Reset All": every mark removed, the marked skins unloaded, the plane sets cleared, the game
     // folder cleaned, the ledger emptied to zero bytes and the stock "eaw.exe" put back.
     BrowserChange resetAll(const ProgressCallback& progress = {});
+    ResetAllPreview previewResetAll() const;
 
     // The summary refresh other grids call after they change what is installed (skins, plane sets):
     // rebuilds "Whats Set?" from every grid's marks and rewrites the ledger. Does nothing while the
@@ -95,6 +109,13 @@ class SetBrowser final {
     // ledger records the outcome.
     bool beginWork(const WorkJournal& work, BrowserChange& change);
     void endWork(BrowserChange& change);
+    // Loaded sets in ledger order, `except` left out (the row being loaded or unloaded).
+    std::vector<LoadedSet> loadedSets(std::size_t except) const;
+    bool keepOriginals(std::size_t row, BrowserChange& change, SetFileWork& kept);
+    void loadRow(std::size_t row, const ProgressCallback& progress, BrowserChange& change);
+    FileWorkReport unloadRow(std::size_t row, const ProgressCallback& progress, BrowserChange& change);
+    void log(const std::vector<Change>& changes) const;
+    void logFiles(ChangeKind kind, const FileWorkReport& work, const std::string& detail) const;
 
     std::filesystem::path gameFolder_;
     std::filesystem::path selectorFolder_;

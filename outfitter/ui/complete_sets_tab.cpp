@@ -1,5 +1,6 @@
 #include "complete_sets_tab.h"
 
+#include "ui_support/message_box.h"
 #include "package_panel.h"
 #include "progress_display.h"
 #include "qiv_form_texts.h"
@@ -256,6 +257,21 @@ void CompleteSetsTab::refreshPackages() {
 }
 
 void CompleteSetsTab::resetAll() {
+    const auto preview = browser_.previewResetAll();
+    report(preview.problems);
+    QString question = u"Reset All deletes %1 from the game folder"_s.arg(
+        preview.filesToDelete == 1 ? u"1 file"_s : u"%1 files"_s.arg(preview.filesToDelete));
+    if (preview.skinsToRemove > 0)
+        question += preview.skinsToRemove == 1 ? u", removes 1 skin"_s
+                                               : u", removes %1 skins"_s.arg(preview.skinsToRemove);
+    if (preview.originals > 0)
+        question += preview.originals == 1 ? u" and puts 1 kept original back"_s
+                                           : u" and puts %1 kept originals back"_s.arg(preview.originals);
+    question += u", and unloads every set. Go on?"_s;
+    if (uisupport::MessageBox::question(this, texts::kResetAll, question) != QMessageBox::Yes) {
+        emit problemsReported({u"Reset All was not done; nothing changed."_s});
+        return;
+    }
     BrowserChange change;
     {
         ProgressDisplay::Job job(progress_);
@@ -274,6 +290,11 @@ void CompleteSetsTab::redraw(const BrowserChange& change) {
         label8_->setText(joinedNames(browser_.summary()));
         emit summaryChanged();
     }
+    QStringList told;
+    for (const auto& line : change.told)
+        told << QString::fromLocal8Bit(line);
+    if (!told.isEmpty())
+        emit problemsReported(told);
     report(change.work.problems);
 }
 

@@ -165,9 +165,12 @@ bool PlaneSetPanel::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void PlaneSetPanel::installRow(int row) {
-    if (row < 0 || (ready_ && !ready_()))
+    if (row < 0 || static_cast<std::size_t>(row) >= model_.rows().size() || (ready_ && !ready_()))
         return;
+    const auto name = model_.rows()[static_cast<std::size_t>(row)].folder;
     const auto outcome = model_.install(static_cast<std::size_t>(row));
+    recordFiles(changeSink_, outcome.written, "for " + name, ChangeKind::Patch);
+    emit problemsReported({QString::fromLocal8Bit(installLine(name, outcome))});
     if (outcome.recordWritten) {
         // The row shows what was installed, should the file have changed since the grid was read.
         const auto& installed = model_.rows()[static_cast<std::size_t>(row)];

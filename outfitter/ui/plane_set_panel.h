@@ -3,6 +3,7 @@
 // fuel buttons and the fuel labels. A click or Enter installs a row's aircraft; moving the mouse
 // over a row tells the skins tab what to show. Every action is one call on the plane-set model.
 
+#include "outfitter/core/change_log.h"
 #include "outfitter/planes/plane_set_grid.h"
 
 #include <QGroupBox>
@@ -24,6 +25,8 @@ class PlaneSetPanel final : public QGroupBox {
 
     // Installs are ignored while this says no (start-up, "Refresh!").
     void setReadyCheck(std::function<bool()> ready) { ready_ = std::move(ready); }
+    // Where each game file an install rewrites is recorded.
+    void setChangeSink(ChangeSink sink) { changeSink_ = std::move(sink); }
     // The model's grid was rebuilt (or re-marked): redraw it and show the frame.
     void showGrid();
     // The flight-model set went away: empty grid, frame hidden.
@@ -52,6 +55,7 @@ class PlaneSetPanel final : public QGroupBox {
 
     PlaneSetGrid& model_;
     std::function<bool()> ready_;
+    ChangeSink changeSink_;
     QTableWidget* g1_;
     QLabel* label26_;
     QLabel* label27_;

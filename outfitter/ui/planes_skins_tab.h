@@ -4,6 +4,7 @@
 // place of the plane-set panel. Every action is one call on the skin store; after each change that
 // the ledger must know, the set browser's summary refresh runs.
 
+#include "outfitter/core/change_log.h"
 #include "outfitter/planes/skin_store.h"
 #include "outfitter/sets/set_browser.h"
 
@@ -46,6 +47,8 @@ class PlanesSkinsTab final : public QWidget {
     void activateRow(int row) { activate(row); }
     // The aircraft code of the skin last clicked (empty for none, or a skin of no known aircraft).
     const std::string& currentCode() const { return currentCode_; }
+    // Where each skin file copied or deleted is recorded.
+    void setChangeSink(ChangeSink sink) { changeSink_ = std::move(sink); }
 
   public slots:
     void resetPicture();
@@ -88,6 +91,7 @@ class PlanesSkinsTab final : public QWidget {
     QPushButton* command12_;
     QVBoxLayout* planeSetPlace_;
     std::optional<std::filesystem::path> background_;
+    ChangeSink changeSink_;
     std::string currentCode_;
     int hoveredRow_ = -1;
     bool list1Pressed_ = false; // a mouse button is down on `List1`: its release does the filtering

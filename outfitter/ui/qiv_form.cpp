@@ -3,6 +3,7 @@
 #include "autoscripts_tab.h"
 #include "complete_sets_tab.h"
 #include "general_settings_tab.h"
+#include "log_panel.h"
 #include "plane_set_panel.h"
 #include "planes_skins_tab.h"
 #include "progress_display.h"
@@ -54,6 +55,8 @@ QIVForm::QIVForm(std::filesystem::path gameFolder, QIVFormOptions options, QWidg
     addPlaneSetSeams(options);
     addPackageSeams(options);
     startup_ = SelectorStartup::run(gameFolder, options.seams);
+    if (!startup_.selectorFolder.empty())
+        log_ = ChangeLog(gameFolder, startup_.selectorFolder);
     browser_ = SetBrowser(startup_, std::move(options.browserSeams));
     planeSets_->endReplay();
     generalTab_->showStartup(startup_);
@@ -78,6 +81,8 @@ void QIVForm::offerSeams(QIVFormOptions& options) {
     if (!seams.markSkin)
         seams.markSkin = [this](const std::string& line) { return skins_.markFromLedger(line); };
     auto& browserSeams = options.browserSeams;
+    if (!browserSeams.logChange)
+        browserSeams.logChange = [this](const Change& change) { logChange(change); };
     if (!browserSeams.markedSkins)
         browserSeams.markedSkins = [this] { return skins_.installedNames(); };
     if (!browserSeams.unloadMarkedSkins)
@@ -128,9 +133,14 @@ void QIVForm::buildWindow() {
     command3->setObjectName(u"Command3"_s);
     auto* command8 = new QPushButton(texts::kMinimise, this);
     command8->setObjectName(u"Command8"_s);
+    auto* showLogLabel = new uisupport::ClickLabel(u"Show log"_s, this);
+    showLogLabel->setObjectName(u"ShowLog"_s);
+    showLogLabel->setStyleSheet(u"color: #0000c0; text-decoration: underline;"_s);
+    logPanel_ = new LogPanel(this);
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(command8);
     buttons->addWidget(command3);
+    buttons->addWidget(showLogLabel, 0, Qt::AlignHCenter);
     buttons->addStretch(1);
     buttons->addWidget(uisupport::makeAboutLabel(this, identity()), 0, Qt::AlignRight);
     auto* bottom = new QHBoxLayout;
@@ -145,6 +155,10 @@ void QIVForm::buildWindow() {
 
     connect(command3, &QPushButton::clicked, this, &QIVForm::exitProgram);
     connect(command8, &QPushButton::clicked, this, &QWidget::showMinimized);
+    connect(showLogLabel, &uisupport::ClickLabel::clicked, this, &QIVForm::showLog);
+    const auto sink = [this](const Change& change) { logChange(change); };
+    planesTab_->setChangeSink(sink);
+    planeSetPanel_->setChangeSink(sink);
     connect(setsTab_, &CompleteSetsTab::problemsReported, this, &QIVForm::showMessages);
     connect(setsTab_, &CompleteSetsTab::summaryChanged, this,
             [this] { autoscriptsTab_->showSummary(browser_.summary()); });
@@ -246,6 +260,28 @@ void QIVForm::afterLaunch(LaunchStyle style) {
         showMinimized();
     else if (style == LaunchStyle::ExitAndLaunch)
         exitProgram();
+}
+
+void QIVForm::logChange(const Change& change) {
+    log_.record(change);
+    if (const auto problem = log_.takeProblem())
+        messages_->appendPlainText(uisupport::fromProblem(*problem));
+}
+
+void QIVForm::showLog() {
+    const auto text = log_.read();
+    if (!text.ok()) {
+        messages_->appendPlainText(uisupport::fromProblem(*text.problem));
+        return;
+    }
+    logPanel_->setGeometry(ssTab1_->geometry());
+    logPanel_->open(text.value, uisupport::fromPath(log_.file()));
+}
+
+void QIVForm::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (logPanel_ && ssTab1_)
+        logPanel_->setGeometry(ssTab1_->geometry());
 }
 
 void QIVForm::exitProgram() {

@@ -6,6 +6,7 @@
 #include "single_instance.h"
 #include "ui_support/about_box.h"
 
+#include "outfitter/core/change_log.h"
 #include "outfitter/core/selector_startup.h"
 #include "outfitter/planes/plane_set_grid.h"
 #include "outfitter/planes/skin_store.h"
@@ -29,6 +30,7 @@ namespace outfitter {
 class AutoscriptsTab;
 class CompleteSetsTab;
 class GeneralSettingsTab;
+class LogPanel;
 class PlaneSetPanel;
 class PlanesSkinsTab;
 class ProgressDisplay;
@@ -57,6 +59,10 @@ class QIVForm final : public QWidget {
     const SkinStore& skins() const { return skins_; }
     const GameSettings& settings() const { return settings_; }
     const PlaneSetGrid& planeSets() const { return *planeSets_; }
+    const ChangeLog& changeLog() const { return log_; }
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     void buildWindow();
@@ -70,6 +76,8 @@ class QIVForm final : public QWidget {
     void showMessages(const QStringList& lines);
     void afterLaunch(LaunchStyle style);
     void exitProgram();
+    void logChange(const Change& change);
+    void showLog();
 
     std::unique_ptr<SingleInstance> instance_;
     bool duplicate_ = false;
@@ -78,6 +86,7 @@ class QIVForm final : public QWidget {
     StartupResult startup_;
     SetBrowser browser_;
     std::unique_ptr<PlaneSetGrid> planeSets_;
+    ChangeLog log_;
     std::function<void()> endProgram_;
     QTabWidget* ssTab1_ = nullptr;
     GeneralSettingsTab* generalTab_ = nullptr;
@@ -87,6 +96,7 @@ class QIVForm final : public QWidget {
     PlanesSkinsTab* planesTab_ = nullptr;
     PlaneSetPanel* planeSetPanel_ = nullptr;
     QPlainTextEdit* messages_ = nullptr;
+    LogPanel* logPanel_ = nullptr;
     QProgressBar* progressBar_ = nullptr;
     std::unique_ptr<ProgressDisplay> progress_;
 };

@@ -18,11 +18,12 @@ inline constexpr std::string_view kBuilder = "PEV";
 inline constexpr std::string_view kMissions = "PEVMissions";
 
 // The set folders of the selector folder, in file-list order (case-insensitive).
-inline constexpr std::array<std::string_view, 16> kSetFolders = {
-    "B-Spitfire Mainscreen", "C Operation Overlord",   "c-Atlantic Convoys",        "C-Channel Front 1941",
-    "F-Fighter Pack",        "G-Cloud Textures",       "G-Cockpit Gauges",          "G-Explosion Effects",
-    "N-Cannon Sounds",       "N-Merlin Engine Sounds", "Q-Channel Strike Missions", "S-Desert Camouflage",
-    "s-Dunkirk 1940",        "T-Winter Terrain",       "W-Battle of Britain 1940",  "W-Desert Air War",
+inline constexpr std::array<std::string_view, 17> kSetFolders = {
+    "B-Spitfire Mainscreen", "C Operation Overlord", "c-Atlantic Convoys",     "C-Channel Front 1941",
+    "F-Fighter Pack",        "G-Cloud Textures",     "G-Cockpit Gauges",       "G-Desert Haze",
+    "G-Explosion Effects",   "N-Cannon Sounds",      "N-Merlin Engine Sounds", "Q-Channel Strike Missions",
+    "S-Desert Camouflage",   "s-Dunkirk 1940",       "T-Winter Terrain",       "W-Battle of Britain 1940",
+    "W-Desert Air War",
 };
 
 // Sets named by "FoldersLoaded.txt"; their files are present in the game folder.

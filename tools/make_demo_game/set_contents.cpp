@@ -88,6 +88,14 @@ std::vector<DemoSet> demoSets() {
     w = "G-Explosion Effects";
     sets.push_back(set(w, {contents({"Bigger flak bursts and smoke."}), filler(w, "explode.spt", 400),
                            filler(w, "smoke.tpc", 600)}));
+    // Carries its own "hof.dat" over the player's, and shares "planes.dat" with the Non-Career sets, so
+    // loading it beside one replaces that set's copy and unloading either puts the other's back.
+    w = "G-Desert Haze";
+    sets.push_back(
+        set(w, {contents({"Dust haze over the desert airfields,", "and a desert squadron's hall of fame."}),
+                {"planes.dat", planesDat(2)},
+                filler(w, "hof.dat", 256),
+                filler(w, "haze.tpc", 700)}));
     sets.push_back(DemoSet{"F-Fighter Pack",
                            {contents({"Alternative fighters for the RAF and the Luftwaffe.",
                                       "Pick a plane set on the Planes and Skins tab."}),

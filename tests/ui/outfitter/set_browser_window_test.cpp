@@ -1,6 +1,7 @@
 // The "Complete Sets" tab and the launch and reset commands driven with the mouse and keyboard on the
 // demo game folder, whose names mix letter case ("SaveData", "SkinFolder").
 
+#include "ui_support/message_box.h"
 #include "outfitter/ui/qiv_form.h"
 
 #include "make_demo_game/demo_game.h"
@@ -12,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -167,7 +169,9 @@ class SetBrowserWindowTest final : public QObject {
         QVERIFY(!progress.isEmpty());
         QCOMPARE(progress.last().at(0).toInt(), bar->maximum());
         QVERIFY(bar->isHidden());
-        QCOMPARE(demo.messages(), QString());
+        QCOMPARE(demo.messages(),
+                 u"Unloaded W-Battle of Britain 1940: 5 files deleted\nLoaded W-Desert Air War: 6 files, "
+                 u"1 into Savedata, 1 into Music; kept 1 original"_s);
     }
 
     void graphicsSetsStandTogetherAndEnterTogglesARow() {
@@ -186,8 +190,40 @@ class SetBrowserWindowTest final : public QObject {
         QCOMPARE(demo.marked(), (QStringList{u"W-Battle of Britain 1940"_s, u"G-Cloud Textures"_s}));
         QVERIFY(!demo.exists("explode.spt"));
         QCOMPARE(demo.ledger(), "W-Battle of Britain 1940\r\nG-Cloud Textures\r\n\r\n");
-        QCOMPARE(demo.messages(), QString());
+        QCOMPARE(demo.messages(),
+                 u"Loaded G-Explosion Effects: 2 files\nUnloaded G-Explosion Effects: 2 files deleted"_s);
         Q_UNUSED(form);
+    }
+
+    void sharedFilesAndThePlayersHallOfFameSurviveAndTheLogShowsEachStep() {
+        DemoWindow demo(lockPath());
+        auto& form = demo.open();
+        const auto playersHof = demo.game.read("hof.dat");
+        demo.click(u"G-Desert Haze"_s);
+        QVERIFY(demo.game.read("hof.dat") != playersHof);
+        QCOMPARE(demo.messages(), u"G-Desert Haze replaces 1 file of W-Battle of Britain 1940\n"
+                                  u"Loaded G-Desert Haze: 3 files; kept 1 original"_s);
+
+        demo.click(u"W-Battle of Britain 1940"_s);
+        QCOMPARE(demo.game.read("planes.dat"), demo.game.read("QIV128/G-Desert Haze/planes.dat"));
+        demo.click(u"G-Desert Haze"_s);
+        QCOMPARE(demo.game.read("hof.dat"), playersHof);
+        QVERIFY(!demo.exists("QIV128/.originals/hof.dat"));
+        QVERIFY(demo.row(u".originals"_s) < 0);
+
+        // "Show log" opens the log read-only over the tabs; Esc hides it again.
+        QTest::mouseClick(child<QLabel>(form, u"ShowLog"_s), Qt::LeftButton);
+        auto* view = child<QPlainTextEdit>(form, u"LogView"_s);
+        QVERIFY(view->isVisible());
+        QVERIFY(view->isReadOnly());
+        const QString log = view->toPlainText();
+        for (const auto& step :
+             {u" keep hof.dat in QIV128/.originals\n"_s, u" copy haze.tpc from G-Desert Haze\n"_s,
+              u" delete planes.dat of W-Battle of Britain 1940\n"_s,
+              u" restore planes.dat copy of G-Desert Haze\n"_s, u" restore hof.dat original\n"_s})
+            QVERIFY2(log.contains(step), qPrintable(step + u" in\n"_s + log));
+        QTest::keyClick(view, Qt::Key_Escape);
+        QVERIFY(!view->isVisible());
     }
 
     void aCampaignTakesItsSavedCareersBackWhenAnotherReplacesIt() {
@@ -280,6 +316,22 @@ class SetBrowserWindowTest final : public QObject {
                  u"their original folders."_s);
         QSignalSpy captions(&form, &QWidget::windowTitleChanged);
 
+        // Answered "No", the question changes nothing; it names what would be deleted.
+        const auto before = demo.game.entries();
+        uisupport::MessageBox::setNextAnswer(QMessageBox::No);
+        QTest::mouseClick(command1, Qt::LeftButton);
+        const auto asked = uisupport::MessageBox::lastShown();
+        QVERIFY(asked);
+        QCOMPARE(asked->buttons, QMessageBox::Yes | QMessageBox::No);
+        const auto promised =
+            QRegularExpression(u"^Reset All deletes (\\d+ files?) from the game folder"_s).match(asked->text);
+        QVERIFY2(promised.hasMatch(), qPrintable(asked->text));
+        QCOMPARE(demo.game.entries(), before);
+        QVERIFY(captions.isEmpty());
+        QCOMPARE(demo.messages(), u"Reset All was not done; nothing changed."_s);
+        child<QPlainTextEdit>(form, u"messages"_s)->clear();
+
+        uisupport::MessageBox::setNextAnswer(QMessageBox::Yes);
         QTest::mouseClick(command1, Qt::LeftButton);
 
         for (const auto& name : deleted)
@@ -294,7 +346,13 @@ class SetBrowserWindowTest final : public QObject {
         QVERIFY(!captions.isEmpty());
         QCOMPARE(captions.first().at(0).toString(), u"Please wait... cleaning up"_s);
         QCOMPARE(form.windowTitle(), u"QIV Outfitter"_s);
-        QCOMPARE(demo.messages(), QString());
+        // The count asked about is the count deleted.
+        std::size_t gone = 0;
+        const auto after = demo.game.entries();
+        for (const auto& entry : before)
+            gone += entry.find('/') == std::string::npos && !after.count(entry);
+        QCOMPARE(promised.captured(1), gone == 1 ? u"1 file"_s : u"%1 files"_s.arg(gone));
+        QCOMPARE(demo.messages(), u"Reset All: %1 deleted"_s.arg(promised.captured(1)));
     }
 
     void launchLabelsStartTheProgramThroughWine() {

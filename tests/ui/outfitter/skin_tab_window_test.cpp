@@ -158,7 +158,11 @@ class SkinTabWindowTest final : public QObject {
         QVERIFY(!demo.exists("sp09skin.tpc"));
         QVERIFY(!demo.exists("psp09.3dz"));
         QCOMPARE(demo.ledger(), std::string(kSetsLedger) + "Hurricane I 303 Sqn\r\n\r\n");
-        QCOMPARE(demo.messages(), QString());
+        QCOMPARE(
+            demo.messages(),
+            u"Installed skin Spitfire IX 611 Sqn: 2 files\nRemoved skin Spitfire IX 611 Sqn, installed skin "
+            u"Spitfire IX 92 Sqn: 4 files\nInstalled skin Hurricane I 303 Sqn: 2 files\nRemoved skin "
+            u"Spitfire IX 92 Sqn: 2 files"_s);
     }
 
     void includeFltFilesDecidesWhetherFlightDataTravels() {
@@ -181,7 +185,9 @@ class SkinTabWindowTest final : public QObject {
         tab.doubleClick(kBf109);
         QVERIFY(!demo.exists("bf109g6.flt"));
         QVERIFY(!demo.exists("planes.dat"));
-        QCOMPARE(demo.messages(), QString());
+        QCOMPARE(demo.messages(),
+                 u"Installed skin Bf 109G-6 JG 26: 2 files\nRemoved skin Bf 109G-6 JG 26: 2 files\n"
+                 u"Installed skin Bf 109G-6 JG 26: 4 files\nRemoved skin Bf 109G-6 JG 26: 4 files"_s);
     }
 
     void list1FiltersByMarkAndByAircraftAndTellsThePosition() {
@@ -256,7 +262,8 @@ class SkinTabWindowTest final : public QObject {
         QCOMPARE(demo.ledger(), std::string(kSetsLedger) + "92 Sqn\r\n\r\n");
         tab.doubleClick(u"92 Sqn"_s);
         QVERIFY(!demo.exists("sp09skin.tpc"));
-        QCOMPARE(demo.messages(), QString());
+        QCOMPARE(demo.messages(),
+                 u"Installed skin Spitfire IX 92 Sqn: 2 files\nRemoved skin 92 Sqn: 2 files"_s);
     }
 
     void clearAllSkinsAndResetAllRemoveEveryInstalledSkin() {
@@ -273,13 +280,15 @@ class SkinTabWindowTest final : public QObject {
 
         tab.doubleClick(kHurricane);
         demo.find<QTabWidget>("SSTab1")->setCurrentIndex(1);
+        uisupport::MessageBox::setNextAnswer(QMessageBox::Yes);
         QTest::mouseClick(demo.find<QPushButton>("Command1"), Qt::LeftButton);
         QCOMPARE(tab.marked(), QStringList());
         QVERIFY(!demo.exists("phurr.3dz"));
         QCOMPARE(demo.ledger(), "");
         QCOMPARE(demo.find<QListWidget>("List1")->currentRow(), 1);
         QCOMPARE(tab.visible(), QStringList());
-        QCOMPARE(demo.messages(), QString());
+        QVERIFY2(demo.messages().endsWith(u"\nReset All: 17 files deleted, 1 skin removed"_s),
+                 qPrintable(demo.messages()));
         Q_UNUSED(form);
     }
 

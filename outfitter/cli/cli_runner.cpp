@@ -1,0 +1,146 @@
+#include "outfitter/cli/cli_runner.h"
+
+#include "outfitter/cli/selector_session.h"
+#include "outfitter/sets/autoscript_store.h"
+#include "outfitter/sets/package_items.h"
+#include "outfitter/sets/package_loader.h"
+
+#include "common/names.h"
+#include "common/resolver.h"
+
+#include <ostream>
+#include <system_error>
+
+namespace outfitter {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kProgram = "outfitter";
+
+// A bare name is looked for in "Autoscripts" whatever its case, with or without ".set"; anything
+// holding a separator is a file of its own.
+std::optional<fs::path> findPackage(const fs::path& selectorFolder, const std::string& package) {
+    std::error_code ec;
+    if (package.find_first_of("/\\") != std::string::npos) {
+        const fs::path file(package);
+        return fs::is_regular_file(file, ec) ? std::optional(file) : std::nullopt;
+    }
+    const auto folder = AutoscriptStore(selectorFolder).folder();
+    const bool hasExtension = common::toUpperAscii(fs::path(package).extension().string()) == ".SET";
+    const auto found = common::resolve(folder, hasExtension ? package : package + ".set");
+    if (found.ok() && found.value.exists && fs::is_regular_file(found.value.path, ec))
+        return found.value.path;
+    return std::nullopt;
+}
+
+void printList(SelectorSession& session, std::ostream& out) {
+    const auto& rows = session.browser().rows();
+    out << "Sets (S = loaded):\n";
+    for (const auto& category : session.browser().categories().categories()) {
+        bool header = false;
+        for (const auto& row : rows) {
+            if (category.letter.size() != 1 || row.name.empty() ||
+                row.name.front() != category.letter.front())
+                continue;
+            if (!header)
+                out << category.letter << "  " << category.description << "\n";
+            header = true;
+            out << (row.loaded ? "   S " : "     ") << row.name << "\n";
+        }
+    }
+    out << "Skins:\n";
+    for (const auto& skin : session.skins().rows())
+        out << (skin.installed ? "   S " : "     ") << skin.name << "\n";
+    if (session.browser().planeSetsShown()) {
+        out << "Plane sets:\n";
+        for (const auto& row : session.planeSets().rows())
+            out << (row.marked ? "   S " : "     ") << row.folder << "\n";
+    }
+}
+
+int fail(std::ostream& err, const std::string& reason) {
+    err << kProgram << ": " << reason << "\n";
+    return 1;
+}
+
+} // namespace
+
+std::optional<CliRequest> cliRequest(const std::vector<eaw::startup::GivenOption>& options,
+                                     std::string& refusal) {
+    if (options.empty())
+        return std::nullopt;
+    CliRequest request;
+    for (const auto& option : options) {
+        const bool again =
+            (option.name == "--apply" && request.apply) || (option.name == "--launch" && request.launch) ||
+            (option.name == "--reset" && request.reset) || (option.name == "--list" && request.list);
+        if (again) {
+            refusal = "option \"" + option.name + "\" is given twice";
+            return request;
+        }
+        if (option.name == "--apply")
+            request.apply = option.value;
+        else if (option.name == "--launch")
+            request.launch = option.value;
+        else if (option.name == "--reset")
+            request.reset = true;
+        else if (option.name == "--list")
+            request.list = true;
+    }
+    if (request.reset && !request.apply)
+        refusal = "option \"--reset\" works only with \"--apply\"";
+    return request;
+}
+
+int runCli(const CliRequest& request, const fs::path& gameFolder, std::ostream& out, std::ostream& err) {
+    if (!eaw::startup::holdsGame(gameFolder))
+        return fail(err, "there is no eaw.exe in " + gameFolder.string());
+    SelectorSession session(gameFolder);
+    if (session.startup().selectorFolder.empty())
+        return fail(err, session.startupProblems().empty() ? "the selector folder cannot be made"
+                                                           : session.startupProblems().front().text());
+    int code = 0;
+    std::size_t problems = 0;
+
+    if (request.apply) {
+        const auto file = findPackage(session.startup().selectorFolder, *request.apply);
+        if (!file)
+            return fail(err, "there is no package \"" + *request.apply + "\" in QIV128/Autoscripts");
+        const auto package = readPackage(*file);
+        if (!package.ok())
+            return fail(err, package.problem->text());
+        PackageLoadOptions options;
+        options.resetFirst = request.reset;
+        options.refreshSummary = true;
+        options.descriptionItems = package.value.descriptionItems;
+        const auto change = loadPackage(session.browser(), package.value.items, options);
+        for (const auto& line : change.told)
+            out << line << "\n";
+        for (const auto& problem : change.work.problems)
+            err << kProgram << ": " << problem.text() << "\n";
+        problems += change.work.problems.size();
+        out << "Applied " << file->filename().string() << ": " << session.browser().summary().size()
+            << " loaded in all\n";
+    }
+
+    if (request.list)
+        printList(session, out);
+
+    if (request.launch && problems == 0) {
+        if (auto problem = session.browser().launch(*request.launch, common::WindowMode::Normal))
+            return fail(err, problem->text());
+        out << "Started " << *request.launch << "\n";
+    }
+
+    if (const auto logProblem = session.log().takeProblem())
+        err << kProgram << ": " << logProblem->text() << "\n";
+    if (problems > 0) {
+        code = fail(err, std::to_string(problems) + (problems == 1 ? " problem" : " problems") +
+                             (request.launch ? "; nothing was started" : ""));
+    }
+    return code;
+}
+
+} // namespace outfitter

@@ -1,0 +1,34 @@
+#pragma once
+// The selector without a window, for launchers and shortcuts: `--apply PACKAGE [--reset]` loads an
+// autoscript exactly as "Load this package" does, `--launch PROGRAM` starts a program of the game
+// folder, `--list` prints the sets, categories and marks. Each prints what it did and fails with a
+// one-line reason.
+
+#include "startup/program_start.h"
+
+#include <filesystem>
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace outfitter {
+
+struct CliRequest {
+    std::optional<std::string> apply;  // the package: a name in "Autoscripts" (".set" optional) or a file
+    bool reset = false;                // "Reset all before loading"
+    std::optional<std::string> launch; // a program of the game folder
+    bool list = false;
+};
+
+// The selector's options among those start-up let through; nullopt when there are none (the window
+// opens). A contradiction (`--reset` without `--apply`, an option given twice) fills `refusal`.
+std::optional<CliRequest> cliRequest(const std::vector<eaw::startup::GivenOption>& options,
+                                     std::string& refusal);
+
+// Does what `request` asks in `gameFolder` and returns the exit code: 0 when everything was done,
+// 1 with the reason on `err` when anything failed.
+int runCli(const CliRequest& request, const std::filesystem::path& gameFolder, std::ostream& out,
+           std::ostream& err);
+
+} // namespace outfitter
