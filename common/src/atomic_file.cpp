@@ -40,6 +40,33 @@ unsigned seed() {
     return value;
 }
 
+// The hidden temporary keeps only the start of the target's name, so that a name the file system
+// holds (255 bytes) never fails because its temporary would be longer, and a path that fits the
+// Windows limit is not pushed over it by the temporary beside it.
+constexpr std::size_t kKeptNameLength = 24;
+
+template <class Char> std::basic_string<Char> nameStart(const std::basic_string<Char>& name) {
+    std::size_t cut = std::min(name.size(), kKeptNameLength);
+    if constexpr (sizeof(Char) == 1) {
+        while (cut > 0 && cut < name.size() && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80)
+            --cut; // never split a UTF-8 sequence
+    } else {
+        if (cut > 0 && cut < name.size() && name[cut] >= 0xDC00 && name[cut] <= 0xDFFF)
+            --cut; // never split a surrogate pair
+    }
+    return name.substr(0, cut);
+}
+
+std::string hex(unsigned long long value) {
+    static constexpr char digits[] = "0123456789abcdef";
+    std::string out;
+    do {
+        out.insert(out.begin(), digits[value & 0xF]);
+        value >>= 4;
+    } while (value != 0);
+    return out;
+}
+
 } // namespace
 
 } // namespace common
@@ -100,9 +127,11 @@ std::optional<Problem> writeFileAtomically(const std::filesystem::path& target, 
                                FILE_ATTRIBUTE_NORMAL, nullptr);
     } else {
         for (int attempt = 0; attempt < 100; ++attempt) {
-            tempPath = folder /
-                       (L"." + target.filename().native() + L"." + std::to_wstring(::GetCurrentProcessId()) +
-                        L"-" + std::to_wstring(seed()) + L"-" + std::to_wstring(nextCounter()) + L".tmp");
+            tempPath = folder / (L"." + nameStart(target.filename().native()) + L"." +
+                                 std::filesystem::path(hex(::GetCurrentProcessId()) + "-" + hex(seed()) +
+                                                       "-" + hex(nextCounter()))
+                                     .native() +
+                                 L".tmp");
             handle = ::CreateFileW(tempPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                    FILE_ATTRIBUTE_NORMAL, nullptr);
             if (handle != INVALID_HANDLE_VALUE || ::GetLastError() != ERROR_FILE_EXISTS)
@@ -167,7 +196,7 @@ class TempFile final {
 };
 
 std::string uniqueSuffix() {
-    return std::to_string(::getpid()) + "-" + std::to_string(seed()) + "-" + std::to_string(nextCounter());
+    return hex(static_cast<unsigned long long>(::getpid())) + "-" + hex(seed()) + "-" + hex(nextCounter());
 }
 
 bool writeAll(int fd, std::string_view bytes, int& err) {
@@ -210,7 +239,7 @@ std::optional<Problem> writeFileAtomically(const std::filesystem::path& target, 
         fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666);
     } else {
         for (int attempt = 0; attempt < 100; ++attempt) {
-            tempPath = folder / ("." + targetName + "." + uniqueSuffix() + ".tmp");
+            tempPath = folder / ("." + nameStart(targetName) + "." + uniqueSuffix() + ".tmp");
             fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
             if (fd >= 0 || errno != EEXIST)
                 break;
