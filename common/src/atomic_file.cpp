@@ -42,15 +42,42 @@ unsigned seed() {
     return value;
 }
 
-bool allDigits(std::string_view text) {
+bool allHexDigits(std::string_view text) {
     return !text.empty() &&
-           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+           std::all_of(text.begin(), text.end(), [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); });
+}
+
+// The hidden temporary keeps only the start of the target's name, so that a name the file system
+// holds (255 bytes) never fails because its temporary would be longer, and a path that fits the
+// Windows limit is not pushed over it by the temporary beside it.
+constexpr std::size_t kKeptNameLength = 24;
+
+template <class Char> std::basic_string<Char> nameStart(const std::basic_string<Char>& name) {
+    std::size_t cut = std::min(name.size(), kKeptNameLength);
+    if constexpr (sizeof(Char) == 1) {
+        while (cut > 0 && cut < name.size() && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80)
+            --cut; // never split a UTF-8 sequence
+    } else {
+        if (cut > 0 && cut < name.size() && name[cut] >= 0xDC00 && name[cut] <= 0xDFFF)
+            --cut; // never split a surrogate pair
+    }
+    return name.substr(0, cut);
+}
+
+std::string hex(unsigned long long value) {
+    static constexpr char digits[] = "0123456789abcdef";
+    std::string out;
+    do {
+        out.insert(out.begin(), digits[value & 0xF]);
+        value >>= 4;
+    } while (value != 0);
+    return out;
 }
 
 } // namespace
 
 bool isAtomicTemporaryName(std::string_view name) {
-    // "." target "." pid "-" seed "-" counter ".tmp"
+    // "." start of the target's name "." pid "-" seed "-" counter ".tmp", in hex
     constexpr std::string_view suffix = ".tmp";
     if (name.size() < 2 + suffix.size() || name.front() != '.' ||
         name.substr(name.size() - suffix.size()) != suffix)
@@ -58,7 +85,7 @@ bool isAtomicTemporaryName(std::string_view name) {
     auto rest = name.substr(0, name.size() - suffix.size());
     for (int part = 0; part < 3; ++part) {
         const auto cut = rest.find_last_of(part == 2 ? '.' : '-');
-        if (cut == std::string_view::npos || !allDigits(rest.substr(cut + 1)))
+        if (cut == std::string_view::npos || !allHexDigits(rest.substr(cut + 1)))
             return false;
         rest = rest.substr(0, cut);
     }
@@ -123,9 +150,11 @@ std::optional<Problem> writeFileAtomically(const std::filesystem::path& target, 
                                FILE_ATTRIBUTE_NORMAL, nullptr);
     } else {
         for (int attempt = 0; attempt < 100; ++attempt) {
-            tempPath = folder /
-                       (L"." + target.filename().native() + L"." + std::to_wstring(::GetCurrentProcessId()) +
-                        L"-" + std::to_wstring(seed()) + L"-" + std::to_wstring(nextCounter()) + L".tmp");
+            tempPath = folder / (L"." + nameStart(target.filename().native()) + L"." +
+                                 std::filesystem::path(hex(::GetCurrentProcessId()) + "-" + hex(seed()) +
+                                                       "-" + hex(nextCounter()))
+                                     .native() +
+                                 L".tmp");
             handle = ::CreateFileW(tempPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                    FILE_ATTRIBUTE_NORMAL, nullptr);
             if (handle != INVALID_HANDLE_VALUE || ::GetLastError() != ERROR_FILE_EXISTS)
@@ -190,7 +219,7 @@ class TempFile final {
 };
 
 std::string uniqueSuffix() {
-    return std::to_string(::getpid()) + "-" + std::to_string(seed()) + "-" + std::to_string(nextCounter());
+    return hex(static_cast<unsigned long long>(::getpid())) + "-" + hex(seed()) + "-" + hex(nextCounter());
 }
 
 bool writeAll(int fd, const std::filesystem::path& path, std::string_view bytes, int& err) {
@@ -237,7 +266,7 @@ std::optional<Problem> writeFileAtomically(const std::filesystem::path& target, 
         fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666);
     } else {
         for (int attempt = 0; attempt < 100; ++attempt) {
-            tempPath = folder / ("." + targetName + "." + uniqueSuffix() + ".tmp");
+            tempPath = folder / ("." + nameStart(targetName) + "." + uniqueSuffix() + ".tmp");
             fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
             if (fd >= 0 || errno != EEXIST)
                 break;

@@ -1,4 +1,5 @@
 #include "common/game_file_ops.h"
+#include "common/write_check.h"
 
 #include "common/file_faults.h"
 
@@ -24,13 +25,6 @@ bool lacksNormalPermissions(const fs::path& file) {
     const auto status = fs::symlink_status(file, ec);
     return !ec && status.type() == fs::file_type::regular &&
            (status.permissions() & kNormalPermissions) != kNormalPermissions;
-}
-
-bool isReadOnlyFile(const fs::path& file) {
-    std::error_code ec;
-    const auto status = fs::symlink_status(file, ec);
-    return !ec && status.type() == fs::file_type::regular &&
-           (status.permissions() & fs::perms::owner_write) == fs::perms::none;
 }
 
 void giveNormalPermissions(const fs::path& file, std::error_code& ec) {

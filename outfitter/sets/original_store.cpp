@@ -1,5 +1,7 @@
 #include "outfitter/sets/original_store.h"
 
+#include "common/write_check.h"
+
 #include "common/folder_index.h"
 #include "common/game_file_ops.h"
 #include "common/resolver.h"
@@ -128,6 +130,8 @@ SetFileWork OriginalStore::beforeLoad(const fs::path& setFolder, const std::vect
             continue;
         }
         const auto gameFile = target.index->folder() / existing.value->name;
+        if (common::isReadOnlyFile(gameFile))
+            continue; // the load refuses to replace it, and copying it must not touch its attribute
         const auto stored = common::resolve(folder(), placePrefix(place) + existing.value->name);
         if (!stored.ok()) {
             result.work.problems.push_back(*stored.problem);

@@ -30,9 +30,10 @@ struct LaunchResult {
     common::Problems problems;
 };
 
-// A failed "eaw.ini" rewrite leaves the file as it was and stops before anything else is written; a
-// failed mission file stops before the game starts; a failed choices file is reported and the game
-// still starts.
+// Every destination is checked before the first file changes: a missing folder ("Savedata"), a folder
+// that cannot be written or a read-only file (a read-only "eaw.ini" included) writes nothing and starts
+// nothing. A write that fails anyway stops there (the choices file aside, which is reported while the
+// game still starts), and the notes name the files already changed.
 LaunchResult LaunchMission(const std::filesystem::path& gameFolder, const BuildSettings& settings,
                            const MissionSnapshot& mission);
 

@@ -5,6 +5,7 @@
 #include "common/names.h"
 #include "common/resolver.h"
 #include "common/text_file.h"
+#include "common/write_check.h"
 #include "sortie/core/mission_file.h"
 
 #include <array>
@@ -25,7 +26,8 @@ bool reservedDeviceName(std::string_view name) {
         if (common::equalsIgnoreCase(base, reserved))
             return true;
     if (base.size() == 4 && base[3] >= '1' && base[3] <= '9')
-        return common::equalsIgnoreCase(base.substr(0, 3), "COM") || common::equalsIgnoreCase(base.substr(0, 3), "LPT");
+        return common::equalsIgnoreCase(base.substr(0, 3), "COM") ||
+               common::equalsIgnoreCase(base.substr(0, 3), "LPT");
     return false;
 }
 
@@ -68,7 +70,8 @@ void restore(const Backup& backup, common::Problems& problems) {
 
 // Two files that belong together: either both are replaced or, as far as the disk allows, neither.
 bool writePair(const std::filesystem::path& first, const std::string& firstBytes,
-               const std::filesystem::path& second, const std::string& secondBytes, common::Problems& problems) {
+               const std::filesystem::path& second, const std::string& secondBytes,
+               common::Problems& problems) {
     Backup backup;
     if (auto problem = takeBackup(first, backup)) {
         problems.push_back(*problem);
@@ -80,8 +83,8 @@ bool writePair(const std::filesystem::path& first, const std::string& firstBytes
     }
     if (auto problem = common::writeFileAtomically(second, secondBytes)) {
         problems.push_back(*problem);
-        problems.push_back(common::Problem{first, "putting back", "so that it still matches " +
-                                                                      second.filename().string()});
+        problems.push_back(
+            common::Problem{first, "putting back", "so that it still matches " + second.filename().string()});
         restore(backup, problems);
         return false;
     }
@@ -122,7 +125,8 @@ SaveResult saveMission(const std::filesystem::path& missionsFolder, std::string_
     }
     std::error_code ec;
     if (!std::filesystem::is_directory(missionsFolder, ec)) {
-        result.problems.push_back(common::Problem{missionsFolder, action, "the saved-missions folder does not exist"});
+        result.problems.push_back(
+            common::Problem{missionsFolder, action, "the saved-missions folder does not exist"});
         return result;
     }
 
@@ -133,14 +137,20 @@ SaveResult saveMission(const std::filesystem::path& missionsFolder, std::string_
         result.problems.push_back(*resolveProblem);
         return result;
     }
+    for (const auto& file : {mpf, jsv})
+        if (auto refused = common::replaceRefusal(file, action))
+            result.problems.push_back(*refused);
+    if (!result.problems.empty())
+        return result;
     result.replaced = std::filesystem::exists(mpf, ec) || std::filesystem::exists(jsv, ec);
 
     const std::string choices = common::joinLinesCrLf(choicesLines(mission.choices));
-    result.saved = writePair(mpf, missionBytes(mission.choices, result.summary.Label9), jsv, choices,
-                             result.problems);
+    result.saved =
+        writePair(mpf, missionBytes(mission.choices, result.summary.Label9), jsv, choices, result.problems);
     if (result.saved)
-        result.notes.push_back(result.replaced ? "The saved mission \"" + std::string(name) + "\" was replaced"
-                                               : "The mission was saved as \"" + std::string(name) + "\"");
+        result.notes.push_back(result.replaced
+                                   ? "The saved mission \"" + std::string(name) + "\" was replaced"
+                                   : "The mission was saved as \"" + std::string(name) + "\"");
 
     auto listed = listSavedMissions(missionsFolder);
     result.File1 = std::move(listed.value);
@@ -153,7 +163,8 @@ common::Result<std::vector<std::string>> listSavedMissions(const std::filesystem
     return common::listFiles(missionsFolder, kSavedMissionPattern);
 }
 
-SavedMissionDetails selectSavedMission(const std::filesystem::path& missionsFolder, std::string_view fileName) {
+SavedMissionDetails selectSavedMission(const std::filesystem::path& missionsFolder,
+                                       std::string_view fileName) {
     SavedMissionDetails details;
     details.Label10 = missionsFolder / std::string(fileName);
     auto lines = common::readLines(details.Label10);
@@ -178,7 +189,8 @@ LoadResult loadSavedMission(const std::filesystem::path& gameFolder, const Build
     result.choices = current.choices;
     result.summary = ShowChoice(current);
     auto refuse = [&](std::filesystem::path path, std::string reason) {
-        result.problems.push_back(common::Problem{std::move(path), "loading the saved mission", std::move(reason)});
+        result.problems.push_back(
+            common::Problem{std::move(path), "loading the saved mission", std::move(reason)});
         return result;
     };
 
@@ -187,7 +199,8 @@ LoadResult loadSavedMission(const std::filesystem::path& gameFolder, const Build
         return refuse({}, "select a saved mission first");
     const std::string mpfName = selected.filename().string();
     // The choices file is the mission file's name with its last three characters made "jsv".
-    const std::string jsvName = mpfName.substr(0, mpfName.size() - std::min<std::size_t>(3, mpfName.size())) + "jsv";
+    const std::string jsvName =
+        mpfName.substr(0, mpfName.size() - std::min<std::size_t>(3, mpfName.size())) + "jsv";
     const auto jsv = common::resolve(selected.parent_path(), jsvName);
     if (jsv.problem)
         return refuse(jsv.value.path, jsv.problem->reason);
@@ -213,7 +226,14 @@ LoadResult loadSavedMission(const std::filesystem::path& gameFolder, const Build
             result.problems.push_back(*target->problem);
             return result;
         }
-    if (!writePair(missionFile.value.path, mpfBytes.value, choicesFile.value.path, jsvBytes.value, result.problems))
+    // Both are checked first: a refused second file would otherwise undo the first one's change.
+    for (const auto* target : {&missionFile, &choicesFile})
+        if (auto refused = common::replaceRefusal(target->value.path, "loading the saved mission: writing"))
+            result.problems.push_back(*refused);
+    if (!result.problems.empty())
+        return result;
+    if (!writePair(missionFile.value.path, mpfBytes.value, choicesFile.value.path, jsvBytes.value,
+                   result.problems))
         return result;
     result.loaded = true;
 

@@ -23,10 +23,10 @@ std::optional<std::string> savedNameFault(std::string_view name);
 
 struct SaveResult {
     bool saved = false;
-    bool replaced = false;              // a saved mission of that name existed and was overwritten
-    MissionSummary summary;             // rebuilt before writing, for `Label9`
-    std::vector<std::string> File1;     // the saved missions after the save
-    std::vector<std::string> notes;     // for the message line
+    bool replaced = false;          // a saved mission of that name existed and was overwritten
+    MissionSummary summary;         // rebuilt before writing, for `Label9`
+    std::vector<std::string> File1; // the saved missions after the save
+    std::vector<std::string> notes; // for the message line
     common::Problems problems;
 };
 
@@ -45,7 +45,8 @@ struct SavedMissionDetails {
 };
 
 // Selecting `fileName` in `File1`.
-SavedMissionDetails selectSavedMission(const std::filesystem::path& missionsFolder, std::string_view fileName);
+SavedMissionDetails selectSavedMission(const std::filesystem::path& missionsFolder,
+                                       std::string_view fileName);
 
 struct LoadResult {
     bool loaded = false;

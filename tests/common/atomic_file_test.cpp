@@ -98,3 +98,17 @@ TEST(AtomicWrite, RefusesATemporaryNameThatIsNoPlainNameOrIsTheTargetItself) {
     EXPECT_TRUE(writeFileAtomically(target, "new", "../eaw.ink"));
     EXPECT_EQ(slurp(target), "old");
 }
+
+TEST(AtomicWrite, TheLongestNameAFolderHoldsIsWrittenThroughAShorterTemporary) {
+    TempFolder dir;
+    std::string accented = "a"; // a cut at the 24th byte would split a character
+    while (accented.size() + 2 <= 255)
+        accented += "\xc3\xa9";
+    for (const std::string& name : {std::string(255, 'x'), accented}) {
+        const auto target = dir.path() / name;
+        EXPECT_FALSE(writeFileAtomically(target, "first"));
+        EXPECT_FALSE(writeFileAtomically(target, "second")) << "replacing as well as making";
+        EXPECT_EQ(slurp(target), "second");
+    }
+    EXPECT_EQ(entries(dir.path()).size(), 2u) << "no temporary is left beside them";
+}

@@ -3,14 +3,17 @@
 #include "sortie/core/launch_mission.h"
 #include "test_support/stand_in_programs.h"
 
+#include <cerrno>
+#include <system_error>
+#include <unistd.h>
 
 using namespace sortie;
 using namespace sortie::testing;
 
 namespace {
 
-const std::string kIni = crlf({"[Main]", "PlayerNation=1", " PlayerNation=1", "playernation=1", "ScreenSize=2",
-                               "PlayerPlane=12", "PlayerPlanes", "Last=line"});
+const std::string kIni = crlf({"[Main]", "PlayerNation=1", " PlayerNation=1", "playernation=1",
+                               "ScreenSize=2", "PlayerPlane=12", "PlayerPlanes", "Last=line"});
 
 TEST(GameIniRewrite, OnlyTheTwoKeysChangeAndEveryOtherLineKeepsItsPlaceAndText) {
     EXPECT_EQ(rewriteGameIni(kIni, kGerman, "16"),
@@ -27,7 +30,7 @@ TEST(GameIniRewrite, MissingKeysAreNotAddedAndALastLineGainsItsLineEnd) {
 
 // The stand-in game reports through a FIFO, so a test waits for an event, not for time.
 class Launch : public MissionTest {
-protected:
+  protected:
     void SetUp() override {
         testsupport::writeScript(game() / "bin" / "wine",
                                  "printf 'started %s in %s;' \"$*\" \"$PWD\" > '" + fifo_.string() + "'\n");
@@ -92,7 +95,7 @@ TEST_F(Launch, AFailedIniRewriteKeepsTheIniWritesNothingAndStartsNoGame) {
     const auto failed = LaunchMission(game(), settings, snapshot());
     EXPECT_FALSE(failed.iniRewritten || failed.missionWritten || failed.choicesWritten || failed.gameStarted);
     ASSERT_FALSE(failed.problems.empty());
-    EXPECT_EQ(failed.problems[0].path, game() / "eaw.ini");
+    EXPECT_EQ(failed.problems[0].path, game() / "pevini");
     EXPECT_EQ(slurp(game() / "eaw.ini"), kIni);
     EXPECT_FALSE(std::filesystem::exists(game() / "Savedata" / "SingMiss.mpf"));
     EXPECT_FALSE(std::filesystem::exists(game() / "PEV" / "pevset.txt"));
@@ -120,13 +123,108 @@ TEST_F(Launch, AMissingOrUnstartableGameIsReportedAndTheFilesStayWritten) {
     EXPECT_TRUE(noWine.missionWritten && noWine.choicesWritten);
 }
 
-TEST_F(Launch, AMissionFileThatCannotBeWrittenStartsNoGame) {
+std::string allText(const LaunchResult& result) {
+    std::string all;
+    for (const auto& problem : result.problems)
+        all += problem.text() + "\n";
+    for (const auto& note : result.notes)
+        all += note + "\n";
+    return all;
+}
+
+// What a refused "FLY!" must leave: the ini as it was, no mission, no choices, no temporary, no game.
+void expectNothingChanged(const LaunchResult& result, const std::filesystem::path& game,
+                          const std::string& ini) {
+    EXPECT_FALSE(result.iniRewritten || result.missionWritten || result.choicesWritten || result.gameStarted);
+    EXPECT_EQ(slurp(game / "eaw.ini"), ini);
+    EXPECT_FALSE(std::filesystem::exists(game / "PEV" / "pevset.txt"));
+    EXPECT_FALSE(std::filesystem::exists(game / "pevini"));
+    EXPECT_NE(allText(result).find("Nothing was written and the game was not started"), std::string::npos)
+        << allText(result);
+}
+
+TEST_F(Launch, AMissingSavedataFolderIsFoundBeforeTheIniChanges) {
+    writeFile(game() / "eaw.ini", kIni);
     std::filesystem::remove_all(game() / "Savedata");
     const auto result = LaunchMission(game(), settings, snapshot());
-    EXPECT_FALSE(result.missionWritten);
-    EXPECT_FALSE(result.gameStarted);
-    EXPECT_FALSE(result.problems.empty());
+    expectNothingChanged(result, game(), kIni);
+    ASSERT_EQ(result.problems.size(), 1u);
+    EXPECT_EQ(result.problems[0].path, game() / "Savedata");
+    EXPECT_EQ(result.problems[0].reason, "the folder does not exist");
+}
+
+TEST_F(Launch, AReadOnlyFileAmongTheDestinationsIsNamedAndNothingIsFlown) {
+    namespace fs = std::filesystem;
+    const auto readOnly = fs::perms::owner_read | fs::perms::group_read;
+    writeFile(game() / "eaw.ini", kIni);
+    fs::permissions(game() / "eaw.ini", readOnly);
+    auto result = LaunchMission(game(), settings, snapshot());
+    expectNothingChanged(result, game(), kIni);
+    EXPECT_EQ(fs::status(game() / "eaw.ini").permissions(), readOnly) << "the attribute is the player's";
+    EXPECT_FALSE(fs::exists(game() / "Savedata" / "SingMiss.mpf"));
+    ASSERT_EQ(result.problems.size(), 1u);
+    EXPECT_EQ(result.problems[0].path, game() / "eaw.ini");
+    EXPECT_EQ(result.problems[0].reason, "the file is read-only");
+
+    // A read-only mission file or choices file stops the flight as early, the ini untouched.
+    fs::permissions(game() / "eaw.ini", fs::perms::owner_write, fs::perm_options::add);
+    writeFile(game() / "Savedata" / "SingMiss.mpf", "the last mission");
+    fs::permissions(game() / "Savedata" / "SingMiss.mpf", readOnly);
+    result = LaunchMission(game(), settings, snapshot());
+    expectNothingChanged(result, game(), kIni);
+    EXPECT_EQ(slurp(game() / "Savedata" / "SingMiss.mpf"), "the last mission");
+
+    fs::permissions(game() / "Savedata" / "SingMiss.mpf", fs::perms::owner_write, fs::perm_options::add);
+    writeFile(game() / "PEV" / "pevset.txt", "old choices");
+    fs::permissions(game() / "PEV" / "pevset.txt", readOnly);
+    result = LaunchMission(game(), settings, snapshot());
+    EXPECT_FALSE(result.iniRewritten || result.missionWritten || result.gameStarted);
+    EXPECT_EQ(slurp(game() / "eaw.ini"), kIni);
+    EXPECT_EQ(slurp(game() / "Savedata" / "SingMiss.mpf"), "the last mission");
+    EXPECT_EQ(slurp(game() / "PEV" / "pevset.txt"), "old choices");
+}
+
+TEST_F(Launch, AStaleTemporaryOfAnEarlierCrashIsReplacedAndGone) {
+    writeFile(game() / "eaw.ini", kIni);
+    writeFile(game() / "pevini", "half an ini of a crash");
+    ASSERT_TRUE(LaunchMission(game(), settings, snapshot()).iniRewritten);
+    EXPECT_FALSE(std::filesystem::exists(game() / "pevini"));
+    awaitReports();
+}
+
+TEST_F(Launch, AFolderThatCannotBeWrittenIsFoundBeforeTheIniChanges) {
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root writes into a folder without write permission, so there is nothing to refuse";
+    writeFile(game() / "eaw.ini", kIni);
+    std::filesystem::permissions(game() / "Savedata",
+                                 std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    const auto result = LaunchMission(game(), settings, snapshot());
+    std::filesystem::permissions(game() / "Savedata", std::filesystem::perms::owner_all);
+    expectNothingChanged(result, game(), kIni);
+    ASSERT_EQ(result.problems.size(), 1u);
+    EXPECT_EQ(result.problems[0].path, game() / "Savedata");
+    EXPECT_EQ(result.problems[0].reason, std::generic_category().message(EACCES));
+}
+
+// A failure the checks cannot foresee (here a name the file system refuses) still stops the road, and
+// the message names what had already changed.
+TEST_F(Launch, AWriteThatFailsAnywayNamesTheFilesAlreadyChanged) {
+    writeFile(game() / "eaw.ini", kIni);
+    settings.missionFile = "Savedata\\" + std::string(300, 'm') + ".mpf";
+    const auto noMission = LaunchMission(game(), settings, snapshot());
+    EXPECT_TRUE(noMission.iniRewritten);
+    EXPECT_FALSE(noMission.missionWritten || noMission.choicesWritten || noMission.gameStarted);
+    EXPECT_NE(allText(noMission).find("already changed: eaw.ini"), std::string::npos) << allText(noMission);
     EXPECT_FALSE(std::filesystem::exists(game() / "PEV" / "pevset.txt"));
+
+    settings = sortieSettings();
+    settings.choicesFile = "PEV\\" + std::string(300, 'c') + ".txt";
+    const auto noChoices = LaunchMission(game(), settings, snapshot());
+    EXPECT_TRUE(noChoices.missionWritten && noChoices.gameStarted);
+    EXPECT_FALSE(noChoices.choicesWritten);
+    EXPECT_NE(allText(noChoices).find("already changed: eaw.ini, Savedata/SingMiss.mpf"), std::string::npos)
+        << allText(noChoices);
+    awaitReports();
 }
 
 TEST_F(Launch, FlyOnTheSavePanelOnlyStartsTheGame) {

@@ -60,6 +60,37 @@ TEST_F(SavedMissions, AFailedChoicesFilePutsTheEarlierMissionBack) {
     EXPECT_FALSE(std::filesystem::exists(missions() / "Fresh.mpf"));
 }
 
+TEST_F(SavedMissions, TheLongestNameAFileCanHoldIsSavedAndLeavesNoTemporary) {
+    // 255 bytes with ".mpf": the temporary beside it must not be what makes it fail.
+    const std::string longest(251, 'n');
+    ASSERT_FALSE(savedNameFault(longest));
+    const auto result = saveMission(missions(), longest, snapshot());
+    ASSERT_TRUE(result.saved) << result.problems[0].text();
+    EXPECT_EQ(slurp(missions() / (longest + ".mpf")), kInitialMissionFile);
+    EXPECT_EQ(slurp(missions() / (longest + ".jsv")), kInitialChoicesFile);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(missions()), {}), 2);
+
+    // Cut where a multi-byte name would be split: the temporary's name must still be valid UTF-8.
+    std::string accented = "a";
+    while (accented.size() + 2 <= 251)
+        accented += "\xc3\xa9";
+    EXPECT_TRUE(saveMission(missions(), accented, snapshot()).saved);
+}
+
+TEST_F(SavedMissions, AReadOnlySavedMissionIsNotReplacedAndNamed) {
+    namespace fs = std::filesystem;
+    writeFile(missions() / "Dover.mpf", "old mission");
+    writeFile(missions() / "Dover.jsv", "old choices");
+    fs::permissions(missions() / "Dover.jsv", fs::perms::owner_read);
+    const auto result = saveMission(missions(), "Dover", snapshot());
+    EXPECT_FALSE(result.saved);
+    ASSERT_EQ(result.problems.size(), 1u);
+    EXPECT_EQ(result.problems[0].path, missions() / "Dover.jsv");
+    EXPECT_EQ(result.problems[0].reason, "the file is read-only");
+    EXPECT_EQ(slurp(missions() / "Dover.mpf"), "old mission");
+    EXPECT_EQ(slurp(missions() / "Dover.jsv"), "old choices");
+}
+
 TEST_F(SavedMissions, AMissingSavedMissionsFolderIsReported) {
     std::filesystem::remove_all(missions());
     const auto result = saveMission(missions(), "Dover", snapshot());
@@ -80,7 +111,7 @@ TEST_F(SavedMissions, SelectingShowsTheDetailsFromTheDetailsLineOn) {
 }
 
 class LoadingMissions : public SavedMissions {
-protected:
+  protected:
     void SetUp() override {
         writeFile(game() / "Savedata" / "SingMiss.mpf", "game's mission");
         writeFile(game() / "PEV" / "PEVSet.txt", "current choices");
@@ -142,6 +173,18 @@ TEST_F(LoadingMissions, AChoicesFileThatCannotBeReplacedLeavesTheGamesMissionAsI
     EXPECT_FALSE(result.loaded);
     EXPECT_FALSE(result.problems.empty());
     EXPECT_EQ(slurp(game() / "Savedata" / "SingMiss.mpf"), "game's mission");
+    EXPECT_EQ(result.choices, choices);
+}
+
+TEST_F(LoadingMissions, AReadOnlyMissionSlotIsFoundBeforeTheChoicesChange) {
+    writeFile(missions() / "Kent.mpf", kGroundAttackMissionFile);
+    writeFile(missions() / "Kent.jsv", kGroundAttackChoicesFile);
+    std::filesystem::permissions(game() / "Savedata" / "SingMiss.mpf", std::filesystem::perms::owner_read);
+    const auto result = loadSavedMission(game(), settings, missions() / "Kent.mpf", snapshot());
+    EXPECT_FALSE(result.loaded);
+    ASSERT_EQ(result.problems.size(), 1u);
+    EXPECT_EQ(result.problems[0].reason, "the file is read-only");
+    expectNothingChanged();
     EXPECT_EQ(result.choices, choices);
 }
 

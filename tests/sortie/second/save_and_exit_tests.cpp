@@ -81,6 +81,25 @@ TEST_F(SaveAndExitTest, AMissionOrChoicesFileThatCannotBeWrittenIsNamed) {
     EXPECT_NE(messages().find("pevset.txt"), std::string::npos);
 }
 
+TEST_F(SaveAndExitTest, AReadOnlyIniOrChoicesFileIsReportedBeforeAnythingIsSaved) {
+    namespace fs = std::filesystem;
+    const std::string before = game.read("eaw.ini");
+    fs::permissions(game.path() / "eaw.ini", fs::perms::owner_read);
+    EXPECT_FALSE(builder->LaunchMission());
+    EXPECT_EQ(game.read("eaw.ini"), before);
+    EXPECT_FALSE(fs::exists(game.path() / "PEV" / "SingMiss.mpf"));
+    EXPECT_NE(messages().find("eaw.ini: the file is read-only"), std::string::npos) << messages();
+
+    // The ini is writable again, the choices file is not: the ini still stays as it was.
+    fs::permissions(game.path() / "eaw.ini", fs::perms::owner_write, fs::perm_options::add);
+    testing::writeFile(game.path() / "PEV" / "pevset.txt", "old choices");
+    fs::permissions(game.path() / "PEV" / "pevset.txt", fs::perms::owner_read);
+    EXPECT_FALSE(builder->LaunchMission());
+    EXPECT_EQ(game.read("eaw.ini"), before);
+    EXPECT_EQ(game.read("PEV/pevset.txt"), "old choices");
+    EXPECT_FALSE(fs::exists(game.path() / "PEV" / "SingMiss.mpf"));
+}
+
 TEST_F(SaveAndExitTest, LoadInstallsTheSavedPairInTheBuilderFolder) {
     builder->selectOption(Group::IntType, 4);
     ASSERT_TRUE(builder->saveMission("Warships run")) << messages();
