@@ -1,5 +1,4 @@
 #include "common/game_file_ops.h"
-#include "common/write_check.h"
 
 #include "common/file_faults.h"
 
@@ -25,6 +24,15 @@ bool lacksNormalPermissions(const fs::path& file) {
     const auto status = fs::symlink_status(file, ec);
     return !ec && status.type() == fs::file_type::regular &&
            (status.permissions() & kNormalPermissions) != kNormalPermissions;
+}
+
+// The attribute alone: a file of another user is not the player's protected file, and the copy
+// replaces it by a rename in its folder, which the folder's own permissions decide.
+bool hasReadOnlyAttribute(const fs::path& file) {
+    std::error_code ec;
+    const auto status = fs::symlink_status(file, ec);
+    return !ec && status.type() == fs::file_type::regular &&
+           (status.permissions() & fs::perms::owner_write) == fs::perms::none;
 }
 
 void giveNormalPermissions(const fs::path& file, std::error_code& ec) {
@@ -130,7 +138,7 @@ bool isPartialCopyName(std::string_view name) {
 std::optional<Problem> copyReplacing(const fs::path& source, const fs::path& destination) {
     const auto action = "copying " + source.filename().string() + " to";
     // The player (or the game's installer) made it read-only to keep it: say so rather than override.
-    if (isReadOnlyFile(destination))
+    if (hasReadOnlyAttribute(destination))
         return Problem{destination, action, kReadOnlyRefusal};
     const auto partial = partialCopyPath(destination);
     std::error_code ec;

@@ -99,6 +99,7 @@ class KeyboardNamesWindowTest final : public QObject {
         // "Reset All" by the keyboard alone unloads it again.
         auto* resetAll = child<QPushButton>(form, u"Command1"_s);
         resetAll->setFocus();
+        uisupport::MessageBox::setNextAnswer(QMessageBox::Yes); // the question it asks first
         QTest::keyClick(resetAll, Qt::Key_Space);
         QVERIFY(!fs::exists(game_ / "duppel.tpc"));
         QCOMPARE(grid->item(r, 2)->text(), QString());
