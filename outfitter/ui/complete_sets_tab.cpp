@@ -8,6 +8,8 @@
 #include "qt_text.h"
 #include "set_grid.h"
 
+#include "ui_support/list_choice.h"
+
 #include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -79,6 +81,7 @@ CompleteSetsTab::CompleteSetsTab(SetBrowser& browser, ProgressDisplay& progress,
     // The same description in a box the player can select and copy from.
     text9_->setObjectName(u"Text9"_s);
     text9_->setReadOnly(true);
+    text9_->setTabChangesFocus(true);
     text9_->hide();
     command1_->setObjectName(u"Command1"_s);
     command1_->setToolTip(texts::kResetAllTip);
@@ -131,6 +134,7 @@ CompleteSetsTab::CompleteSetsTab(SetBrowser& browser, ProgressDisplay& progress,
     refreshTimer_.setInterval(kRefreshRowDelayMs);
     connect(&refreshTimer_, &QTimer::timeout, this, &CompleteSetsTab::addNextRow);
     connect(list3_, &QListWidget::currentRowChanged, this, &CompleteSetsTab::chooseCategory);
+    uisupport::focusNeverChooses(list3_);
     connect(unigrid_, &SetGrid::rowChosen, this, &CompleteSetsTab::chooseRow);
     connect(unigrid_, &SetGrid::rowHovered, this, &CompleteSetsTab::hoverRow);
     connect(label33_, &ClickLabel::clicked, this, &CompleteSetsTab::startRefresh);

@@ -15,6 +15,8 @@ IniEditorPanel::IniEditorPanel(QWidget* parent)
       inSaver_(new QPushButton(texts::kInSaver, this)) {
     setObjectName(QStringLiteral("Frame21"));
     text14_->setObjectName(QStringLiteral("Text14"));
+    // The game reads no tabs in "eaw.ini"; Tab leaves the box so the keyboard reaches the save button.
+    text14_->setTabChangesFocus(true);
     text14_->setLineWrapMode(QPlainTextEdit::NoWrap);
     inSaver_->setObjectName(QStringLiteral("InSaver"));
     auto* layout = new QVBoxLayout(this);

@@ -110,6 +110,7 @@ void QIVForm::buildWindow() {
     messages_ = new QPlainTextEdit(this);
     messages_->setObjectName(u"messages"_s);
     messages_->setReadOnly(true);
+    messages_->setTabChangesFocus(true);
     messages_->setMaximumBlockCount(500);
     messages_->setFixedHeight(messages_->fontMetrics().lineSpacing() * 4 + 12);
     messages_->setPlaceholderText(u"Messages"_s);

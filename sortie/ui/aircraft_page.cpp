@@ -5,6 +5,7 @@
 #include "sortie/ui/option_board.h"
 #include "sortie/ui/qt_text.h"
 #include "sortie/ui/save_load_panel.h"
+#include "ui_support/list_choice.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -148,11 +149,10 @@ QWidget* AircraftPage::buildSidePanel() {
     right->setSpacing(6);
     pList_ = new QListWidget(side);
     pList_->setObjectName(QStringLiteral("PList"));
-    connect(pList_, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0) {
-            model_.choosePlane(row);
-            emit changed();
-        }
+    // Only a click or Enter on an entry assigns it; focus or the arrow keys arriving here do not.
+    uisupport::onEntryChosen(pList_, [this](int row) {
+        model_.choosePlane(row);
+        emit changed();
     });
     right->addWidget(pList_, 1);
     // Under the aircraft list: it lists the loadouts of the player's aircraft.

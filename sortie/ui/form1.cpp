@@ -20,6 +20,7 @@ Form1::Form1(std::filesystem::path gameFolder, BuildSettings settings, QWidget* 
     messages_ = new QPlainTextEdit(this);
     messages_->setObjectName(QStringLiteral("messages"));
     messages_->setReadOnly(true);
+    messages_->setTabChangesFocus(true);
     messages_->setMaximumBlockCount(200);
 
     // The window is the page frame plus 100 twips, with the message line below.

@@ -5,6 +5,7 @@
 #include "sortie/ui/map_view.h"
 #include "sortie/ui/option_groups.h"
 #include "sortie/ui/qt_text.h"
+#include "ui_support/list_choice.h"
 
 #include <QGridLayout>
 #include <QHeaderView>
@@ -78,11 +79,9 @@ QWidget* MapPage::buildSidePanel() {
 
     tList_ = new QListWidget(side);
     tList_->setObjectName(QStringLiteral("TList"));
-    connect(tList_, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0) {
-            model_.chooseTarget(row);
-            emit changed();
-        }
+    uisupport::onEntryChosen(tList_, [this](int row) {
+        model_.chooseTarget(row);
+        emit changed();
     });
     grid->addWidget(tList_, 4, 0, 1, 3);
     tg_ = new QTableWidget(side);
@@ -90,6 +89,8 @@ QWidget* MapPage::buildSidePanel() {
     tg_->verticalHeader()->hide();
     tg_->verticalHeader()->setDefaultSectionSize(px(300));
     tg_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab leaves the grid instead of walking its thousands of cells.
+    tg_->setTabKeyNavigation(false);
     grid->addWidget(tg_, 5, 0, 1, 3);
 
     auto* actions = new QHBoxLayout();

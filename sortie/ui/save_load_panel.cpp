@@ -2,6 +2,7 @@
 
 #include "sortie/ui/clickable_label.h"
 #include "sortie/ui/qt_text.h"
+#include "ui_support/list_choice.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -44,12 +45,14 @@ SaveLoadPanel::SaveLoadPanel(MissionBuilder& model, QWidget* parent) : QFrame(pa
     file1_ = named(new QListWidget(this), "File1");
     grid->addWidget(file1_, 3, 0, 1, 3);
     connect(file1_, &QListWidget::currentTextChanged, this, &SaveLoadPanel::select);
+    uisupport::focusNeverChooses(file1_);
     label10_ = named(new QLabel(toQ(model_.Label10()), this), "Label10");
     label10_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     grid->addWidget(label10_, 4, 0, 1, 3);
     grid->addWidget(named(new QLabel(QStringLiteral("Details:"), this), "Label28"), 5, 0);
     text3_ = named(new QPlainTextEdit(this), "Text3");
     text3_->setReadOnly(true);
+    text3_->setTabChangesFocus(true);
     grid->addWidget(text3_, 6, 0, 1, 3);
     grid->setRowStretch(3, 1);
     grid->setRowStretch(6, 2);

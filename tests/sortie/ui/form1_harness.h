@@ -4,6 +4,7 @@
 
 #include "sortie/ui/form1.h"
 
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QtTest>
 
@@ -29,6 +30,13 @@ inline QPoint cellCentre(int i) {
 }
 inline QPoint rowCentre(int r) {
     return {4 * 2316 / 15 + 77, r * 886 / 15 + 30};
+}
+
+// Chooses entry `row` of a list as the player does, with a click on it.
+inline void chooseEntry(QListWidget* list, int row) {
+    QListWidgetItem* item = list->item(row);
+    list->scrollToItem(item);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
 }
 
 // Opens the window shown and exposed, replacing any window the holder had.

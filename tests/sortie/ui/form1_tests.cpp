@@ -150,7 +150,7 @@ class Form1Test final : public QObject {
         QVERIFY(find<QWidget>(f, "Frame4")->isVisible());
         QVERIFY(!find<QWidget>(f, "Frame2")->isVisible());
         grab("sortie-map-page.png");
-        find<QListWidget>(f, "TList")->setCurrentRow(12);
+        chooseEntry(find<QListWidget>(f, "TList"), 12);
         QCOMPARE(find<QLineEdit>(f, "Text6", 1)->text(), QStringLiteral("12"));
         QTest::mouseClick(find<QLabel>(f, "Label13"), Qt::LeftButton);
         QVERIFY(find<QWidget>(f, "Frame2")->isVisible());
