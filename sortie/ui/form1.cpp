@@ -5,7 +5,11 @@
 #include "sortie/ui/qt_text.h"
 #include "sortie/ui/scenario_frame.h"
 
+#include <QGridLayout>
 #include <QPlainTextEdit>
+#include <QScreen>
+#include <QScrollArea>
+#include <QVBoxLayout>
 
 namespace sortie::ui {
 
@@ -23,13 +27,26 @@ Form1::Form1(std::filesystem::path gameFolder, BuildSettings settings, QWidget* 
     messages_->setTabChangesFocus(true);
     messages_->setMaximumBlockCount(200);
 
-    // The window is the page frame plus 100 twips, with the message line below.
-    const int messageHeight = 64;
-    const int extra = px(100);
-    setFixedSize(frame2_->width() + extra, frame2_->height() + extra + messageHeight);
-    for (QFrame* frame : {static_cast<QFrame*>(frame2_), static_cast<QFrame*>(frame4_)})
-        frame->move((width() - frame->width()) / 2, extra / 2);
-    messages_->setGeometry(4, frame2_->geometry().bottom() + extra / 2, width() - 8, messageHeight - 4);
+    // One page at a time in a scroll area, so a screen smaller than the page still reaches all of it.
+    pages_ = new QWidget();
+    pages_->setObjectName(QStringLiteral("pages"));
+    auto* pageGrid = new QGridLayout(pages_);
+    pageGrid->setContentsMargins(0, 0, 0, 0);
+    for (QWidget* page : {static_cast<QWidget*>(frame2_), static_cast<QWidget*>(frame4_)}) {
+        page->setParent(pages_);
+        pageGrid->addWidget(page, 0, 0);
+    }
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("pageScroll"));
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidget(pages_);
+    messages_->setFixedHeight(messages_->fontMetrics().lineSpacing() * 3 + 10);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setSpacing(4);
+    layout->addWidget(scroll, 1);
+    layout->addWidget(messages_);
 
     connect(frame2_, &AircraftPage::changed, this, &Form1::sync);
     connect(frame2_, &AircraftPage::showMapPage, this, &Form1::showMapPage);
@@ -51,8 +68,8 @@ Form1::Form1(std::filesystem::path gameFolder, BuildSettings settings, QWidget* 
     } else {
         // Covers the pages until a scenario is loaded; the map takes no pointer meanwhile.
         frame4_->hide();
-        frame11_ = new ScenarioFrame(model_, this);
-        frame11_->setGeometry(frame2_->geometry());
+        frame11_ = new ScenarioFrame(model_, pages_);
+        static_cast<QGridLayout*>(pages_->layout())->addWidget(frame11_, 0, 0);
         frame11_->raise();
         frame4_->setPointerEnabled(false);
         connect(frame11_, &ScenarioFrame::changed, this, &Form1::sync);
@@ -60,6 +77,15 @@ Form1::Form1(std::filesystem::path gameFolder, BuildSettings settings, QWidget* 
         connect(frame11_, &ScenarioFrame::exitClicked, this, &Form1::endProgram);
     }
     sync();
+    resize(startSize());
+}
+
+// The page's own size, or the screen's work area when that is smaller.
+QSize Form1::startSize() const {
+    QSize wanted = sizeHint().expandedTo(QSize(1600, 800));
+    if (const QScreen* s = screen())
+        wanted = wanted.boundedTo(s->availableGeometry().size());
+    return wanted;
 }
 
 void Form1::endProgram() {

@@ -31,6 +31,7 @@ class Form1 final : public QWidget {
     void setEndProgram(std::function<void()> endProgram) { endProgram_ = std::move(endProgram); }
 
   private:
+    QSize startSize() const;
     void showMapPage();
     void showAircraftPage();
     void fly();
@@ -42,6 +43,7 @@ class Form1 final : public QWidget {
     AircraftPage* frame2_ = nullptr;
     MapPage* frame4_ = nullptr;
     ScenarioFrame* frame11_ = nullptr;
+    QWidget* pages_ = nullptr;
     std::function<void()> endProgram_;
     QPlainTextEdit* messages_ = nullptr;
     std::size_t messagesShown_ = 0;

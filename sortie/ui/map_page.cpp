@@ -34,16 +34,16 @@ ClickableLabel* actionLabel(const char* name, const QString& caption, QWidget* p
 
 MapPage::MapPage(MissionBuilder& model, QWidget* parent) : QFrame(parent), model_(model) {
     setObjectName(QStringLiteral("Frame4"));
-    setFixedSize(px(kPageWidthTwips), px(kPageHeightTwips));
-
     mapView_ = new MapView(model_, this);
-    mapView_->move(px(90), px(60));
     connect(mapView_, &MapView::picked, this, &MapPage::changed);
 
+    // The map takes every pixel the side panel leaves.
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(6, 4, 6, 4);
+    layout->addWidget(mapView_, 1);
     QWidget* side = buildSidePanel();
-    const int left = mapView_->geometry().right() + 10;
-    // The side panel keeps to what a 1366-pixel screen shows of the page.
-    side->setGeometry(left, 4, std::min(width(), 1340) - left - 4, height() - 8);
+    side->setFixedWidth(px(6000));
+    layout->addWidget(side);
 }
 
 QWidget* MapPage::buildSidePanel() {

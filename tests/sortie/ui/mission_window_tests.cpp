@@ -97,7 +97,7 @@ class MissionWindowTest final : public QObject {
         QCOMPARE(summary[15], QStringLiteral("Air start"));
         QVERIFY(summary[17].startsWith(QStringLiteral("Target: ")));
 
-        QTest::mouseMove(board(), cellCentre(0));
+        QTest::mouseMove(board(), cellCentre(0, board()));
         QTest::mousePress(find<QLabel>(f, "Label18", 0), Qt::MiddleButton);
         QCOMPARE(find<QLabel>(f, "Label18", 10)->text(),
                  QString::fromStdString(names[10]) + QStringLiteral("\nMy support planes"));
@@ -218,7 +218,7 @@ class MissionWindowTest final : public QObject {
 
     void resultsReportCoversTheBoardUntilThePointerMoves() {
         Form1* f = open();
-        QTest::mouseMove(board(), cellCentre(5));
+        QTest::mouseMove(board(), cellCentre(5, board()));
         QVERIFY(find<QLabel>(f, "Label18", 5)->isVisible());
         click(find<QWidget>(f, "Label23"));
         auto* report = find<QLabel>(f, "Label22");
@@ -230,7 +230,7 @@ class MissionWindowTest final : public QObject {
         QCOMPARE(lines[4], QStringLiteral("You landed your plane"));
         QCOMPARE(lines.last(), QStringLiteral("Congratulations! You have been awarded a medal"));
         grab("sortie-results.png");
-        QTest::mouseMove(board(), cellCentre(6));
+        QTest::mouseMove(board(), cellCentre(6, board()));
         QVERIFY(!report->isVisible());
 
         fs::remove(game("results.txt"));
