@@ -142,7 +142,8 @@ void QIVForm::buildWindow() {
     layout->addWidget(ssTab1_, 1);
     layout->addWidget(progressBar_);
     layout->addLayout(bottom);
-    QSize start(1040, 700);
+    // As large as the tabs want, but never larger than the screen's work area.
+    QSize start = sizeHint().expandedTo(QSize(1040, 700));
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         start = start.boundedTo(screen->availableGeometry().size());
     resize(start);
