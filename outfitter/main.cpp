@@ -5,6 +5,7 @@
 #include "outfitter/ui/qiv_form.h"
 #include "startup/program_start.h"
 #include "startup/ui/folder_chooser.h"
+#include "startup/ui/window_geometry.h"
 
 #include <QApplication>
 
@@ -31,6 +32,7 @@ int main(int argc, char* argv[]) {
     outfitter::QIVForm form(*gameFolder);
     if (form.isDuplicate())
         return 0;
+    eaw::startup::rememberWindowGeometry(form, eaw::startup::windowGeometryFile("outfitter"));
     form.show();
     return QApplication::exec();
 }

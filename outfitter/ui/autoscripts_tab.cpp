@@ -12,6 +12,8 @@
 #include "outfitter/sets/default_missions.h"
 #include "outfitter/sets/package_loader.h"
 
+#include "ui_support/list_choice.h"
+
 #include <QDir>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -45,6 +47,8 @@ AutoscriptsTab::AutoscriptsTab(SetBrowser& browser, ProgressDisplay& progress, Q
     list6_->setObjectName(u"List6"_s);
     list6_->setFixedSize(260, 200);
     text2_->setObjectName(u"Text2"_s);
+    // Tab moves on to the next control instead of typing into the box.
+    text2_->setTabChangesFocus(true);
     text2_->setFixedSize(300, 200);
 
     auto* launch = new QGroupBox(this);
@@ -152,6 +156,7 @@ QWidget* AutoscriptsTab::buildRunning() {
     layout->addWidget(command6, 0, Qt::AlignBottom);
 
     connect(file10_, &QListWidget::currentRowChanged, this, &AutoscriptsTab::chooseScript);
+    uisupport::focusNeverChooses(file10_);
     connect(command6, &QPushButton::clicked, this, &AutoscriptsTab::runScript);
     return frame;
 }

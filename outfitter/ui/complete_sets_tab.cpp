@@ -9,6 +9,8 @@
 #include "ui_support/picture.h"
 #include "ui_support/qt_text.h"
 
+#include "ui_support/list_choice.h"
+
 #include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -89,6 +91,7 @@ CompleteSetsTab::CompleteSetsTab(SetBrowser& browser, ProgressDisplay& progress,
     // The same description in a box the player can select and copy from.
     text9_->setObjectName(u"Text9"_s);
     text9_->setReadOnly(true);
+    text9_->setTabChangesFocus(true);
     text9_->hide();
     command1_->setObjectName(u"Command1"_s);
     command1_->setToolTip(texts::kResetAllTip);
@@ -141,6 +144,7 @@ CompleteSetsTab::CompleteSetsTab(SetBrowser& browser, ProgressDisplay& progress,
     refreshTimer_.setInterval(kRefreshRowDelayMs);
     connect(&refreshTimer_, &QTimer::timeout, this, &CompleteSetsTab::addNextRow);
     connect(list3_, &QListWidget::currentRowChanged, this, &CompleteSetsTab::chooseCategory);
+    uisupport::focusNeverChooses(list3_);
     connect(unigrid_, &SetGrid::rowChosen, this, &CompleteSetsTab::chooseRow);
     connect(unigrid_, &SetGrid::rowHovered, this, &CompleteSetsTab::hoverRow);
     connect(label33_, &uisupport::ClickLabel::clicked, this, &CompleteSetsTab::startRefresh);

@@ -90,7 +90,8 @@ void GeneralSettingsTab::showStartup(const StartupResult& startup) {
     eawDirLabel_->setText(uisupport::fromPath(startup.gameFolder));
     credits_->setText(texts::kCredits);
     const QScreen* screen = QGuiApplication::primaryScreen();
-    const QSize size = screen ? screen->size() : QSize();
+    // The screen's own pixels: a scaled desktop reports a smaller logical size.
+    const QSize size = screen ? (QSizeF(screen->size()) * screen->devicePixelRatio()).toSize() : QSize();
     widthLabel_->setText(QString::number(size.width()));
     heightLabel_->setText(QString::number(size.height()));
     uisupport::showPicture(image3_, startup.newPicture);

@@ -17,6 +17,8 @@ IniEditorPanel::IniEditorPanel(QWidget* parent)
     setObjectName(QStringLiteral("Frame21"));
     uisupport::hideOnEscape(this);
     text14_->setObjectName(QStringLiteral("Text14"));
+    // The game reads no tabs in "eaw.ini"; Tab leaves the box so the keyboard reaches the save button.
+    text14_->setTabChangesFocus(true);
     text14_->setLineWrapMode(QPlainTextEdit::NoWrap);
     inSaver_->setObjectName(QStringLiteral("InSaver"));
     auto* layout = new QVBoxLayout(this);

@@ -11,6 +11,8 @@
 #include "outfitter/sets/package_loader.h"
 #include "outfitter/sets/package_picture.h"
 
+#include "ui_support/list_choice.h"
+
 #include <QCheckBox>
 #include <QClipboard>
 #include <QEvent>
@@ -88,6 +90,7 @@ PackagePanel::PackagePanel(SetBrowser& browser, ProgressDisplay& progress, QWidg
     setFixedWidth(kPanelWidth);
 
     connect(gupc_, &QListWidget::currentRowChanged, this, &PackagePanel::choosePackage);
+    uisupport::focusNeverChooses(gupc_);
     connect(list9_, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { chooseItem(list9_->row(item)); });
     connect(loadQ_, &QPushButton::clicked, this, &PackagePanel::loadPackage);

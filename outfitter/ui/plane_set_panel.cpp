@@ -46,6 +46,7 @@ PlaneSetPanel::PlaneSetPanel(PlaneSetGrid& model, QWidget* parent)
     // A selection colour would hide the green of the installed aircraft.
     g1_->setSelectionMode(QAbstractItemView::NoSelection);
     g1_->setWordWrap(false);
+    g1_->setTabKeyNavigation(false);
     g1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     g1_->setMouseTracking(true);
     g1_->viewport()->setMouseTracking(true);

@@ -12,6 +12,8 @@
 
 #include "common/names.h"
 
+#include "ui_support/list_choice.h"
+
 #include <QCheckBox>
 #include <QEvent>
 #include <QHBoxLayout>
@@ -73,6 +75,7 @@ PlanesSkinsTab::PlanesSkinsTab(SkinStore& skins, SetBrowser& browser, ProgressDi
     image2_->setFrameShape(QFrame::StyledPanel);
     text10_->setObjectName(u"Text10"_s);
     text10_->setReadOnly(true);
+    text10_->setTabChangesFocus(true);
     text10_->setFixedWidth(kPictureSize.width());
     text3_->setObjectName(u"Text3"_s);
     text3_->setFixedWidth(kPictureSize.width());
@@ -114,6 +117,8 @@ PlanesSkinsTab::PlanesSkinsTab(SkinStore& skins, SetBrowser& browser, ProgressDi
     connect(sk1_, &QTableWidget::currentCellChanged, this,
             [this](int row, int column, int, int) { clickCell(row, column); });
     connect(sk1_, &SkinGrid::rowHovered, this, &PlanesSkinsTab::hoverRow);
+    uisupport::focusNeverChooses(list1_);
+    uisupport::focusNeverChooses(sk1_);
     connect(sk1_, &SkinGrid::rowActivated, this, &PlanesSkinsTab::activate);
     connect(check5_, &QCheckBox::toggled, this, [this](bool on) { skins_.setIncludeFlightData(on); });
     connect(label39_, &uisupport::ClickLabel::clicked, this, &PlanesSkinsTab::Skinkill);

@@ -25,6 +25,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -116,15 +117,26 @@ void QIVForm::buildWindow() {
     planeSetPanel_ = new PlaneSetPanel(*planeSets_, planesTab_);
     planeSetPanel_->setReadyCheck([this] { return browser_.ready() && !browser_.refreshing(); });
     planesTab_->setPlaneSetPanel(planeSetPanel_);
-    ssTab1_->addTab(generalTab_, texts::kTabGeneral);
-    ssTab1_->addTab(setsTab_, texts::kTabCompleteSets);
-    ssTab1_->addTab(worldTab_, texts::kTabWorld);
-    ssTab1_->addTab(autoscriptsTab_, texts::kTabAutoscripts);
-    ssTab1_->addTab(planesTab_, texts::kTabPlanesSkins);
+    // Each tab scrolls when the window is smaller than it, so no screen or scale makes the window
+    // larger than the screen; on a larger window the tabs grow.
+    const auto scrolled = [this](QWidget* tab) {
+        auto* scroll = new QScrollArea(ssTab1_);
+        scroll->setObjectName(tab->objectName().isEmpty() ? u"tabScroll"_s : tab->objectName() + u"Scroll"_s);
+        scroll->setWidgetResizable(true);
+        scroll->setFrameShape(QFrame::NoFrame);
+        scroll->setWidget(tab);
+        return scroll;
+    };
+    ssTab1_->addTab(scrolled(generalTab_), texts::kTabGeneral);
+    ssTab1_->addTab(scrolled(setsTab_), texts::kTabCompleteSets);
+    ssTab1_->addTab(scrolled(worldTab_), texts::kTabWorld);
+    ssTab1_->addTab(scrolled(autoscriptsTab_), texts::kTabAutoscripts);
+    ssTab1_->addTab(scrolled(planesTab_), texts::kTabPlanesSkins);
 
     messages_ = new QPlainTextEdit(this);
     messages_->setObjectName(u"messages"_s);
     messages_->setReadOnly(true);
+    messages_->setTabChangesFocus(true);
     messages_->setMaximumBlockCount(500);
     messages_->setFixedHeight(messages_->fontMetrics().lineSpacing() * 4 + 12);
     messages_->setPlaceholderText(u"Messages"_s);
@@ -151,7 +163,11 @@ void QIVForm::buildWindow() {
     layout->addWidget(ssTab1_, 1);
     layout->addWidget(progressBar_);
     layout->addLayout(bottom);
-    resize(1040, 700);
+    // As large as the tabs want, but never larger than the screen's work area.
+    QSize start = sizeHint().expandedTo(QSize(1040, 700));
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        start = start.boundedTo(screen->availableGeometry().size());
+    resize(start);
 
     connect(command3, &QPushButton::clicked, this, &QIVForm::exitProgram);
     connect(command8, &QPushButton::clicked, this, &QWidget::showMinimized);

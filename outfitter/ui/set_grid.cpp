@@ -44,6 +44,8 @@ void prepareMarkGrid(QTableWidget& grid, const QString& objectName) {
     // The current row carries only the focus frame, so a loaded row's colour stays visible.
     grid.setSelectionMode(QAbstractItemView::NoSelection);
     grid.setWordWrap(false);
+    // Tab leaves the grid; the arrow keys move within it.
+    grid.setTabKeyNavigation(false);
     grid.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid.setMouseTracking(true);
     grid.viewport()->setMouseTracking(true);

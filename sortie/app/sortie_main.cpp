@@ -5,6 +5,7 @@
 #include "sortie/ui/map_render.h"
 #include "startup/program_start.h"
 #include "startup/ui/folder_chooser.h"
+#include "startup/ui/window_geometry.h"
 
 #include <QApplication>
 
@@ -34,6 +35,7 @@ int main(int argc, char** argv) {
     if (!gameFolder)
         return 0;
     sortie::ui::Form1 window(*gameFolder, sortie::sortieSettings());
+    eaw::startup::rememberWindowGeometry(window, eaw::startup::windowGeometryFile("sortie"));
     window.show();
     return app.exec();
 }

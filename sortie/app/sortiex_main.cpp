@@ -3,6 +3,7 @@
 #include "sortie/ui/form1.h"
 #include "startup/program_start.h"
 #include "startup/ui/folder_chooser.h"
+#include "startup/ui/window_geometry.h"
 
 #include <QApplication>
 
@@ -17,6 +18,7 @@ int main(int argc, char** argv) {
     if (!gameFolder)
         return 0;
     sortie::ui::Form1 window(*gameFolder, sortie::sortiexSettings());
+    eaw::startup::rememberWindowGeometry(window, eaw::startup::windowGeometryFile("sortiex"));
     window.show();
     return app.exec();
 }

@@ -6,6 +6,7 @@
 #include "sortie/ui/twips.h"
 #include "ui_support/click_label.h"
 #include "ui_support/qt_text.h"
+#include "ui_support/list_choice.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -14,6 +15,8 @@
 #include <QListWidget>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+
+#include <functional>
 
 namespace sortie::ui {
 
@@ -47,31 +50,74 @@ void setIfDifferent(QLineEdit* edit, const std::string& text) {
     }
 }
 
+// Holds the option board at the largest size that keeps its shape, and the panels that lie over it.
+class BoardFrame final : public QWidget {
+  public:
+    BoardFrame(QWidget* parent, std::function<void(QRect)> placeOverBoard)
+        : QWidget(parent), placeOverBoard_(std::move(placeOverBoard)) {
+        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    }
+    void setBoard(OptionBoard* board) {
+        board_ = board;
+        setMinimumSize(board->designSize() / 2);
+    }
+    QSize sizeHint() const override { return board_ ? board_->designSize() : QSize(); }
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QWidget::resizeEvent(event);
+        if (!board_)
+            return;
+        const QSize design = board_->designSize();
+        const QSize fitted = design.scaled(size(), Qt::KeepAspectRatio);
+        board_->setGeometry(QRect(QPoint(0, 0), fitted));
+        placeOverBoard_(board_->geometry());
+    }
+
+  private:
+    OptionBoard* board_ = nullptr;
+    std::function<void(QRect)> placeOverBoard_;
+};
+
 } // namespace
 
 AircraftPage::AircraftPage(MissionBuilder& model, QWidget* parent) : QFrame(parent), model_(model) {
     setObjectName(QStringLiteral("Frame2"));
-    setFixedSize(px(kPageWidthTwips), px(kPageHeightTwips));
-    board_ = new OptionBoard(model_, this);
+    auto* boardFrame = new BoardFrame(this, [this](QRect b) {
+        saveLoad_->setGeometry(b.adjusted(40, 40, -40, -40));
+        loadout_->setGeometry(b.adjusted(60, 40, -60, -40));
+    });
+    board_ = new OptionBoard(model_, boardFrame);
     connect(board_, &OptionBoard::changed, this, &AircraftPage::changed);
-    const QRect b = board_->geometry();
-    board_->Label20()->setGeometry(b.left(), b.bottom() + 6, px(5600), px(400));
-    board_->Label11()->setGeometry(b.left() + px(5800), b.bottom() + 6, px(5600), px(400));
 
-    QWidget* side = buildSidePanel();
-    side->setGeometry(b.right() + 12, 4, width() - b.right() - 16, height() - 8);
-
-    saveLoad_ = new SaveLoadPanel(model_, this);
+    saveLoad_ = new SaveLoadPanel(model_, boardFrame);
     connect(saveLoad_, &SaveLoadPanel::changed, this, &AircraftPage::changed);
-    saveLoad_->setGeometry(b.left() + 40, b.top() + 40, b.width() - 80, b.height() - 80);
     saveLoad_->hide();
     connect(saveLoad_, &SaveLoadPanel::fly, this, &AircraftPage::fly);
 
-    loadout_ = new LoadoutPanel(model_, this);
+    loadout_ = new LoadoutPanel(model_, boardFrame);
     connect(loadout_, &LoadoutPanel::changed, this, &AircraftPage::changed);
     connect(loadout_, &LoadoutPanel::fly, this, &AircraftPage::fly);
-    loadout_->setGeometry(b.left() + 60, b.top() + 40, b.width() - 120, b.height() - 80);
     loadout_->hide();
+    boardFrame->setBoard(board_);
+
+    // The board takes what the side panel leaves; its captions keep their place while hidden.
+    auto* captions = new QHBoxLayout();
+    for (QLabel* label : {board_->Label20(), board_->Label11()}) {
+        QSizePolicy policy = label->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        policy.setHorizontalPolicy(QSizePolicy::Ignored);
+        label->setSizePolicy(policy);
+        label->setMinimumHeight(px(400));
+        captions->addWidget(label, 1);
+    }
+    auto* left = new QVBoxLayout();
+    left->addWidget(boardFrame, 1);
+    left->addLayout(captions);
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(6, 4, 6, 4);
+    layout->addLayout(left, 1);
+    layout->addWidget(buildSidePanel());
 }
 
 AircraftPage::~AircraftPage() = default;
@@ -150,11 +196,10 @@ QWidget* AircraftPage::buildSidePanel() {
     right->setSpacing(6);
     pList_ = new QListWidget(side);
     pList_->setObjectName(QStringLiteral("PList"));
-    connect(pList_, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0) {
-            model_.choosePlane(row);
-            emit changed();
-        }
+    // Only a click or Enter on an entry assigns it; focus or the arrow keys arriving here do not.
+    uisupport::onEntryChosen(pList_, [this](int row) {
+        model_.choosePlane(row);
+        emit changed();
     });
     right->addWidget(pList_, 1);
     // Under the aircraft list: it lists the loadouts of the player's aircraft.
@@ -171,12 +216,11 @@ QWidget* AircraftPage::buildSidePanel() {
     label9_->setFixedHeight(label9_->fontMetrics().lineSpacing() * 20 + 16);
     right->addWidget(label9_);
     auto* rightHolder = new QWidget(side);
-    rightHolder->setFixedWidth(px(4600));
+    rightHolder->setFixedWidth(px(3900));
     rightHolder->setLayout(right);
     right->setContentsMargins(0, 0, 0, 0);
     grid->addWidget(rightHolder, 0, 1);
 
-    // One row, wide enough that every caption shows whole.
     auto* actions = new QGridLayout();
     actions->setHorizontalSpacing(6);
     actions->setVerticalSpacing(4);
@@ -204,9 +248,11 @@ QWidget* AircraftPage::buildSidePanel() {
     }
     order.push_back(end);
     order.push_back(exit);
+    // Two rows, so the actions ask no more width than the controls above them.
+    const int perRow = static_cast<int>(order.size() + 1) / 2;
     for (std::size_t i = 0; i < order.size(); ++i)
-        actions->addWidget(order[i], 0, static_cast<int>(i));
-    actions->setColumnStretch(static_cast<int>(order.size()), 1);
+        actions->addWidget(order[i], static_cast<int>(i) / perRow, static_cast<int>(i) % perRow);
+    actions->setColumnStretch(perRow, 1);
     grid->addLayout(actions, 1, 0, 1, 2);
     grid->setRowStretch(0, 1);
     return side;
@@ -227,7 +273,8 @@ QWidget* AircraftPage::buildGroups() {
                 emit changed();
             });
         const int n = static_cast<int>(groups_.size());
-        grid->addWidget(group->frame(), n / 3, n % 3);
+        // Two frames a row: the page stays low enough for a 768-pixel screen.
+        grid->addWidget(group->frame(), n / 2, n % 2);
         QWidget* frame = group->frame();
         groups_.emplace_back(g, std::move(group));
         return frame;

@@ -9,7 +9,12 @@
 #include "ui_support/click_label.h"
 #include "ui_support/qt_text.h"
 
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QPlainTextEdit>
+#include <QScreen>
+#include <QScrollArea>
+#include <QVBoxLayout>
 
 namespace sortie::ui {
 
@@ -25,19 +30,33 @@ Form1::Form1(std::filesystem::path gameFolder, BuildSettings settings, QWidget* 
     messages_ = new QPlainTextEdit(this);
     messages_->setObjectName(QStringLiteral("messages"));
     messages_->setReadOnly(true);
+    messages_->setTabChangesFocus(true);
     messages_->setMaximumBlockCount(200);
 
-    // The window is the page frame plus 100 twips, with the message line below.
-    const int messageHeight = 64;
-    const int extra = px(100);
-    setFixedSize(frame2_->width() + extra, frame2_->height() + extra + messageHeight);
-    for (QFrame* frame : {static_cast<QFrame*>(frame2_), static_cast<QFrame*>(frame4_)})
-        frame->move((width() - frame->width()) / 2, extra / 2);
+    // One page at a time in a scroll area, so a screen smaller than the page still reaches all of it.
+    pages_ = new QWidget();
+    pages_->setObjectName(QStringLiteral("pages"));
+    auto* pageGrid = new QGridLayout(pages_);
+    pageGrid->setContentsMargins(0, 0, 0, 0);
+    for (QWidget* page : {static_cast<QWidget*>(frame2_), static_cast<QWidget*>(frame4_)}) {
+        page->setParent(pages_);
+        pageGrid->addWidget(page, 0, 0);
+    }
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("pageScroll"));
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidget(pages_);
+    messages_->setFixedHeight(messages_->fontMetrics().lineSpacing() * 3 + 10);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setSpacing(4);
+    layout->addWidget(scroll, 1);
     auto* about = uisupport::makeAboutLabel(this, identity());
-    about->adjustSize();
-    messages_->setGeometry(4, frame2_->geometry().bottom() + extra / 2, width() - 16 - about->width(),
-                           messageHeight - 4);
-    about->move(messages_->geometry().right() + 6, messages_->geometry().bottom() - about->height());
+    auto* bottom = new QHBoxLayout();
+    bottom->addWidget(messages_, 1);
+    bottom->addWidget(about, 0, Qt::AlignBottom);
+    layout->addLayout(bottom);
 
     connect(frame2_, &AircraftPage::changed, this, &Form1::sync);
     connect(frame2_, &AircraftPage::showMapPage, this, &Form1::showMapPage);
@@ -59,8 +78,8 @@ Form1::Form1(std::filesystem::path gameFolder, BuildSettings settings, QWidget* 
     } else {
         // Covers the pages until a scenario is loaded; the map takes no pointer meanwhile.
         frame4_->hide();
-        frame11_ = new ScenarioFrame(model_, this);
-        frame11_->setGeometry(frame2_->geometry());
+        frame11_ = new ScenarioFrame(model_, pages_);
+        static_cast<QGridLayout*>(pages_->layout())->addWidget(frame11_, 0, 0);
         frame11_->raise();
         frame4_->setPointerEnabled(false);
         connect(frame11_, &ScenarioFrame::changed, this, &Form1::sync);
@@ -68,6 +87,15 @@ Form1::Form1(std::filesystem::path gameFolder, BuildSettings settings, QWidget* 
         connect(frame11_, &ScenarioFrame::exitClicked, this, &Form1::endProgram);
     }
     sync();
+    resize(startSize());
+}
+
+// The page's own size, or the screen's work area when that is smaller.
+QSize Form1::startSize() const {
+    QSize wanted = sizeHint().expandedTo(QSize(1600, 800));
+    if (const QScreen* s = screen())
+        wanted = wanted.boundedTo(s->availableGeometry().size());
+    return wanted;
 }
 
 uisupport::ProgramIdentity Form1::identity() const {

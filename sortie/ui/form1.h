@@ -33,6 +33,7 @@ class Form1 final : public QWidget {
 
   private:
     uisupport::ProgramIdentity identity() const;
+    QSize startSize() const;
     void showMapPage();
     void showAircraftPage();
     void fly();
@@ -44,6 +45,7 @@ class Form1 final : public QWidget {
     AircraftPage* frame2_ = nullptr;
     MapPage* frame4_ = nullptr;
     ScenarioFrame* frame11_ = nullptr;
+    QWidget* pages_ = nullptr;
     std::function<void()> endProgram_;
     QPlainTextEdit* messages_ = nullptr;
     std::size_t messagesShown_ = 0;

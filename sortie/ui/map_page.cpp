@@ -6,6 +6,7 @@
 #include "sortie/ui/twips.h"
 #include "ui_support/click_label.h"
 #include "ui_support/qt_text.h"
+#include "ui_support/list_choice.h"
 
 #include <QGridLayout>
 #include <QHeaderView>
@@ -34,16 +35,16 @@ uisupport::ClickLabel* actionLabel(const char* name, const QString& caption, QWi
 
 MapPage::MapPage(MissionBuilder& model, QWidget* parent) : QFrame(parent), model_(model) {
     setObjectName(QStringLiteral("Frame4"));
-    setFixedSize(px(kPageWidthTwips), px(kPageHeightTwips));
-
     mapView_ = new MapView(model_, this);
-    mapView_->move(px(90), px(60));
     connect(mapView_, &MapView::picked, this, &MapPage::changed);
 
+    // The map takes every pixel the side panel leaves.
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(6, 4, 6, 4);
+    layout->addWidget(mapView_, 1);
     QWidget* side = buildSidePanel();
-    const int left = mapView_->geometry().right() + 10;
-    // The side panel keeps to what a 1366-pixel screen shows of the page.
-    side->setGeometry(left, 4, std::min(width(), 1340) - left - 4, height() - 8);
+    side->setFixedWidth(px(6000));
+    layout->addWidget(side);
 }
 
 QWidget* MapPage::buildSidePanel() {
@@ -82,11 +83,9 @@ QWidget* MapPage::buildSidePanel() {
 
     tList_ = new QListWidget(side);
     tList_->setObjectName(QStringLiteral("TList"));
-    connect(tList_, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0) {
-            model_.chooseTarget(row);
-            emit changed();
-        }
+    uisupport::onEntryChosen(tList_, [this](int row) {
+        model_.chooseTarget(row);
+        emit changed();
     });
     grid->addWidget(tList_, 4, 0, 1, 3);
     tg_ = new QTableWidget(side);
@@ -94,6 +93,8 @@ QWidget* MapPage::buildSidePanel() {
     tg_->verticalHeader()->hide();
     tg_->verticalHeader()->setDefaultSectionSize(px(300));
     tg_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab leaves the grid instead of walking its thousands of cells.
+    tg_->setTabKeyNavigation(false);
     grid->addWidget(tg_, 5, 0, 1, 3);
 
     auto* actions = new QHBoxLayout();

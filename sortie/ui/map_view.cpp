@@ -6,7 +6,9 @@
 #include "ui_support/qt_text.h"
 
 #include <QBoxLayout>
+#include <QEvent>
 #include <QFrame>
+#include <QGridLayout>
 #include <QLabel>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -29,24 +31,19 @@ int stepPixels() {
 MapView::MapView(MissionBuilder& model, QWidget* parent) : QWidget(parent), model_(model) {
     frame7_ = new QFrame(this);
     frame7_->setObjectName(QStringLiteral("Frame7"));
-    frame7_->setGeometry(0, 0, px(13800), px(9600));
     frame7_->setStyleSheet(QStringLiteral("QFrame#Frame7 { background: #808080; }"));
+    frame7_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    frame7_->setMinimumSize(320, 240);
+    frame7_->installEventFilter(this);
     image_ = new MapImage(model_.theatreMap().picture(), frame7_);
     image_->move(0, 0);
 
     scrollY_ = new QScrollBar(Qt::Vertical, this);
     scrollY_->setObjectName(QStringLiteral("MapScrollY"));
-    scrollY_->setGeometry(frame7_->geometry().right() + 1, 0, kScrollBarSize, frame7_->height());
     scrollX_ = new QScrollBar(Qt::Horizontal, this);
     scrollX_->setObjectName(QStringLiteral("MapScrollX"));
-    scrollX_->setGeometry(0, frame7_->geometry().bottom() + 1, frame7_->width(), kScrollBarSize);
-    const auto configure = [](QScrollBar* bar, int picture, int frame) {
-        bar->setRange(0, std::max(0, picture - frame));
-        bar->setPageStep(frame);
+    for (QScrollBar* bar : {scrollX_, scrollY_})
         bar->setSingleStep(stepPixels());
-    };
-    configure(scrollX_, image_->width(), frame7_->width());
-    configure(scrollY_, image_->height(), frame7_->height());
     connect(scrollX_, &QScrollBar::valueChanged, this, [this](int v) {
         setPictureOffset({-v, pictureOffset().y()});
     });
@@ -54,11 +51,15 @@ MapView::MapView(MissionBuilder& model, QWidget* parent) : QWidget(parent), mode
         setPictureOffset({pictureOffset().x(), -v});
     });
 
-    QWidget* upDown1 = buildUpDown("UpDown1", Qt::Vertical);
-    upDown1->move(scrollY_->geometry().right() + 3, 0);
-    QWidget* upDown2 = buildUpDown("UpDown2", Qt::Horizontal);
-    upDown2->move(0, scrollX_->geometry().bottom() + 3);
-    resize(upDown1->geometry().right() + 1, upDown2->geometry().bottom() + 1);
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setSpacing(2);
+    grid->addWidget(frame7_, 0, 0);
+    grid->addWidget(scrollY_, 0, 1);
+    grid->addWidget(buildUpDown("UpDown1", Qt::Vertical), 0, 2, Qt::AlignTop);
+    grid->addWidget(scrollX_, 1, 0);
+    grid->addWidget(buildUpDown("UpDown2", Qt::Horizontal), 2, 0, Qt::AlignLeft);
+    fitScrollBars();
 
     connect(image_, &MapImage::pointerMoved, this, &MapView::onPointer);
     connect(image_, &MapImage::clicked, this, [this] {
@@ -102,6 +103,27 @@ void MapView::step(Qt::Orientation orientation, bool towardsEnd) {
     at = towardsEnd ? scrollTowardsEnd(at, picture, frame, stepPixels())
                     : scrollTowardsStart(at, stepPixels());
     setPictureOffset(p);
+}
+
+QSize MapView::sizeHint() const {
+    return {px(13800) + 60, px(9600) + 60};
+}
+
+// The bars cover what the frame, at its present size, cannot show of the picture.
+void MapView::fitScrollBars() {
+    const auto configure = [](QScrollBar* bar, int picture, int frame) {
+        bar->setRange(0, std::max(0, picture - frame));
+        bar->setPageStep(frame);
+    };
+    configure(scrollX_, image_->width(), frame7_->width());
+    configure(scrollY_, image_->height(), frame7_->height());
+    setPictureOffset(pictureOffset());
+}
+
+bool MapView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == frame7_ && event->type() == QEvent::Resize)
+        fitScrollBars();
+    return QWidget::eventFilter(watched, event);
 }
 
 QPoint MapView::pictureOffset() const {

@@ -27,12 +27,17 @@ class MapView final : public QWidget {
     // Top-left of the picture inside `Frame7`: 0 or less, never leaving a gap at the far edge.
     QPoint pictureOffset() const;
     void setPictureOffset(QPoint offset);
+    QSize sizeHint() const override;
 
   signals:
     // A click on the map picked a target or home base.
     void picked();
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
+    void fitScrollBars();
     QWidget* buildUpDown(const char* name, Qt::Orientation orientation);
     void step(Qt::Orientation orientation, bool towardsEnd);
     void onPointer(QPointF mapPos, bool buttonHeld);

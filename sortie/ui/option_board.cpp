@@ -25,8 +25,9 @@ MouseButton toModelButton(Qt::MouseButton button) {
 
 namespace {
 
-QRect pixelRect(const TwipRect& r) {
-    return {px(r.left), px(r.top), px(r.width), px(r.height)};
+// A board rectangle in twips, drawn at `scale` times its design size.
+QRect pixelRect(const TwipRect& r, double scale) {
+    return {px(r.left * scale), px(r.top * scale), px(r.width * scale), px(r.height * scale)};
 }
 
 // Captions use "\r" as the line break; Qt labels break on "\n".
@@ -40,13 +41,11 @@ QString caption(const std::string& text) {
 
 OptionBoard::OptionBoard(MissionBuilder& model, QWidget* parent) : QWidget(parent), model_(model) {
     setObjectName(QStringLiteral("Image2"));
-    const BoardGeometry& g = model_.board();
-    setGeometry(px(g.left), px(g.top), px(g.width), px(g.height));
+    resize(designSize());
     setMouseTracking(true);
 
     for (int i = 0; i < kPlaneCellCount; ++i) {
         auto* cell = new uisupport::ClickLabel(QStringLiteral("Label18"), {}, this, i);
-        cell->setGeometry(pixelRect(g.planeCell(i)));
         cell->setAlignment(Qt::AlignCenter);
         cell->setWordWrap(true);
         cell->setStyleSheet(QStringLiteral(
@@ -68,7 +67,6 @@ OptionBoard::OptionBoard(MissionBuilder& model, QWidget* parent) : QWidget(paren
     }
     for (int i = 0; i < kBoardRowCount; ++i) {
         auto* row = new uisupport::ClickLabel(QStringLiteral("Label21"), {}, this, i);
-        row->setGeometry(pixelRect(g.optionRow(i)));
         row->setAlignment(Qt::AlignCenter);
         QFont font = row->font();
         font.setPointSize(12);
@@ -102,7 +100,6 @@ OptionBoard::OptionBoard(MissionBuilder& model, QWidget* parent) : QWidget(paren
     label22_->setObjectName(model_.settings().flyAction == FlyAction::LaunchGame
                                 ? QStringLiteral("Label22")
                                 : QStringLiteral("resultsReport"));
-    label22_->setGeometry(rect().adjusted(40, 40, -40, -40));
     label22_->setStyleSheet(QStringLiteral(
         "QLabel { background: white; color: black; font-size: 12pt; border: 2px solid #404040; }"));
     label22_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -111,6 +108,33 @@ OptionBoard::OptionBoard(MissionBuilder& model, QWidget* parent) : QWidget(paren
     label22_->setMouseTracking(true);
     label22_->installEventFilter(this);
     label22_->hide();
+    placeLabels();
+}
+
+QSize OptionBoard::designSize() const {
+    const BoardGeometry& g = model_.board();
+    return {px(g.width), px(g.height)};
+}
+
+double OptionBoard::scale() const {
+    const BoardGeometry& g = model_.board();
+    return g.width > 0 ? width() * 15.0 / g.width : 1.0;
+}
+
+// The labels keep their places on the board whatever size it is drawn at.
+void OptionBoard::placeLabels() {
+    const BoardGeometry& g = model_.board();
+    const double s = scale();
+    for (int i = 0; i < kPlaneCellCount; ++i)
+        cells_[static_cast<std::size_t>(i)]->setGeometry(pixelRect(g.planeCell(i), s));
+    for (int i = 0; i < kBoardRowCount; ++i)
+        rows_[static_cast<std::size_t>(i)]->setGeometry(pixelRect(g.optionRow(i), s));
+    label22_->setGeometry(rect().adjusted(40, 40, -40, -40));
+}
+
+void OptionBoard::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    placeLabels();
 }
 
 void OptionBoard::sync() {
@@ -141,7 +165,9 @@ const QPixmap& OptionBoard::picture(int entry) {
 }
 
 void OptionBoard::hoverAt(QPointF pixel) {
-    model_.hoverBoard(pixel.x() * 15.0, pixel.y() * 15.0);
+    // The model measures the board at its design size; a scaled board scales the pointer back.
+    const double twipsPerPixel = 15.0 / scale();
+    model_.hoverBoard(pixel.x() * twipsPerPixel, pixel.y() * twipsPerPixel);
     sync();
 }
 
@@ -185,8 +211,9 @@ void OptionBoard::paintPlainBoard(QPainter& painter) {
     QFont font = painter.font();
     font.setPointSize(9);
     painter.setFont(font);
-    const double colW = g.columnWidth / 15.0;
-    const double rowH = g.planeRowHeight / 15.0;
+    const double s = scale();
+    const double colW = g.columnWidth * s / 15.0;
+    const double rowH = g.planeRowHeight * s / 15.0;
     for (int i = 0; i < kPlaneCellCount; ++i) {
         const QRectF cell((i % 4) * colW, (i / 4) * rowH, colW, rowH);
         painter.setPen(QColor(0x80, 0x90, 0x80));
@@ -198,7 +225,7 @@ void OptionBoard::paintPlainBoard(QPainter& painter) {
                                  : QString();
         painter.drawText(cell.adjusted(6, 6, -6, -6), Qt::AlignCenter | Qt::TextWordWrap, name);
     }
-    const double optH = g.optionRowHeight / 15.0;
+    const double optH = g.optionRowHeight * s / 15.0;
     const OptionCatalog& c = model_.catalog();
     for (int r = 0; r < kBoardRowCount; ++r) {
         const QRectF row(4 * colW, r * optH, width() - 4 * colW, optH);

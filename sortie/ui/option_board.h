@@ -27,6 +27,10 @@ class OptionBoard final : public QWidget {
     void sync();
     QLabel* Label20() const { return label20_; }
     QLabel* Label11() const { return label11_; }
+    // The board's size at 15 twips to the pixel; it may be drawn larger or smaller, keeping its shape.
+    QSize designSize() const;
+    // Pixels drawn per design pixel.
+    double scale() const;
 
   signals:
     void changed(); // a choice may have changed: the window redraws
@@ -35,10 +39,12 @@ class OptionBoard final : public QWidget {
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void hoverAt(QPointF pixel);
+    void placeLabels();
     const QPixmap& picture(int entry);
     void paintPlainBoard(class QPainter& painter);
 

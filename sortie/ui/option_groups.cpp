@@ -1,7 +1,7 @@
 #include "sortie/ui/option_groups.h"
 
+#include <QGridLayout>
 #include <QRadioButton>
-#include <QVBoxLayout>
 
 namespace sortie::ui {
 
@@ -36,11 +36,16 @@ OptionGroup::OptionGroup(QWidget* parent, const QString& frameName, int frameInd
     if (frameIndex >= 0)
         frame_->setProperty("index", frameIndex);
     buttons_ = makeButtons(frame_, buttonName, captions, std::move(onClick));
-    auto* layout = new QVBoxLayout(frame_);
-    layout->setContentsMargins(6, 4, 6, 4);
-    layout->setSpacing(1);
-    for (QAbstractButton* button : buttons_->buttons())
-        layout->addWidget(button);
+    // Options in two columns, read downwards, so a frame is half as high.
+    auto* layout = new QGridLayout(frame_);
+    layout->setContentsMargins(6, 2, 6, 2);
+    layout->setHorizontalSpacing(8);
+    layout->setVerticalSpacing(0);
+    const int rows = (static_cast<int>(captions.size()) + 1) / 2;
+    for (QAbstractButton* button : buttons_->buttons()) {
+        const int i = buttons_->id(button);
+        layout->addWidget(button, i % rows, i / rows);
+    }
 }
 
 void OptionGroup::select(int index) {

@@ -3,6 +3,7 @@
 #include "ui_support/click_label.h"
 #include "ui_support/escape_hides.h"
 #include "ui_support/qt_text.h"
+#include "ui_support/list_choice.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -46,6 +47,7 @@ SaveLoadPanel::SaveLoadPanel(MissionBuilder& model, QWidget* parent) : QFrame(pa
     file1_ = named(new QListWidget(this), "File1");
     grid->addWidget(file1_, 3, 0, 1, 3);
     connect(file1_, &QListWidget::currentTextChanged, this, &SaveLoadPanel::select);
+    uisupport::focusNeverChooses(file1_);
     label10_ =
         named(new QLabel(uisupport::fromPath(std::filesystem::path(model_.Label10())), this), "Label10");
     label10_->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -53,6 +55,7 @@ SaveLoadPanel::SaveLoadPanel(MissionBuilder& model, QWidget* parent) : QFrame(pa
     grid->addWidget(named(new QLabel(QStringLiteral("Details:"), this), "Label28"), 5, 0);
     text3_ = named(new QPlainTextEdit(this), "Text3");
     text3_->setReadOnly(true);
+    text3_->setTabChangesFocus(true);
     grid->addWidget(text3_, 6, 0, 1, 3);
     grid->setRowStretch(3, 1);
     grid->setRowStretch(6, 2);

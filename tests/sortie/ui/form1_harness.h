@@ -4,6 +4,7 @@
 
 #include "sortie/ui/form1.h"
 
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QtTest>
 
@@ -23,12 +24,25 @@ inline QString messages(QWidget* root) {
     return find<QPlainTextEdit>(root, "messages")->toPlainText();
 }
 
-// Centre of plane cell `i` and of option row `r` on the board, in pixels.
-inline QPoint cellCentre(int i) {
-    return {(i % 4) * 2316 / 15 + 77, (i / 4) * 1218 / 15 + 40};
+// Centre of plane cell `i` and of option row `r` on the board, in pixels of the board as drawn: the
+// window fits the board to the screen, so it is seldom at its design size.
+inline QPointF boardScale(const QWidget* board) {
+    return {board->width() * 15.0 / 11580.0, board->height() * 15.0 / 9750.0};
 }
-inline QPoint rowCentre(int r) {
-    return {4 * 2316 / 15 + 77, r * 886 / 15 + 30};
+inline QPoint cellCentre(int i, const QWidget* board) {
+    const QPointF s = boardScale(board);
+    return QPointF(((i % 4) * 2316 / 15 + 77) * s.x(), ((i / 4) * 1218 / 15 + 40) * s.y()).toPoint();
+}
+inline QPoint rowCentre(int r, const QWidget* board) {
+    const QPointF s = boardScale(board);
+    return QPointF((4 * 2316 / 15 + 77) * s.x(), (r * 886 / 15 + 30) * s.y()).toPoint();
+}
+
+// Chooses entry `row` of a list as the player does, with a click on it.
+inline void chooseEntry(QListWidget* list, int row) {
+    QListWidgetItem* item = list->item(row);
+    list->scrollToItem(item);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
 }
 
 // Opens the window shown and exposed, replacing any window the holder had.

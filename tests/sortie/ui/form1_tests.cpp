@@ -82,12 +82,12 @@ class Form1Test final : public QObject {
 
     void hoverShowsARowAndClicksCycleIt() {
         Form1* f = open();
-        hover(cellCentre(9));
+        hover(cellCentre(9, board()));
         QVERIFY(find<QLabel>(f, "Label18", 9)->isVisible());
         QCOMPARE(find<QLabel>(f, "Label20")->text(), QStringLiteral("My Aircraft"));
         grab("sortie-hover-cell.png");
 
-        hover(rowCentre(3));
+        hover(rowCentre(3, board()));
         QVERIFY(!find<QLabel>(f, "Label18", 9)->isVisible());
         auto* weather = find<QLabel>(f, "Label21", 3);
         QVERIFY(weather->isVisible());
@@ -100,11 +100,11 @@ class Form1Test final : public QObject {
         QTest::mouseClick(weather, Qt::RightButton);
         QVERIFY(checked(f, "W", 0));
 
-        hover(rowCentre(0));
+        hover(rowCentre(0, board()));
         QTest::mouseClick(find<QLabel>(f, "Label21", 0), Qt::RightButton);
         QCOMPARE(find<QLineEdit>(f, "Text5")->text(), QStringLiteral("3"));
 
-        hover(rowCentre(4));
+        hover(rowCentre(4, board()));
         for (int i = 0; i < 3; ++i)
             QTest::mouseClick(find<QLabel>(f, "Label21", 4), Qt::LeftButton);
         QVERIFY(checked(f, "MT", 4));
@@ -119,7 +119,7 @@ class Form1Test final : public QObject {
 
     void cellClicksAssignRolesAndTheNationFollows() {
         Form1* f = open();
-        hover(cellCentre(20));
+        hover(cellCentre(20, board()));
         auto* cell = find<QLabel>(f, "Label18", 20);
         QTest::mouseClick(cell, Qt::LeftButton);
         QCOMPARE(find<QLineEdit>(f, "Text1", 0)->text(), QStringLiteral("20"));
@@ -150,7 +150,7 @@ class Form1Test final : public QObject {
         QVERIFY(find<QWidget>(f, "Frame4")->isVisible());
         QVERIFY(!find<QWidget>(f, "Frame2")->isVisible());
         grab("sortie-map-page.png");
-        find<QListWidget>(f, "TList")->setCurrentRow(12);
+        chooseEntry(find<QListWidget>(f, "TList"), 12);
         QCOMPARE(find<QLineEdit>(f, "Text6", 1)->text(), QStringLiteral("12"));
         QTest::mouseClick(find<QLabel>(f, "Label13"), Qt::LeftButton);
         QVERIFY(find<QWidget>(f, "Frame2")->isVisible());
@@ -175,7 +175,7 @@ class Form1Test final : public QObject {
         QVERIFY(checked(f, "W", 4));
         QVERIFY(messages(f).contains(QStringLiteral("10 of 20 lines")));
         QVERIFY(messages(f).contains(QStringLiteral("TOD option")));
-        hover(rowCentre(3));
+        hover(rowCentre(3, board()));
         QTest::mouseClick(find<QLabel>(f, "Label21", 3), Qt::LeftButton);
         QVERIFY(checked(f, "W", 0)); // "Overcast" moves on to "Random"
     }
@@ -193,7 +193,7 @@ class Form1Test final : public QObject {
             QVERIFY2(text.contains(QLatin1String(expected)), expected);
         QCOMPARE(find<QListWidget>(f, "TList")->count(), 0);
         QCOMPARE(find<QLabel>(f, "Label2", 0)->text(), QString());
-        hover(cellCentre(0));
+        hover(cellCentre(0, board()));
         QTest::mouseClick(find<QLabel>(f, "Label18", 0), Qt::LeftButton);
         QCOMPARE(find<QLabel>(f, "Label1", 0)->text(), QStringLiteral("Spitfire"));
         grab("sortie-broken.png");

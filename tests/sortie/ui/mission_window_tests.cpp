@@ -1,7 +1,7 @@
 // The mission builder's window on the demo game folder: the summary, saving and loading missions,
 // flying (with a stand-in Wine that records what it was asked to start) and the results report.
-#include "make_demo_game/demo_game.h"
 #include "form1_harness.h"
+#include "make_demo_game/demo_game.h"
 #include "sortie_test_files.h"
 
 #include <QAbstractButton>
@@ -97,7 +97,7 @@ class MissionWindowTest final : public QObject {
         QCOMPARE(summary[15], QStringLiteral("Air start"));
         QVERIFY(summary[17].startsWith(QStringLiteral("Target: ")));
 
-        QTest::mouseMove(board(), cellCentre(0));
+        QTest::mouseMove(board(), cellCentre(0, board()));
         QTest::mousePress(find<QLabel>(f, "Label18", 0), Qt::MiddleButton);
         QCOMPARE(find<QLabel>(f, "Label18", 10)->text(),
                  QString::fromStdString(names[10]) + QStringLiteral("\nMy support planes"));
@@ -150,7 +150,8 @@ class MissionWindowTest final : public QObject {
         QVERIFY(find<QLabel>(f, "Label9")->text().contains(QStringLiteral("Year:1943")));
         const fs::path saved = game("PEV/PEVMissions/Channel Sweep.mpf");
         QCOMPARE(testsupport::slurp(game("SaveData/SingMiss.mpf")), testsupport::slurp(saved));
-        QCOMPARE(testsupport::slurp(game("PEV/pevset.txt")), testsupport::slurp(game("PEV/PEVMissions/Channel Sweep.jsv")));
+        QCOMPARE(testsupport::slurp(game("PEV/pevset.txt")),
+                 testsupport::slurp(game("PEV/PEVMissions/Channel Sweep.jsv")));
     }
 
     void refusedNamesAndLoadWithoutSelectionChangeNothing() {
@@ -183,7 +184,7 @@ class MissionWindowTest final : public QObject {
         // A target picked on the map just before flying must reach the file's description.
         click(find<QWidget>(f, "Label12"));
         choose(find<QAbstractButton>(f, "Targo", 0));
-        find<QListWidget>(f, "TList")->setCurrentRow(12);
+        chooseEntry(find<QListWidget>(f, "TList"), 12);
         const std::string target = f->model().TList()[12];
         click(find<QWidget>(f, "Label16"));
 
@@ -217,7 +218,7 @@ class MissionWindowTest final : public QObject {
 
     void resultsReportCoversTheBoardUntilThePointerMoves() {
         Form1* f = open();
-        QTest::mouseMove(board(), cellCentre(5));
+        QTest::mouseMove(board(), cellCentre(5, board()));
         QVERIFY(find<QLabel>(f, "Label18", 5)->isVisible());
         click(find<QWidget>(f, "Label23"));
         auto* report = find<QLabel>(f, "Label22");
@@ -229,7 +230,7 @@ class MissionWindowTest final : public QObject {
         QCOMPARE(lines[4], QStringLiteral("You landed your plane"));
         QCOMPARE(lines.last(), QStringLiteral("Congratulations! You have been awarded a medal"));
         grab("sortie-results.png");
-        QTest::mouseMove(board(), cellCentre(6));
+        QTest::mouseMove(board(), cellCentre(6, board()));
         QVERIFY(!report->isVisible());
 
         fs::remove(game("results.txt"));

@@ -53,6 +53,8 @@ class PlaneWindow final {
         options.endProgram = [] {};
         form.reset();
         form = std::make_unique<outfitter::QIVForm>(game.path(), options);
+        // The offscreen screen is 800 x 600; the grids are pointed at as a large screen shows them.
+        form->resize(1400, 800);
         form->show();
         if (!QTest::qWaitForWindowExposed(form.get()))
             qFatal("window not shown");

@@ -1,0 +1,67 @@
+// Window geometry kept between runs in the user's configuration folder (a temporary one here).
+#include "startup/ui/window_geometry.h"
+
+#include "test_support/temp_folder.h"
+
+#include <QWidget>
+#include <QtTest>
+
+#include <fstream>
+
+class WindowGeometryTest final : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<testsupport::TempFolder> config_;
+    QByteArray oldConfig_ = qgetenv("XDG_CONFIG_HOME");
+
+  private slots:
+    void init() {
+        config_ = std::make_unique<testsupport::TempFolder>();
+        qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(config_->path().string()));
+    }
+    void cleanup() {
+        qputenv("XDG_CONFIG_HOME", oldConfig_);
+        config_.reset();
+    }
+
+    void eachProgramHasItsFileInTheSharedConfigurationFolder() {
+        QCOMPARE(eaw::startup::windowGeometryFile("sortiex"),
+                 config_->path() / "eaw-suite" / "sortiex.geometry");
+        QVERIFY(eaw::startup::windowGeometryFile("sortie") != eaw::startup::windowGeometryFile("outfitter"));
+    }
+
+    void aClosedWindowComesBackAtItsSizeAndPlace() {
+        const auto file = eaw::startup::windowGeometryFile("sortie");
+        {
+            QWidget first;
+            QVERIFY(!eaw::startup::rememberWindowGeometry(first, file));
+            first.setGeometry(120, 90, 640, 420);
+            first.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&first));
+            first.close();
+        }
+        QVERIFY(std::filesystem::exists(file));
+        QWidget second;
+        QVERIFY(eaw::startup::rememberWindowGeometry(second, file));
+        QCOMPARE(second.size(), QSize(640, 420));
+        QCOMPARE(second.pos(), QPoint(120, 90));
+    }
+
+    void aDamagedFileIsIgnoredAndReplacedOnClose() {
+        const auto file = eaw::startup::windowGeometryFile("outfitter");
+        std::filesystem::create_directories(file.parent_path());
+        std::ofstream(file) << "not a geometry";
+        QWidget window;
+        window.resize(500, 300);
+        QVERIFY(!eaw::startup::rememberWindowGeometry(window, file));
+        QCOMPARE(window.size(), QSize(500, 300));
+        window.show();
+        window.close();
+        QWidget again;
+        QVERIFY(eaw::startup::rememberWindowGeometry(again, file));
+        QCOMPARE(again.size(), QSize(500, 300));
+    }
+};
+
+QTEST_MAIN(WindowGeometryTest)
+#include "window_geometry_test.moc"
