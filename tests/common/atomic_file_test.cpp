@@ -1,4 +1,5 @@
 #include "common/atomic_file.h"
+#include "common/text_file.h"
 
 #include "test_support/temp_folder.h"
 
@@ -110,4 +111,20 @@ TEST(AtomicWrite, RefusesATemporaryNameThatIsNoPlainNameOrIsTheTargetItself) {
     EXPECT_TRUE(writeFileAtomically(target, "new", "eaw.ini"));
     EXPECT_TRUE(writeFileAtomically(target, "new", "../eaw.ink"));
     EXPECT_EQ(slurp(target), "old");
+}
+
+TEST(AtomicWrite, NamesOutsideTheCodePageAreWrittenReadAndReportedWhole) {
+    TempFolder dir;
+    const std::filesystem::path name(u8"J\u00e4ger \u0141\u00f3d\u017a \u6e2c\u8a66.ini");
+    const auto target = dir.path() / name;
+    ASSERT_FALSE(writeFileAtomically(target, "bytes"));
+    EXPECT_EQ(readFileBytes(target).value, "bytes");
+    ASSERT_FALSE(writeFileAtomically(target, "again", "eaw.ink"));
+    EXPECT_EQ(readFileBytes(target).value, "again");
+
+    // The message names the folder in UTF-8; on Windows path::string() would have thrown here.
+    const auto problem = writeFileAtomically(dir.path() / u8"\u0141\u00f3d\u017a" / name, "x");
+    ASSERT_TRUE(problem);
+    const auto* folder = reinterpret_cast<const char*>(u8"\u0141\u00f3d\u017a");
+    EXPECT_NE(problem->text().find(folder), std::string::npos) << problem->text();
 }
