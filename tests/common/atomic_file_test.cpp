@@ -128,3 +128,20 @@ TEST(AtomicWrite, NamesOutsideTheCodePageAreWrittenReadAndReportedWhole) {
     const auto* folder = reinterpret_cast<const char*>(u8"\u0141\u00f3d\u017a");
     EXPECT_NE(problem->text().find(folder), std::string::npos) << problem->text();
 }
+
+#if defined(_WIN32)
+TEST(AtomicWrite, ATargetHeldOpenWithoutDeleteSharingKeepsItsBytesAndLeavesNoTemporary) {
+    TempFolder dir;
+    const auto target = dir.write("pnames.str", "old");
+    // Another program (the game) holding the file this way stops the replace; the old file must stay.
+    const HANDLE held = ::CreateFileW(target.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    const auto problem = writeFileAtomically(target, "new");
+    ::CloseHandle(held);
+    ASSERT_TRUE(problem);
+    EXPECT_EQ(problem->action, "replacing");
+    EXPECT_EQ(slurp(target), "old");
+    EXPECT_EQ(entries(dir.path()), std::vector<std::string>{"pnames.str"});
+}
+#endif
