@@ -3,14 +3,60 @@
 #include <cstring>
 #include <system_error>
 
+#if defined(_WIN32)
+#include <windows.h>
+#endif
+
 namespace common {
+
+namespace {
+
+#if defined(_WIN32)
+
+std::string utf8(const wchar_t* text, int length) {
+    // Without WC_ERR_INVALID_CHARS a lone surrogate becomes U+FFFD instead of failing the whole name.
+    const int size = ::WideCharToMultiByte(CP_UTF8, 0, text, length, nullptr, 0, nullptr, nullptr);
+    std::string out(size > 0 ? static_cast<std::size_t>(size) : 0u, '\0');
+    if (size > 0)
+        ::WideCharToMultiByte(CP_UTF8, 0, text, length, out.data(), size, nullptr, nullptr);
+    return out;
+}
+
+// The system's own text for a Windows error, in UTF-8 like every other message (the narrow text of
+// std::system_category is in the ANSI code page), without the trailing full stop and line end.
+std::string windowsErrorText(int code) {
+    wchar_t* buffer = nullptr;
+    const DWORD length = ::FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+        static_cast<DWORD>(code), 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+    std::string text = length ? utf8(buffer, static_cast<int>(length)) : std::string{};
+    ::LocalFree(buffer);
+    while (!text.empty() &&
+           (text.back() == '\n' || text.back() == '\r' || text.back() == ' ' || text.back() == '.'))
+        text.pop_back();
+    return text.empty() ? "Windows error " + std::to_string(code) : text;
+}
+
+#endif
+
+} // namespace
+
+std::string pathText(const std::filesystem::path& path) {
+#if defined(_WIN32)
+    // path::string() converts to the ANSI code page and throws for letters outside it.
+    const std::wstring& wide = path.native();
+    return utf8(wide.data(), static_cast<int>(wide.size()));
+#else
+    return path.string();
+#endif
+}
 
 std::string Problem::text() const {
     std::string line = action;
     if (!path.empty()) {
         if (!line.empty())
             line += ' ';
-        line += path.string();
+        line += pathText(path);
     }
     if (!reason.empty()) {
         if (!line.empty())
@@ -25,6 +71,10 @@ Problem problemFromErrno(std::filesystem::path path, std::string action, int err
 }
 
 Problem problemFromError(std::filesystem::path path, std::string action, const std::error_code& ec) {
+#if defined(_WIN32)
+    if (ec.category() == std::system_category())
+        return Problem{std::move(path), std::move(action), windowsErrorText(ec.value())};
+#endif
     return Problem{std::move(path), std::move(action), ec.message()};
 }
 

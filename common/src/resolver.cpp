@@ -6,6 +6,10 @@
 #include <system_error>
 #include <vector>
 
+#if defined(_WIN32)
+#include <windows.h>
+#endif
+
 namespace common {
 
 namespace {
@@ -35,6 +39,26 @@ bool entryExists(const std::filesystem::path& path) {
     return std::filesystem::status_known(status) && status.type() != std::filesystem::file_type::not_found;
 }
 
+// The spelling an existing entry has on disk. Windows finds "SAVEDATA" when "Savedata" exists, so the
+// exact-name test alone would hand back the caller's spelling instead of the entry's.
+std::filesystem::path onDiskName(const std::filesystem::path& folder, const std::string& name) {
+#if defined(_WIN32)
+    const std::filesystem::path asked = folder / name;
+    // Wildcards cannot be part of a Windows name; asking with one would match some other entry.
+    if (asked.filename().native().find_first_of(L"*?") == std::wstring::npos) {
+        WIN32_FIND_DATAW found{};
+        const HANDLE search = ::FindFirstFileW(asked.c_str(), &found);
+        if (search != INVALID_HANDLE_VALUE) {
+            ::FindClose(search);
+            return folder / found.cFileName;
+        }
+    }
+    return asked;
+#else
+    return folder / name;
+#endif
+}
+
 } // namespace
 
 Result<Resolved> resolve(const std::filesystem::path& base, std::string_view relative) {
@@ -60,8 +84,12 @@ Result<Resolved> resolve(const std::filesystem::path& base, std::string_view rel
 
     for (const auto part : parts) {
         const std::string name(part);
-        if (!allExist || entryExists(current / name)) {
+        if (!allExist) {
             current /= name;
+            continue;
+        }
+        if (entryExists(current / name)) {
+            current = onDiskName(current, name);
             continue;
         }
         // Only now is a listing needed: the exact spelling is absent.

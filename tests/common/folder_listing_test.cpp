@@ -36,6 +36,9 @@ TEST(FolderListing, StarDotStarListsEveryPlainFileIncludingThoseWithoutADot) {
 }
 
 TEST(FolderListing, LinksCountAsWhatTheyPointTo) {
+#if defined(_WIN32)
+    GTEST_SKIP() << "making symbolic links needs administrator rights on Windows";
+#endif
     TempFolder dir;
     const auto real = dir.write("real.exe", "x");
     const auto sub = dir.folder("Real");

@@ -5,16 +5,77 @@
 
 #include <gtest/gtest.h>
 
+using namespace common;
+using testsupport::TempFolder;
+
+#if defined(_WIN32)
+
+namespace {
+
+// Programs are started directly on Windows: the stand-in program, copied to the game's name,
+// reports where it runs and with which arguments.
+class ProcessStart : public ::testing::Test {
+  protected:
+    TempFolder dir_;
+    testsupport::ReportFile report_{dir_.path() / "report.txt"};
+};
+
+} // namespace
+
+TEST_F(ProcessStart, ProgramRunsInTheWorkingFolderWithoutArgumentsInEitherWindowMode) {
+    const auto game = dir_.folder("Game");
+    const auto program = testsupport::installStandIn(game / "eaw.exe");
+    const auto problem = startProgram(program, game);
+    ASSERT_FALSE(problem) << problem->text();
+    const auto report = report_.await();
+    ASSERT_TRUE(report.arrived);
+    EXPECT_TRUE(std::filesystem::equivalent(report.folder, game)) << report.folder.string();
+    EXPECT_TRUE(report.arguments.empty());
+
+    std::filesystem::remove(dir_.path() / "report.txt");
+    ASSERT_FALSE(startProgram(testsupport::installStandIn(game / "PEVeaw.exe"), game, WindowMode::Minimised));
+    EXPECT_TRUE(report_.await().arrived);
+}
+
+TEST_F(ProcessStart, NamesOutsideTheCodePageReachTheProgramWhole) {
+    // Wide names all the way: a narrow (code page) call would turn these letters into "?".
+    const std::filesystem::path folder = dir_.path() / L"Spiel \u00c4\u00f6 \u0141\u00f3d\u017a \u6e2c\u8a66";
+    std::filesystem::create_directories(folder);
+    const auto program = testsupport::installStandIn(folder / L"J\u00e4ger \u0444.exe");
+    const auto problem = startProgram(program, folder);
+    ASSERT_FALSE(problem) << problem->text();
+    const auto report = report_.await();
+    ASSERT_TRUE(report.arrived);
+    EXPECT_TRUE(std::filesystem::equivalent(report.folder, folder));
+}
+
+TEST_F(ProcessStart, RefusedStartsAreProblemsNamingWhatFailed) {
+    const auto missing = startProgram(dir_.path() / "nothing.exe", dir_.path());
+    ASSERT_TRUE(missing);
+    EXPECT_EQ(missing->path, dir_.path() / "nothing.exe");
+    EXPECT_FALSE(missing->reason.empty());
+
+    const auto notAProgram = startProgram(dir_.write("eaw.exe", "MZ but nothing more"), dir_.path());
+    ASSERT_TRUE(notAProgram);
+    EXPECT_FALSE(notAProgram->reason.empty());
+
+    const auto folderAsProgram = startProgram(dir_.folder("Savedata"), dir_.path());
+    ASSERT_TRUE(folderAsProgram);
+    EXPECT_EQ(folderAsProgram->reason, "not a program file");
+
+    const auto program = testsupport::installStandIn(dir_.path() / "ok.exe");
+    const auto noFolder = startProgram(program, dir_.path() / "Gone");
+    ASSERT_TRUE(noFolder);
+    EXPECT_EQ(noFolder->path, dir_.path() / "Gone");
+    EXPECT_FALSE(std::filesystem::exists(dir_.path() / "report.txt"));
+}
+
+#else
+
 #include <cerrno>
-#include <cstdlib>
-#include <fcntl.h>
-#include <poll.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-using namespace common;
-using testsupport::TempFolder;
 
 namespace {
 
@@ -107,3 +168,5 @@ TEST_F(ProcessStart, RefusedStartsCarryTheSystemsReason) {
     ASSERT_TRUE(noFolder);
     EXPECT_EQ(noFolder->path, dir_.path() / "Gone");
 }
+
+#endif

@@ -21,6 +21,9 @@ TEST(Resolver, FindsEntriesWhateverTheirLetterCase) {
 }
 
 TEST(Resolver, ExactSpellingWinsOverOtherCaseVariants) {
+#if defined(_WIN32)
+    GTEST_SKIP() << "names that differ only in letter case cannot both exist on Windows";
+#endif
     TempFolder dir;
     dir.write("Music/a.bgm", "");
     dir.write("MUSIC/b.bgm", "");
@@ -31,6 +34,9 @@ TEST(Resolver, ExactSpellingWinsOverOtherCaseVariants) {
 }
 
 TEST(Resolver, CaseOnlyTwinsWithoutAnExactMatchAreAProblemNotAGuess) {
+#if defined(_WIN32)
+    GTEST_SKIP() << "names that differ only in letter case cannot both exist on Windows";
+#endif
     TempFolder dir;
     dir.write("Music/a.bgm", "");
     dir.write("MUSIC/b.bgm", "");
@@ -74,4 +80,3 @@ TEST(Resolver, RefusesNamesThatLeaveTheBase) {
         EXPECT_FALSE(found.value.exists) << name;
     }
 }
-

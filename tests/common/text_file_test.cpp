@@ -49,10 +49,9 @@ TEST(TextFiles, MissingOrUnreadableFileIsAProblemNotAnEmptySuccess) {
     EXPECT_TRUE(missing.value.empty());
     EXPECT_EQ(missing.problem->path, dir.path() / "qiv.ini");
     EXPECT_EQ(missing.problem->text(),
-              "reading " + (dir.path() / "qiv.ini").string() + ": No such file or directory");
+              "reading " + (dir.path() / "qiv.ini").string() + ": " + testsupport::notFoundText());
 
     const auto folder = readFileBytes(dir.path());
     EXPECT_FALSE(folder.ok());
     EXPECT_TRUE(folder.value.empty());
 }
-

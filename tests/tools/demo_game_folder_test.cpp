@@ -194,8 +194,11 @@ TEST_F(DemoGameWriter, RefusesAForeignNonEmptyFolderAndTouchesNothing) {
     EXPECT_FALSE(outcome.refusal.empty());
     EXPECT_EQ(std::distance(fs::directory_iterator(game), fs::directory_iterator()), 1);
 
-    const std::string command = std::string("\"") + MAKE_DEMO_GAME_EXE + "\" \"" + game.string() + "\" 2>\"" +
-                                (base_ / "err.txt").string() + "\"";
+    std::string command = std::string("\"") + MAKE_DEMO_GAME_EXE + "\" \"" + game.string() + "\" 2>\"" +
+                          (base_ / "err.txt").string() + "\"";
+#if defined(_WIN32)
+    command = "\"" + command + "\""; // cmd.exe takes off the outermost pair of quotes
+#endif
     EXPECT_NE(std::system(command.c_str()), 0);
     const auto message = common::readLines(base_ / "err.txt").value;
     ASSERT_EQ(message.size(), 1U);
@@ -214,7 +217,15 @@ TEST_F(DemoGameWriter, ReRunOnItsOwnFolderKeepsPlayerFilesAndExistingLetterCase)
     EXPECT_TRUE(fs::exists(game / "mine.txt"));
     EXPECT_TRUE(fs::exists(game / "eaw.tm"));
     EXPECT_TRUE(fs::exists(game / "savedata" / "Default1.msn"));
-    EXPECT_FALSE(fs::exists(game / contents::kSaveData)) << "no second folder differing only in case";
+    std::vector<std::string> spellings;
+    for (const auto& entry : fs::directory_iterator(game))
+        if (common::equalsIgnoreCase(entry.path().filename().string(), "savedata"))
+            spellings.push_back(entry.path().filename().string());
+    // Wine leaves a rename that changes only the letter case undone, so only the count holds there.
+    EXPECT_EQ(spellings.size(), 1U) << "no second folder differing only in case";
+#if !defined(_WIN32)
+    EXPECT_EQ(spellings, std::vector<std::string>{"savedata"});
+#endif
 }
 
 TEST_F(DemoGameWriter, AcceptsAnEmptyFolderAndRefusesAFile) {

@@ -20,6 +20,10 @@ struct Problem {
 
 using Problems = std::vector<Problem>;
 
+// A file or folder name as UTF-8 text for messages. Unlike path::string() it never throws on Windows
+// for names outside the ANSI code page; on POSIX it is the name's own bytes.
+std::string pathText(const std::filesystem::path& path);
+
 Problem problemFromErrno(std::filesystem::path path, std::string action, int err);
 Problem problemFromError(std::filesystem::path path, std::string action, const std::error_code& ec);
 

@@ -95,7 +95,7 @@ TEST_F(SkinStoreTest, IncludeFltCopiesAndDeletesFlightDataToo) {
     store.toggle(row("Spit 611"));
     EXPECT_EQ(game.read("planes.dat"), "Spit 611:PLANES.DAT");
     EXPECT_EQ(game.read("spit.flt"), "Spit 611:spit.flt");
-    EXPECT_FALSE(fs::exists(game.path() / "PLANES.DAT"));
+    EXPECT_FALSE(testsupport::hasEntrySpelled(game.path(), "PLANES.DAT"));
     store.toggle(row("Spit 611"));
     EXPECT_EQ(gameFiles(), (std::set<std::string>{}));
 }
@@ -125,6 +125,9 @@ TEST_F(SkinStoreTest, SkinsOfNoKnownAircraftNeverReplaceEachOther) {
 }
 
 TEST_F(SkinStoreTest, RemovingTouchesOnlyPlainFilesDirectlyInTheGameFolder) {
+#if defined(_WIN32)
+    GTEST_SKIP() << "making symbolic links needs administrator rights on Windows";
+#endif
     store.toggle(row("Spit 92"));
     fs::remove(game.path() / "sp09wing.tpc");
     fs::create_directory(game.path() / "sp09wing.tpc"); // a folder of the same name

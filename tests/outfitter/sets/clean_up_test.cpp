@@ -24,6 +24,9 @@ class CleanUpGame : public test_support::GameFixture {
 } // namespace
 
 TEST_F(CleanUpGame, TheBuiltInListDeletesSetFilesAndKeepsProtectedNamesExecutablesAndSubfolders) {
+#if defined(_WIN32)
+    GTEST_SKIP() << "making symbolic links needs administrator rights on Windows";
+#endif
     fs::create_directory(game_ / "maps.dat");
     write(dir_.path() / "elsewhere.dat", "keep me");
     fs::create_symlink(dir_.path() / "elsewhere.dat", game_ / "linked.dat");
@@ -90,5 +93,9 @@ TEST_F(CleanUpGame, ResetAllEmptiesTheLedgerAndPutsTheStockGameProgramBack) {
     EXPECT_TRUE(report.ok());
     EXPECT_EQ(read(game_ / "EAW.EXE"), "stock");
     EXPECT_FALSE(exists(game_ / "eaw.exe") && !fs::equivalent(game_ / "eaw.exe", game_ / "EAW.EXE"));
+#if defined(_WIN32) // the copy may name the file as asked; Windows finds it under either spelling
+    EXPECT_TRUE(fs::equivalent(report.done.back(), game_ / "EAW.EXE"));
+#else
     EXPECT_EQ(report.done.back(), game_ / "EAW.EXE");
+#endif
 }

@@ -157,6 +157,9 @@ TEST_F(SetInstaller, ASaveThatCannotBeReturnedStaysInSavedata) {
 }
 
 TEST_F(SetInstaller, NothingIsWrittenOrDeletedThroughALink) {
+#if defined(_WIN32)
+    GTEST_SKIP() << "making symbolic links needs administrator rights on Windows";
+#endif
     const auto outside = dir_.folder("Elsewhere");
     write(outside / "real.dat", "keep me");
     write(outside / "raid.msn", "keep me");

@@ -91,7 +91,8 @@ TEST_F(GameSettingsTest, SaveEndsEveryLineWithCrLfAndAddsNoKey) {
     game.write("Eaw.Ini", "[Game]\nWidth=640\r\nSound=1"); // mixed endings, last line unended
     ASSERT_EQ(settings.inisave({"800", "600", "1", "2", "3", "4"}, true).status, Status::Saved);
     EXPECT_EQ(game.read("Eaw.Ini"), "[Game]\r\nWidth=800\r\nSound=1\r\n");
-    EXPECT_FALSE(fs::exists(ini())) << "the file keeps its own spelling";
+    EXPECT_FALSE(testsupport::hasEntrySpelled(ini().parent_path(), ini().filename().string()))
+        << "the file keeps its own spelling";
     EXPECT_FALSE(inkLeft());
 }
 
@@ -120,7 +121,11 @@ TEST_F(GameSettingsTest, FailedSaveLeavesBytesAndAttributesAsTheyWere) {
     ASSERT_TRUE(outcome.problem);
     EXPECT_FALSE(outcome.problem->reason.empty());
     EXPECT_EQ(game.read("eaw.ini"), kMixedIni);
+#if defined(_WIN32) // one read-only attribute stands for all the write bits
+    EXPECT_EQ(fs::status(ini()).permissions() & fs::perms::owner_write, fs::perms::none);
+#else
     EXPECT_EQ(fs::status(ini()).permissions(), readOnly);
+#endif
     EXPECT_EQ(game.read("eaw.ink/keep.txt"), "not ours");
     EXPECT_EQ(settings.values(), IniValues{}) << "the boxes were not saved, so they are not the values";
 

@@ -49,7 +49,8 @@ TEST_F(ScenarioTest, ChoosingFillsTheFileTableWithTheFilesAsSpelledOnDisk) {
     ScenarioSetup s;
     s.start(game.path(), scenarios(), {});
     ASSERT_TRUE(s.choose(0));
-    const std::string folder = (scenarios() / "Alpha").string() + "/";
+    const std::string folder =
+        (scenarios() / "Alpha").string() + static_cast<char>(std::filesystem::path::preferred_separator);
     EXPECT_EQ(s.Label36(), folder);
     EXPECT_EQ(s.Label32()[0], folder + "tarnames.str");
     EXPECT_EQ(s.Label32()[5], folder + "loadout.dat");

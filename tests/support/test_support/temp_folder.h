@@ -1,24 +1,35 @@
 #pragma once
 // A fresh, empty folder for one test, removed with everything in it when the test ends.
 
-#include <cstdlib>
+#include "common/problem.h"
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <set>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 namespace testsupport {
 
 class TempFolder final {
   public:
+    // create_directory fails on an existing name, so a folder it makes is ours alone; this works
+    // the same on Windows, which has no mkdtemp.
     TempFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "eaw-test-XXXXXX").string();
-        if (!::mkdtemp(pattern.data()))
+        static std::mt19937_64 random{std::random_device{}()};
+        const auto base = std::filesystem::temp_directory_path();
+        for (int attempt = 0; attempt < 100 && path_.empty(); ++attempt) {
+            auto candidate = base / ("eaw-test-" + std::to_string(random()));
+            std::error_code ec;
+            if (std::filesystem::create_directory(candidate, ec))
+                path_ = std::move(candidate);
+        }
+        if (path_.empty())
             throw std::runtime_error("cannot make a temporary folder");
-        path_ = pattern;
     }
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
@@ -62,6 +73,27 @@ class TempFolder final {
   private:
     std::filesystem::path path_;
 };
+
+// True when `folder` holds an entry spelled exactly `name`. exists() cannot tell: Windows finds
+// "pnames.str" when only "PNAMES.STR" is there.
+inline bool hasEntrySpelled(const std::filesystem::path& folder, const std::string& name) {
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, ec))
+        if (entry.path().filename() == std::filesystem::path(name))
+            return true;
+    return false;
+}
+
+// The system's text for a missing file (or, with `folder`, a missing folder on the way), as the
+// file layer reports it: POSIX has one text for both, Windows two of its own.
+inline std::string notFoundText(bool folder = false) {
+#if defined(_WIN32)
+    return common::problemFromError({}, "", std::error_code(folder ? 3 : 2, std::system_category())).reason;
+#else
+    (void)folder;
+    return "No such file or directory";
+#endif
+}
 
 inline std::string slurp(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
