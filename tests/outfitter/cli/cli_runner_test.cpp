@@ -68,6 +68,9 @@ TEST_F(CommandLine, ApplyLoadsAPackageAsTheWindowDoesAndLogsEachFile) {
 }
 
 TEST_F(CommandLine, LaunchStartsTheProgramAfterThePackageAndListShowsTheMarks) {
+#if defined(_WIN32)
+    GTEST_SKIP() << "the stand-in for the game is a shell script started through wine";
+#else
     testsupport::ReportPipe pipe(dir_.path() / "report");
     testsupport::writeScript(dir_.path() / "bin" / "wine", pipe.reportLine());
     testsupport::PathOverride path(dir_.path() / "bin", true);
@@ -83,6 +86,7 @@ TEST_F(CommandLine, LaunchStartsTheProgramAfterThePackageAndListShowsTheMarks) {
         << out_.str();
     EXPECT_TRUE(has(out_.str(), "   S F-Fighter Pack\n"));
     EXPECT_TRUE(has(out_.str(), "Plane sets:\n"));
+#endif
 }
 
 TEST_F(CommandLine, EachFailureEndsNonZeroWithOneReasonAndChangesNothing) {
