@@ -166,6 +166,8 @@ std::optional<Problem> writeFileAtomically(const std::filesystem::path& target, 
     TempFile temp(tempPath, handle);
 
     while (!bytes.empty()) {
+        if (const int injected = faults::injected(faults::Operation::Write, tempPath))
+            return problemFromErrno(target, "writing", injected);
         const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 30));
         DWORD put = 0;
         if (!::WriteFile(temp.handle(), bytes.data(), chunk, &put, nullptr))

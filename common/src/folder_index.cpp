@@ -33,7 +33,7 @@ Result<FolderIndex> FolderIndex::scan(const std::filesystem::path& folder) {
         std::error_code statusError;
         // The directory entry caches the type read with the name, so this costs no extra call.
         const auto status = it->symlink_status(statusError);
-        FolderEntry entry{it->path().filename().string(), statusError ? EntryKind::Other : kindOf(status)};
+        FolderEntry entry{pathText(it->path().filename()), statusError ? EntryKind::Other : kindOf(status)};
         result.value.byUpperName_[toUpperAscii(entry.name)].push_back(entry);
         result.value.entries_.push_back(std::move(entry));
     }

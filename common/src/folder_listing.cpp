@@ -47,7 +47,7 @@ Result<std::vector<std::string>> listEntries(const std::filesystem::path& folder
             type = std::filesystem::file_type::directory;
         else if (!typeError && it->is_regular_file(typeError))
             type = std::filesystem::file_type::regular;
-        const std::string name = it->path().filename().string();
+        const std::string name = pathText(it->path().filename());
         if (!typeError && keep(type, name))
             result.value.push_back(name);
     }

@@ -4,11 +4,14 @@
 
 #include <system_error>
 
-#if !defined(_WIN32)
+#include <vector>
+
+#if defined(_WIN32)
+#include <windows.h>
+#else
 #include <cerrno>
 #include <fcntl.h>
 #include <unistd.h>
-#include <vector>
 #endif
 
 namespace common {
@@ -45,13 +48,65 @@ std::error_code errnoCode(int err) {
 
 #if defined(_WIN32)
 
+// Closes a handle on every way out.
+class Handle final {
+  public:
+    explicit Handle(HANDLE handle) : handle_(handle) {}
+    Handle(const Handle&) = delete;
+    Handle& operator=(const Handle&) = delete;
+    ~Handle() {
+        if (handle_ != INVALID_HANDLE_VALUE)
+            ::CloseHandle(handle_);
+    }
+    bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
+    HANDLE get() const { return handle_; }
+    bool close() {
+        const bool ok = ::CloseHandle(handle_) != 0;
+        handle_ = INVALID_HANDLE_VALUE;
+        return ok;
+    }
+
+  private:
+    HANDLE handle_;
+};
+
+std::error_code lastErrorCode() {
+    return {static_cast<int>(::GetLastError()), std::system_category()};
+}
+
+// The same read and write loop as elsewhere rather than CopyFileW, so that a failure part-way is
+// the system's own and the copy can be stopped between chunks like the other platforms' copy.
 std::error_code copyContents(const fs::path& source, const fs::path& partial) {
-    std::error_code ec;
-    if (const int injected = faults::injected(faults::Operation::Write, partial))
-        return errnoCode(injected);
-    if (!fs::copy_file(source, partial, fs::copy_options::none, ec) && !ec)
-        ec = std::make_error_code(std::errc::file_exists);
-    return ec;
+    const Handle in(::CreateFileW(source.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                  FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    if (!in.valid())
+        return lastErrorCode();
+    Handle out(::CreateFileW(partial.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
+                             nullptr));
+    if (!out.valid())
+        return lastErrorCode();
+    std::vector<char> buffer(1 << 16);
+    for (;;) {
+        DWORD got = 0;
+        if (!::ReadFile(in.get(), buffer.data(), static_cast<DWORD>(buffer.size()), &got, nullptr))
+            return lastErrorCode();
+        if (got == 0)
+            break;
+        const char* next = buffer.data();
+        DWORD left = got;
+        while (left > 0) {
+            if (const int injected = faults::injected(faults::Operation::Write, partial))
+                return errnoCode(injected);
+            DWORD put = 0;
+            if (!::WriteFile(out.get(), next, left, &put, nullptr))
+                return lastErrorCode();
+            next += put;
+            left -= put;
+        }
+    }
+    if (!out.close())
+        return lastErrorCode();
+    return {};
 }
 
 #else
@@ -125,7 +180,7 @@ std::error_code copyContents(const fs::path& source, const fs::path& partial) {
 } // namespace
 
 fs::path partialCopyPath(const fs::path& destination) {
-    return destination.parent_path() / (".qiv-" + destination.filename().string() + ".part");
+    return destination.parent_path() / pathFromText(".qiv-" + pathText(destination.filename()) + ".part");
 }
 
 bool isPartialCopyName(std::string_view name) {
@@ -136,7 +191,7 @@ bool isPartialCopyName(std::string_view name) {
 }
 
 std::optional<Problem> copyReplacing(const fs::path& source, const fs::path& destination) {
-    const auto action = "copying " + source.filename().string() + " to";
+    const auto action = "copying " + pathText(source.filename()) + " to";
     // The player (or the game's installer) made it read-only to keep it: say so rather than override.
     if (hasReadOnlyAttribute(destination))
         return Problem{destination, action, kReadOnlyRefusal};

@@ -51,6 +51,14 @@ std::string pathText(const std::filesystem::path& path) {
 #endif
 }
 
+std::filesystem::path pathFromText(std::string_view text) {
+#if defined(_WIN32)
+    return std::filesystem::path(std::u8string(text.begin(), text.end()));
+#else
+    return std::filesystem::path(std::string(text));
+#endif
+}
+
 std::string Problem::text() const {
     std::string line = action;
     if (!path.empty()) {

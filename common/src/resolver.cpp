@@ -43,7 +43,7 @@ bool entryExists(const std::filesystem::path& path) {
 // exact-name test alone would hand back the caller's spelling instead of the entry's.
 std::filesystem::path onDiskName(const std::filesystem::path& folder, const std::string& name) {
 #if defined(_WIN32)
-    const std::filesystem::path asked = folder / name;
+    const std::filesystem::path asked = folder / pathFromText(name);
     // Wildcards cannot be part of a Windows name; asking with one would match some other entry.
     if (asked.filename().native().find_first_of(L"*?") == std::wstring::npos) {
         WIN32_FIND_DATAW found{};
@@ -55,7 +55,7 @@ std::filesystem::path onDiskName(const std::filesystem::path& folder, const std:
     }
     return asked;
 #else
-    return folder / name;
+    return folder / pathFromText(name);
 #endif
 }
 
@@ -84,11 +84,12 @@ Result<Resolved> resolve(const std::filesystem::path& base, std::string_view rel
 
     for (const auto part : parts) {
         const std::string name(part);
+        const auto asked = pathFromText(name);
         if (!allExist) {
-            current /= name;
+            current /= asked;
             continue;
         }
-        if (entryExists(current / name)) {
+        if (entryExists(current / asked)) {
             current = onDiskName(current, name);
             continue;
         }
@@ -99,38 +100,38 @@ Result<Resolved> resolve(const std::filesystem::path& base, std::string_view rel
         if (ec) {
             if (ec == std::errc::not_a_directory || ec == std::errc::no_such_file_or_directory) {
                 allExist = false;
-                current /= name;
+                current /= asked;
                 continue;
             }
-            result.value = Resolved{current / name, false};
+            result.value = Resolved{current / asked, false};
             result.problem = problemFromError(current, "listing", ec);
             return result;
         }
         for (const std::filesystem::directory_iterator end; it != end; it.increment(ec)) {
             if (ec)
                 break;
-            const std::string entry = it->path().filename().string();
+            const std::string entry = pathText(it->path().filename());
             if (equalsIgnoreCase(entry, name))
                 matches.push_back(entry);
         }
         if (ec) {
-            result.value = Resolved{current / name, false};
+            result.value = Resolved{current / asked, false};
             result.problem = problemFromError(current, "listing", ec);
             return result;
         }
         if (matches.size() > 1) {
-            result.value = Resolved{current / name, false};
+            result.value = Resolved{current / asked, false};
             std::string reason = "names differ only in letter case:";
             for (const auto& match : matches)
                 reason += " \"" + match + "\"";
-            result.problem = Problem{current / name, "finding", std::move(reason)};
+            result.problem = Problem{current / asked, "finding", std::move(reason)};
             return result;
         }
         if (matches.empty()) {
             allExist = false;
-            current /= name;
+            current /= asked;
         } else {
-            current /= matches.front();
+            current /= pathFromText(matches.front());
         }
     }
     result.value = Resolved{current, allExist};

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -23,6 +24,9 @@ using Problems = std::vector<Problem>;
 // A file or folder name as UTF-8 text for messages. Unlike path::string() it never throws on Windows
 // for names outside the ANSI code page; on POSIX it is the name's own bytes.
 std::string pathText(const std::filesystem::path& path);
+// The inverse: a name kept as text (a listed name, a name from a game file) as a path. On Windows the
+// text is UTF-8, where path's own constructor would read it in the ANSI code page.
+std::filesystem::path pathFromText(std::string_view text);
 
 Problem problemFromErrno(std::filesystem::path path, std::string action, int err);
 Problem problemFromError(std::filesystem::path path, std::string action, const std::error_code& ec);

@@ -84,7 +84,8 @@ TEST_F(SetInstaller, AFailedCopyIsReportedWithTheReasonAndTheOtherFilesStillArri
     ASSERT_EQ(report.problems.size(), 3u) << problemsText(report);
     EXPECT_EQ(report.problems[0].path, game_ / "ALPS.TER");
     EXPECT_EQ(report.problems[1].path, game_ / "b.dat");
-    EXPECT_EQ(report.problems[1].reason, "No such file or directory");
+    // The system's own words: ENOENT on POSIX and ERROR_FILE_NOT_FOUND on Windows are both 2.
+    EXPECT_EQ(report.problems[1].reason, std::system_category().message(2));
     EXPECT_EQ(report.problems[2].path, game_ / "Music" / "wind.bgm");
     EXPECT_EQ(read(game_ / "a.dat"), "T-Alps:a.dat");
     EXPECT_EQ(read(game_ / "b.dat"), "stock b");
