@@ -60,13 +60,22 @@ inline std::filesystem::path toName(const QString& name) {
     }
 }
 
-// The same for models that keep a name as the bytes of `path::string()` (the ledger, autoscripts,
-// saved missions): those bytes are the file system's narrow encoding, not Latin-1.
+// The same for models that keep a name as text (`common::pathText`: the ledger, autoscripts, saved
+// missions): on POSIX the file system's own bytes, on Windows UTF-8 (not the ANSI code page that
+// QFile::encodeName uses there), never Latin-1.
 inline QString fromNameBytes(std::string_view bytes) {
+#if defined(Q_OS_WIN)
+    return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
+#else
     return QFile::decodeName(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+#endif
 }
 inline std::string toNameBytes(const QString& name) {
+#if defined(Q_OS_WIN)
+    return name.toUtf8().toStdString();
+#else
     return QFile::encodeName(name).toStdString();
+#endif
 }
 
 // The bytes of a name kept beside its shown text (item data, a property), so that a name the file

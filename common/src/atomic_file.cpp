@@ -43,8 +43,9 @@ unsigned seed() {
 }
 
 bool allHexDigits(std::string_view text) {
-    return !text.empty() &&
-           std::all_of(text.begin(), text.end(), [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); });
+    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
+        return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f');
+    });
 }
 
 // The hidden temporary keeps only the start of the target's name, so that a name the file system
@@ -145,7 +146,7 @@ std::optional<Problem> writeFileAtomically(const std::filesystem::path& target, 
     HANDLE handle = INVALID_HANDLE_VALUE;
     if (!tempName.empty()) {
         // A named temporary left by an earlier crash is stale; it is simply overwritten.
-        tempPath = folder / tempName;
+        tempPath = folder / pathFromText(tempName);
         handle = ::CreateFileW(tempPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                FILE_ATTRIBUTE_NORMAL, nullptr);
     } else {
@@ -256,7 +257,7 @@ void syncFolder(const std::filesystem::path& folder) {
 std::optional<Problem> writeFileAtomically(const std::filesystem::path& target, std::string_view bytes,
                                            const std::string& tempName) {
     const std::filesystem::path folder = target.parent_path();
-    const std::string targetName = target.filename().string();
+    const std::string targetName = pathText(target.filename());
     if (auto refused = checkNames(target, targetName, tempName))
         return refused;
 
@@ -264,7 +265,7 @@ std::optional<Problem> writeFileAtomically(const std::filesystem::path& target, 
     int fd = -1;
     if (!tempName.empty()) {
         // A named temporary left by an earlier crash is stale; it is simply overwritten.
-        tempPath = folder / tempName;
+        tempPath = folder / pathFromText(tempName);
         fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666);
     } else {
         for (int attempt = 0; attempt < 100; ++attempt) {

@@ -61,7 +61,7 @@ Result<std::optional<FolderEntry>> FolderIndex::find(std::string_view name) cons
     else if (candidates.size() == 1)
         result.value = candidates.front();
     else
-        result.problem = Problem{folder_ / std::string(name), "finding", "names differ only in letter case"};
+        result.problem = Problem{folder_ / pathFromText(name), "finding", "names differ only in letter case"};
     return result;
 }
 

@@ -63,7 +63,7 @@ std::optional<Problem> startProgram(const std::filesystem::path& program,
     if (!std::filesystem::is_regular_file(status))
         return Problem{program, "starting", "not a program file"};
     if (!std::filesystem::is_directory(workingFolder, ec))
-        return Problem{workingFolder, "starting " + program.filename().string() + " in",
+        return Problem{workingFolder, "starting " + pathText(program.filename()) + " in",
                        ec ? ec.message() : "not a folder"};
 
     // A program of the game folder is started directly; the game looks for its files in the
@@ -163,24 +163,24 @@ std::optional<Problem> startProgram(const std::filesystem::path& program,
     if (!S_ISREG(info.st_mode))
         return Problem{program, "starting", "not a program file"};
     if (!std::filesystem::is_directory(workingFolder, ec))
-        return Problem{workingFolder, "starting " + program.filename().string() + " in",
+        return Problem{workingFolder, "starting " + pathText(program.filename()) + " in",
                        ec ? ec.message() : "not a folder"};
 
     std::vector<std::string> args;
-    if (endsWithExe(absolute.filename().string())) {
+    if (endsWithExe(pathText(absolute.filename()))) {
         std::string reason;
         const std::string wine = findWindowsRunner(reason);
         if (wine.empty())
             return Problem{program, "starting", reason};
-        args = {wine, absolute.string()};
+        args = {wine, pathText(absolute)};
     } else {
-        args = {absolute.string()};
+        args = {pathText(absolute)};
     }
     std::vector<char*> argv;
     for (auto& arg : args)
         argv.push_back(arg.data());
     argv.push_back(nullptr);
-    const std::string folder = workingFolder.string();
+    const std::string folder = pathText(workingFolder);
 
     // The write end closes on a successful exec, so EOF means started and an int means the errno.
     int pipeFds[2];

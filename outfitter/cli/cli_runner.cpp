@@ -96,7 +96,7 @@ std::optional<CliRequest> cliRequest(const std::vector<eaw::startup::GivenOption
 
 int runCli(const CliRequest& request, const fs::path& gameFolder, std::ostream& out, std::ostream& err) {
     if (!eaw::startup::holdsGame(gameFolder))
-        return fail(err, "there is no eaw.exe in " + gameFolder.string());
+        return fail(err, "there is no eaw.exe in " + common::pathText(gameFolder));
     SelectorSession session(gameFolder);
     if (session.startup().selectorFolder.empty())
         return fail(err, session.startupProblems().empty() ? "the selector folder cannot be made"
@@ -121,7 +121,7 @@ int runCli(const CliRequest& request, const fs::path& gameFolder, std::ostream& 
         for (const auto& problem : change.work.problems)
             err << kProgram << ": " << problem.text() << "\n";
         problems += change.work.problems.size();
-        out << "Applied " << file->filename().string() << ": " << session.browser().summary().size()
+        out << "Applied " << common::pathText(file->filename()) << ": " << session.browser().summary().size()
             << " loaded in all\n";
     }
 

@@ -34,7 +34,8 @@ SetBrowserSeams SelectorSession::browserSeams() {
             const auto change = skins_.toggle(i);
             recordFiles(log_.sink(), change.work.done, "for the skin " + name);
             work.add(change.work);
-            work.done.push_back(skins_.storeFolder() / name); // the item named a skin, even if no file moved
+            work.done.push_back(skins_.storeFolder() /
+                                common::pathFromText(name)); // the item named a skin, even if no file moved
         }
         return work;
     };
@@ -51,7 +52,7 @@ SetBrowserSeams SelectorSession::browserSeams() {
             auto installed = planeSets_.install(i);
             recordFiles(log_.sink(), installed.written, "for " + name, ChangeKind::Patch);
             work.problems.insert(work.problems.end(), installed.problems.begin(), installed.problems.end());
-            work.done.push_back(planeSets_.setFolder() / name);
+            work.done.push_back(planeSets_.setFolder() / common::pathFromText(name));
         }
         return work;
     };

@@ -31,7 +31,8 @@ SetCatalog SetCatalog::build(const std::filesystem::path& selectorFolder,
         if (category.letter.size() != 1)
             continue;
         for (const std::size_t i : byFirstByte[static_cast<unsigned char>(category.letter.front())])
-            catalog.rows_.push_back({(selectorFolder / folderNames[i]).string(), folderNames[i], false});
+            catalog.rows_.push_back({common::pathText(selectorFolder / common::pathFromText(folderNames[i])),
+                                     folderNames[i], false});
     }
     return catalog;
 }

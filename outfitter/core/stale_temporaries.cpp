@@ -19,7 +19,7 @@ std::vector<std::filesystem::path> removeStaleTemporaries(const std::vector<std:
             if (entry.kind != common::EntryKind::PlainFile ||
                 (!common::isPartialCopyName(entry.name) && !common::isAtomicTemporaryName(entry.name)))
                 continue;
-            const auto file = folder / entry.name;
+            const auto file = folder / common::pathFromText(entry.name);
             if (auto failed = common::deleteFile(file))
                 problems.push_back(std::move(*failed));
             else

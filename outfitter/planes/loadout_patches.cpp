@@ -69,7 +69,7 @@ std::optional<fs::path> onlyFile(const fs::path& folder, const char* pattern, co
     // Two of a kind: the author did not say which one is meant, so neither is applied.
     if (files.value.size() != 1)
         return std::nullopt;
-    return folder / files.value.front();
+    return folder / common::pathFromText(files.value.front());
 }
 
 } // namespace
@@ -170,7 +170,7 @@ AircraftExtrasReport applyLoadoutsAndFlightModel(const fs::path& planeSetFolder,
     }
 
     if (const auto flt = onlyFile(planeSetFolder, "*.flt", report.problems)) {
-        const auto where = common::resolve(gameFolder, flt->filename().string());
+        const auto where = common::resolve(gameFolder, common::pathText(flt->filename()));
         if (!where.ok()) {
             report.problems.push_back(*where.problem);
             report.notWritten.push_back(gameFolder / flt->filename());

@@ -21,7 +21,7 @@ fs::path gameFilePath(const fs::path& gameFolder, const char* name) {
 std::string fileNames(const std::vector<fs::path>& files) {
     std::string out;
     for (const auto& file : files)
-        out += (out.empty() ? "" : ", ") + file.filename().string();
+        out += (out.empty() ? "" : ", ") + common::pathText(file.filename());
     return out.empty() ? "none" : out;
 }
 

@@ -51,13 +51,14 @@ common::Problems PlaneSetGrid::GridSet(const fs::path& setFolder) {
     for (const auto& name : planeSets) {
         PlaneSetRow row;
         row.folder = name;
-        if (const auto qivFile = findQivFile(setFolder / name)) {
+        if (const auto qivFile = findQivFile(setFolder / common::pathFromText(name))) {
             const auto qiv = readQiv(*qivFile);
             row.aircraft = qiv.aircraft;
             row.plnSlot = qiv.plnSlot;
             row.skinSlot = qiv.skinSlot;
         } else {
-            problems.push_back({setFolder / name, "listing plane sets", "the folder holds no *.qiv file"});
+            problems.push_back({setFolder / common::pathFromText(name), "listing plane sets",
+                                "the folder holds no *.qiv file"});
         }
         rows_.push_back(std::move(row));
     }
@@ -90,7 +91,7 @@ PlaneInstallReport PlaneSetGrid::install(std::size_t row, bool ready) {
     PlaneInstallReport report;
     if (!ready || row >= rows_.size())
         return report;
-    report = installPlaneSet(setFolder_ / rows_[row].folder, gameFolder_);
+    report = installPlaneSet(setFolder_ / common::pathFromText(rows_[row].folder), gameFolder_);
     if (!report.recordWritten)
         return report;
     // The file may have changed since the grid was read: the row shows what was installed.
@@ -127,12 +128,12 @@ PlaneSetHover PlaneSetGrid::hover(std::size_t row) const {
     PlaneSetHover hover;
     if (row >= rows_.size())
         return hover;
-    const fs::path folder = setFolder_ / rows_[row].folder;
+    const fs::path folder = setFolder_ / common::pathFromText(rows_[row].folder);
     const auto text = common::listFiles(folder, "contents.txt");
     if (!text.ok())
         hover.problems.push_back(*text.problem);
     else if (!text.value.empty()) {
-        const auto lines = common::readLines(folder / text.value.front());
+        const auto lines = common::readLines(folder / common::pathFromText(text.value.front()));
         if (lines.ok())
             hover.description = common::joinLinesCrLf(lines.value);
         else
@@ -181,7 +182,7 @@ bool PlaneSetGrid::markFromLedger(const std::string& name) {
         return false;
     for (const auto& set : common::listFolders(selector.value.path).value)
         if (!set.empty() && set.front() == 'F') {
-            const auto folders = common::listFolders(selector.value.path / set).value;
+            const auto folders = common::listFolders(selector.value.path / common::pathFromText(set)).value;
             if (std::find(folders.begin(), folders.end(), name) != folders.end())
                 return true;
         }

@@ -87,7 +87,7 @@ std::optional<fs::path> findQivFile(const fs::path& planeSetFolder) {
     const auto files = common::listFiles(planeSetFolder, "*.qiv");
     if (files.value.empty())
         return std::nullopt;
-    return planeSetFolder / files.value.front();
+    return planeSetFolder / common::pathFromText(files.value.front());
 }
 
 } // namespace outfitter

@@ -67,17 +67,18 @@ SkinFileWork installSkinFiles(const fs::path& gameFolder, const fs::path& skinFo
         const auto& name = names[i];
         ++work.tried;
         const auto existing = index->find(name);
-        const auto destination = gameFolder / (existing.value ? existing.value->name : name);
+        const auto destination =
+            gameFolder / common::pathFromText(existing.value ? existing.value->name : name);
         std::optional<common::Problem> problem = existing.problem;
         if (!problem && existing.value && existing.value->kind != common::EntryKind::PlainFile)
             problem = leftInPlace(destination, "copying " + name + " to", existing.value->kind);
         if (!problem)
-            problem = ops.copy(skinFolder / name, destination);
+            problem = ops.copy(skinFolder / common::pathFromText(name), destination);
         if (problem) {
             ++work.failed;
             work.report.problems.push_back(std::move(*problem));
         } else {
-            index->noteCreated({destination.filename().string(), common::EntryKind::PlainFile});
+            index->noteCreated({common::pathText(destination.filename()), common::EntryKind::PlainFile});
             work.report.done.push_back(destination);
         }
         tell(progress, std::string(kCopyingCaption) + ":" + name, i, names.size());
@@ -104,7 +105,7 @@ SkinFileWork removeSkinFiles(const fs::path& gameFolder, const fs::path& skinFol
         }
         if (!present.value)
             continue;
-        const auto file = gameFolder / present.value->name;
+        const auto file = gameFolder / common::pathFromText(present.value->name);
         if (present.value->kind == common::EntryKind::Link) {
             // Not a file this program put there, and deleting through it could reach anywhere.
             work.report.problems.push_back(leftInPlace(file, "deleting", common::EntryKind::Link));

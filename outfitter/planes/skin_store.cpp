@@ -32,7 +32,7 @@ fs::path SkinStore::storeFolder() const {
 }
 
 fs::path SkinStore::skinFolder(std::size_t row) const {
-    return storeFolder() / rows_[row].name;
+    return storeFolder() / common::pathFromText(rows_[row].name);
 }
 
 common::Problems SkinStore::load() {
@@ -47,7 +47,7 @@ common::Problems SkinStore::load() {
         return problems;
     }
     for (const auto& name : folders.value)
-        rows_.push_back({name, false, aircraftCode(store / name, problems)});
+        rows_.push_back({name, false, aircraftCode(store / common::pathFromText(name), problems)});
     return problems;
 }
 
@@ -181,10 +181,10 @@ SkinRename SkinStore::rename(std::size_t row, const std::string& newName) {
     if (outcome.check.verdict != SkinNameVerdict::Usable)
         return outcome;
     std::error_code ec;
-    fs::rename(store / rows_[row].name, store / newName, ec);
+    fs::rename(store / common::pathFromText(rows_[row].name), store / common::pathFromText(newName), ec);
     if (ec) {
-        outcome.problem =
-            common::problemFromError(store / rows_[row].name, "renaming to \"" + newName + "\"", ec);
+        outcome.problem = common::problemFromError(store / common::pathFromText(rows_[row].name),
+                                                   "renaming to \"" + newName + "\"", ec);
         return outcome;
     }
     rows_[row].name = newName;
@@ -226,7 +226,7 @@ SkinView SkinStore::describe(std::size_t row, bool hovering) const {
         return view;
     }
     if (!text.value.empty()) {
-        auto lines = common::readLines(folder / text.value.front());
+        auto lines = common::readLines(folder / common::pathFromText(text.value.front()));
         if (lines.ok())
             view.description = std::move(lines.value);
         else
@@ -234,7 +234,7 @@ SkinView SkinStore::describe(std::size_t row, bool hovering) const {
     }
     const auto pictures = common::listFiles(folder, hovering ? kHoverPictures : kClickPictures);
     if (pictures.ok() && !pictures.value.empty())
-        view.picture = folder / pictures.value.front();
+        view.picture = folder / common::pathFromText(pictures.value.front());
     return view;
 }
 

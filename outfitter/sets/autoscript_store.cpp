@@ -114,8 +114,8 @@ AutoscriptStore::SaveResult AutoscriptStore::save(std::string_view name, std::st
     const auto folder = ensureFolder(selectorFolder_, kAutoscriptsFolderName, problems);
     if (!folder)
         return {Outcome::Refused, problems.empty() ? std::nullopt : std::optional(problems.front())};
-    if (auto problem =
-            common::writeFileAtomically(*folder / (existing ? *existing : fileName), fileBytes(text)))
+    if (auto problem = common::writeFileAtomically(
+            *folder / common::pathFromText(existing ? *existing : fileName), fileBytes(text)))
         return {Outcome::Refused, std::move(problem)};
     return {Outcome::Saved, std::nullopt};
 }

@@ -47,7 +47,7 @@ std::string loadedLine(const std::string& setName, const fs::path& gameFolder, c
     for (const auto& file : moveIn.done) {
         if (file.parent_path() == gameFolder)
             continue;
-        const auto folder = common::toUpperAscii(file.parent_path().filename().string());
+        const auto folder = common::toUpperAscii(common::pathText(file.parent_path().filename()));
         if (folder == "SAVEDATA")
             ++savedata;
         else if (folder == "MUSIC")

@@ -117,7 +117,7 @@ FileWorkReport CleanUp(const fs::path& gameFolder, const fs::path& selectorFolde
                                       static_cast<double>(i) / static_cast<double>(entries.size())});
         if (!cleanedUp(entry, patterns.value))
             continue;
-        const auto file = gameFolder / entry.name;
+        const auto file = gameFolder / common::pathFromText(entry.name);
         if (entry.kind != common::EntryKind::PlainFile) {
             report.problems.push_back(leftInPlace(file, "deleting", entry.kind));
             continue;

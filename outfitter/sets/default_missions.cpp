@@ -17,7 +17,7 @@ FileWorkReport deleteDefaultMissions(const std::filesystem::path& gameFolder) {
     if (!missions.ok())
         report.problems.push_back(*missions.problem);
     for (const auto& name : missions.value) {
-        const auto file = *saveData / name;
+        const auto file = *saveData / common::pathFromText(name);
         if (auto problem = common::deleteFile(file))
             report.problems.push_back(std::move(*problem));
         else

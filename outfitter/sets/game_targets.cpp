@@ -52,7 +52,7 @@ common::Result<std::vector<std::string>> setFileNames(const fs::path& setFolder)
         bool isSetFile = entry.kind == common::EntryKind::PlainFile;
         if (entry.kind == common::EntryKind::Link) {
             std::error_code ec;
-            isSetFile = fs::is_regular_file(setFolder / entry.name, ec);
+            isSetFile = fs::is_regular_file(setFolder / common::pathFromText(entry.name), ec);
         }
         if (isSetFile)
             result.value.push_back(entry.name);

@@ -17,8 +17,8 @@ std::optional<common::Problem> systemRename(const fs::path& from, const fs::path
     std::error_code ec;
     fs::rename(from, to, ec);
     if (ec)
-        return common::problemFromError(from, "renaming the music folder to " + to.filename().string() + ":",
-                                        ec);
+        return common::problemFromError(
+            from, "renaming the music folder to " + common::pathText(to.filename()) + ":", ec);
     return std::nullopt;
 }
 

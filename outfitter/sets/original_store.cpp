@@ -60,7 +60,7 @@ std::optional<Holder> lastHolder(const std::vector<std::optional<common::FolderI
         if (!found.ok() || !found.value)
             continue;
         std::error_code ec;
-        if (fs::is_regular_file(listed[i]->folder() / found.value->name, ec))
+        if (fs::is_regular_file(listed[i]->folder() / common::pathFromText(found.value->name), ec))
             return Holder{i, found.value->name};
     }
     return std::nullopt;
@@ -84,7 +84,7 @@ void bump(std::vector<std::pair<std::string, std::size_t>>& counts, const std::s
 // Puts a kept original back: the copy arrives whole before the kept one is given up.
 bool putBack(const fs::path& stored, const fs::path& destination, SetFileWork& result) {
     if (auto problem = common::copyReplacing(stored, destination)) {
-        problem->action = "putting back the original " + stored.filename().string() + " as";
+        problem->action = "putting back the original " + common::pathText(stored.filename()) + " as";
         result.work.problems.push_back(std::move(*problem));
         return false;
     }
@@ -129,7 +129,7 @@ SetFileWork OriginalStore::beforeLoad(const fs::path& setFolder, const std::vect
             bump(result.replacedOf, loaded[holder->set].name);
             continue;
         }
-        const auto gameFile = target.index->folder() / existing.value->name;
+        const auto gameFile = target.index->folder() / common::pathFromText(existing.value->name);
         if (common::isReadOnlyFile(gameFile))
             continue; // the load refuses to replace it, and copying it must not touch its attribute
         const auto stored = common::resolve(folder(), placePrefix(place) + existing.value->name);
@@ -184,8 +184,9 @@ SetFileWork OriginalStore::afterUnload(const fs::path& setFolder,
             if (present.value)
                 continue; // the unload left this file (a save stays in "Savedata"), so it is whole
             const auto& set = stillLoaded[holder->set];
-            const auto destination = target.index->folder() / holder->name;
-            if (auto problem = common::copyReplacing(set.folder / holder->name, destination)) {
+            const auto destination = target.index->folder() / common::pathFromText(holder->name);
+            if (auto problem =
+                    common::copyReplacing(set.folder / common::pathFromText(holder->name), destination)) {
                 problem->action = "putting back " + set.name + "'s " + holder->name + " as";
                 result.work.problems.push_back(std::move(*problem));
                 continue;
@@ -205,11 +206,11 @@ SetFileWork OriginalStore::afterUnload(const fs::path& setFolder,
             continue;
         fs::path destination = target.index->folder() / stored.value.path.filename();
         if (present.value) {
-            destination = target.index->folder() / present.value->name;
+            destination = target.index->folder() / common::pathFromText(present.value->name);
             if (present.value->kind != common::EntryKind::PlainFile)
                 continue;
             // Only the set's own copy gives way: a file the player changed since is never replaced.
-            if (!sameBytes(destination, setFolder / name)) {
+            if (!sameBytes(destination, setFolder / common::pathFromText(name))) {
                 result.work.problems.push_back(
                     {destination, "putting back the original of",
                      "the file was changed since the set was loaded; the original stays in QIV128/" +
@@ -218,7 +219,8 @@ SetFileWork OriginalStore::afterUnload(const fs::path& setFolder,
             }
         }
         if (putBack(stored.value.path, destination, result))
-            target.index->noteCreated({destination.filename().string(), common::EntryKind::PlainFile});
+            target.index->noteCreated(
+                {common::pathText(destination.filename()), common::EntryKind::PlainFile});
     }
     return result;
 }
@@ -258,11 +260,13 @@ SetFileWork OriginalStore::restoreAll() const {
             }
             const auto name = existing.value ? existing.value->name : entry.name;
             if (existing.value && existing.value->kind != common::EntryKind::PlainFile) {
-                result.work.problems.push_back(leftInPlace(
-                    target.index->folder() / name, "putting back the original as", existing.value->kind));
+                result.work.problems.push_back(
+                    leftInPlace(target.index->folder() / common::pathFromText(name),
+                                "putting back the original as", existing.value->kind));
                 continue;
             }
-            if (putBack(kept / entry.name, target.index->folder() / name, result))
+            if (putBack(kept / common::pathFromText(entry.name),
+                        target.index->folder() / common::pathFromText(name), result))
                 target.index->noteCreated({name, common::EntryKind::PlainFile});
         }
     }

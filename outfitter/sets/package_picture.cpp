@@ -25,7 +25,7 @@ std::optional<std::filesystem::path> firstListed(const std::filesystem::path& fo
     }
     if (files.value.empty())
         return std::nullopt;
-    return folder / files.value.front();
+    return folder / common::pathFromText(files.value.front());
 }
 
 } // namespace

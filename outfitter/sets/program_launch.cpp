@@ -15,7 +15,8 @@ std::optional<common::Problem> launchProgram(const std::filesystem::path& gameFo
                                              common::WindowMode mode) {
     const std::string action = "starting";
     if (name.empty() || name == "." || name == ".." || name.find_first_of("/\\") != std::string_view::npos)
-        return common::Problem{gameFolder / std::string(name), action, "not a program of the game folder"};
+        return common::Problem{gameFolder / common::pathFromText(name), action,
+                               "not a program of the game folder"};
     const auto where = common::resolve(gameFolder, name);
     if (!where.ok())
         return where.problem;

@@ -12,8 +12,8 @@
 #include "common/folder_listing.h"
 #include "common/names.h"
 
-#include <algorithm>
 #include "outfitter/sets/set_file_rules.h"
+#include <algorithm>
 
 namespace outfitter {
 
@@ -61,7 +61,7 @@ SetFilterView SetBrowser::filter(std::size_t listPosition) const {
 SetDescription SetBrowser::describe(std::size_t row) const {
     if (row >= rows_.size())
         return {};
-    return describeSet(fs::path(rows_[row].path));
+    return describeSet(common::pathFromText(rows_[row].path));
 }
 
 BrowserChange SetBrowser::click(std::size_t row, const ProgressCallback& progress) {
@@ -86,7 +86,7 @@ void SetBrowser::applyClick(std::size_t row, const ProgressCallback& progress, B
         if (refused)
             break;
         auto& target = rows_[step.row];
-        const fs::path folder(target.path);
+        const fs::path folder = common::pathFromText(target.path);
         switch (step.kind) {
         case SetClickStep::Kind::Unmark:
         case SetClickStep::Kind::Mark:
@@ -176,7 +176,7 @@ common::Problem stayedLoaded(const fs::path& setFolder, const FileWorkReport& un
         return {setFolder, "unloading", "its files could not be listed, so it stays marked loaded"};
     std::string names;
     for (const auto& file : unload.stayed)
-        names += (names.empty() ? "" : ", ") + file.filename().string();
+        names += (names.empty() ? "" : ", ") + common::pathText(file.filename());
     return {setFolder, "unloading", "it stays marked loaded; still in the game folder: " + names};
 }
 
@@ -184,13 +184,13 @@ std::vector<LoadedSet> SetBrowser::loadedSets(std::size_t except) const {
     std::vector<LoadedSet> sets;
     for (std::size_t i = 0; i < rows_.size(); ++i)
         if (i != except && rows_[i].loaded)
-            sets.push_back({rows_[i].name, fs::path(rows_[i].path)});
+            sets.push_back({rows_[i].name, common::pathFromText(rows_[i].path)});
     return sets;
 }
 
 bool SetBrowser::keepOriginals(std::size_t row, BrowserChange& change, SetFileWork& kept) {
     const OriginalStore store(gameFolder_, selectorFolder_);
-    kept = store.beforeLoad(fs::path(rows_[row].path), loadedSets(row));
+    kept = store.beforeLoad(common::pathFromText(rows_[row].path), loadedSets(row));
     log(kept.changes);
     change.work.add(kept.work);
     if (const auto line = replacingLine(rows_[row].name, kept); !line.empty())
@@ -198,15 +198,16 @@ bool SetBrowser::keepOriginals(std::size_t row, BrowserChange& change, SetFileWo
     return kept.work.ok();
 }
 
-FileWorkReport SetBrowser::unloadRow(std::size_t row, const ProgressCallback& progress, BrowserChange& change) {
-    const fs::path folder(rows_[row].path);
+FileWorkReport SetBrowser::unloadRow(std::size_t row, const ProgressCallback& progress,
+                                     BrowserChange& change) {
+    const fs::path folder = common::pathFromText(rows_[row].path);
     auto report = MoveOut(gameFolder_, folder, progress);
     // A campaign's saves left "Savedata" for the set folder: moved, not lost.
     FileWorkReport moved;
     FileWorkReport deleted;
     for (const auto& file : report.done)
         (isCampaignSetFolder(folder) && file.parent_path() != gameFolder_ &&
-                 common::toUpperAscii(file.extension().string()) == ".SVE"
+                 common::toUpperAscii(common::pathText(file.extension())) == ".SVE"
              ? moved
              : deleted)
             .done.push_back(file);
@@ -234,7 +235,7 @@ void SetBrowser::logFiles(ChangeKind kind, const FileWorkReport& work, const std
 }
 
 void SetBrowser::flightModelLoaded(std::size_t row, BrowserChange& change) {
-    const fs::path folder(rows_[row].path);
+    const fs::path folder = common::pathFromText(rows_[row].path);
     if (!hasPlaneSets(folder)) {
         hidePlaneSets();
         return;
@@ -347,12 +348,12 @@ BrowserChange SetBrowser::resetAll(const ProgressCallback& progress) {
     // A set whose file the clean-up could not delete is still (partly) in the game folder.
     bool anyKept = false;
     for (const auto i : wereLoaded) {
-        const fs::path folder(rows_[i].path);
+        const fs::path folder = common::pathFromText(rows_[i].path);
         const auto names = setFileNames(folder);
         FileWorkReport left;
         for (const auto& file : cleaned.stayed)
             for (const auto& name : names.value)
-                if (common::equalsIgnoreCase(name, file.filename().string()))
+                if (common::equalsIgnoreCase(name, common::pathText(file.filename())))
                     left.stayed.push_back(file);
         if (!left.stayed.empty()) {
             rows_[i].loaded = true;
@@ -381,7 +382,7 @@ ResetAllPreview SetBrowser::previewResetAll() const {
 std::optional<common::Problem> SetBrowser::launch(std::string_view program, common::WindowMode mode) const {
     auto problem = launchProgram(gameFolder_, program, mode);
     if (!problem)
-        log({{ChangeKind::Launch, gameFolder_ / std::string(program), {}}});
+        log({{ChangeKind::Launch, gameFolder_ / common::pathFromText(program), {}}});
     return problem;
 }
 

@@ -13,7 +13,7 @@ SetDescription describeSet(const std::filesystem::path& setFolder) {
         return description;
     }
     if (!text.value.empty()) {
-        auto lines = common::readLines(setFolder / text.value.front());
+        auto lines = common::readLines(setFolder / common::pathFromText(text.value.front()));
         if (lines.ok())
             description.lines = std::move(lines.value);
         else
@@ -21,7 +21,7 @@ SetDescription describeSet(const std::filesystem::path& setFolder) {
     }
     const auto pictures = common::listFiles(setFolder, kSetPicturePatterns);
     if (pictures.ok() && !pictures.value.empty())
-        description.picture = setFolder / pictures.value.front();
+        description.picture = setFolder / common::pathFromText(pictures.value.front());
     return description;
 }
 

@@ -1,6 +1,7 @@
 #include "outfitter/sets/set_file_rules.h"
 
 #include "common/names.h"
+#include "common/problem.h"
 
 #include <array>
 #include <string>
@@ -46,9 +47,9 @@ GameSubfolder unloadLookup(std::string_view fileName) {
 }
 
 bool isCampaignSetFolder(const std::filesystem::path& setFolder) {
-    auto name = setFolder.filename().string();
+    auto name = common::pathText(setFolder.filename());
     if (name.empty()) // a path written with a trailing separator
-        name = setFolder.parent_path().filename().string();
+        name = common::pathText(setFolder.parent_path().filename());
     return name.starts_with("C ") || name.starts_with("C-");
 }
 

@@ -53,17 +53,19 @@ FileWorkReport MoveIn(const fs::path& gameFolder, const fs::path& setFolder,
         const auto action = "copying " + name + " to";
         const auto target = targets.get(loadDestination(name));
         if (!target.index)
-            return common::Problem{target.problem->path / name, action, target.problem->reason};
+            return common::Problem{target.problem->path / common::pathFromText(name), action,
+                                   target.problem->reason};
         const auto existing = target.index->find(name);
         if (!existing.ok())
             return existing.problem;
-        const auto destination = target.index->folder() / (existing.value ? existing.value->name : name);
+        const auto destination =
+            target.index->folder() / common::pathFromText(existing.value ? existing.value->name : name);
         if (existing.value && existing.value->kind != common::EntryKind::PlainFile)
             return leftInPlace(destination, action, existing.value->kind);
-        if (auto problem = common::copyReplacing(setFolder / name, destination))
+        if (auto problem = common::copyReplacing(setFolder / common::pathFromText(name), destination))
             return problem;
         target.index->noteCreated(
-            common::FolderEntry{destination.filename().string(), common::EntryKind::PlainFile});
+            common::FolderEntry{common::pathText(destination.filename()), common::EntryKind::PlainFile});
         report.done.push_back(destination);
         return std::nullopt;
     };
@@ -92,7 +94,7 @@ FileWorkReport returnCampaignSaves(const fs::path& gameFolder, const fs::path& s
     for (const auto& save : savedata.index->entries()) {
         if (!common::wildcardMatch("*.sve", save.name))
             continue;
-        const auto source = savedata.index->folder() / save.name;
+        const auto source = savedata.index->folder() / common::pathFromText(save.name);
         if (save.kind != common::EntryKind::PlainFile) {
             report.problems.push_back(leftInPlace(source, "returning", save.kind));
             continue;
@@ -102,7 +104,8 @@ FileWorkReport returnCampaignSaves(const fs::path& gameFolder, const fs::path& s
             report.problems.push_back(*existing.problem);
             continue;
         }
-        const auto destination = setFolder / (existing.value ? existing.value->name : save.name);
+        const auto destination =
+            setFolder / common::pathFromText(existing.value ? existing.value->name : save.name);
         if (existing.value && existing.value->kind != common::EntryKind::PlainFile) {
             report.problems.push_back(
                 leftInPlace(destination, "returning " + save.name + " to", existing.value->kind));
@@ -113,7 +116,7 @@ FileWorkReport returnCampaignSaves(const fs::path& gameFolder, const fs::path& s
             continue;
         }
         campaign.value.noteCreated(
-            common::FolderEntry{destination.filename().string(), common::EntryKind::PlainFile});
+            common::FolderEntry{common::pathText(destination.filename()), common::EntryKind::PlainFile});
         if (auto problem = common::deleteFile(source))
             report.problems.push_back(std::move(*problem));
         else
@@ -151,7 +154,7 @@ FileWorkReport MoveOut(const fs::path& gameFolder, const fs::path& setFolder,
         }
         if (!present.value)
             continue;
-        const auto file = target.index->folder() / present.value->name;
+        const auto file = target.index->folder() / common::pathFromText(present.value->name);
         if (present.value->kind == common::EntryKind::Link) {
             report.problems.push_back(leftInPlace(file, "deleting", common::EntryKind::Link));
             continue;

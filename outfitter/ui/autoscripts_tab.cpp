@@ -228,7 +228,8 @@ void AutoscriptsTab::chooseScript(int row) {
     script_ = {};
     if (row < 0 || row >= file10_->count())
         return;
-    const auto file = AutoscriptStore(selectorFolder_).folder() / uisupport::nameBytes(file10_->item(row));
+    const auto file = AutoscriptStore(selectorFolder_).folder() /
+                      common::pathFromText(uisupport::nameBytes(file10_->item(row)));
     auto read = readPackage(file);
     if (!read.ok()) {
         emit problemsReported({uisupport::fromProblem(*read.problem)});

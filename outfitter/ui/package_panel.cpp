@@ -129,8 +129,7 @@ void PackagePanel::choosePackage(int row) {
     uisupport::showPicture(image4_, newPicture_);
     if (row < 0 || row >= gupc_->count())
         return;
-    const auto file =
-        AutoscriptStore(selectorFolder_).folder() / gupc_->item(row)->text().toLocal8Bit().toStdString();
+    const auto file = AutoscriptStore(selectorFolder_).folder() / uisupport::toName(gupc_->item(row)->text());
     auto read = readPackage(file);
     if (!read.ok()) {
         report({*read.problem});

@@ -239,7 +239,7 @@ void QIVForm::addPackageSeams(QIVFormOptions& options) {
                 if (row.installed || !packageItemMatches(item, row.name))
                     continue;
                 planesTab_->activateRow(static_cast<int>(i));
-                tried.done.push_back(skins_.storeFolder() / row.name);
+                tried.done.push_back(skins_.storeFolder() / common::pathFromText(row.name));
             }
             return tried;
         };
@@ -251,7 +251,7 @@ void QIVForm::addPackageSeams(QIVFormOptions& options) {
                 if (row.marked || !packageItemMatches(item, row.folder))
                     continue;
                 planeSetPanel_->installRow(static_cast<int>(i));
-                tried.done.push_back(planeSets_->setFolder() / row.folder);
+                tried.done.push_back(planeSets_->setFolder() / common::pathFromText(row.folder));
             }
             return tried;
         };

@@ -20,7 +20,7 @@ std::string changedFiles(const std::filesystem::path& gameFolder,
     for (const auto& file : changed) {
         if (!names.empty())
             names += ", ";
-        names += file.lexically_relative(gameFolder).string();
+        names += common::pathText(file.lexically_relative(gameFolder));
     }
     return names;
 }
@@ -64,7 +64,8 @@ bool checkDestinations(const std::filesystem::path& gameFolder, const BuildSetti
     if (ini.value.exists) {
         if (auto refused = common::replaceRefusal(ini.value.path, action))
             result.problems.push_back(*refused);
-        else if (auto temp = tempRefusal(ini.value.path.parent_path() / settings.iniTempName, action))
+        else if (auto temp = tempRefusal(
+                     ini.value.path.parent_path() / common::pathFromText(settings.iniTempName), action))
             result.problems.push_back(*temp);
     }
     for (const auto& file : {out.missionFile, out.choicesFile})
@@ -135,7 +136,7 @@ LaunchResult LaunchMission(const std::filesystem::path& gameFolder, const BuildS
         }
         editedIni = rewriteGameIni(bytes.value, mission.choices.PNat, mission.choices.Text1[0]);
     } else {
-        result.notes.push_back("No " + std::string(kGameIniName) + " in " + gameFolder.string() +
+        result.notes.push_back("No " + std::string(kGameIniName) + " in " + common::pathText(gameFolder) +
                                ": the game's nation and aircraft were not set");
     }
     const std::string missionText = missionBytes(mission.choices, result.summary.Label9);

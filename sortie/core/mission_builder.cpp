@@ -47,12 +47,12 @@ std::filesystem::path MissionBuilder::builderFile(std::string_view name) const {
 void MissionBuilder::start() {
     std::error_code ec;
     if (!std::filesystem::is_directory(builderFolder_, ec))
-        report("The builder folder " + builderFolder_.string() + " does not exist");
+        report("The builder folder " + common::pathText(builderFolder_) + " does not exist");
     auto saved = common::listFiles(missionsFolder_, "*.mpf");
     if (saved.ok())
         savedMissions_ = std::move(saved.value);
     else
-        report("The saved-missions folder " + missionsFolder_.string() +
+        report("The saved-missions folder " + common::pathText(missionsFolder_) +
                " cannot be listed: " + saved.problem->reason);
 
     if (settings_.dataSource == DataSource::GameThenBuilder)
@@ -136,7 +136,7 @@ void MissionBuilder::ReadLast() {
     }
     choices_ = result.value.choices;
     for (const auto& note : result.value.notes)
-        report(file.filename().string() + ", " + note);
+        report(common::pathText(file.filename()) + ", " + note);
     refreshNames();
 }
 
@@ -175,7 +175,7 @@ const std::string& MissionBuilder::PicShow(int entry) {
     } else if (!missingPictureReported_) {
         missingPictureReported_ = true;
         report("No board picture for \"" + name + "\" and no " + std::string(kDefaultPictureName) + " in " +
-               picturesFolder_.string());
+               common::pathText(picturesFolder_));
     }
     return pictureCache_.emplace(entry, std::move(bytes)).first->second;
 }

@@ -26,8 +26,8 @@ bool MissionBuilder::saveMission(const std::string& Text2) {
     savedMissions_ = std::move(result.File1);
     // The details on show must not describe the file as it was before it was replaced.
     if (!selectedMission_.empty() &&
-        common::equalsIgnoreCase(selectedMission_.filename().string(), Text2 + ".mpf"))
-        selectSavedMission(selectedMission_.filename().string());
+        common::equalsIgnoreCase(common::pathText(selectedMission_.filename()), Text2 + ".mpf"))
+        selectSavedMission(common::pathText(selectedMission_.filename()));
     return true;
 }
 
@@ -46,12 +46,12 @@ void MissionBuilder::selectSavedMission(const std::string& fileName) {
     if (details.problem) {
         // A file that cannot be read cannot be loaded either.
         selectedMission_.clear();
-        Label10_ = details.Label10.string();
+        Label10_ = common::pathText(details.Label10);
         report(*details.problem);
         return;
     }
     selectedMission_ = details.Label10;
-    Label10_ = details.Label10.string();
+    Label10_ = common::pathText(details.Label10);
     Text3_ = std::move(details.Text3);
 }
 
@@ -70,7 +70,7 @@ bool MissionBuilder::LaunchMission() {
     LaunchResult result = sortie::LaunchMission(gameFolder_, settings_, snapshot());
     apply(result.summary);
     if (result.missionWritten)
-        report("The mission was written to " + below(gameFolder_, settings_.missionFile).string() +
+        report("The mission was written to " + common::pathText(below(gameFolder_, settings_.missionFile)) +
                (result.gameStarted ? " and " + settings_.gameProgram + " was started" : std::string()));
     reportAll(result.notes, result.problems);
     const bool startWanted = !settings_.gameProgram.empty();
@@ -82,7 +82,7 @@ bool MissionBuilder::startGame() {
     reportAll(result.notes, result.problems);
     if (result.gameStarted)
         report(settings_.gameProgram + " was started with the mission as it stands in " +
-               below(gameFolder_, settings_.missionFile).string());
+               common::pathText(below(gameFolder_, settings_.missionFile)));
     return result.gameStarted;
 }
 

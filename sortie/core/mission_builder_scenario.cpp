@@ -19,13 +19,14 @@ constexpr std::array<const char*, kRoleCount> kDefaultPlanes = {"9", "10", "16",
 
 void MissionBuilder::chooseScenario(int k) {
     if (!scenario_.choose(k))
-        report("There is no scenario " + std::to_string(k) + " in " + scenario_.scenariosFolder().string());
+        report("There is no scenario " + std::to_string(k) + " in " +
+               common::pathText(scenario_.scenariosFolder()));
 }
 
 bool MissionBuilder::beginScenario() {
     if (scenario_.chosen() < 0) {
         report(scenario_.scenarioCount() == 0
-                   ? "No scenario to load: " + scenario_.scenariosFolder().string() + " holds none"
+                   ? "No scenario to load: " + common::pathText(scenario_.scenariosFolder()) + " holds none"
                    : std::string("Choose a scenario first"));
         return false;
     }
@@ -35,7 +36,7 @@ bool MissionBuilder::beginScenario() {
         std::string names;
         for (const auto& name : missing)
             names += (names.empty() ? "" : ", ") + name;
-        report("The scenario " + scenario_.folder().string() + " lacks " + names +
+        report("The scenario " + common::pathText(scenario_.folder()) + " lacks " + names +
                "; nothing was loaded, choose another scenario");
         return false;
     }
@@ -63,7 +64,7 @@ void MissionBuilder::finishScenario() {
     weaponNames_ = std::move(weapons.value);
     ShowChoice();
     scenario_.hideFrame();
-    report("Scenario " + scenario_.folder().filename().string() + " loaded");
+    report("Scenario " + common::pathText(scenario_.folder().filename()) + " loaded");
 }
 
 } // namespace sortie

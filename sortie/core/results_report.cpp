@@ -80,7 +80,7 @@ ResultsReport showResults(const std::filesystem::path& gameFolder) {
         return report;
     }
     if (!file.value.exists) {
-        report.notes.push_back("No " + std::string(kResultsFileName) + " in " + gameFolder.string() +
+        report.notes.push_back("No " + std::string(kResultsFileName) + " in " + common::pathText(gameFolder) +
                                " yet: the game writes it at the end of a mission");
         return report;
     }

@@ -83,8 +83,8 @@ bool writePair(const std::filesystem::path& first, const std::string& firstBytes
     }
     if (auto problem = common::writeFileAtomically(second, secondBytes)) {
         problems.push_back(*problem);
-        problems.push_back(
-            common::Problem{first, "putting back", "so that it still matches " + second.filename().string()});
+        problems.push_back(common::Problem{
+            first, "putting back", "so that it still matches " + common::pathText(second.filename())});
         restore(backup, problems);
         return false;
     }
@@ -166,7 +166,7 @@ common::Result<std::vector<std::string>> listSavedMissions(const std::filesystem
 SavedMissionDetails selectSavedMission(const std::filesystem::path& missionsFolder,
                                        std::string_view fileName) {
     SavedMissionDetails details;
-    details.Label10 = missionsFolder / std::string(fileName);
+    details.Label10 = missionsFolder / common::pathFromText(fileName);
     auto lines = common::readLines(details.Label10);
     if (lines.problem) {
         details.problem = lines.problem;
@@ -197,7 +197,7 @@ LoadResult loadSavedMission(const std::filesystem::path& gameFolder, const Build
     std::error_code ec;
     if (selected.empty() || !std::filesystem::is_regular_file(selected, ec))
         return refuse({}, "select a saved mission first");
-    const std::string mpfName = selected.filename().string();
+    const std::string mpfName = common::pathText(selected.filename());
     // The choices file is the mission file's name with its last three characters made "jsv".
     const std::string jsvName =
         mpfName.substr(0, mpfName.size() - std::min<std::size_t>(3, mpfName.size())) + "jsv";
@@ -205,7 +205,7 @@ LoadResult loadSavedMission(const std::filesystem::path& gameFolder, const Build
     if (jsv.problem)
         return refuse(jsv.value.path, jsv.problem->reason);
     if (!jsv.value.exists)
-        return refuse(selected.parent_path() / jsvName,
+        return refuse(selected.parent_path() / common::pathFromText(jsvName),
                       "its choices file is missing, so the mission cannot be restored");
 
     auto mpfBytes = common::readFileBytes(selected);
@@ -244,7 +244,7 @@ LoadResult loadSavedMission(const std::filesystem::path& gameFolder, const Build
         result.problems.push_back(*restored.problem);
     result.choices = restored.value.choices;
     for (const auto& note : restored.value.notes)
-        result.notes.push_back(jsv.value.path.filename().string() + ", " + note);
+        result.notes.push_back(common::pathText(jsv.value.path.filename()) + ", " + note);
 
     const MissionSnapshot loaded{result.choices, current.catalog, current.PList, current.TList};
     result.summary = ShowChoice(loaded);

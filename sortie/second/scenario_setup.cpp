@@ -11,7 +11,7 @@ namespace {
 constexpr std::string_view kPad = "   ";
 
 std::string withSeparator(const std::filesystem::path& folder) {
-    std::string text = folder.string();
+    std::string text = common::pathText(folder);
     text += static_cast<char>(std::filesystem::path::preferred_separator);
     return text;
 }
@@ -33,10 +33,10 @@ common::Problems ScenarioSetup::start(const std::filesystem::path& gameFolder,
         problems.push_back(
             common::Problem{formPicture, "showing the scenario picture", "the picture is missing"});
     }
-    Label29_ = gameFolder.string();
+    Label29_ = common::pathText(gameFolder);
     scenariosFolder_ = scenariosFolder;
     names_.clear();
-    Label35_ = {scenariosFolder.string()};
+    Label35_ = {common::pathText(scenariosFolder)};
     chosen_ = -1;
     folder_.clear();
     Label36_.clear();
@@ -70,14 +70,14 @@ bool ScenarioSetup::choose(int k) {
     if (k < 0 || static_cast<std::size_t>(k) >= names_.size())
         return false;
     chosen_ = k;
-    folder_ = scenariosFolder_ / names_[static_cast<std::size_t>(k)];
+    folder_ = scenariosFolder_ / common::pathFromText(names_[static_cast<std::size_t>(k)]);
     Label36_ = withSeparator(folder_);
     for (std::size_t i = 0; i < kScenarioFileRows; ++i) {
         if (!isScenarioDataRow(i))
             continue;
         // The spelling on disk where the file exists, so the table names what the readers open.
         const auto resolved = common::resolve(folder_, kLabel31[i]);
-        Label32_[i] = resolved.ok() && resolved.value.exists ? resolved.value.path.string()
+        Label32_[i] = resolved.ok() && resolved.value.exists ? common::pathText(resolved.value.path)
                                                              : Label36_ + std::string(kLabel31[i]);
     }
     return true;

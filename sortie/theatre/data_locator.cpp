@@ -27,15 +27,15 @@ common::Result<std::filesystem::path> DataLocator::locate(std::string_view name)
             return result;
         }
         if (!found(scenarioFolder_, name))
-            result.problem =
-                common::Problem{scenarioFolder_ / std::string(name), "finding", "not in the scenario folder"};
+            result.problem = common::Problem{scenarioFolder_ / common::pathFromText(name), "finding",
+                                             "not in the scenario folder"};
         return result;
     }
     if (found(gameFolder_, name))
         return result;
     if (found(gameFolder_, settings_.builderFolder + "\\" + std::string(name)))
         return result;
-    result.problem = common::Problem{gameFolder_ / std::string(name), "finding",
+    result.problem = common::Problem{gameFolder_ / common::pathFromText(name), "finding",
                                      "not in the game folder nor in the builder folder \"" +
                                          settings_.builderFolder + "\""};
     return result;

@@ -53,14 +53,14 @@ LoadoutOutcome LoadoutCatalogue::list(const std::filesystem::path& reference, co
     }
     listing_ = listLoadouts(bytes.value, aircraft_, weaponNames);
     if (listing_.truncatedRecord)
-        out.notes.push_back(reference.filename().string() +
+        out.notes.push_back(common::pathText(reference.filename()) +
                             " ends inside a loadout record; the part is not read");
     for (const int weapon : listing_.unnamedWeapons)
         out.notes.push_back("Weapon " + std::to_string(weapon) + " has no name among the " +
                             std::to_string(weaponNames.empty() ? 0 : weaponNames.size() - 1) +
                             " weapon names; it is shown by its number");
     if (!listing_.found())
-        out.notes.push_back("No loadouts for aircraft " + P_ + " in " + reference.string());
+        out.notes.push_back("No loadouts for aircraft " + P_ + " in " + common::pathText(reference));
     out.done = listing_.found();
     return out;
 }
@@ -104,7 +104,7 @@ LoadoutOutcome LoadoutCatalogue::writeChosen(int line, const std::filesystem::pa
     // cannot receive the record over another aircraft's loadouts.
     const LoadoutListing now = listLoadouts(bytes.value, aircraft_, {});
     if (now.Sloc != listing_.Sloc || now.lastLoadout != listing_.lastLoadout) {
-        out.notes.push_back(reference_.filename().string() +
+        out.notes.push_back(common::pathText(reference_.filename()) +
                             " has changed since it was listed; list the loadouts again");
         return out;
     }
@@ -116,12 +116,12 @@ LoadoutOutcome LoadoutCatalogue::writeChosen(int line, const std::filesystem::pa
     }
     if (auto problem = common::writeFileAtomically(game, table)) {
         out.problems.push_back(*problem);
-        out.notes.push_back(game.filename().string() + " was left as it was");
+        out.notes.push_back(common::pathText(game.filename()) + " was left as it was");
         return out;
     }
     out.notes.push_back("Loadout #" + std::to_string(loadoutOfLine(line)) + " written over the " +
                         std::to_string(listing_.count()) + " loadout(s) of aircraft " + P_ + " in " +
-                        game.string());
+                        common::pathText(game));
     out.done = true;
     return out;
 }
@@ -142,7 +142,7 @@ LoadoutOutcome LoadoutCatalogue::takeGameTable(const std::filesystem::path& game
     listing_ = {};
     Slab_ = 0;
     buffer_ = {};
-    out.notes.push_back("The game's loadout table is now the reference copy " + reference.string());
+    out.notes.push_back("The game's loadout table is now the reference copy " + common::pathText(reference));
     out.done = true;
     return out;
 }

@@ -31,7 +31,7 @@ DemoOutcome writeDemoGame(const std::filesystem::path& dir) {
     if (std::filesystem::exists(status)) {
         if (!std::filesystem::is_directory(status)) {
             outcome.refusal =
-                "Refusing to write the demo game: " + dir.string() + " exists and is not a folder.";
+                "Refusing to write the demo game: " + common::pathText(dir) + " exists and is not a folder.";
             return outcome;
         }
         const bool empty = std::filesystem::is_empty(dir, ec);
@@ -40,7 +40,7 @@ DemoOutcome writeDemoGame(const std::filesystem::path& dir) {
             return outcome;
         }
         if (!empty && !isOurFolder(dir)) {
-            outcome.refusal = "Refusing to write the demo game into " + dir.string() +
+            outcome.refusal = "Refusing to write the demo game into " + common::pathText(dir) +
                               ": the folder is not empty and was not made by make-demo-game.";
             return outcome;
         }

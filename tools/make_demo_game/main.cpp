@@ -19,10 +19,10 @@ int main(int argc, char** argv) {
         std::cerr << problem.text() << '\n';
     }
     if (!outcome.problems.empty()) {
-        std::cerr << "The demo game folder " << dir.string() << " is incomplete: " << outcome.problems.size()
-                  << " file(s) could not be written.\n";
+        std::cerr << "The demo game folder " << common::pathText(dir)
+                  << " is incomplete: " << outcome.problems.size() << " file(s) could not be written.\n";
         return 1;
     }
-    std::cout << "Demo game folder written to " << dir.string() << ".\n";
+    std::cout << "Demo game folder written to " << common::pathText(dir) << ".\n";
     return 0;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // A game folder in a fresh temporary folder, with subfolders spelled the way players' folders often are.
 
+#include "common/problem.h"
 #include "test_support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -17,10 +18,11 @@ class GameFixture : public ::testing::Test {
         : game_(dir_.folder("EAW")), selector_(dir_.folder("EAW/QIV128")),
           savedata_(dir_.folder("EAW/SaveData")), music_(dir_.folder("EAW/MUSIC")) {}
 
+    // Names are text as the model keeps them (UTF-8 on Windows), not paths.
     std::filesystem::path set(const std::string& name, const std::vector<std::string>& files) {
-        const auto folder = dir_.folder("EAW/QIV128/" + name);
+        const auto folder = dir_.folder(std::filesystem::path("EAW/QIV128") / common::pathFromText(name));
         for (const auto& file : files)
-            dir_.write(folder / file, name + ":" + file);
+            dir_.write(folder / common::pathFromText(file), name + ":" + file);
         return folder;
     }
     std::filesystem::path write(const std::filesystem::path& file, const std::string& bytes) {
@@ -34,7 +36,7 @@ class GameFixture : public ::testing::Test {
     static std::vector<std::string> names(const std::filesystem::path& folder) {
         std::vector<std::string> out;
         for (const auto& entry : std::filesystem::directory_iterator(folder))
-            out.push_back(entry.path().filename().string());
+            out.push_back(common::pathText(entry.path().filename()));
         std::sort(out.begin(), out.end());
         return out;
     }

@@ -185,3 +185,23 @@ TEST_F(SetBrowserGame, TheDescriptionIsTheContentsFileAndTheFirstPictureInListOr
     EXPECT_FALSE(bare.picture.has_value());
     EXPECT_TRUE(bare.problems.empty());
 }
+
+// A set's name and its files' names beyond ASCII (UTF-8 text on Windows, the folder's bytes on Linux)
+// reach the game folder, the ledger and the unload as the same names.
+TEST_F(SetBrowserGame, ASetWhoseNamesAreBeyondAsciiLoadsAndUnloadsItsOwnFiles) {
+    const std::string name = common::pathText(std::filesystem::path(u8"W-D\u00fcppel \u00dcbung"));
+    const std::string file = common::pathText(std::filesystem::path(u8"K\u00f6ln.tpc"));
+    set(name, {file, "planes.dat"});
+    write(game_ / "planes.dat", "stock");
+    auto browser = open();
+
+    browser.click(rowNamed(browser, name));
+    EXPECT_EQ(markedNames(browser), std::vector<std::string>{name});
+    EXPECT_EQ(read(game_ / common::pathFromText(file)), name + ":" + file);
+    EXPECT_EQ(ledger().substr(0, name.size() + 2), name + "\r\n");
+
+    browser.click(rowNamed(browser, name));
+    EXPECT_TRUE(markedNames(browser).empty());
+    EXPECT_FALSE(exists(game_ / common::pathFromText(file)));
+    EXPECT_EQ(read(game_ / "planes.dat"), "stock");
+}
