@@ -4,8 +4,17 @@
 #include "common/resolver.h"
 #include "common/text_file.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <iostream>
+#include <vector>
+
+#if defined(_WIN32)
+#include <windows.h>
+
+#include <shellapi.h>
+#endif
 
 #ifndef EAW_VERSION
 #define EAW_VERSION "0"
@@ -17,17 +26,45 @@ namespace {
 
 // Names on the command line are the file system's own: bytes here, UTF-8 from the wide form on Windows.
 std::filesystem::path pathFromArgument(const std::string& arg) {
-#if defined(_WIN32)
-    return std::filesystem::path(std::u8string(arg.begin(), arg.end()));
-#else
-    return std::filesystem::path(arg);
-#endif
+    return common::pathFromText(arg);
 }
 
-std::string pathText(const std::filesystem::path& path) {
-    const auto text = path.u8string();
-    return std::string(text.begin(), text.end());
+using common::pathText;
+
+#if defined(_WIN32)
+// The arguments as the player typed them: argv holds them in the ANSI code page, which cannot carry
+// every name, so they are read from the wide command line and kept as UTF-8.
+std::vector<std::string> wideArguments(int argc, char** argv) {
+    std::vector<std::string> args;
+    int count = 0;
+    if (LPWSTR* wide = ::CommandLineToArgvW(::GetCommandLineW(), &count)) {
+        for (int i = 1; i < count; ++i)
+            args.push_back(pathText(std::filesystem::path(wide[i])));
+        ::LocalFree(wide);
+        return args;
+    }
+    for (int i = 1; i < argc; ++i)
+        args.emplace_back(argv[i]);
+    return args;
 }
+
+// A program built as a window program has no console of its own, so what --help, --version or a
+// refusal prints would go nowhere. When an option is given and the output is not already sent to a
+// file or pipe, the console of the prompt it was started from takes it.
+void attachParentConsole() {
+    const auto redirected = [](DWORD which) {
+        const HANDLE handle = ::GetStdHandle(which);
+        return handle != nullptr && handle != INVALID_HANDLE_VALUE &&
+               ::GetFileType(handle) != FILE_TYPE_UNKNOWN;
+    };
+    if (redirected(STD_OUTPUT_HANDLE) || !::AttachConsole(ATTACH_PARENT_PROCESS))
+        return;
+    if (std::freopen("CONOUT$", "w", stdout))
+        std::cout.clear();
+    if (!redirected(STD_ERROR_HANDLE) && std::freopen("CONOUT$", "w", stderr))
+        std::cerr.clear();
+}
+#endif
 
 void printHelp(std::ostream& out, const ProgramInfo& info) {
     out << "Usage: " << info.name << " [OPTION]... [GAME-FOLDER]\n"
@@ -131,9 +168,15 @@ StartRequest readCommandLine(const std::vector<std::string>& args, const Program
 }
 
 StartRequest readCommandLine(int argc, char** argv, const ProgramInfo& info) {
+#if defined(_WIN32)
+    const std::vector<std::string> args = wideArguments(argc, argv);
+    if (std::any_of(args.begin(), args.end(), [](const std::string& arg) { return arg.rfind('-', 0) == 0; }))
+        attachParentConsole();
+#else
     std::vector<std::string> args;
     for (int i = 1; i < argc; ++i)
         args.emplace_back(argv[i]);
+#endif
     std::error_code ec;
     return readCommandLine(args, info, std::filesystem::current_path(ec), std::cout, std::cerr);
 }
