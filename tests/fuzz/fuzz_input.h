@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -58,10 +59,15 @@ class Scratch final {
         const std::filesystem::path shm = "/dev/shm";
         const auto base =
             std::filesystem::is_directory(shm, ec) ? shm : std::filesystem::temp_directory_path();
-        std::string pattern = (base / "eaw-fuzz-XXXXXX").string();
-        if (!::mkdtemp(pattern.data()))
+        // A fresh name of our own rather than mkdtemp, which Windows lacks.
+        std::random_device random;
+        for (int attempt = 0; attempt < 100 && folder_.empty(); ++attempt) {
+            const auto candidate = base / ("eaw-fuzz-" + std::to_string(random()));
+            if (std::filesystem::create_directory(candidate, ec))
+                folder_ = candidate;
+        }
+        if (folder_.empty())
             throw std::runtime_error("cannot make a scratch folder");
-        folder_ = pattern;
     }
     ~Scratch() {
         std::error_code ec;

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
+#include <iostream>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -40,12 +40,12 @@ int main(int argc, char** argv) {
         } else if (std::filesystem::is_regular_file(arg)) {
             files.push_back(arg);
         } else {
-            std::fprintf(stderr, "no such input: %s\n", arg.c_str());
+            std::cerr << "no such input: " << arg.string() << "\n";
             return 2;
         }
     }
     if (files.empty()) {
-        std::fprintf(stderr, "usage: %s CORPUS-FOLDER-OR-FILE...; no inputs found\n", argv[0]);
+        std::cerr << "usage: " << argv[0] << " CORPUS-FOLDER-OR-FILE...; no inputs found\n";
         return 2;
     }
     std::sort(files.begin(), files.end());
@@ -55,8 +55,8 @@ int main(int argc, char** argv) {
         for (std::size_t size : {n, n - n / 4, n / 2, n / 3, std::size_t{1}, std::size_t{0}})
             if (size <= n)
                 run(bytes, size);
-        std::printf("replayed %s (%zu bytes)\n", file.filename().c_str(), n);
+        std::cout << "replayed " << file.filename().string() << " (" << n << " bytes)\n";
     }
-    std::printf("%zu inputs replayed\n", files.size());
+    std::cout << files.size() << " inputs replayed\n";
     return 0;
 }
