@@ -142,6 +142,27 @@ TEST_F(LoadingMissions, ASavedMissionRoundTripsIntoTheGameAndTheChoices) {
     EXPECT_EQ(result.summary.Label9, kGroundAttackSummary);
 }
 
+// The name is kept as text from the save box to the list and back to the files: UTF-8 on Windows,
+// where a path made from it directly would be read in the ANSI code page and name another file.
+TEST_F(LoadingMissions, AMissionNamedBeyondAsciiIsSavedListedSelectedAndLoadedAsItself) {
+    const std::string name = common::pathText(std::filesystem::path(u8"\u00dcbung \u00fcber K\u00f6ln"));
+    choices = groundAttackChoices();
+    ASSERT_TRUE(saveMission(missions(), name, snapshot()).saved);
+    EXPECT_EQ(slurp(missions() / common::pathFromText(name + ".jsv")), kGroundAttackChoicesFile);
+
+    const auto listed = listSavedMissions(missions());
+    ASSERT_TRUE(listed.ok());
+    EXPECT_EQ(listed.value, std::vector<std::string>{name + ".mpf"});
+    const auto details = selectSavedMission(missions(), listed.value[0]);
+    EXPECT_FALSE(details.problem);
+    EXPECT_EQ(details.Label10, missions() / common::pathFromText(name + ".mpf"));
+
+    choices = {};
+    const auto result = loadSavedMission(game(), settings, details.Label10, snapshot());
+    ASSERT_TRUE(result.loaded) << (result.problems.empty() ? "" : result.problems[0].text());
+    EXPECT_EQ(result.choices, groundAttackChoices());
+}
+
 TEST_F(LoadingMissions, NothingSelectedOrNoChoicesFileIsRefusedAndChangesNothing) {
     const auto none = loadSavedMission(game(), settings, {}, snapshot());
     EXPECT_FALSE(none.loaded);
