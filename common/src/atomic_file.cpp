@@ -1,6 +1,9 @@
 #include "common/atomic_file.h"
 
 #include "common/file_faults.h"
+#include "common/folder_index.h"
+#include "common/game_file_ops.h"
+#include "common/write_check.h"
 
 #include <algorithm>
 #include <atomic>
@@ -29,6 +32,16 @@ std::optional<Problem> checkNames(const std::filesystem::path& target, const std
     if (tempName.find_first_of("/\\") != std::string::npos || tempName == "." || tempName == ".." ||
         tempName == targetName)
         return Problem{target, "writing", "unusable temporary file name \"" + tempName + "\""};
+    return std::nullopt;
+}
+
+// What no writer may do, whoever calls it: replace a file the player marked read-only to protect it,
+// or write one of two files whose names differ only in letter case (the game takes them for one).
+std::optional<Problem> targetRefusal(const std::filesystem::path& target) {
+    if (isReadOnlyFile(target))
+        return Problem{target, "writing", kReadOnlyRefusal};
+    if (const auto twins = caseTwins(target); !twins.empty())
+        return caseClashProblem(target.parent_path(), twins, "writing " + pathText(target.filename()) + " in");
     return std::nullopt;
 }
 
@@ -140,6 +153,8 @@ std::optional<Problem> writeFileAtomically(const std::filesystem::path& target, 
     const std::u8string wide = target.filename().u8string();
     const std::string targetName(wide.begin(), wide.end());
     if (auto refused = checkNames(target, targetName, tempName))
+        return refused;
+    if (auto refused = targetRefusal(target))
         return refused;
 
     std::filesystem::path tempPath;
@@ -259,6 +274,8 @@ std::optional<Problem> writeFileAtomically(const std::filesystem::path& target, 
     const std::filesystem::path folder = target.parent_path();
     const std::string targetName = pathText(target.filename());
     if (auto refused = checkNames(target, targetName, tempName))
+        return refused;
+    if (auto refused = targetRefusal(target))
         return refused;
 
     std::filesystem::path tempPath;

@@ -56,12 +56,18 @@ Result<std::optional<FolderEntry>> FolderIndex::find(std::string_view name) cons
     const auto& candidates = bucket->second;
     const auto exact = std::find_if(candidates.begin(), candidates.end(),
                                     [&](const FolderEntry& entry) { return entry.name == name; });
-    if (exact != candidates.end())
-        result.value = *exact;
-    else if (candidates.size() == 1)
-        result.value = candidates.front();
-    else
-        result.problem = Problem{folder_ / pathFromText(name), "finding", "names differ only in letter case"};
+    if (candidates.size() > 1) {
+        // Even with an exact match: on a case-sensitive disk these are two files the game takes for one,
+        // and whichever we touched, the other would still stand in its way.
+        std::vector<std::string> names;
+        for (const auto& candidate : candidates)
+            names.push_back(candidate.name);
+        result.problem = caseClashProblem(folder_, names, "finding \"" + std::string(name) + "\" in");
+        if (exact != candidates.end())
+            result.value = *exact;
+        return result;
+    }
+    result.value = candidates.front();
     return result;
 }
 
@@ -82,6 +88,45 @@ void FolderIndex::noteRemoved(const std::string& name) {
     std::erase_if(bucket->second, [&](const FolderEntry& known) { return known.name == name; });
     if (bucket->second.empty())
         byUpperName_.erase(bucket);
+}
+
+Problem caseClashProblem(const std::filesystem::path& folder, const std::vector<std::string>& names,
+                         const std::string& action) {
+    std::string reason;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        reason += (i == 0 ? "\"" : i + 1 == names.size() ? "\" and \"" : "\", \"") + names[i];
+    reason += "\" differ only in letter case, and the game takes them for one file; rename or remove one of "
+              "them, nothing was changed";
+    return Problem{folder, action, reason};
+}
+
+std::vector<std::string> caseTwins(const std::filesystem::path& file) {
+    std::vector<std::string> names;
+    const std::string own = pathText(file.filename());
+    std::error_code ec;
+    std::filesystem::directory_iterator it(file.parent_path().empty() ? "." : file.parent_path(), ec);
+    for (; !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
+        const std::string entry = pathText(it->path().filename());
+        if (equalsIgnoreCase(entry, own))
+            names.push_back(entry);
+    }
+    if (ec || names.size() < 2)
+        return {};
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::vector<std::vector<std::string>> caseClashes(const FolderIndex& folder) {
+    std::unordered_map<std::string, std::size_t> groupOf;
+    std::vector<std::vector<std::string>> groups;
+    for (const auto& entry : folder.entries()) {
+        const auto [at, added] = groupOf.try_emplace(toUpperAscii(entry.name), groups.size());
+        if (added)
+            groups.emplace_back();
+        groups[at->second].push_back(entry.name);
+    }
+    std::erase_if(groups, [](const std::vector<std::string>& names) { return names.size() < 2; });
+    return groups;
 }
 
 std::optional<EntryKind> entryKindAt(const std::filesystem::path& path) {

@@ -1,4 +1,5 @@
 #include "common/write_check.h"
+#include "common/game_file_ops.h"
 
 #include <system_error>
 
@@ -75,7 +76,7 @@ std::optional<Problem> replaceRefusal(const fs::path& file, const std::string& a
     if (!fs::is_regular_file(fileStatus))
         return Problem{file, action, "it is not a plain file"};
     if (attributeReadOnly(file))
-        return Problem{file, action, "the file is read-only"};
+        return Problem{file, action, kReadOnlyRefusal};
     return std::nullopt;
 }
 

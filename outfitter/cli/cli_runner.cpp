@@ -19,16 +19,20 @@ namespace {
 
 constexpr const char* kProgram = "outfitter";
 
+bool endsInSet(const std::string& name) {
+    return name.size() >= 4 && common::toUpperAscii(name.substr(name.size() - 4)) == ".SET";
+}
+
 // A bare name is looked for in "Autoscripts" whatever its case, with or without ".set"; anything
-// holding a separator is a file of its own.
+// holding a separator is a file of its own, and must be a package by its name.
 std::optional<fs::path> findPackage(const fs::path& selectorFolder, const std::string& package) {
     std::error_code ec;
     if (package.find_first_of("/\\") != std::string::npos) {
-        const fs::path file(package);
+        const fs::path file = common::pathFromText(package);
         return fs::is_regular_file(file, ec) ? std::optional(file) : std::nullopt;
     }
     const auto folder = AutoscriptStore(selectorFolder).folder();
-    const bool hasExtension = common::toUpperAscii(fs::path(package).extension().string()) == ".SET";
+    const bool hasExtension = endsInSet(package);
     const auto found = common::resolve(folder, hasExtension ? package : package + ".set");
     if (found.ok() && found.value.exists && fs::is_regular_file(found.value.path, ec))
         return found.value.path;
@@ -103,8 +107,16 @@ int runCli(const CliRequest& request, const fs::path& gameFolder, std::ostream& 
                                                            : session.startupProblems().front().text());
     int code = 0;
     std::size_t problems = 0;
+    for (const auto& line : session.startupChange().told)
+        out << line << "\n";
+    for (const auto& problem : session.startupChange().work.problems)
+        err << kProgram << ": " << problem.text() << "\n";
 
     if (request.apply) {
+        // Any other file is refused by its name alone: its bytes are never read, let alone printed.
+        if (request.apply->find_first_of("/\\") != std::string::npos && !endsInSet(*request.apply))
+            return fail(err, "\"" + *request.apply +
+                                 "\" is not a package: give a package of QIV128/Autoscripts or a path ending in .set");
         const auto file = findPackage(session.startup().selectorFolder, *request.apply);
         if (!file)
             return fail(err, "there is no package \"" + *request.apply + "\" in QIV128/Autoscripts");
@@ -115,6 +127,7 @@ int runCli(const CliRequest& request, const fs::path& gameFolder, std::ostream& 
         options.resetFirst = request.reset;
         options.refreshSummary = true;
         options.descriptionItems = package.value.descriptionItems;
+        options.packageFile = common::pathText(fs::absolute(*file));
         const auto change = loadPackage(session.browser(), package.value.items, options);
         for (const auto& line : change.told)
             out << line << "\n";

@@ -15,8 +15,11 @@ SelectorSession::SelectorSession(const fs::path& gameFolder) : skins_(gameFolder
     startupProblems_.insert(startupProblems_.end(), startup_.problems.begin(), startup_.problems.end());
     if (!startup_.selectorFolder.empty())
         log_ = ChangeLog(gameFolder, startup_.selectorFolder);
+    skins_.setOtherOwners([this] { return browser_.owners(false, true); });
+    planeSets_.setOtherOwners([this] { return browser_.owners(true, false); });
     browser_ = SetBrowser(startup_, browserSeams());
     planeSets_.endReplay();
+    startupChange_ = browser_.takeStartupChange();
 }
 
 SetBrowserSeams SelectorSession::browserSeams() {
@@ -42,6 +45,9 @@ SetBrowserSeams SelectorSession::browserSeams() {
     seams.showPlaneSets = [this](const fs::path& folder) { return planeSets_.GridSet(folder); };
     seams.clearPlaneSets = [this] { planeSets_.clear(); };
     seams.markedPlaneSets = [this] { return planeSets_.markedFolders(); };
+    seams.planeSetOwners = [this] { return planeSets_.owners(); };
+    seams.skinOwners = [this] { return skins_.owners(); };
+    seams.finishSkinWork = [this](const WorkJournal& work) { return skins_.finishWork(work); };
     seams.loadMatchingPlaneSets = [this](const std::string& item) {
         FileWorkReport work;
         for (std::size_t i = 0; i < planeSets_.rows().size(); ++i) {

@@ -26,6 +26,8 @@ class SelectorSession final {
     ChangeLog& log() { return log_; }
     // What went wrong while starting: reading the skins, the start-up itself.
     const common::Problems& startupProblems() const { return startupProblems_; }
+    // Work a killed run left, finished while starting: what was done and what failed.
+    const BrowserChange& startupChange() const { return startupChange_; }
 
   private:
     SetBrowserSeams browserSeams();
@@ -36,6 +38,7 @@ class SelectorSession final {
     ChangeLog log_;
     SetBrowser browser_;
     common::Problems startupProblems_;
+    BrowserChange startupChange_;
 };
 
 } // namespace outfitter

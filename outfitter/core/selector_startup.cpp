@@ -1,11 +1,13 @@
 #include "selector_startup.h"
 
 #include "file_routines.h"
+#include "file_snapshot.h"
 #include "load_ledger.h"
 #include "stale_temporaries.h"
 #include "work_journal.h"
 
 #include "common/atomic_file.h"
+#include "common/folder_index.h"
 #include "common/folder_listing.h"
 #include "common/resolver.h"
 
@@ -47,17 +49,18 @@ void replayLedger(StartupResult& result, const StartupSeams& seams) {
     }
 }
 
-std::string interruptedWorkText(const WorkJournal& work) {
-    if (work.kind == WorkJournal::Kind::Load)
-        return "The load of \"" + work.set +
-               "\" was interrupted; it is marked loaded, so one click unloads whatever arrived";
-    return "The unload of \"" + work.set +
-           "\" was interrupted; it is marked loaded, so one click unloads the rest";
-}
-
-// A load or unload that died part-way may have left any number of the set's files in the game folder.
-// Counting the set as loaded (grid and ledger) means the player can take them out again with one click.
-void recoverInterruptedWork(StartupResult& result) {
+// A change of several files that died part-way may have left any number of its files in the game
+// folder. Start-up does the book-keeping: a set or skin counts as loaded (grid and ledger), so that the
+// work can be finished from there, and an aircraft install is put back from its snapshot. The engine,
+// which start-up cannot link, finishes the rest from `result.interrupted`.
+void recoverInterruptedWork(StartupResult& result, const StartupSeams& seams) {
+    if (const auto package = readPackageJournal(result.selectorFolder); !package.ok()) {
+        result.problems.push_back(*package.problem);
+        if (auto failed = removePackageJournal(result.selectorFolder))
+            result.problems.push_back(*failed);
+    } else if (package.value) {
+        result.interruptedPackage = package.value;
+    }
     const auto journal = readJournal(result.selectorFolder);
     if (!journal.ok()) {
         result.problems.push_back(*journal.problem);
@@ -65,17 +68,47 @@ void recoverInterruptedWork(StartupResult& result) {
             result.problems.push_back(*failed);
         return;
     }
-    if (!journal.value)
+    if (!journal.value) {
+        // A snapshot without a journal belongs to an install whose outcome the ledger already holds.
+        auto dropped = dropSnapshot(result.selectorFolder);
+        result.problems.insert(result.problems.end(), dropped.begin(), dropped.end());
         return;
+    }
     const auto& work = *journal.value;
-    result.sets.markLoaded(work.set);
-    if (std::find(result.summary.begin(), result.summary.end(), work.set) == result.summary.end())
+    result.interrupted = work;
+    bool counted = false;
+    switch (work.kind) {
+    case WorkJournal::Kind::Load:
+    case WorkJournal::Kind::Unload:
+        result.sets.markLoaded(work.set);
+        counted = true;
+        break;
+    case WorkJournal::Kind::InstallSkin:
+    case WorkJournal::Kind::RemoveSkin:
+        counted = seams.markSkin && seams.markSkin(work.set);
+        break;
+    case WorkJournal::Kind::InstallAircraft: {
+        common::Problems failed;
+        restoreSnapshot(result.selectorFolder, failed);
+        result.problems.insert(result.problems.end(), failed.begin(), failed.end());
+        result.interrupted.reset(); // nothing left for the engine to do
+        if (!failed.empty())
+            return; // the journal stays, so the next start tries again
+        break;
+    }
+    case WorkJournal::Kind::ResetAll:
+        break;
+    }
+    if (counted && std::find(result.summary.begin(), result.summary.end(), work.set) == result.summary.end())
         result.summary.push_back(work.set);
     result.problems.push_back({{}, {}, interruptedWorkText(work)});
     // Kept when the ledger cannot take the set, so the next start tries again.
-    if (auto failed = writeLedger(result.selectorFolder, result.summary))
-        result.problems.push_back(*failed);
-    else if (auto notRemoved = removeJournal(result.selectorFolder))
+    if (counted)
+        if (auto failed = writeLedger(result.selectorFolder, result.summary)) {
+            result.problems.push_back(*failed);
+            return;
+        }
+    if (auto notRemoved = removeJournal(result.selectorFolder))
         result.problems.push_back(*notRemoved);
 }
 
@@ -115,7 +148,7 @@ StartupResult SelectorStartup::run(const std::filesystem::path& gameFolder, cons
         ensureFolder(*selector, "Skinfolder", problems);
         ensureLedger(*selector, problems);
         replayLedger(result, seams);
-        recoverInterruptedWork(result);
+        recoverInterruptedWork(result, seams);
     }
 
     std::vector<std::filesystem::path> ours{gameFolder};
@@ -123,6 +156,14 @@ StartupResult SelectorStartup::run(const std::filesystem::path& gameFolder, cons
         if (folder)
             ours.push_back(*folder);
     removeStaleTemporaries(ours, problems);
+    // Told once here; every writer and load refuses such a name until the player settles it.
+    for (const auto& folder : {std::optional(gameFolder), savedata, music}) {
+        if (!folder)
+            continue;
+        const auto listing = common::FolderIndex::scan(*folder);
+        for (const auto& names : common::caseClashes(listing.value))
+            problems.push_back(common::caseClashProblem(*folder, names, "checking the names in"));
+    }
 
     result.backgroundPicture = findFile(gameFolder, "background", problems);
     result.newPicture = findFile(gameFolder, "newpic", problems);

@@ -8,6 +8,7 @@
 #include "music_list.h"
 #include "set_catalog.h"
 #include "startup_seams.h"
+#include "work_journal.h"
 
 #include "common/problem.h"
 
@@ -30,6 +31,9 @@ struct StartupResult {
     std::optional<std::filesystem::path> backgroundPicture; // game folder "background"
     std::optional<std::filesystem::path> newPicture;        // game folder "newpic"
     MusicList music;
+    // Work that died part-way, its book-keeping done; what the engine must still finish.
+    std::optional<WorkJournal> interrupted;
+    std::optional<PackageJournal> interruptedPackage;
     bool gameSettingsFound = false; // "eaw.ini" exists (and was handed to the settings seam)
     common::Problems problems;      // everything that went wrong or was skipped, in order
 };

@@ -5,7 +5,15 @@
 
 #include "common/folder_listing.h"
 #include "common/numbers.h"
+#include "common/folder_index.h"
 #include "common/resolver.h"
+#include "common/write_check.h"
+#include "outfitter/core/file_snapshot.h"
+#include "outfitter/core/work_journal.h"
+#include "outfitter/menus/picture_menu.h"
+#include "outfitter/menus/plane_names_table.h"
+#include "outfitter/planes/loadout_patches.h"
+#include "outfitter/sets/original_store.h"
 #include "common/text_file.h"
 
 #include <algorithm>
@@ -87,13 +95,91 @@ void PlaneSetGrid::clear() {
     label27_.clear();
 }
 
+fs::path PlaneSetGrid::selectorFolder() const {
+    const auto selector = common::resolve(gameFolder_, kSelectorFolderName);
+    return selector.ok() ? selector.value.path : gameFolder_ / kSelectorFolderName;
+}
+
+FileOwner PlaneSetGrid::owner(std::size_t row) const {
+    const auto folder = setFolder_ / common::pathFromText(rows_[row].folder);
+    FileOwner owner{rows_[row].folder, {}};
+    std::vector<std::string> patched{kPlanesFile, kPlaneNamesFile};
+    patched.insert(patched.end(), kMenuFiles.begin(), kMenuFiles.end());
+    if (!common::listFiles(folder, "*.lox;*.lo1;*.lo2").value.empty())
+        patched.push_back(kLoadoutFile);
+    for (const auto& name : patched)
+        owner.files.push_back({name, GameSubfolder::Top, {}});
+    for (const auto& flt : common::listFiles(folder, "*.flt").value)
+        owner.files.push_back({flt, GameSubfolder::Top, folder / common::pathFromText(flt)});
+    return owner;
+}
+
+std::vector<FileOwner> PlaneSetGrid::owners() const {
+    std::vector<FileOwner> all;
+    for (std::size_t row = 0; row < rows_.size(); ++row)
+        if (rows_[row].marked)
+            all.push_back(owner(row));
+    return all;
+}
+
+bool PlaneSetGrid::prepareInstall(std::size_t row, PlaneInstallReport& report) {
+    const auto arriving = owner(row);
+    std::vector<fs::path> files;
+    for (const auto& file : arriving.files) {
+        const auto where = common::resolve(gameFolder_, file.name);
+        if (!where.ok()) {
+            report.problems.push_back(*where.problem);
+            continue;
+        }
+        files.push_back(where.value.path);
+        if (auto refused = common::replaceRefusal(where.value.path, "installing the aircraft: writing"))
+            report.problems.push_back(std::move(*refused));
+        else if (const auto twins = common::caseTwins(where.value.path); !twins.empty())
+            report.problems.push_back(common::caseClashProblem(gameFolder_, twins, "installing the aircraft: writing"));
+    }
+    const auto refuse = [&] {
+        report.problems.push_back({setFolder_ / common::pathFromText(rows_[row].folder), "installing plane set",
+                                   "nothing was written"});
+        return false;
+    };
+    if (!report.problems.empty())
+        return refuse();
+    // Removed by the summary refresh once the ledger records the outcome.
+    const auto selector = selectorFolder();
+    if (auto failed = writeJournal(selector, {WorkJournal::Kind::InstallAircraft, rows_[row].folder})) {
+        report.problems.push_back(std::move(*failed));
+        return refuse();
+    }
+    auto failed = takeSnapshot(selector, files);
+    if (failed.empty()) {
+        auto others = otherOwners_ ? otherOwners_() : std::vector<FileOwner>{};
+        const auto marked = owners();
+        others.insert(others.end(), marked.begin(), marked.end());
+        failed = OriginalStore(gameFolder_, selector).beforeLoad(arriving, others).work.problems;
+    }
+    if (failed.empty())
+        return true;
+    report.problems.insert(report.problems.end(), failed.begin(), failed.end());
+    common::Problems ignored;
+    restoreSnapshot(selector, ignored);
+    if (auto notRemoved = removeJournal(selector))
+        report.problems.push_back(std::move(*notRemoved));
+    return refuse();
+}
+
 PlaneInstallReport PlaneSetGrid::install(std::size_t row, bool ready) {
     PlaneInstallReport report;
     if (!ready || row >= rows_.size())
         return report;
-    report = installPlaneSet(setFolder_ / common::pathFromText(rows_[row].folder), gameFolder_);
-    if (!report.recordWritten)
+    if (!prepareInstall(row, report))
         return report;
+    report = installPlaneSet(setFolder_ / common::pathFromText(rows_[row].folder), gameFolder_);
+    if (!report.recordWritten) {
+        // Refused before its first write: there is nothing to finish or put back.
+        dropSnapshot(selectorFolder());
+        removeJournal(selectorFolder());
+        return report;
+    }
     // The file may have changed since the grid was read: the row shows what was installed.
     auto& installed = rows_[row];
     installed.aircraft = report.qiv.aircraft;

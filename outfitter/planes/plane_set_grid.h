@@ -6,11 +6,13 @@
 #include "outfitter/core/plane_codes.h"
 #include "outfitter/planes/plane_install.h"
 #include "outfitter/planes/plane_record.h"
+#include "outfitter/sets/file_owner.h"
 
 #include "common/problem.h"
 
 #include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -57,6 +59,12 @@ class PlaneSetGrid final {
     // A click or Enter on a row: installs its aircraft (nothing while `ready` is false). On success
     // the row takes its slot's mark from any other row; a refused record leaves every mark alone.
     PlaneInstallReport install(std::size_t row, bool ready = true);
+    // The other owners of game files (loaded sets, installed skins), so that the first aircraft keeps
+    // the originals of the files it patches.
+    void setOtherOwners(std::function<std::vector<FileOwner>()> owners) { otherOwners_ = std::move(owners); }
+    // The marked rows as owners of the files their installs wrote.
+    std::vector<FileOwner> owners() const;
+
     // `Option1`(option): nothing unless both fuel labels hold a value.
     std::optional<common::Problem> chooseFuel(int option);
 
@@ -75,6 +83,11 @@ class PlaneSetGrid final {
 
   private:
     void mark(std::size_t row);
+    FileOwner owner(std::size_t row) const;
+    std::filesystem::path selectorFolder() const;
+    // Refuses the install whole when a file it writes is read-only or clashes, then journals it and
+    // keeps a snapshot and the originals; false when it must not go ahead.
+    bool prepareInstall(std::size_t row, PlaneInstallReport& report);
 
     std::filesystem::path gameFolder_;
     std::filesystem::path setFolder_;
@@ -83,6 +96,7 @@ class PlaneSetGrid final {
     std::string label26_;
     std::string label27_;
     std::vector<std::string> pending_;
+    std::function<std::vector<FileOwner>()> otherOwners_;
 };
 
 } // namespace outfitter

@@ -2,6 +2,9 @@
 
 #include "outfitter/core/plane_codes.h"
 #include "outfitter/core/selector_startup.h"
+#include "outfitter/planes/skin_file_class.h"
+#include "outfitter/sets/game_targets.h"
+#include "outfitter/sets/original_store.h"
 #include "outfitter/sets/set_description.h"
 
 #include "common/folder_index.h"
@@ -73,17 +76,73 @@ SkinFileWork SkinStore::removeFiles(std::size_t row, const ProgressCallback& pro
     return removeSkinFiles(gameFolder_, skinFolder(row), includeFlightData_, ops_, progress);
 }
 
+fs::path SkinStore::selectorFolder() const {
+    return storeFolder().parent_path();
+}
+
+FileOwner SkinStore::owner(std::size_t row) const {
+    FileOwner owner{rows_[row].name, {}};
+    const auto folder = skinFolder(row);
+    const auto names = setFileNames(folder);
+    for (const auto& name : names.value)
+        if (skinFileTravels(name, includeFlightData_))
+            owner.files.push_back({name, GameSubfolder::Top, folder / common::pathFromText(name)});
+    return owner;
+}
+
+std::vector<FileOwner> SkinStore::owners() const {
+    std::vector<FileOwner> all;
+    for (std::size_t row = 0; row < rows_.size(); ++row)
+        if (rows_[row].installed)
+            all.push_back(owner(row));
+    return all;
+}
+
+std::vector<FileOwner> SkinStore::ownersBut(std::size_t row) const {
+    auto all = otherOwners_ ? otherOwners_() : std::vector<FileOwner>{};
+    for (std::size_t other = 0; other < rows_.size(); ++other)
+        if (other != row && rows_[other].installed)
+            all.push_back(owner(other));
+    return all;
+}
+
+bool SkinStore::takeOut(std::size_t row, const ProgressCallback& progress, FileWorkReport& work) {
+    const auto removed = removeFiles(row, progress);
+    work.add(removed.report);
+    const OriginalStore store(gameFolder_, selectorFolder());
+    const auto restored = store.afterUnload(owner(row), ownersBut(row));
+    work.add(restored.work);
+    return removed.listed && removed.failed == 0;
+}
+
+bool SkinStore::putIn(std::size_t row, const ProgressCallback& progress, FileWorkReport& work) {
+    const OriginalStore store(gameFolder_, selectorFolder());
+    const auto kept = store.beforeLoad(owner(row), ownersBut(row));
+    work.add(kept.work);
+    if (!kept.work.ok()) {
+        work.problems.push_back({skinFolder(row), "installing",
+                                 "not installed: the files it would replace could not be kept"});
+        return false;
+    }
+    const auto copied = installSkinFiles(gameFolder_, skinFolder(row), includeFlightData_, ops_, progress);
+    work.add(copied.report);
+    return copied.listed && (copied.tried == 0 || copied.failed < copied.tried);
+}
+
 SkinChange SkinStore::toggle(std::size_t row, const ProgressCallback& progress) {
     SkinChange change;
     if (row >= rows_.size())
         return change;
     auto& target = rows_[row];
     change.summaryDue = true;
+    // Removed by the summary refresh once the ledger records the outcome.
+    if (auto failed = writeJournal(selectorFolder(), {target.installed ? WorkJournal::Kind::RemoveSkin
+                                                                       : WorkJournal::Kind::InstallSkin,
+                                                      target.name}))
+        change.work.problems.push_back(std::move(*failed));
 
     if (target.installed) {
-        const auto work = removeFiles(row, progress);
-        change.work.add(work.report);
-        if (work.listed && work.failed == 0) {
+        if (takeOut(row, progress, change.work)) {
             target.installed = false;
             change.rowsChanged.push_back(row);
         }
@@ -96,9 +155,7 @@ SkinChange SkinStore::toggle(std::size_t row, const ProgressCallback& progress) 
         if (other == row || !rows_[other].installed || target.code.empty() ||
             rows_[other].code != target.code)
             continue;
-        const auto work = removeFiles(other, progress);
-        change.work.add(work.report);
-        if (!work.listed || work.failed > 0) {
+        if (!takeOut(other, progress, change.work)) {
             change.work.problems.push_back({skinFolder(row), "installing",
                                             "not installed: the skin \"" + rows_[other].name +
                                                 "\" of the same aircraft could not be removed completely"});
@@ -108,13 +165,24 @@ SkinChange SkinStore::toggle(std::size_t row, const ProgressCallback& progress) 
         change.rowsChanged.push_back(other);
     }
 
-    const auto work = installSkinFiles(gameFolder_, skinFolder(row), includeFlightData_, ops_, progress);
-    change.work.add(work.report);
-    if (work.listed && (work.tried == 0 || work.failed < work.tried)) {
+    if (putIn(row, progress, change.work)) {
         target.installed = true;
         change.rowsChanged.push_back(row);
     }
     return change;
+}
+
+FileWorkReport SkinStore::finishWork(const WorkJournal& work) {
+    FileWorkReport report;
+    for (std::size_t row = 0; row < rows_.size(); ++row) {
+        if (rows_[row].name != work.set)
+            continue;
+        if (work.kind == WorkJournal::Kind::InstallSkin)
+            rows_[row].installed = putIn(row, {}, report);
+        else if (work.kind == WorkJournal::Kind::RemoveSkin)
+            rows_[row].installed = !takeOut(row, {}, report);
+    }
+    return report;
 }
 
 SkinChange SkinStore::Skinkill(const ProgressCallback& progress) {
@@ -123,9 +191,9 @@ SkinChange SkinStore::Skinkill(const ProgressCallback& progress) {
     for (std::size_t row = 0; row < rows_.size(); ++row) {
         if (!rows_[row].installed)
             continue;
-        const auto work = removeFiles(row, progress);
-        change.work.add(work.report);
-        if (work.listed && work.failed == 0) {
+        if (auto failed = writeJournal(selectorFolder(), {WorkJournal::Kind::RemoveSkin, rows_[row].name}))
+            change.work.problems.push_back(std::move(*failed));
+        if (takeOut(row, progress, change.work)) {
             rows_[row].installed = false;
             change.rowsChanged.push_back(row);
         }
@@ -134,6 +202,7 @@ SkinChange SkinStore::Skinkill(const ProgressCallback& progress) {
 }
 
 FileWorkReport SkinStore::unloadAll(const ProgressCallback& progress) {
+    // "Reset All" puts the originals back itself, after its clean-up.
     FileWorkReport report;
     for (std::size_t row = 0; row < rows_.size(); ++row)
         if (rows_[row].installed) {

@@ -4,12 +4,15 @@
 // the installed skin of the same aircraft, removing, `Skinkill`, renaming, the `List1` filter and what
 // a row shows. Marks say what the game folder holds; the caller refreshes the summary when told.
 
+#include "outfitter/core/work_journal.h"
 #include "outfitter/planes/skin_files.h"
+#include "outfitter/sets/file_owner.h"
 #include "outfitter/planes/skin_names.h"
 
 #include "common/problem.h"
 
 #include <cstddef>
+#include <functional>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -58,6 +61,15 @@ class SkinStore final {
     // The skin store folder as spelt on disk (or as it will be made).
     std::filesystem::path storeFolder() const;
 
+    // The other owners of game files (loaded sets, marked plane sets), so that a skin keeps the
+    // originals of what it replaces and puts back what it uncovers, as a set does. Without it the
+    // skins only count each other.
+    void setOtherOwners(std::function<std::vector<FileOwner>()> owners) { otherOwners_ = std::move(owners); }
+    // The installed skins as owners of their travelling files.
+    std::vector<FileOwner> owners() const;
+    // Finishes an install or removal that died part-way (start-up marked the row installed).
+    FileWorkReport finishWork(const WorkJournal& work);
+
     // `Check5` "Include flt files".
     bool includeFlightData() const { return includeFlightData_; }
     void setIncludeFlightData(bool include) { includeFlightData_ = include; }
@@ -95,11 +107,20 @@ class SkinStore final {
   private:
     std::filesystem::path skinFolder(std::size_t row) const;
     SkinFileWork removeFiles(std::size_t row, const ProgressCallback& progress);
+    FileOwner owner(std::size_t row) const;
+    // Every owner but `row` that counts as loaded now.
+    std::vector<FileOwner> ownersBut(std::size_t row) const;
+    // Removes an installed skin's files and puts back what they had covered; whether it is out.
+    bool takeOut(std::size_t row, const ProgressCallback& progress, FileWorkReport& work);
+    // Keeps the originals and copies the files in; whether the skin now counts as installed.
+    bool putIn(std::size_t row, const ProgressCallback& progress, FileWorkReport& work);
+    std::filesystem::path selectorFolder() const;
 
     std::filesystem::path gameFolder_;
     SkinFileOps ops_ = SkinFileOps::standard();
     std::vector<SkinRow> rows_;
     bool includeFlightData_ = false;
+    std::function<std::vector<FileOwner>()> otherOwners_;
 };
 
 } // namespace outfitter

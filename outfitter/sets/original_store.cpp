@@ -3,6 +3,7 @@
 #include "common/write_check.h"
 
 #include "common/folder_index.h"
+#include "common/names.h"
 #include "common/game_file_ops.h"
 #include "common/resolver.h"
 #include "common/text_file.h"
@@ -10,6 +11,7 @@
 #include "outfitter/sets/set_file_rules.h"
 
 #include <array>
+#include <unordered_map>
 #include <optional>
 #include <system_error>
 
@@ -34,37 +36,30 @@ std::string placePrefix(GameSubfolder place) {
     return {};
 }
 
-// Each loaded set listed once per job, in ledger order; a set that cannot be listed holds nothing.
-std::vector<std::optional<common::FolderIndex>> listSets(const std::vector<LoadedSet>& sets) {
-    std::vector<std::optional<common::FolderIndex>> listed;
-    listed.reserve(sets.size());
-    for (const auto& set : sets) {
-        auto scanned = common::FolderIndex::scan(set.folder);
-        listed.push_back(scanned.ok() ? std::optional(std::move(scanned.value)) : std::nullopt);
-    }
-    return listed;
-}
-
 struct Holder {
-    std::size_t set;
-    std::string name; // the file's name as the holding set spells it
+    const FileOwner* owner;
+    const OwnedFile* file;
 };
 
-// The latest set, in ledger order, that would load a file of this name.
-std::optional<Holder> lastHolder(const std::vector<std::optional<common::FolderIndex>>& listed,
-                                 const std::string& name) {
-    for (std::size_t i = listed.size(); i-- > 0;) {
-        if (!listed[i])
-            continue;
-        const auto found = listed[i]->find(name);
-        if (!found.ok() || !found.value)
-            continue;
-        std::error_code ec;
-        if (fs::is_regular_file(listed[i]->folder() / common::pathFromText(found.value->name), ec))
-            return Holder{i, found.value->name};
+// The latest owner of each name and place, in the order given (ledger order: the last load wins).
+class Holders final {
+  public:
+    explicit Holders(const std::vector<FileOwner>& owners) {
+        for (const auto& owner : owners)
+            for (const auto& file : owner.files)
+                latest_[key(file.place, file.name)] = Holder{&owner, &file};
     }
-    return std::nullopt;
-}
+    std::optional<Holder> find(GameSubfolder place, std::string_view name) const {
+        const auto found = latest_.find(key(place, name));
+        return found == latest_.end() ? std::nullopt : std::optional(found->second);
+    }
+
+  private:
+    static std::string key(GameSubfolder place, std::string_view name) {
+        return placePrefix(place) + common::toUpperAscii(name);
+    }
+    std::unordered_map<std::string, Holder> latest_;
+};
 
 bool sameBytes(const fs::path& a, const fs::path& b) {
     const auto first = common::readFileBytes(a);
@@ -106,39 +101,67 @@ fs::path OriginalStore::folder() const {
     return where.ok() ? where.value.path : selectorFolder_ / kOriginalsFolderName;
 }
 
-SetFileWork OriginalStore::beforeLoad(const fs::path& setFolder, const std::vector<LoadedSet>& loaded) const {
+namespace {
+
+// A kept entry, or why it cannot be looked at.
+common::Result<common::Resolved> storedEntry(const fs::path& store, GameSubfolder place, const std::string& name) {
+    return common::resolve(store, placePrefix(place) + name);
+}
+
+bool storedFile(const common::Result<common::Resolved>& stored) {
+    return stored.ok() && stored.value.exists &&
+           common::entryKindAt(stored.value.path) == common::EntryKind::PlainFile;
+}
+
+void dropEntry(const fs::path& stored, SetFileWork& result) {
+    if (auto problem = common::deleteFile(stored))
+        result.work.problems.push_back(std::move(*problem));
+    else
+        result.changes.push_back({ChangeKind::Delete, stored, "stale original"});
+}
+
+} // namespace
+
+SetFileWork OriginalStore::beforeLoad(const FileOwner& arriving, const std::vector<FileOwner>& loaded) const {
     SetFileWork result;
-    if (sameFolder(gameFolder_, setFolder))
-        return result;
-    const auto names = setFileNames(setFolder);
-    if (!names.ok()) // the load itself will say so
-        return result;
-    const auto listed = listSets(loaded);
+    const Holders holders(loaded);
+    const auto store = folder();
     GameTargets targets(gameFolder_);
-    for (const auto& name : names.value) {
-        if (skippedWhenLoading(name))
+    for (const auto& file : arriving.files) {
+        if (!file.source.empty() && sameFolder(gameFolder_, file.source.parent_path()))
             continue;
-        const auto place = loadDestination(name);
-        const auto target = targets.get(place);
+        const auto target = targets.get(file.place);
         if (!target.index)
             continue;
-        const auto existing = target.index->find(name);
-        if (!existing.ok() || !existing.value || existing.value->kind != common::EntryKind::PlainFile)
+        const auto existing = target.index->find(file.name);
+        if (!existing.ok())
             continue; // the load refuses these itself
-        if (const auto holder = lastHolder(listed, name)) {
-            bump(result.replacedOf, loaded[holder->set].name);
+        const auto holder = holders.find(file.place, file.name);
+        if (holder) {
+            if (existing.value && existing.value->kind == common::EntryKind::PlainFile)
+                bump(result.replacedOf, holder->owner->name);
+            continue;
+        }
+        const auto stored = storedEntry(store, file.place, file.name);
+        if (!stored.ok()) {
+            result.work.problems.push_back(*stored.problem);
+            continue;
+        }
+        if (!existing.value || existing.value->kind != common::EntryKind::PlainFile) {
+            // Nothing of the player's stands there now, so an old entry would put back a file where
+            // none was.
+            if (storedFile(stored) && !existing.value)
+                dropEntry(stored.value.path, result);
             continue;
         }
         const auto gameFile = target.index->folder() / common::pathFromText(existing.value->name);
         if (common::isReadOnlyFile(gameFile))
             continue; // the load refuses to replace it, and copying it must not touch its attribute
-        const auto stored = common::resolve(folder(), placePrefix(place) + existing.value->name);
-        if (!stored.ok()) {
-            result.work.problems.push_back(*stored.problem);
+        // The arriving owner's own bytes are what an earlier load of it left, not the player's file.
+        if (!file.source.empty() && sameBytes(gameFile, file.source))
             continue;
-        }
-        if (stored.value.exists)
-            continue; // the first original is the player's; a later one is a leftover of a set
+        if (storedFile(stored) && sameBytes(stored.value.path, gameFile))
+            continue;
         std::error_code ec;
         fs::create_directories(stored.value.path.parent_path(), ec);
         if (ec) {
@@ -158,59 +181,52 @@ SetFileWork OriginalStore::beforeLoad(const fs::path& setFolder, const std::vect
     return result;
 }
 
-SetFileWork OriginalStore::afterUnload(const fs::path& setFolder,
-                                       const std::vector<LoadedSet>& stillLoaded) const {
+SetFileWork OriginalStore::afterUnload(const FileOwner& leaving, const std::vector<FileOwner>& stillLoaded) const {
     SetFileWork result;
-    if (sameFolder(gameFolder_, setFolder))
-        return result;
-    const auto names = setFileNames(setFolder);
-    if (!names.ok())
-        return result;
-    const auto listed = listSets(stillLoaded);
+    const Holders holders(stillLoaded);
+    const auto store = folder();
     GameTargets targets(gameFolder_); // listed afresh: the unload has just deleted files
-    for (const auto& name : names.value) {
-        if (skippedWhenLoading(name))
+    for (const auto& file : leaving.files) {
+        if (!file.source.empty() && sameFolder(gameFolder_, file.source.parent_path()))
             continue;
-        const auto place = loadDestination(name);
-        const auto target = targets.get(place);
+        const auto target = targets.get(file.place);
         if (!target.index)
             continue;
-        const auto present = target.index->find(name);
+        const auto present = target.index->find(file.name);
         if (!present.ok()) {
             result.work.problems.push_back(*present.problem);
             continue;
         }
-        if (const auto holder = lastHolder(listed, name)) {
-            if (present.value)
+        if (const auto holder = holders.find(file.place, file.name)) {
+            if (present.value || holder->file->source.empty())
                 continue; // the unload left this file (a save stays in "Savedata"), so it is whole
-            const auto& set = stillLoaded[holder->set];
-            const auto destination = target.index->folder() / common::pathFromText(holder->name);
-            if (auto problem =
-                    common::copyReplacing(set.folder / common::pathFromText(holder->name), destination)) {
-                problem->action = "putting back " + set.name + "'s " + holder->name + " as";
+            const auto destination = target.index->folder() / common::pathFromText(holder->file->name);
+            if (auto problem = common::copyReplacing(holder->file->source, destination)) {
+                problem->action = "putting back " + holder->owner->name + "'s " + holder->file->name + " as";
                 result.work.problems.push_back(std::move(*problem));
                 continue;
             }
-            target.index->noteCreated({holder->name, common::EntryKind::PlainFile});
+            target.index->noteCreated({holder->file->name, common::EntryKind::PlainFile});
             result.work.done.push_back(destination);
-            result.changes.push_back({ChangeKind::Restore, destination, "copy of " + set.name});
+            result.changes.push_back({ChangeKind::Restore, destination, "copy of " + holder->owner->name});
             ++result.sharedRestored;
             continue;
         }
-        const auto stored = common::resolve(folder(), placePrefix(place) + name);
+        const auto stored = storedEntry(store, file.place, file.name);
         if (!stored.ok()) {
             result.work.problems.push_back(*stored.problem);
             continue;
         }
-        if (!stored.value.exists || common::entryKindAt(stored.value.path) != common::EntryKind::PlainFile)
+        if (!storedFile(stored))
             continue;
         fs::path destination = target.index->folder() / stored.value.path.filename();
         if (present.value) {
             destination = target.index->folder() / common::pathFromText(present.value->name);
             if (present.value->kind != common::EntryKind::PlainFile)
                 continue;
-            // Only the set's own copy gives way: a file the player changed since is never replaced.
-            if (!sameBytes(destination, setFolder / common::pathFromText(name))) {
+            // Only the owner's own copy gives way: a file the player changed since is never replaced.
+            // A patched file has no copy to compare with: it is the owner's work, so it gives way.
+            if (!file.source.empty() && !sameBytes(destination, file.source)) {
                 result.work.problems.push_back(
                     {destination, "putting back the original of",
                      "the file was changed since the set was loaded; the original stays in QIV128/" +
@@ -225,65 +241,95 @@ SetFileWork OriginalStore::afterUnload(const fs::path& setFolder,
     return result;
 }
 
-SetFileWork OriginalStore::restoreAll() const {
-    SetFileWork result;
-    const auto store = folder();
-    GameTargets targets(gameFolder_);
+namespace {
+
+// Each plain file of the store with its place, in file-list order.
+struct KeptEntry {
+    GameSubfolder place;
+    std::string name;
+    fs::path path;
+};
+
+std::vector<KeptEntry> keptEntries(const fs::path& store, common::Problems& problems) {
+    std::vector<KeptEntry> kept;
     for (const auto place : kPlaces) {
-        fs::path kept = store;
+        fs::path folder = store;
         if (place != GameSubfolder::Top) {
-            const auto sub =
-                common::resolve(store, placePrefix(place).substr(0, placePrefix(place).size() - 1));
+            const auto prefix = placePrefix(place);
+            const auto sub = common::resolve(store, prefix.substr(0, prefix.size() - 1));
             if (!sub.ok() || !sub.value.exists)
                 continue;
-            kept = sub.value.path;
+            folder = sub.value.path;
         }
-        auto listing = common::FolderIndex::scan(kept);
+        auto listing = common::FolderIndex::scan(folder);
         if (!listing.ok()) {
             std::error_code ec;
-            if (fs::exists(kept, ec))
-                result.work.problems.push_back(*listing.problem);
+            if (fs::exists(folder, ec))
+                problems.push_back(*listing.problem);
             continue;
         }
-        for (const auto& entry : listing.value.entries()) {
-            if (entry.kind != common::EntryKind::PlainFile)
-                continue;
-            const auto target = targets.get(place);
-            if (!target.index) {
-                result.work.problems.push_back(*target.problem);
-                break;
-            }
-            const auto existing = target.index->find(entry.name);
-            if (!existing.ok()) {
-                result.work.problems.push_back(*existing.problem);
-                continue;
-            }
-            const auto name = existing.value ? existing.value->name : entry.name;
-            if (existing.value && existing.value->kind != common::EntryKind::PlainFile) {
-                result.work.problems.push_back(
-                    leftInPlace(target.index->folder() / common::pathFromText(name),
-                                "putting back the original as", existing.value->kind));
-                continue;
-            }
-            if (putBack(kept / common::pathFromText(entry.name),
-                        target.index->folder() / common::pathFromText(name), result))
-                target.index->noteCreated({name, common::EntryKind::PlainFile});
+        for (const auto& entry : listing.value.entries())
+            if (entry.kind == common::EntryKind::PlainFile)
+                kept.push_back({place, entry.name, folder / common::pathFromText(entry.name)});
+    }
+    return kept;
+}
+
+} // namespace
+
+SetFileWork OriginalStore::restoreAll(const std::vector<FileOwner>& wereLoaded) const {
+    SetFileWork result;
+    const Holders holders(wereLoaded);
+    GameTargets targets(gameFolder_);
+    for (const auto& entry : keptEntries(folder(), result.work.problems)) {
+        if (!holders.find(entry.place, entry.name)) {
+            dropEntry(entry.path, result);
+            continue;
         }
+        const auto target = targets.get(entry.place);
+        if (!target.index) {
+            result.work.problems.push_back(*target.problem);
+            continue;
+        }
+        const auto existing = target.index->find(entry.name);
+        if (!existing.ok()) {
+            result.work.problems.push_back(*existing.problem);
+            continue;
+        }
+        const auto name = existing.value ? existing.value->name : entry.name;
+        if (existing.value && existing.value->kind != common::EntryKind::PlainFile) {
+            result.work.problems.push_back(leftInPlace(target.index->folder() / common::pathFromText(name),
+                                                       "putting back the original as", existing.value->kind));
+            continue;
+        }
+        if (putBack(entry.path, target.index->folder() / common::pathFromText(name), result))
+            target.index->noteCreated({name, common::EntryKind::PlainFile});
     }
     return result;
 }
 
+SetFileWork OriginalStore::dropStale(const std::vector<FileOwner>& loaded) const {
+    SetFileWork result;
+    const Holders holders(loaded);
+    for (const auto& entry : keptEntries(folder(), result.work.problems))
+        if (!holders.find(entry.place, entry.name))
+            dropEntry(entry.path, result);
+    return result;
+}
+
 std::size_t OriginalStore::count() const {
-    std::size_t found = 0;
-    std::error_code ec;
-    const auto store = folder();
-    if (!fs::is_directory(store, ec))
-        return 0;
-    for (auto it = fs::recursive_directory_iterator(store, ec);
-         !ec && it != fs::recursive_directory_iterator(); it.increment(ec))
-        if (it->is_regular_file(ec))
-            ++found;
-    return found;
+    common::Problems ignored;
+    return keptEntries(folder(), ignored).size();
+}
+
+std::size_t OriginalStore::countHeldBy(const std::vector<FileOwner>& owners) const {
+    const Holders holders(owners);
+    common::Problems ignored;
+    std::size_t held = 0;
+    for (const auto& entry : keptEntries(folder(), ignored))
+        if (holders.find(entry.place, entry.name))
+            ++held;
+    return held;
 }
 
 } // namespace outfitter

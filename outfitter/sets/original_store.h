@@ -5,6 +5,7 @@
 // from ever being taken for a set. Where no file of a set's names stood before, nothing is kept.
 
 #include "outfitter/core/change_log.h"
+#include "outfitter/sets/file_owner.h"
 #include "outfitter/sets/file_work.h"
 
 #include <cstddef>
@@ -17,44 +18,46 @@ namespace outfitter {
 
 inline constexpr const char* kOriginalsFolderName = ".originals";
 
-struct LoadedSet {
-    std::string name; // as the ledger has it, e.g. "G-Clouds"
-    std::filesystem::path folder;
-};
-
 struct SetFileWork {
     FileWorkReport work; // files kept or put back, and what failed
     std::size_t originalsKept = 0;
     std::size_t originalsRestored = 0;
     std::size_t sharedRestored = 0;
-    // Loaded sets whose files the coming load replaces, with how many, in ledger order.
+    // Loaded owners whose files the coming load replaces, with how many, in ledger order.
     std::vector<std::pair<std::string, std::size_t>> replacedOf;
     std::vector<Change> changes; // for the log
 };
 
+// The store holds, for each place, the file that stood there when the first loaded owner of that name
+// arrived. An entry for a name that no loaded owner holds is stale (its owner's load died before the
+// ledger knew, or the player changed the file since): it is never put back over a newer file.
 class OriginalStore final {
   public:
     OriginalStore(std::filesystem::path gameFolder, std::filesystem::path selectorFolder);
 
     std::filesystem::path folder() const;
 
-    // Before `setFolder` is loaded: every game file it will replace that no set of `loaded` holds is
-    // copied into the store (an original kept earlier and not yet put back stays as it is). A file
-    // that cannot be kept is a problem, and the caller must then not load the set.
-    SetFileWork beforeLoad(const std::filesystem::path& setFolder,
-                           const std::vector<LoadedSet>& loaded) const;
+    // Before `arriving` is loaded: every game file it will replace that no owner of `loaded` holds is
+    // kept, unless its bytes are the arriving owner's own (a leftover of an earlier load, not the
+    // player's). A stale entry gives way to the file standing now. A file that cannot be kept is a
+    // problem, and the caller must then not load.
+    SetFileWork beforeLoad(const FileOwner& arriving, const std::vector<FileOwner>& loaded) const;
 
-    // After `setFolder` was unloaded: for each of its names, the copy of the latest set of
-    // `stillLoaded` (ledger order) that holds it is put back; failing that, the kept original, where
-    // the unload left nothing or left the set's own unchanged copy (a changed file is never replaced).
-    SetFileWork afterUnload(const std::filesystem::path& setFolder,
-                            const std::vector<LoadedSet>& stillLoaded) const;
+    // After `leaving` was unloaded: for each of its names, the copy of the latest owner of
+    // `stillLoaded` that holds it is put back; failing that, the kept original, where the unload left
+    // nothing or left the owner's unchanged copy (a changed file is never replaced).
+    SetFileWork afterUnload(const FileOwner& leaving, const std::vector<FileOwner>& stillLoaded) const;
 
-    // After "Reset All" cleaned up: every kept original back in its place, replacing what stands.
-    SetFileWork restoreAll() const;
+    // After "Reset All" cleaned up: the kept original of every name one of `wereLoaded` held goes back,
+    // replacing what stands; stale entries are dropped.
+    SetFileWork restoreAll(const std::vector<FileOwner>& wereLoaded) const;
 
-    // How many originals are kept now.
+    // Drops the entries no owner of `loaded` holds (start-up, once the ledger is known).
+    SetFileWork dropStale(const std::vector<FileOwner>& loaded) const;
+
+    // How many originals are kept now, and how many of them `owners` hold.
     std::size_t count() const;
+    std::size_t countHeldBy(const std::vector<FileOwner>& owners) const;
 
   private:
     std::filesystem::path gameFolder_;

@@ -55,6 +55,10 @@ BrowserChange loadPackage(SetBrowser& browser, const std::vector<std::string>& i
     BrowserChange change;
     if (browser.refreshing())
         return change;
+    const bool journaled = !options.packageFile.empty() && !browser.selectorFolder().empty();
+    if (journaled)
+        if (auto failed = writePackageJournal(browser.selectorFolder(), {options.packageFile, options.resetFirst}))
+            change.work.problems.push_back(std::move(*failed));
     if (options.resetFirst)
         mergeChange(change, browser.resetAll(progress));
     for (std::size_t i = 0; i < items.size(); ++i) {
@@ -65,6 +69,9 @@ BrowserChange loadPackage(SetBrowser& browser, const std::vector<std::string>& i
     }
     if (options.refreshSummary && !items.empty())
         mergeChange(change, browser.refreshSummary());
+    if (journaled)
+        if (auto failed = removePackageJournal(browser.selectorFolder()))
+            change.work.problems.push_back(std::move(*failed));
     return change;
 }
 

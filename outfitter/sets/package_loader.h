@@ -17,6 +17,9 @@ struct PackageLoadOptions {
     // Leading items that only describe the package (PackageContents::descriptionItems): they are
     // still tried, but not reported when they name nothing.
     std::size_t descriptionItems = 0;
+    // The package's file, when it is one: a journal names it until the whole package is in, so a load
+    // that dies part-way is finished at the next start.
+    std::string packageFile;
 };
 
 // Loads `items` in order. An item that names no set, skin or plane set is reported by name and

@@ -5,6 +5,8 @@
 #include "outfitter/sets/clean_up.h"
 #include "outfitter/sets/game_targets.h"
 #include "outfitter/sets/load_summary.h"
+#include "outfitter/sets/package_items.h"
+#include "outfitter/sets/package_loader.h"
 #include "outfitter/sets/program_launch.h"
 #include "outfitter/sets/set_click_plan.h"
 #include "outfitter/sets/set_installer.h"
@@ -48,10 +50,78 @@ SetBrowser::SetBrowser(const StartupResult& startup, SetBrowserSeams seams)
       categories_(startup.categories), rows_(startup.sets.rows()), summary_(startup.summary),
       seams_(std::move(seams)) {
     // The start-up replay marked the rows; a loaded flight-model set brings its plane sets back.
-    BrowserChange ignored;
+    BrowserChange& change = startupChange_;
     for (std::size_t i = 0; i < rows_.size(); ++i)
         if (rows_[i].loaded && isFlightModelSet(rows_[i]))
-            flightModelLoaded(i, ignored);
+            flightModelLoaded(i, change);
+    if (selectorFolder_.empty())
+        return;
+    finishInterruptedWork(startup, change);
+    // Originals no loaded owner holds are stale, but only a ledger whose every line is known here says
+    // which owners are loaded: one naming a set that is gone leaves the store alone.
+    const auto owners = loadedOwners(rows_.size());
+    const bool ledgerKnown = std::all_of(summary_.begin(), summary_.end(), [&](const std::string& line) {
+        return std::any_of(owners.begin(), owners.end(), [&](const FileOwner& owner) { return owner.name == line; });
+    });
+    if (ledgerKnown) {
+        const auto dropped = OriginalStore(gameFolder_, selectorFolder_).dropStale(owners);
+        log(dropped.changes);
+        change.work.add(dropped.work);
+    }
+}
+
+void SetBrowser::finishInterruptedWork(const StartupResult& startup, BrowserChange& change) {
+    if (startup.interrupted) {
+        const auto& work = *startup.interrupted;
+        const auto row = std::find_if(rows_.begin(), rows_.end(), [&](const SetRow& r) { return r.name == work.set; });
+        const auto index = static_cast<std::size_t>(row - rows_.begin());
+        switch (work.kind) {
+        case WorkJournal::Kind::Load:
+            if (row != rows_.end() && row->loaded) {
+                // Loading again puts every file in place; what arrived before is the set's own and is
+                // never taken for an original.
+                row->loaded = false;
+                applyClick(index, {}, change);
+            }
+            break;
+        case WorkJournal::Kind::Unload:
+            if (row != rows_.end() && row->loaded)
+                applyClick(index, {}, change);
+            break;
+        case WorkJournal::Kind::InstallSkin:
+        case WorkJournal::Kind::RemoveSkin:
+            if (seams_.finishSkinWork) {
+                beginWork(work, change);
+                change.work.add(seams_.finishSkinWork(work));
+                if (summaryRefresh(change))
+                    endWork(change);
+            }
+            break;
+        case WorkJournal::Kind::ResetAll:
+            mergeChange(change, resetAll());
+            break;
+        case WorkJournal::Kind::InstallAircraft:
+            break; // start-up put it back from its snapshot
+        }
+    }
+    if (startup.interruptedPackage) {
+        const auto& package = *startup.interruptedPackage;
+        const auto contents = readPackage(common::pathFromText(package.file));
+        if (contents.ok()) {
+            PackageLoadOptions options;
+            options.resetFirst = package.reset;
+            options.refreshSummary = true;
+            options.descriptionItems = contents.value.descriptionItems;
+            options.packageFile = package.file;
+            change.told.push_back("Loading the package " + common::pathText(common::pathFromText(package.file).filename()) +
+                                  " was interrupted; it was loaded again in full");
+            mergeChange(change, loadPackage(*this, contents.value.items, options));
+        } else {
+            change.work.problems.push_back(*contents.problem);
+            if (auto failed = removePackageJournal(selectorFolder_))
+                change.work.problems.push_back(std::move(*failed));
+        }
+    }
 }
 
 SetFilterView SetBrowser::filter(std::size_t listPosition) const {
@@ -99,7 +169,7 @@ void SetBrowser::applyClick(std::size_t row, const ProgressCallback& progress, B
         case SetClickStep::Kind::MoveOut: {
             // A flight-model set making way takes its plane sets with it.
             if (flightModel && step.row != row)
-                hidePlaneSets();
+                hidePlaneSets(change, step.row);
             const bool journaled = beginWork({WorkJournal::Kind::Unload, target.name}, change);
             const auto work = unloadRow(step.row, progress, change);
             if (!unloadFinished(work)) {
@@ -113,8 +183,13 @@ void SetBrowser::applyClick(std::size_t row, const ProgressCallback& progress, B
             break;
         }
         case SetClickStep::Kind::MoveIn: {
+            // The journal comes first: an original kept by a load that then dies must belong to a load
+            // the next start knows of, or it would later be put back over the player's newer file.
+            const bool journaled = beginWork({WorkJournal::Kind::Load, target.name}, change);
             SetFileWork kept;
             if (!keepOriginals(step.row, change, kept)) {
+                if (journaled)
+                    endWork(change);
                 // Loading now would overwrite a player's file that could not be kept.
                 refused = true;
                 if (target.loaded) {
@@ -125,7 +200,6 @@ void SetBrowser::applyClick(std::size_t row, const ProgressCallback& progress, B
                                       " was not loaded: the files it would replace could not be kept");
                 break;
             }
-            beginWork({WorkJournal::Kind::Load, target.name}, change);
             auto work = MoveIn(gameFolder_, folder, progress);
             logFiles(ChangeKind::Copy, work, "from " + target.name);
             if (!loadArrived(work)) {
@@ -145,7 +219,7 @@ void SetBrowser::applyClick(std::size_t row, const ProgressCallback& progress, B
     }
 
     if (flightModel && unloading && !rows_[row].loaded)
-        hidePlaneSets();
+        hidePlaneSets(change);
     else if (flightModel && !unloading && rows_[row].loaded)
         flightModelLoaded(row, change);
     if (summaryRefresh(change))
@@ -180,17 +254,30 @@ common::Problem stayedLoaded(const fs::path& setFolder, const FileWorkReport& un
     return {setFolder, "unloading", "it stays marked loaded; still in the game folder: " + names};
 }
 
-std::vector<LoadedSet> SetBrowser::loadedSets(std::size_t except) const {
-    std::vector<LoadedSet> sets;
+FileOwner SetBrowser::rowOwner(std::size_t row) const {
+    return setOwner(rows_[row].name, common::pathFromText(rows_[row].path));
+}
+
+std::vector<FileOwner> SetBrowser::loadedOwners(std::size_t except, bool withPlaneSets, bool withSkins) const {
+    std::vector<FileOwner> owners;
     for (std::size_t i = 0; i < rows_.size(); ++i)
         if (i != except && rows_[i].loaded)
-            sets.push_back({rows_[i].name, common::pathFromText(rows_[i].path)});
-    return sets;
+            owners.push_back(rowOwner(i));
+    const auto add = [&](const std::function<std::vector<FileOwner>()>& more) {
+        if (more)
+            for (auto& owner : more())
+                owners.push_back(std::move(owner));
+    };
+    if (withSkins)
+        add(seams_.skinOwners);
+    if (withPlaneSets && planeSetsShown_)
+        add(seams_.planeSetOwners);
+    return owners;
 }
 
 bool SetBrowser::keepOriginals(std::size_t row, BrowserChange& change, SetFileWork& kept) {
     const OriginalStore store(gameFolder_, selectorFolder_);
-    kept = store.beforeLoad(common::pathFromText(rows_[row].path), loadedSets(row));
+    kept = store.beforeLoad(rowOwner(row), loadedOwners(row));
     log(kept.changes);
     change.work.add(kept.work);
     if (const auto line = replacingLine(rows_[row].name, kept); !line.empty())
@@ -214,7 +301,7 @@ FileWorkReport SetBrowser::unloadRow(std::size_t row, const ProgressCallback& pr
     logFiles(ChangeKind::Rename, moved, "into " + rows_[row].name);
     logFiles(ChangeKind::Delete, deleted, "of " + rows_[row].name);
     const OriginalStore store(gameFolder_, selectorFolder_);
-    const auto restored = store.afterUnload(folder, loadedSets(row));
+    const auto restored = store.afterUnload(rowOwner(row), loadedOwners(row));
     log(restored.changes);
     change.work.add(report);
     change.work.add(restored.work);
@@ -237,7 +324,7 @@ void SetBrowser::logFiles(ChangeKind kind, const FileWorkReport& work, const std
 void SetBrowser::flightModelLoaded(std::size_t row, BrowserChange& change) {
     const fs::path folder = common::pathFromText(rows_[row].path);
     if (!hasPlaneSets(folder)) {
-        hidePlaneSets();
+        hidePlaneSets(change);
         return;
     }
     if (seams_.showPlaneSets) {
@@ -247,16 +334,38 @@ void SetBrowser::flightModelLoaded(std::size_t row, BrowserChange& change) {
     planeSetsShown_ = true;
 }
 
-void SetBrowser::hidePlaneSets() {
+void SetBrowser::hidePlaneSets(BrowserChange& change, std::size_t leaving) {
+    std::vector<FileOwner> leavingOwners;
+    if (planeSetsShown_ && seams_.planeSetOwners)
+        leavingOwners = seams_.planeSetOwners();
     if (seams_.clearPlaneSets)
         seams_.clearPlaneSets();
     planeSetsShown_ = false;
+    // The aircraft patched files no set holds ("pnames.str", the menus); their originals go back now.
+    // A flight-model set still in the game folder holds its own files, which its unload restores.
+    auto stillLoaded = loadedOwners(rows_.size(), false);
+    if (leaving < rows_.size())
+        stillLoaded.push_back(rowOwner(leaving));
+    const OriginalStore store(gameFolder_, selectorFolder_);
+    for (auto owner = leavingOwners.rbegin(); owner != leavingOwners.rend(); ++owner) {
+        const auto restored = store.afterUnload(*owner, stillLoaded);
+        log(restored.changes);
+        change.work.add(restored.work);
+    }
 }
 
 BrowserChange SetBrowser::refreshSummary() {
     BrowserChange change;
-    summaryRefresh(change);
+    // The skin or aircraft work that called for this refresh is recorded once the ledger says so.
+    if (summaryRefresh(change)) {
+        journalOpen_ = true;
+        endWork(change);
+    }
     return change;
+}
+
+std::vector<FileOwner> SetBrowser::owners(bool withSkins, bool withPlaneSets) const {
+    return loadedOwners(rows_.size(), withPlaneSets, withSkins);
 }
 
 bool SetBrowser::summaryRefresh(BrowserChange& change) {
@@ -313,28 +422,37 @@ BrowserChange SetBrowser::resetAll(const ProgressCallback& progress) {
     if (refreshing_)
         return change;
     ready_ = true;
+    const bool journaled = beginWork({WorkJournal::Kind::ResetAll, "Reset All"}, change);
+    // Whose files stand in the game folder decides which kept originals go back at the end.
+    const auto wereOwners = loadedOwners(rows_.size());
     std::vector<std::size_t> wereLoaded;
     for (std::size_t i = 0; i < rows_.size(); ++i)
-        if (rows_[i].loaded) {
-            rows_[i].loaded = false;
+        if (rows_[i].loaded)
             wereLoaded.push_back(i);
-            change.rowsChanged.push_back(i);
-        }
+    const auto placed = removeSetPlaceFiles(wereLoaded, progress);
+    for (const auto i : wereLoaded) {
+        rows_[i].loaded = false;
+        change.rowsChanged.push_back(i);
+    }
     std::size_t skins = 0;
     if (seams_.markedSkins)
         skins = seams_.markedSkins().size();
-    std::size_t failed = 0;
+    std::size_t failed = placed.problems.size();
+    change.work.add(placed);
     if (seams_.unloadMarkedSkins) {
         const auto report = seams_.unloadMarkedSkins(progress);
         logFiles(ChangeKind::Delete, report, "of a skin");
         failed += report.problems.size();
         change.work.add(report);
     }
-    hidePlaneSets();
+    // No restore here: the clean-up that follows would delete what came back.
+    if (seams_.clearPlaneSets)
+        seams_.clearPlaneSets();
+    planeSetsShown_ = false;
     const auto cleaned = CleanUp(gameFolder_, selectorFolder_, progress);
     logFiles(ChangeKind::Delete, cleaned, "by the clean-up");
     // The kept originals go back once nothing of any set is left to stand in their way.
-    const auto restored = OriginalStore(gameFolder_, selectorFolder_).restoreAll();
+    const auto restored = OriginalStore(gameFolder_, selectorFolder_).restoreAll(wereOwners);
     log(restored.changes);
     const auto finished = finishResetAll(gameFolder_, selectorFolder_);
     logFiles(ChangeKind::Copy, finished, "(the stock eaw.exe)");
@@ -345,16 +463,17 @@ BrowserChange SetBrowser::resetAll(const ProgressCallback& progress) {
     summary_.clear();
     change.summaryChanged = true;
 
-    // A set whose file the clean-up could not delete is still (partly) in the game folder.
+    // A set whose file could not be deleted is still (partly) in the game folder.
     bool anyKept = false;
     for (const auto i : wereLoaded) {
         const fs::path folder = common::pathFromText(rows_[i].path);
         const auto names = setFileNames(folder);
         FileWorkReport left;
-        for (const auto& file : cleaned.stayed)
-            for (const auto& name : names.value)
-                if (common::equalsIgnoreCase(name, common::pathText(file.filename())))
-                    left.stayed.push_back(file);
+        for (const auto* stayed : {&cleaned.stayed, &placed.stayed})
+            for (const auto& file : *stayed)
+                for (const auto& name : names.value)
+                    if (common::equalsIgnoreCase(name, common::pathText(file.filename())))
+                        left.stayed.push_back(file);
         if (!left.stayed.empty()) {
             rows_[i].loaded = true;
             anyKept = true;
@@ -363,8 +482,27 @@ BrowserChange SetBrowser::resetAll(const ProgressCallback& progress) {
     }
     if (anyKept)
         summaryRefresh(change); // the ledger lists what stayed instead of nothing
-    change.told.push_back(resetAllLine(cleaned.done.size(), skins, restored, failed));
+    if (journaled)
+        endWork(change);
+    change.told.push_back(resetAllLine(cleaned.done.size() + placed.done.size(), skins, restored, failed));
     return change;
+}
+
+FileWorkReport SetBrowser::removeSetPlaceFiles(const std::vector<std::size_t>& rows, const ProgressCallback& progress) {
+    FileWorkReport all;
+    for (const auto i : rows) {
+        const fs::path folder = common::pathFromText(rows_[i].path);
+        auto report = moveOutOfSubfolders(gameFolder_, folder, progress);
+        FileWorkReport moved;
+        FileWorkReport deleted;
+        for (const auto& file : report.done)
+            (common::toUpperAscii(common::pathText(file.extension())) == ".SVE" ? moved : deleted).done.push_back(file);
+        logFiles(ChangeKind::Rename, moved, "into " + rows_[i].name);
+        logFiles(ChangeKind::Delete, deleted, "of " + rows_[i].name);
+        report.done = deleted.done; // careers moved back to their set are not counted as deleted
+        all.add(report);
+    }
+    return all;
 }
 
 ResetAllPreview SetBrowser::previewResetAll() const {
@@ -373,9 +511,12 @@ ResetAllPreview SetBrowser::previewResetAll() const {
     if (!count.ok())
         preview.problems.push_back(*count.problem);
     preview.filesToDelete = count.value;
+    for (std::size_t i = 0; i < rows_.size(); ++i)
+        if (rows_[i].loaded)
+            preview.filesToDelete += setFilesInSubfolders(gameFolder_, common::pathFromText(rows_[i].path)).size();
     if (seams_.markedSkins)
         preview.skinsToRemove = seams_.markedSkins().size();
-    preview.originals = OriginalStore(gameFolder_, selectorFolder_).count();
+    preview.originals = OriginalStore(gameFolder_, selectorFolder_).countHeldBy(loadedOwners(rows_.size()));
     return preview;
 }
 

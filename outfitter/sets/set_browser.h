@@ -19,6 +19,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace outfitter {
@@ -32,6 +33,12 @@ struct SetBrowserSeams {
     // Fills the plane-set grid from a loaded flight-model set that holds "P-" folders.
     std::function<common::Problems(const std::filesystem::path& flightModelSet)> showPlaneSets;
     std::function<void()> clearPlaneSets;
+    // The installed skins and the marked plane sets as owners of game files, so that a set load keeps
+    // and restores around their files too.
+    std::function<std::vector<FileOwner>()> skinOwners;
+    std::function<std::vector<FileOwner>()> planeSetOwners;
+    // Finishes a skin's install or removal that died part-way (start-up marked the skin installed).
+    std::function<FileWorkReport(const WorkJournal& work)> finishSkinWork;
     // A package item: install every unmarked skin row it matches (packageItemMatches), as a
     // double-click would.
     std::function<FileWorkReport(const std::string& item)> loadMatchingSkins;
@@ -52,7 +59,8 @@ struct BrowserChange {
 
 // What "Reset All" is about to do, for the question asked first.
 struct ResetAllPreview {
-    std::size_t filesToDelete = 0; // by the clean-up
+    // By the clean-up, and the loaded sets' files in "Savedata" and "Music" that go with them.
+    std::size_t filesToDelete = 0;
     std::size_t skinsToRemove = 0;
     std::size_t originals = 0; // kept originals that go back
     common::Problems problems;
@@ -68,10 +76,15 @@ class SetBrowser final {
     // The lines of "Whats Set?": the ledger as read at start until the first summary refresh.
     const std::vector<std::string>& summary() const { return summary_; }
     const std::filesystem::path& gameFolder() const { return gameFolder_; }
+    const std::filesystem::path& selectorFolder() const { return selectorFolder_; }
     bool ready() const { return ready_; }
     bool refreshing() const { return refreshing_; }
     bool planeSetsShown() const { return planeSetsShown_; }
     const SetBrowserSeams& seams() const { return seams_; }
+
+    // The loaded sets, with the installed skins and the marked plane sets where asked, as owners of
+    // game files: what the skins' and aircraft's originals are kept around.
+    std::vector<FileOwner> owners(bool withSkins, bool withPlaneSets) const;
 
     SetFilterView filter(std::size_t listPosition) const;
     SetDescription describe(std::size_t row) const;
@@ -102,15 +115,23 @@ class SetBrowser final {
   private:
     void applyClick(std::size_t row, const ProgressCallback& progress, BrowserChange& change);
     void flightModelLoaded(std::size_t row, BrowserChange& change);
-    void hidePlaneSets();
+    // The plane sets leave with their flight-model set; `leaving` is that set's row while its files are
+    // still in the game folder (it holds them for the restore), or npos once they are gone.
+    void hidePlaneSets(BrowserChange& change, std::size_t leaving = static_cast<std::size_t>(-1));
+    // Work the start-up found interrupted, finished now that the engine is here.
+    void finishInterruptedWork(const StartupResult& startup, BrowserChange& change);
+    // "Reset All"'s own part: each loaded set's files in "Savedata" and "Music" go as its unload would
+    // take them (the clean-up only knows the game folder's own files).
+    FileWorkReport removeSetPlaceFiles(const std::vector<std::size_t>& rows, const ProgressCallback& progress);
     // False when the ledger was not written (ready flag down, or the write failed).
     bool summaryRefresh(BrowserChange& change);
     // The journal around one MoveIn or MoveOut: written before its first file, removed once the
     // ledger records the outcome.
     bool beginWork(const WorkJournal& work, BrowserChange& change);
     void endWork(BrowserChange& change);
-    // Loaded sets in ledger order, `except` left out (the row being loaded or unloaded).
-    std::vector<LoadedSet> loadedSets(std::size_t except) const;
+    // Loaded owners in ledger order (sets, then skins, then plane sets), row `except` left out.
+    std::vector<FileOwner> loadedOwners(std::size_t except, bool withPlaneSets = true, bool withSkins = true) const;
+    FileOwner rowOwner(std::size_t row) const;
     bool keepOriginals(std::size_t row, BrowserChange& change, SetFileWork& kept);
     void loadRow(std::size_t row, const ProgressCallback& progress, BrowserChange& change);
     FileWorkReport unloadRow(std::size_t row, const ProgressCallback& progress, BrowserChange& change);
@@ -127,6 +148,13 @@ class SetBrowser final {
     bool refreshing_ = false;
     bool planeSetsShown_ = false;
     bool journalOpen_ = false;
+
+  public:
+    // What start-up's interrupted work came to once finished here, for the window's message line.
+    BrowserChange takeStartupChange() { return std::exchange(startupChange_, {}); }
+
+  private:
+    BrowserChange startupChange_;
 };
 
 // The message for an unload that left some of the set behind (or could not list it), naming the files.

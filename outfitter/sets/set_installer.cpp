@@ -125,23 +125,20 @@ FileWorkReport returnCampaignSaves(const fs::path& gameFolder, const fs::path& s
     return report;
 }
 
-FileWorkReport MoveOut(const fs::path& gameFolder, const fs::path& setFolder,
-                       const ProgressCallback& progress) {
-    FileWorkReport report;
-    if (sameFolder(gameFolder, setFolder))
-        return report;
-    if (isCampaignSetFolder(setFolder))
-        report = returnCampaignSaves(gameFolder, setFolder);
-    const auto names = setFileNames(setFolder);
-    if (!names.ok()) {
-        report.problems.push_back(*names.problem);
-        report.setUnread = true;
-        return report;
-    }
+namespace {
+
+// The plain files of `setFolder`'s names where unloading looks for them, with `place` limiting the
+// places looked in; each callback gets the listing entry and its path.
+template <class Each>
+void eachLoadedFile(const fs::path& gameFolder, const std::vector<std::string>& names, bool subfoldersOnly,
+                    FileWorkReport& report, Each each) {
     GameTargets targets(gameFolder);
-    for (std::size_t i = 0; i < names.value.size(); ++i) {
-        const auto& name = names.value[i];
-        const auto target = targets.get(unloadLookup(name));
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const auto& name = names[i];
+        const auto place = unloadLookup(name);
+        if (subfoldersOnly && place == GameSubfolder::Top)
+            continue;
+        const auto target = targets.get(place);
         if (!target.index) {
             if (!target.missing) // nothing can have been loaded into a folder that is not there
                 report.problems.push_back(*target.problem);
@@ -161,17 +158,60 @@ FileWorkReport MoveOut(const fs::path& gameFolder, const fs::path& setFolder,
         }
         if (present.value->kind != common::EntryKind::PlainFile)
             continue; // a folder of that name is not the set's file
-        tell(progress, std::string(kDeletingCaption) + present.value->name,
-             fractionDone(i, names.value.size()));
-        if (auto problem = common::deleteFile(file)) {
-            report.problems.push_back(std::move(*problem));
-            report.stayed.push_back(file);
-        } else {
-            target.index->noteRemoved(present.value->name);
-            report.done.push_back(file);
-        }
+        each(i, *target.index, present.value->name, file);
     }
+}
+
+FileWorkReport moveOut(const fs::path& gameFolder, const fs::path& setFolder, const ProgressCallback& progress,
+                       bool subfoldersOnly) {
+    FileWorkReport report;
+    if (sameFolder(gameFolder, setFolder))
+        return report;
+    if (isCampaignSetFolder(setFolder))
+        report = returnCampaignSaves(gameFolder, setFolder);
+    const auto names = setFileNames(setFolder);
+    if (!names.ok()) {
+        report.problems.push_back(*names.problem);
+        report.setUnread = true;
+        return report;
+    }
+    const auto count = names.value.size();
+    eachLoadedFile(gameFolder, names.value, subfoldersOnly, report,
+                   [&](std::size_t i, common::FolderIndex& index, const std::string& name, const fs::path& file) {
+                       tell(progress, std::string(kDeletingCaption) + name, fractionDone(i, count));
+                       if (auto problem = common::deleteFile(file)) {
+                           report.problems.push_back(std::move(*problem));
+                           report.stayed.push_back(file);
+                       } else {
+                           index.noteRemoved(name);
+                           report.done.push_back(file);
+                       }
+                   });
     return report;
+}
+
+} // namespace
+
+FileWorkReport MoveOut(const fs::path& gameFolder, const fs::path& setFolder, const ProgressCallback& progress) {
+    return moveOut(gameFolder, setFolder, progress, false);
+}
+
+FileWorkReport moveOutOfSubfolders(const fs::path& gameFolder, const fs::path& setFolder,
+                                   const ProgressCallback& progress) {
+    return moveOut(gameFolder, setFolder, progress, true);
+}
+
+std::vector<fs::path> setFilesInSubfolders(const fs::path& gameFolder, const fs::path& setFolder) {
+    std::vector<fs::path> files;
+    if (sameFolder(gameFolder, setFolder))
+        return files;
+    const auto names = setFileNames(setFolder);
+    FileWorkReport ignored;
+    eachLoadedFile(gameFolder, names.value, true, ignored,
+                   [&](std::size_t, common::FolderIndex&, const std::string&, const fs::path& file) {
+                       files.push_back(file);
+                   });
+    return files;
 }
 
 bool loadArrived(const FileWorkReport& load) {

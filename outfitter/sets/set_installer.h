@@ -8,6 +8,7 @@
 #include "outfitter/sets/file_work.h"
 
 #include <filesystem>
+#include <vector>
 
 namespace outfitter {
 
@@ -23,6 +24,13 @@ FileWorkReport MoveIn(const std::filesystem::path& gameFolder, const std::filesy
 // for in the game folder itself). Reports "Deleting <name>" before each deletion.
 FileWorkReport MoveOut(const std::filesystem::path& gameFolder, const std::filesystem::path& setFolder,
                        const ProgressCallback& progress = {});
+
+// What "Reset All" takes of a set besides the clean-up's patterns: MoveOut limited to "Savedata" and
+// "Music" (a campaign's careers still go back to it), and the files that would go, for its question.
+FileWorkReport moveOutOfSubfolders(const std::filesystem::path& gameFolder, const std::filesystem::path& setFolder,
+                                   const ProgressCallback& progress = {});
+std::vector<std::filesystem::path> setFilesInSubfolders(const std::filesystem::path& gameFolder,
+                                                        const std::filesystem::path& setFolder);
 
 // Moves every "*.sve" of "Savedata" into `setFolder`, replacing same-named saves there. A save is
 // deleted from "Savedata" only after its copy arrived, so a failed copy loses nothing.

@@ -58,6 +58,8 @@ QIVForm::QIVForm(std::filesystem::path gameFolder, QIVFormOptions options, QWidg
     startup_ = SelectorStartup::run(gameFolder, options.seams);
     if (!startup_.selectorFolder.empty())
         log_ = ChangeLog(gameFolder, startup_.selectorFolder);
+    skins_.setOtherOwners([this] { return browser_.owners(false, true); });
+    planeSets_->setOtherOwners([this] { return browser_.owners(true, false); });
     browser_ = SetBrowser(startup_, std::move(options.browserSeams));
     planeSets_->endReplay();
     generalTab_->showStartup(startup_);
@@ -67,6 +69,10 @@ QIVForm::QIVForm(std::filesystem::path gameFolder, QIVFormOptions options, QWidg
     autoscriptsTab_->showStartup(startup_);
     showProblems(skinProblems);
     showProblems(startup_.problems);
+    const auto finished = browser_.takeStartupChange();
+    for (const auto& line : finished.told)
+        messages_->appendPlainText(QString::fromStdString(line));
+    showProblems(finished.work.problems);
     ssTab1_->setCurrentIndex(0);
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -225,6 +231,12 @@ void QIVForm::addPlaneSetSeams(QIVFormOptions& options) {
         };
     if (!seams.markedPlaneSets)
         seams.markedPlaneSets = [this] { return planeSets_->markedFolders(); };
+    if (!seams.planeSetOwners)
+        seams.planeSetOwners = [this] { return planeSets_->owners(); };
+    if (!seams.skinOwners)
+        seams.skinOwners = [this] { return skins_.owners(); };
+    if (!seams.finishSkinWork)
+        seams.finishSkinWork = [this](const WorkJournal& work) { return skins_.finishWork(work); };
 }
 
 void QIVForm::addPackageSeams(QIVFormOptions& options) {

@@ -43,6 +43,18 @@ class FolderIndex final {
     std::unordered_map<std::string, std::vector<FolderEntry>> byUpperName_;
 };
 
+// The problem of a name that two entries of one folder carry in different letter case ("eaw.ini" beside
+// "EAW.INI"): the game sees them as one file, so neither is touched. `names` are the clashing spellings.
+Problem caseClashProblem(const std::filesystem::path& folder, const std::vector<std::string>& names,
+                         const std::string& action);
+
+// The spellings of `file`'s name in its folder when more than one entry carries it without regard to
+// case; empty when it stands alone (or the folder cannot be listed, which the write itself will say).
+std::vector<std::string> caseTwins(const std::filesystem::path& file);
+
+// Every group of entries of `folder` whose names differ only in letter case, in file-list order.
+std::vector<std::vector<std::string>> caseClashes(const FolderIndex& folder);
+
 // The kind of whatever `path` names, without following a link; nullopt when nothing is there.
 std::optional<EntryKind> entryKindAt(const std::filesystem::path& path);
 

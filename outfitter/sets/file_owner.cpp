@@ -1,0 +1,18 @@
+#include "outfitter/sets/file_owner.h"
+
+#include "outfitter/sets/game_targets.h"
+
+#include "common/problem.h"
+
+namespace outfitter {
+
+FileOwner setOwner(const std::string& name, const std::filesystem::path& setFolder) {
+    FileOwner owner{name, {}};
+    const auto names = setFileNames(setFolder);
+    for (const auto& file : names.value)
+        if (!skippedWhenLoading(file))
+            owner.files.push_back({file, loadDestination(file), setFolder / common::pathFromText(file)});
+    return owner;
+}
+
+} // namespace outfitter
