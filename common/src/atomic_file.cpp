@@ -38,7 +38,7 @@ std::optional<Problem> checkNames(const std::filesystem::path& target, const std
 // What no writer may do, whoever calls it: replace a file the player marked read-only to protect it,
 // or write one of two files whose names differ only in letter case (the game takes them for one).
 std::optional<Problem> targetRefusal(const std::filesystem::path& target) {
-    if (isReadOnlyFile(target))
+    if (hasReadOnlyAttribute(target))
         return Problem{target, "writing", kReadOnlyRefusal};
     if (const auto twins = caseTwins(target); !twins.empty())
         return caseClashProblem(target.parent_path(), twins, "writing " + pathText(target.filename()) + " in");

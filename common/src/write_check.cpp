@@ -54,6 +54,19 @@ std::optional<int> folderRefusal(const fs::path& folder) {
 
 } // namespace
 
+bool hasReadOnlyAttribute(const fs::path& file) {
+    std::error_code ec;
+    if (!fs::is_regular_file(file, ec))
+        return false;
+#if defined(_WIN32)
+    return attributeReadOnly(file);
+#else
+    const auto perms = fs::status(file, ec).permissions();
+    constexpr auto anyWrite = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    return !ec && (perms & anyWrite) == fs::perms::none;
+#endif
+}
+
 bool isReadOnlyFile(const fs::path& file) {
     std::error_code ec;
     return fs::is_regular_file(file, ec) && attributeReadOnly(file);

@@ -21,7 +21,9 @@ class SelectorSession final {
 
     SetBrowser& browser() { return browser_; }
     const SkinStore& skins() const { return skins_; }
+    SkinStore& skins() { return skins_; }
     const PlaneSetGrid& planeSets() const { return planeSets_; }
+    PlaneSetGrid& planeSets() { return planeSets_; }
     const StartupResult& startup() const { return startup_; }
     ChangeLog& log() { return log_; }
     // What went wrong while starting: reading the skins, the start-up itself.

@@ -142,7 +142,8 @@ SetFileWork OriginalStore::beforeLoad(const FileOwner& arriving, const std::vect
                 bump(result.replacedOf, holder->owner->name);
             continue;
         }
-        const auto stored = storedEntry(store, file.place, file.name);
+        // Kept under the game's own spelling, which is the one put back.
+        const auto stored = storedEntry(store, file.place, existing.value ? existing.value->name : file.name);
         if (!stored.ok()) {
             result.work.problems.push_back(*stored.problem);
             continue;

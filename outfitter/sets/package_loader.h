@@ -19,7 +19,7 @@ struct PackageLoadOptions {
     std::size_t descriptionItems = 0;
     // The package's file, when it is one: a journal names it until the whole package is in, so a load
     // that dies part-way is finished at the next start.
-    std::string packageFile;
+    std::string packageFile = {};
 };
 
 // Loads `items` in order. An item that names no set, skin or plane set is reported by name and

@@ -1,5 +1,6 @@
 #include "outfitter/sets/set_browser.h"
 
+#include "outfitter/core/file_snapshot.h"
 #include "outfitter/core/load_ledger.h"
 #include "outfitter/sets/change_lines.h"
 #include "outfitter/sets/clean_up.h"
@@ -242,6 +243,9 @@ void SetBrowser::endWork(BrowserChange& change) {
         return;
     if (auto failed = removeJournal(selectorFolder_))
         change.work.problems.push_back(std::move(*failed));
+    // An aircraft's snapshot is only wanted until the ledger holds its outcome.
+    for (auto& failed : dropSnapshot(selectorFolder_))
+        change.work.problems.push_back(std::move(failed));
     journalOpen_ = false;
 }
 

@@ -29,7 +29,7 @@ TEST(WriteCheck, AReadOnlyFileIsRefusedWhoeverRunsTheCheck) {
     const auto refused = replaceRefusal(file, "writing");
     ASSERT_TRUE(refused);
     EXPECT_EQ(refused->path, file);
-    EXPECT_EQ(refused->text(), "writing " + file.string() + ": the file is read-only");
+    EXPECT_EQ(refused->text(), "writing " + file.string() + ": the file is read-only, so it was not replaced");
 }
 
 TEST(WriteCheck, AMissingFolderAFileInItsPlaceOrAFolderInTheFilesPlaceIsRefused) {

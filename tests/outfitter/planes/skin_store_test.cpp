@@ -87,7 +87,8 @@ TEST_F(SkinStoreTest, InstallCopiesSkinFilesOverMixedCaseNamesAndLeavesPicturesA
 
     store.toggle(row("Spit 611"));
     EXPECT_FALSE(installed("Spit 611"));
-    EXPECT_EQ(gameFiles(), (std::set<std::string>{"planes.dat"})) << "flight data is not deleted either";
+    EXPECT_EQ(gameFiles(), (std::set<std::string>{"PSP09.3DZ", "planes.dat"})) << "flight data is not deleted either";
+    EXPECT_EQ(game.read("PSP09.3DZ"), "stock model") << "the file the skin had replaced is back";
 }
 
 TEST_F(SkinStoreTest, IncludeFltCopiesAndDeletesFlightDataToo) {
@@ -97,7 +98,8 @@ TEST_F(SkinStoreTest, IncludeFltCopiesAndDeletesFlightDataToo) {
     EXPECT_EQ(game.read("spit.flt"), "Spit 611:spit.flt");
     EXPECT_FALSE(testsupport::hasEntrySpelled(game.path(), "PLANES.DAT"));
     store.toggle(row("Spit 611"));
-    EXPECT_EQ(gameFiles(), (std::set<std::string>{}));
+    EXPECT_EQ(gameFiles(), (std::set<std::string>{"PSP09.3DZ", "planes.dat"}));
+    EXPECT_EQ(game.read("planes.dat"), "stock planes");
 }
 
 TEST_F(SkinStoreTest, InstallingASkinOfTheSameAircraftRemovesTheInstalledOneFirst) {
@@ -140,7 +142,7 @@ TEST_F(SkinStoreTest, RemovingTouchesOnlyPlainFilesDirectlyInTheGameFolder) {
     EXPECT_TRUE(fs::is_directory(game.path() / "sp09wing.tpc"));
     EXPECT_TRUE(fs::is_symlink(game.path() / "sp09skin.tpc"));
     EXPECT_EQ(game.read("elsewhere/keep.tpc"), "someone else's");
-    EXPECT_FALSE(fs::exists(game.path() / "PSP09.3DZ"));
+    EXPECT_EQ(game.read("PSP09.3DZ"), "stock model");
     ASSERT_EQ(change.work.problems.size(), 1U) << "the link is named";
     EXPECT_EQ(change.work.problems[0].path, game.path() / "sp09skin.tpc");
 }
@@ -210,7 +212,7 @@ TEST_F(SkinStoreTest, SkinkillRemovesEveryInstalledSkinAndAlwaysAsksForTheSummar
     const auto kill = store.Skinkill();
     EXPECT_EQ(kill.rowsChanged.size(), 2U);
     EXPECT_TRUE(store.installedNames().empty());
-    EXPECT_EQ(gameFiles(), (std::set<std::string>{"planes.dat"}));
+    EXPECT_EQ(gameFiles(), (std::set<std::string>{"PSP09.3DZ", "planes.dat"}));
 }
 
 TEST_F(SkinStoreTest, LedgerNamesMarkRowsWithoutCopying) {
