@@ -94,7 +94,10 @@ const ProgramInfo& outfitterProgram() {
         {{"--apply", "PACKAGE", "load the autoscript PACKAGE without a window, then end"},
          {"--reset", "", "with --apply: Reset All before loading"},
          {"--launch", "PROGRAM", "start PROGRAM of the game folder (after --apply), then end"},
-         {"--list", "", "print the sets, their categories and load marks, then end"}}};
+         {"--list", "", "print the sets, their categories and load marks, then end"},
+         {"--add", "PATH", "add the set(s) of an archive or folder to QIV128, then end"},
+         {"--category", "LETTER", "with --add: the category letter of the new set"},
+         {"--name", "NAME", "with --add: the name of the new set (default: the archive's name)"}}};
     return info;
 }
 

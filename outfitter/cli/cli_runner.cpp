@@ -1,6 +1,6 @@
 #include "outfitter/cli/cli_runner.h"
 
-#include "outfitter/cli/selector_session.h"
+#include "outfitter/session/selector_session.h"
 #include "outfitter/sets/autoscript_store.h"
 #include "outfitter/sets/package_items.h"
 #include "outfitter/sets/package_loader.h"
@@ -79,7 +79,9 @@ std::optional<CliRequest> cliRequest(const std::vector<eaw::startup::GivenOption
     for (const auto& option : options) {
         const bool again =
             (option.name == "--apply" && request.apply) || (option.name == "--launch" && request.launch) ||
-            (option.name == "--reset" && request.reset) || (option.name == "--list" && request.list);
+            (option.name == "--reset" && request.reset) || (option.name == "--list" && request.list) ||
+            (option.name == "--add" && request.add) || (option.name == "--category" && request.category) ||
+            (option.name == "--name" && request.name);
         if (again) {
             refusal = "option \"" + option.name + "\" is given twice";
             return request;
@@ -92,9 +94,19 @@ std::optional<CliRequest> cliRequest(const std::vector<eaw::startup::GivenOption
             request.reset = true;
         else if (option.name == "--list")
             request.list = true;
+        else if (option.name == "--add")
+            request.add = option.value;
+        else if (option.name == "--category")
+            request.category = option.value;
+        else if (option.name == "--name")
+            request.name = option.value;
     }
     if (request.reset && !request.apply)
         refusal = "option \"--reset\" works only with \"--apply\"";
+    else if ((request.category || request.name) && !request.add)
+        refusal = "options \"--category\" and \"--name\" work only with \"--add\"";
+    else if (request.add && (request.apply || request.launch))
+        refusal = "option \"--add\" works alone (with \"--category\", \"--name\" and \"--list\")";
     return request;
 }
 
@@ -109,6 +121,26 @@ int runCli(const CliRequest& request, const fs::path& gameFolder, std::ostream& 
     std::size_t problems = 0;
     for (const auto& line : session.startupChange().told)
         out << line << "\n";
+
+    if (request.add) {
+        const auto source = common::pathFromText(*request.add);
+        auto plan = session.planAdd(source, request.category, request.name);
+        if (plan.letterNeeded)
+            return fail(err, common::pathText(source.filename()) +
+                                 " holds no set folder named with its category: give one with --category LETTER");
+        if (!plan.problems.empty())
+            return fail(err, plan.problems.front().text());
+        for (const auto& set : plan.sets)
+            if (!set.existingFolder.empty())
+                return fail(err, "there is a set \"" + set.existingFolder +
+                                     "\" already; remove or rename it, or add this one under another --name");
+        const auto result = session.unpack(plan, false, {});
+        if (!result.problems.empty())
+            return fail(err, result.problems.front().text());
+        const auto added = session.finishAdd(plan, result);
+        for (const auto& line : added.change.told)
+            out << line << "\n";
+    }
     for (const auto& problem : session.startupChange().work.problems)
         err << kProgram << ": " << problem.text() << "\n";
 

@@ -1,7 +1,8 @@
 #pragma once
 // The selector without a window, for launchers and shortcuts: `--apply PACKAGE [--reset]` loads an
 // autoscript exactly as "Load this package" does, `--launch PROGRAM` starts a program of the game
-// folder, `--list` prints the sets, categories and marks. Each prints what it did and fails with a
+// folder, `--list` prints the sets, categories and marks, `--add PATH [--category L] [--name N]` adds
+// a set from an archive or folder. Each prints what it did and fails with a
 // one-line reason.
 
 #include "startup/program_start.h"
@@ -19,6 +20,9 @@ struct CliRequest {
     bool reset = false;                // "Reset all before loading"
     std::optional<std::string> launch; // a program of the game folder
     bool list = false;
+    std::optional<std::string> add;      // an archive or folder to add as a set
+    std::optional<std::string> category; // with add: the category letter
+    std::optional<std::string> name;     // with add: the set's name
 };
 
 // The selector's options among those start-up let through; nullopt when there are none (the window

@@ -59,6 +59,8 @@ std::string_view changeWord(ChangeKind kind) {
         return "restore";
     case ChangeKind::Launch:
         return "launch";
+    case ChangeKind::Add:
+        return "add";
     }
     return "change";
 }

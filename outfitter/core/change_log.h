@@ -21,7 +21,7 @@ inline constexpr const char* kChangeLogOlderName = "outfitter.log.1";
 // Past this size the log's lines move to the ".1" file and a new log begins.
 inline constexpr std::uintmax_t kChangeLogLimit = 1024 * 1024;
 
-enum class ChangeKind { Copy, Delete, Rename, Patch, Keep, Restore, Launch };
+enum class ChangeKind { Copy, Delete, Rename, Patch, Keep, Restore, Launch, Add };
 
 struct Change {
     ChangeKind kind = ChangeKind::Copy;

@@ -1,6 +1,7 @@
 #include "complete_sets_tab.h"
 
 #include "ui_support/message_box.h"
+#include "add_set_panel.h"
 #include "package_panel.h"
 #include "progress_display.h"
 #include "qiv_form_texts.h"
@@ -69,13 +70,14 @@ QString joinedNames(const std::vector<std::string>& lines) {
 
 } // namespace
 
-CompleteSetsTab::CompleteSetsTab(SetBrowser& browser, ProgressDisplay& progress, QWidget* parent)
-    : QWidget(parent), browser_(browser), progress_(progress), list3_(new QListWidget(this)),
+CompleteSetsTab::CompleteSetsTab(SelectorSession& session, ProgressDisplay& progress, QWidget* parent)
+    : QWidget(parent), browser_(session.browser()), progress_(progress), list3_(new QListWidget(this)),
       label6_(new QLabel(this)), unigrid_(new SetGrid(this)),
       label33_(new uisupport::ClickLabel(texts::kRefresh, this)), label8_(new QLabel(this)),
       myImage_(pictureLabel(u"MyImage"_s, this)), myLabel_(new QLabel(this)),
       text9_(new QPlainTextEdit(this)), command1_(new QPushButton(texts::kResetAll, this)),
-      packages_(new PackagePanel(browser, progress, this)), loadFrame_(new QFrame(this)) {
+      packages_(new PackagePanel(session.browser(), progress, this)), addSet_(new AddSetPanel(session, this)),
+      loadFrame_(new QFrame(this)) {
     list3_->setObjectName(u"List3"_s);
     list3_->setFixedWidth(220);
     list3_->setMouseTracking(true);
@@ -115,6 +117,7 @@ CompleteSetsTab::CompleteSetsTab(SetBrowser& browser, ProgressDisplay& progress,
     grid->addWidget(label22);
     grid->addWidget(unigrid_, 0, Qt::AlignLeft);
     grid->addWidget(label33_, 0, Qt::AlignLeft);
+    grid->addWidget(addSet_);
     grid->addStretch(1);
     label22->setFixedWidth(unigrid_->width());
 
@@ -151,6 +154,34 @@ CompleteSetsTab::CompleteSetsTab(SetBrowser& browser, ProgressDisplay& progress,
     connect(command1_, &QPushButton::clicked, this, &CompleteSetsTab::resetAll);
     connect(packages_, &PackagePanel::changed, this, &CompleteSetsTab::redraw);
     connect(packages_, &PackagePanel::problemsReported, this, &CompleteSetsTab::problemsReported);
+    connect(addSet_, &AddSetPanel::problemsReported, this, &CompleteSetsTab::problemsReported);
+    connect(addSet_, &AddSetPanel::added, this, &CompleteSetsTab::showAdded);
+    connect(addSet_, &AddSetPanel::busyChanged, this, &CompleteSetsTab::setBusy);
+    connect(unigrid_, &SetGrid::pathsDropped, addSet_, &AddSetPanel::add);
+}
+
+void CompleteSetsTab::setBusy(bool busy) {
+    // Nothing else changes the game folder or "QIV128" while a set is being unpacked.
+    for (QWidget* part : {static_cast<QWidget*>(unigrid_), static_cast<QWidget*>(label33_),
+                          static_cast<QWidget*>(command1_), static_cast<QWidget*>(packages_)})
+        part->setEnabled(!busy);
+}
+
+void CompleteSetsTab::showAdded(const SelectorSession::Added& added) {
+    fillCategoryList();
+    unigrid_->showRows(browser_.rows());
+    chooseCategory(list3_->currentRow());
+    redraw(added.change);
+    if (!added.rows.empty()) {
+        const int row = static_cast<int>(added.rows.front());
+        if (unigrid_->isRowHidden(row)) { // a category that hides it: show them all
+            list3_->setCurrentRow(0);
+            chooseCategory(0);
+        }
+        unigrid_->setCurrentCell(row, 1);
+        unigrid_->scrollToItem(unigrid_->item(row, 1));
+        hoverRow(row);
+    }
 }
 
 void CompleteSetsTab::showStartup(const StartupResult& startup) {

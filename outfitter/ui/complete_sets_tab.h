@@ -3,7 +3,7 @@
 // description of the set under the mouse, the summary of what is loaded, "Reset All" and the
 // package area. Every action is one call on the set browser; the tab redraws what it reports.
 
-#include "outfitter/sets/set_browser.h"
+#include "outfitter/session/selector_session.h"
 
 #include <QStringList>
 #include <QTimer>
@@ -23,6 +23,7 @@ class ClickLabel;
 
 namespace outfitter {
 
+class AddSetPanel;
 class PackagePanel;
 class ProgressDisplay;
 class SetGrid;
@@ -33,7 +34,7 @@ inline constexpr int kRefreshRowDelayMs = 4;
 class CompleteSetsTab final : public QWidget {
     Q_OBJECT
   public:
-    CompleteSetsTab(SetBrowser& browser, ProgressDisplay& progress, QWidget* parent = nullptr);
+    CompleteSetsTab(SelectorSession& session, ProgressDisplay& progress, QWidget* parent = nullptr);
 
     void showStartup(const StartupResult& startup);
     // Shows what a browser call changed, here or elsewhere (autoscripts, skins, plane sets): set
@@ -60,6 +61,9 @@ class CompleteSetsTab final : public QWidget {
     void addNextRow();
     void resetAll();
     void report(const common::Problems& problems);
+    // New sets arrived: the grid is read again and the first new set is shown selected, not loaded.
+    void showAdded(const SelectorSession::Added& added);
+    void setBusy(bool busy);
 
     SetBrowser& browser_;
     ProgressDisplay& progress_;
@@ -73,6 +77,7 @@ class CompleteSetsTab final : public QWidget {
     QPlainTextEdit* text9_;
     QPushButton* command1_;
     PackagePanel* packages_;
+    AddSetPanel* addSet_;
     QWidget* loadFrame_;
     std::optional<std::filesystem::path> background_;
     int hoveredRow_ = -1;

@@ -35,6 +35,9 @@ namespace outfitter {
 
 QIVForm::QIVForm(std::filesystem::path gameFolder, QIVFormOptions options, QWidget* parent)
     : QWidget(parent), instance_(std::make_unique<SingleInstance>(options.instanceLockPath)),
+      // The parts exist before the window's grids, which start-up's ledger replay then marks; making
+      // them reads nothing, so a second copy still leaves the folder alone.
+      session_(std::make_unique<SelectorSession>(gameFolder, false)),
       endProgram_(std::move(options.endProgram)) {
     setObjectName(u"QIVForm"_s);
     // The test comes before anything touches the disk: a second copy must leave the folder alone.
@@ -45,31 +48,16 @@ QIVForm::QIVForm(std::filesystem::path gameFolder, QIVFormOptions options, QWidg
         return;
     }
 
-    settings_ = GameSettings(gameFolder);
-    skins_ = SkinStore(gameFolder);
-    // The plane-set grid exists before start-up, which marks its rows from the ledger.
-    planeSets_ = std::make_unique<PlaneSetGrid>(gameFolder);
     buildWindow();
-    // The skin grid is filled before the ledger replay marks its rows.
-    const auto skinProblems = skins_.load();
-    offerSeams(options);
-    addPlaneSetSeams(options);
-    addPackageSeams(options);
-    startup_ = SelectorStartup::run(gameFolder, options.seams);
-    if (!startup_.selectorFolder.empty())
-        log_ = ChangeLog(gameFolder, startup_.selectorFolder);
-    skins_.setOtherOwners([this] { return browser_.owners(false, true); });
-    planeSets_->setOtherOwners([this] { return browser_.owners(true, false); });
-    browser_ = SetBrowser(startup_, std::move(options.browserSeams));
-    planeSets_->endReplay();
-    generalTab_->showStartup(startup_);
-    planesTab_->showStartup(startup_);
-    setsTab_->showStartup(startup_);
-    worldTab_->showStartup(startup_);
-    autoscriptsTab_->showStartup(startup_);
-    showProblems(skinProblems);
-    showProblems(startup_.problems);
-    const auto finished = browser_.takeStartupChange();
+    session_->start(hooks(options));
+    const auto& startup = session_->startup();
+    generalTab_->showStartup(startup);
+    planesTab_->showStartup(startup);
+    setsTab_->showStartup(startup);
+    worldTab_->showStartup(startup);
+    autoscriptsTab_->showStartup(startup);
+    showProblems(session_->startupProblems());
+    const auto& finished = session_->startupChange();
     for (const auto& line : finished.told)
         messages_->appendPlainText(QString::fromStdString(line));
     showProblems(finished.work.problems);
@@ -80,25 +68,6 @@ QIVForm::QIVForm(std::filesystem::path gameFolder, QIVFormOptions options, QWidg
 }
 
 QIVForm::~QIVForm() = default;
-
-void QIVForm::offerSeams(QIVFormOptions& options) {
-    auto& seams = options.seams;
-    if (!seams.iniRead)
-        seams.iniRead = [this](const std::filesystem::path& eawIni) { return settings_.IniRead(eawIni); };
-    if (!seams.markSkin)
-        seams.markSkin = [this](const std::string& line) { return skins_.markFromLedger(line); };
-    auto& browserSeams = options.browserSeams;
-    if (!browserSeams.logChange)
-        browserSeams.logChange = [this](const Change& change) { logChange(change); };
-    if (!browserSeams.markedSkins)
-        browserSeams.markedSkins = [this] { return skins_.installedNames(); };
-    if (!browserSeams.unloadMarkedSkins)
-        browserSeams.unloadMarkedSkins = [this](const ProgressCallback& progress) {
-            auto report = skins_.unloadAll(progress);
-            planesTab_->showResetAll();
-            return report;
-        };
-}
 
 uisupport::ProgramIdentity QIVForm::identity() {
     const auto& program = eaw::startup::outfitterProgram();
@@ -115,13 +84,14 @@ void QIVForm::buildWindow() {
 
     ssTab1_ = new QTabWidget(this);
     ssTab1_->setObjectName(u"SSTab1"_s);
-    generalTab_ = new GeneralSettingsTab(settings_, browser_, ssTab1_);
-    setsTab_ = new CompleteSetsTab(browser_, *progress_, ssTab1_);
+    auto& browser = session_->browser();
+    generalTab_ = new GeneralSettingsTab(session_->settings(), browser, ssTab1_);
+    setsTab_ = new CompleteSetsTab(*session_, *progress_, ssTab1_);
     worldTab_ = new WorldSettingsTab(ssTab1_);
-    autoscriptsTab_ = new AutoscriptsTab(browser_, *progress_, ssTab1_);
-    planesTab_ = new PlanesSkinsTab(skins_, browser_, *progress_, ssTab1_);
-    planeSetPanel_ = new PlaneSetPanel(*planeSets_, planesTab_);
-    planeSetPanel_->setReadyCheck([this] { return browser_.ready() && !browser_.refreshing(); });
+    autoscriptsTab_ = new AutoscriptsTab(browser, *progress_, ssTab1_);
+    planesTab_ = new PlanesSkinsTab(session_->skins(), browser, *progress_, ssTab1_);
+    planeSetPanel_ = new PlaneSetPanel(session_->planeSets(), planesTab_);
+    planeSetPanel_->setReadyCheck([this] { return session_->acceptsChanges(); });
     planesTab_->setPlaneSetPanel(planeSetPanel_);
     // Each tab scrolls when the window is smaller than it, so no screen or scale makes the window
     // larger than the screen; on a larger window the tabs grow.
@@ -183,7 +153,7 @@ void QIVForm::buildWindow() {
     planeSetPanel_->setChangeSink(sink);
     connect(setsTab_, &CompleteSetsTab::problemsReported, this, &QIVForm::showMessages);
     connect(setsTab_, &CompleteSetsTab::summaryChanged, this,
-            [this] { autoscriptsTab_->showSummary(browser_.summary()); });
+            [this] { autoscriptsTab_->showSummary(session_->browser().summary()); });
     connect(autoscriptsTab_, &AutoscriptsTab::problemsReported, this, &QIVForm::showMessages);
     connect(generalTab_, &GeneralSettingsTab::problemsReported, this, &QIVForm::showMessages);
     connect(planesTab_, &PlanesSkinsTab::problemsReported, this, &QIVForm::showMessages);
@@ -205,72 +175,51 @@ void QIVForm::buildWindow() {
     connect(worldTab_, &WorldSettingsTab::problemsReported, this, &QIVForm::showMessages);
 }
 
-void QIVForm::addPlaneSetSeams(QIVFormOptions& options) {
-    // A caller's own seams win (tests stand in for the grid); otherwise the plane-set grid serves.
-    if (!options.seams.markPlaneSet)
-        options.seams.markPlaneSet = [this](const std::string& name) {
-            return planeSets_->markFromLedger(name);
-        };
-    auto& seams = options.browserSeams;
-    if (!seams.showPlaneSets)
-        seams.showPlaneSets = [this](const std::filesystem::path& folder) {
-            auto problems = planeSets_->GridSet(folder);
-            // "Refresh!" rebuilt the grid while replaying the ledger: its plane-set lines mark again.
-            if (!browser_.ready()) {
-                const auto ledger = readLedger(startup_.selectorFolder);
-                for (const auto& name : ledger.value)
-                    planeSets_->markFromLedger(name);
-            }
-            planeSetPanel_->showGrid();
-            return problems;
-        };
-    if (!seams.clearPlaneSets)
-        seams.clearPlaneSets = [this] {
-            planeSets_->clear();
-            planeSetPanel_->clearGrid();
-        };
-    if (!seams.markedPlaneSets)
-        seams.markedPlaneSets = [this] { return planeSets_->markedFolders(); };
-    if (!seams.planeSetOwners)
-        seams.planeSetOwners = [this] { return planeSets_->owners(); };
-    if (!seams.skinOwners)
-        seams.skinOwners = [this] { return skins_.owners(); };
-    if (!seams.finishSkinWork)
-        seams.finishSkinWork = [this](const WorkJournal& work) { return skins_.finishWork(work); };
-}
-
-void QIVForm::addPackageSeams(QIVFormOptions& options) {
+SessionHooks QIVForm::hooks(QIVFormOptions& options) {
+    SessionHooks hooks;
+    hooks.startup = std::move(options.seams);
+    hooks.browser = std::move(options.browserSeams);
+    hooks.planeSetsShown = [this] { planeSetPanel_->showGrid(); };
+    hooks.planeSetsCleared = [this] { planeSetPanel_->clearGrid(); };
+    hooks.skinsReset = [this] { planesTab_->showResetAll(); };
+    hooks.logged = [this](const Change&) {
+        if (const auto problem = session_->log().takeProblem())
+            messages_->appendPlainText(uisupport::fromProblem(*problem));
+    };
     // A package names skins and plane sets as well as sets: each goes through its own grid's action,
     // which reports its own failures, so only what was tried is handed back here.
-    auto& seams = options.browserSeams;
+    auto& seams = hooks.browser;
     if (!seams.loadMatchingSkins)
         seams.loadMatchingSkins = [this](const std::string& item) {
             FileWorkReport tried;
-            for (std::size_t i = 0; i < skins_.rows().size(); ++i) {
-                const auto& row = skins_.rows()[i];
+            const auto& skins = session_->skins();
+            for (std::size_t i = 0; i < skins.rows().size(); ++i) {
+                const auto& row = skins.rows()[i];
                 if (row.installed || !packageItemMatches(item, row.name))
                     continue;
                 planesTab_->activateRow(static_cast<int>(i));
-                tried.done.push_back(skins_.storeFolder() / common::pathFromText(row.name));
+                tried.done.push_back(skins.storeFolder() / common::pathFromText(row.name));
             }
             return tried;
         };
     if (!seams.loadMatchingPlaneSets)
         seams.loadMatchingPlaneSets = [this](const std::string& item) {
             FileWorkReport tried;
-            for (std::size_t i = 0; i < planeSets_->rows().size(); ++i) {
-                const auto& row = planeSets_->rows()[i];
+            const auto& planeSets = session_->planeSets();
+            for (std::size_t i = 0; i < planeSets.rows().size(); ++i) {
+                const auto& row = planeSets.rows()[i];
                 if (row.marked || !packageItemMatches(item, row.folder))
                     continue;
                 planeSetPanel_->installRow(static_cast<int>(i));
-                tried.done.push_back(planeSets_->setFolder() / common::pathFromText(row.folder));
+                tried.done.push_back(planeSets.setFolder() / common::pathFromText(row.folder));
             }
             return tried;
         };
+    return hooks;
 }
 
 void QIVForm::planeSetInstalled() {
-    setsTab_->showChange(browser_.refreshSummary());
+    setsTab_->showChange(session_->browser().refreshSummary());
 }
 
 void QIVForm::showProblems(const common::Problems& problems) {
@@ -291,19 +240,18 @@ void QIVForm::afterLaunch(LaunchStyle style) {
 }
 
 void QIVForm::logChange(const Change& change) {
-    log_.record(change);
-    if (const auto problem = log_.takeProblem())
-        messages_->appendPlainText(uisupport::fromProblem(*problem));
+    session_->record(change);
 }
 
 void QIVForm::showLog() {
-    const auto text = log_.read();
+    const auto& log = session_->log();
+    const auto text = log.read();
     if (!text.ok()) {
         messages_->appendPlainText(uisupport::fromProblem(*text.problem));
         return;
     }
     logPanel_->setGeometry(ssTab1_->geometry());
-    logPanel_->open(text.value, uisupport::fromPath(log_.file()));
+    logPanel_->open(text.value, uisupport::fromPath(log.file()));
 }
 
 void QIVForm::resizeEvent(QResizeEvent* event) {

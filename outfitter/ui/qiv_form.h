@@ -6,12 +6,7 @@
 #include "single_instance.h"
 #include "ui_support/about_box.h"
 
-#include "outfitter/core/change_log.h"
-#include "outfitter/core/selector_startup.h"
-#include "outfitter/planes/plane_set_grid.h"
-#include "outfitter/planes/skin_store.h"
-#include "outfitter/sets/set_browser.h"
-#include "outfitter/settings/game_settings.h"
+#include "outfitter/session/selector_session.h"
 
 #include <QString>
 #include <QStringList>
@@ -54,12 +49,12 @@ class QIVForm final : public QWidget {
 
     // True when another copy was running: the player has been told, and nothing else was done.
     bool isDuplicate() const { return duplicate_; }
-    const StartupResult& startup() const { return startup_; }
-    const SetBrowser& browser() const { return browser_; }
-    const SkinStore& skins() const { return skins_; }
-    const GameSettings& settings() const { return settings_; }
-    const PlaneSetGrid& planeSets() const { return *planeSets_; }
-    const ChangeLog& changeLog() const { return log_; }
+    const StartupResult& startup() const { return session_->startup(); }
+    const SetBrowser& browser() const { return session_->browser(); }
+    const SkinStore& skins() const { return session_->skins(); }
+    const GameSettings& settings() const { return session_->settings(); }
+    const PlaneSetGrid& planeSets() const { return session_->planeSets(); }
+    const ChangeLog& changeLog() const { return session_->log(); }
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -67,10 +62,9 @@ class QIVForm final : public QWidget {
   private:
     void buildWindow();
     static uisupport::ProgramIdentity identity();
-    // The settings and skin parts answer start-up's and the browser's questions unless a test did.
-    void offerSeams(QIVFormOptions& options);
-    void addPlaneSetSeams(QIVFormOptions& options);
-    void addPackageSeams(QIVFormOptions& options);
+    // The session's own wiring, with what this window redraws after it, and the package items of skins
+    // and plane sets routed through their grids as the player's own clicks.
+    SessionHooks hooks(QIVFormOptions& options);
     void planeSetInstalled();
     void showProblems(const common::Problems& problems);
     void showMessages(const QStringList& lines);
@@ -81,12 +75,7 @@ class QIVForm final : public QWidget {
 
     std::unique_ptr<SingleInstance> instance_;
     bool duplicate_ = false;
-    GameSettings settings_;
-    SkinStore skins_;
-    StartupResult startup_;
-    SetBrowser browser_;
-    std::unique_ptr<PlaneSetGrid> planeSets_;
-    ChangeLog log_;
+    std::unique_ptr<SelectorSession> session_;
     std::function<void()> endProgram_;
     QTabWidget* ssTab1_ = nullptr;
     GeneralSettingsTab* generalTab_ = nullptr;

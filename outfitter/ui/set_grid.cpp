@@ -1,5 +1,10 @@
 #include "set_grid.h"
 
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
+
 #include "ui_support/qt_text.h"
 
 #include <QFontMetrics>
@@ -54,6 +59,10 @@ void prepareMarkGrid(QTableWidget& grid, const QString& objectName) {
 
 SetGrid::SetGrid(QWidget* parent) : QTableWidget(parent) {
     prepareMarkGrid(*this, u"Unigrid"_s);
+    // Archives and folders dropped here are added as sets.
+    setAcceptDrops(true);
+    viewport()->setAcceptDrops(true);
+    setDragDropMode(QAbstractItemView::DropOnly);
 
     const int rowHeight = rowHeightFor(this);
     auto* rows = verticalHeader();
@@ -146,6 +155,37 @@ void SetGrid::keyPressEvent(QKeyEvent* event) {
 void SetGrid::mouseMoveEvent(QMouseEvent* event) {
     emit rowHovered(rowAt(event->position().toPoint().y()));
     QTableWidget::mouseMoveEvent(event);
+}
+
+namespace {
+
+QStringList localPaths(const QMimeData* data) {
+    QStringList paths;
+    if (data && data->hasUrls())
+        for (const auto& url : data->urls())
+            if (url.isLocalFile())
+                paths << url.toLocalFile();
+    return paths;
+}
+
+} // namespace
+
+void SetGrid::dragEnterEvent(QDragEnterEvent* event) {
+    if (!localPaths(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void SetGrid::dragMoveEvent(QDragMoveEvent* event) {
+    if (!localPaths(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void SetGrid::dropEvent(QDropEvent* event) {
+    const auto paths = localPaths(event->mimeData());
+    if (paths.isEmpty())
+        return;
+    event->acceptProposedAction();
+    emit pathsDropped(paths);
 }
 
 void SetGrid::fitHeight() {

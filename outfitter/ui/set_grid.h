@@ -6,6 +6,7 @@
 #include "outfitter/core/set_catalog.h"
 
 #include <QColor>
+#include <QStringList>
 #include <QTableWidget>
 
 #include <vector>
@@ -43,10 +44,14 @@ class SetGrid final : public QTableWidget {
   signals:
     void rowChosen(int row);  // a click, or Enter on the current row
     void rowHovered(int row); // the mouse is over this row (-1: over no row)
+    void pathsDropped(const QStringList& paths); // archives or folders dropped to be added as sets
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     void fitHeight();

@@ -159,3 +159,26 @@ TEST(AtomicWrite, ATargetHeldOpenWithoutDeleteSharingKeepsItsBytesAndLeavesNoTem
     EXPECT_EQ(entries(dir.path()), std::vector<std::string>{"pnames.str"});
 }
 #endif
+
+TEST(AtomicWrite, AReadOnlyFileOrOneOfTwoSpellingsOfANameIsNeverReplaced) {
+    TempFolder dir;
+    const auto locked = dir.write("Loadout.dat", "the player's own");
+    std::filesystem::permissions(locked, std::filesystem::perms::owner_read | std::filesystem::perms::group_read |
+                                             std::filesystem::perms::others_read);
+    const auto refused = writeFileAtomically(locked, "new");
+    ASSERT_TRUE(refused);
+    EXPECT_NE(refused->text().find("read-only"), std::string::npos);
+    std::filesystem::permissions(locked, std::filesystem::perms::owner_write, std::filesystem::perm_options::add);
+    EXPECT_EQ(slurp(locked), "the player's own");
+
+#if !defined(_WIN32) // one folder cannot hold both spellings on Windows
+    const auto lower = dir.write("eaw.ini", "lower");
+    dir.write("EAW.INI", "upper");
+    const auto clash = writeFileAtomically(lower, "new");
+    ASSERT_TRUE(clash);
+    EXPECT_NE(clash->text().find("\"EAW.INI\" and \"eaw.ini\" differ only in letter case"), std::string::npos)
+        << clash->text();
+    EXPECT_EQ(slurp(lower), "lower");
+    EXPECT_EQ(slurp(dir.path() / "EAW.INI"), "upper");
+#endif
+}

@@ -4,7 +4,7 @@
 // name are refused, and work killed part-way is finished by the next start to the uninterrupted result.
 
 #include "outfitter/cli/cli_runner.h"
-#include "outfitter/cli/selector_session.h"
+#include "outfitter/session/selector_session.h"
 #include "outfitter/core/work_journal.h"
 #include "outfitter/settings/game_settings.h"
 

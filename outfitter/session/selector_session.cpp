@@ -1,0 +1,190 @@
+#include "outfitter/session/selector_session.h"
+
+#include "outfitter/core/load_ledger.h"
+#include "outfitter/sets/package_items.h"
+#include "outfitter/sets/package_loader.h"
+
+#include "common/names.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace outfitter {
+
+namespace fs = std::filesystem;
+
+SelectorSession::SelectorSession(const fs::path& gameFolder, bool startNow)
+    : gameFolder_(gameFolder), settings_(gameFolder), skins_(gameFolder), planeSets_(gameFolder) {
+    if (startNow)
+        start();
+}
+
+void SelectorSession::record(const Change& change) {
+    log_.record(change);
+    if (logged_)
+        logged_(change);
+}
+
+ImportPlan SelectorSession::planAdd(const fs::path& source, std::optional<std::string> letter,
+                                   std::optional<std::string> name) const {
+    return planImport(source, browser_.categories(), startup_.selectorFolder, std::move(letter), std::move(name));
+}
+
+std::optional<common::Problem> SelectorSession::loadedClash(const ImportPlan& plan) const {
+    for (const auto& set : plan.sets)
+        for (const auto& row : browser_.rows())
+            if (row.loaded && common::equalsIgnoreCase(row.name, set.folderName))
+                return common::Problem{startup_.selectorFolder / common::pathFromText(row.name), "adding a set as",
+                                       "that set is loaded; unload it first, then add it again"};
+    return std::nullopt;
+}
+
+ImportResult SelectorSession::unpack(const ImportPlan& plan, bool replaceExisting,
+                                     const std::function<bool(const ImportProgress&)>& progress) const {
+    return importSets(plan, startup_.selectorFolder, replaceExisting, progress);
+}
+
+namespace {
+
+std::string sizeText(std::uint64_t bytes) {
+    char text[32];
+    const double megabytes = static_cast<double>(bytes) / 1e6;
+    if (megabytes >= 10 || bytes == 0)
+        std::snprintf(text, sizeof text, "%.0f MB", megabytes);
+    else
+        std::snprintf(text, sizeof text, "%.1f MB", megabytes);
+    return text;
+}
+
+} // namespace
+
+SelectorSession::Added SelectorSession::finishAdd(const ImportPlan& plan, const ImportResult& result) {
+    Added added;
+    auto& change = added.change;
+    change.work.problems = result.problems;
+    if (result.cancelled || result.addedFolders.empty())
+        return added;
+    // The new folders become rows as "Refresh!" makes them: read again, marks replayed, nothing copied.
+    change.work.problems = browser_.beginRefresh();
+    mergeChange(change, browser_.finishRefresh());
+    change.rowsChanged.clear();
+    for (std::size_t i = 0; i < browser_.rows().size(); ++i)
+        change.rowsChanged.push_back(i);
+    change.summaryChanged = true;
+    std::string names;
+    for (const auto& folder : result.addedFolders) {
+        names += (names.empty() ? "" : ", ") + folder;
+        record({ChangeKind::Add, startup_.selectorFolder / common::pathFromText(folder),
+                "from " + common::pathText(plan.source.filename())});
+        for (std::size_t i = 0; i < browser_.rows().size(); ++i)
+            if (browser_.rows()[i].name == folder)
+                added.rows.push_back(i);
+    }
+    change.told.push_back("Added " + names + " from " + common::pathText(plan.source.filename()) + ": " +
+                          std::to_string(result.files) + (result.files == 1 ? " file, " : " files, ") +
+                          sizeText(result.bytes));
+    return added;
+}
+
+ChangeSink SelectorSession::sink() {
+    return [this](const Change& change) { record(change); };
+}
+
+void SelectorSession::start(SessionHooks hooks) {
+    // The skin grid is filled before the ledger replay marks its rows.
+    startupProblems_ = skins_.load();
+    fillSeams(hooks);
+    logged_ = std::move(hooks.logged);
+    startup_ = SelectorStartup::run(gameFolder_, hooks.startup);
+    startupProblems_.insert(startupProblems_.end(), startup_.problems.begin(), startup_.problems.end());
+    if (!startup_.selectorFolder.empty())
+        log_ = ChangeLog(gameFolder_, startup_.selectorFolder);
+    skins_.setOtherOwners([this] { return browser_.owners(false, true); });
+    planeSets_.setOtherOwners([this] { return browser_.owners(true, false); });
+    browser_ = SetBrowser(startup_, std::move(hooks.browser));
+    planeSets_.endReplay();
+    startupChange_ = browser_.takeStartupChange();
+}
+
+void SelectorSession::fillSeams(SessionHooks& hooks) {
+    auto& startup = hooks.startup;
+    if (!startup.iniRead)
+        startup.iniRead = [this](const fs::path& eawIni) { return settings_.IniRead(eawIni); };
+    if (!startup.markSkin)
+        startup.markSkin = [this](const std::string& line) { return skins_.markFromLedger(line); };
+    if (!startup.markPlaneSet)
+        startup.markPlaneSet = [this](const std::string& line) { return planeSets_.markFromLedger(line); };
+
+    auto& seams = hooks.browser;
+    if (!seams.logChange)
+        seams.logChange = sink();
+    if (!seams.markedSkins)
+        seams.markedSkins = [this] { return skins_.installedNames(); };
+    if (!seams.unloadMarkedSkins)
+        seams.unloadMarkedSkins = [this, reset = hooks.skinsReset](const ProgressCallback& progress) {
+            auto report = skins_.unloadAll(progress);
+            if (reset)
+                reset();
+            return report;
+        };
+    if (!seams.showPlaneSets)
+        seams.showPlaneSets = [this, shown = hooks.planeSetsShown](const fs::path& folder) {
+            auto problems = planeSets_.GridSet(folder);
+            // "Refresh!" rebuilt the grid while replaying the ledger: its plane-set lines mark again.
+            if (!browser_.ready()) {
+                const auto ledger = readLedger(startup_.selectorFolder);
+                for (const auto& name : ledger.value)
+                    planeSets_.markFromLedger(name);
+            }
+            if (shown)
+                shown();
+            return problems;
+        };
+    if (!seams.clearPlaneSets)
+        seams.clearPlaneSets = [this, cleared = hooks.planeSetsCleared] {
+            planeSets_.clear();
+            if (cleared)
+                cleared();
+        };
+    if (!seams.markedPlaneSets)
+        seams.markedPlaneSets = [this] { return planeSets_.markedFolders(); };
+    if (!seams.planeSetOwners)
+        seams.planeSetOwners = [this] { return planeSets_.owners(); };
+    if (!seams.skinOwners)
+        seams.skinOwners = [this] { return skins_.owners(); };
+    if (!seams.finishSkinWork)
+        seams.finishSkinWork = [this](const WorkJournal& work) { return skins_.finishWork(work); };
+    if (!seams.loadMatchingSkins)
+        seams.loadMatchingSkins = [this](const std::string& item) {
+            FileWorkReport work;
+            for (std::size_t i = 0; i < skins_.rows().size(); ++i) {
+                const auto& row = skins_.rows()[i];
+                if (row.installed || !packageItemMatches(item, row.name))
+                    continue;
+                const auto name = row.name;
+                const auto change = skins_.toggle(i);
+                recordFiles(sink(), change.work.done, "for the skin " + name);
+                work.add(change.work);
+                // The item named a skin, even if no file moved.
+                work.done.push_back(skins_.storeFolder() / common::pathFromText(name));
+            }
+            return work;
+        };
+    if (!seams.loadMatchingPlaneSets)
+        seams.loadMatchingPlaneSets = [this](const std::string& item) {
+            FileWorkReport work;
+            for (std::size_t i = 0; i < planeSets_.rows().size(); ++i) {
+                const auto& row = planeSets_.rows()[i];
+                if (row.marked || !packageItemMatches(item, row.folder))
+                    continue;
+                const auto name = row.folder;
+                auto installed = planeSets_.install(i, acceptsChanges());
+                recordFiles(sink(), installed.written, "for " + name, ChangeKind::Patch);
+                work.problems.insert(work.problems.end(), installed.problems.begin(), installed.problems.end());
+                work.done.push_back(planeSets_.setFolder() / common::pathFromText(name));
+            }
+            return work;
+        };
+}
+
+} // namespace outfitter

@@ -1,0 +1,102 @@
+#pragma once
+// The selector's model parts joined once, for the window and the command line alike: start-up on the
+// game folder, the set browser, the skin store and the plane-set grid answering each other's
+// questions, the game settings, the originals store and journal (through the browser), the change log
+// and the ready rule. A window forwards the player's events here and redraws; it assembles nothing.
+
+#include "outfitter/archive/set_import.h"
+#include "outfitter/core/change_log.h"
+#include "outfitter/core/selector_startup.h"
+#include "outfitter/planes/plane_set_grid.h"
+#include "outfitter/planes/skin_store.h"
+#include "outfitter/sets/set_browser.h"
+#include "outfitter/settings/game_settings.h"
+
+#include <filesystem>
+#include <functional>
+
+namespace outfitter {
+
+// What a caller adds to the session's own wiring. Seams a caller fills win over the session's (tests
+// stand in for parts; the window routes package items through its grids); the hooks tell a window
+// what to redraw after the session's own work.
+struct SessionHooks {
+    StartupSeams startup;
+    SetBrowserSeams browser;
+    std::function<void()> planeSetsShown;   // the plane-set grid was filled from a flight-model set
+    std::function<void()> planeSetsCleared; // and emptied again
+    std::function<void()> skinsReset;       // "Reset All" took every skin out
+    // Called after each change is written to the log (the log's own problems are taken from it).
+    ChangeSink logged;
+};
+
+class SelectorSession final {
+  public:
+    // Makes the parts; with `startNow` also runs start-up. A window that must build its grids before
+    // the ledger marks them starts later, with `start`.
+    explicit SelectorSession(const std::filesystem::path& gameFolder, bool startNow = true);
+    SelectorSession(const SelectorSession&) = delete; // the seams point into this object
+    SelectorSession& operator=(const SelectorSession&) = delete;
+
+    // Reads the skins, runs start-up (ledger replay, interrupted work finished) and makes the browser.
+    void start(SessionHooks hooks = {});
+
+    SetBrowser& browser() { return browser_; }
+    const SetBrowser& browser() const { return browser_; }
+    SkinStore& skins() { return skins_; }
+    const SkinStore& skins() const { return skins_; }
+    PlaneSetGrid& planeSets() { return planeSets_; }
+    const PlaneSetGrid& planeSets() const { return planeSets_; }
+    GameSettings& settings() { return settings_; }
+    const GameSettings& settings() const { return settings_; }
+    const StartupResult& startup() const { return startup_; }
+    ChangeLog& log() { return log_; }
+    const ChangeLog& log() const { return log_; }
+    const std::filesystem::path& gameFolder() const { return gameFolder_; }
+
+    // The ready rule: nothing in the game folder changes while start-up or "Refresh!" replays the
+    // ledger, whichever window part or command asks.
+    bool acceptsChanges() const { return browser_.ready() && !browser_.refreshing(); }
+
+    // What went wrong while starting: reading the skins, the start-up itself.
+    const common::Problems& startupProblems() const { return startupProblems_; }
+    // Work a killed run left, finished while starting: what was done and what failed.
+    const BrowserChange& startupChange() const { return startupChange_; }
+
+    // Adding a set from an archive or a folder, in three steps so that the middle one, the only long
+    // one, can run on a worker thread: the plan (nothing written), the unpacking (touches nothing of
+    // the session), and the finish on the session's own thread (rows read again, log, message line).
+    ImportPlan planAdd(const std::filesystem::path& source, std::optional<std::string> letter,
+                       std::optional<std::string> name) const;
+    // A set of the plan's names that is loaded now is never replaced; nullopt when none is.
+    std::optional<common::Problem> loadedClash(const ImportPlan& plan) const;
+    // Safe on a worker thread: it reads only the selector folder's path. The caller has asked
+    // loadedClash first and the player before `replaceExisting`.
+    ImportResult unpack(const ImportPlan& plan, bool replaceExisting,
+                        const std::function<bool(const ImportProgress&)>& progress) const;
+    struct Added {
+        BrowserChange change;          // the rows read again, the line said, every problem
+        std::vector<std::size_t> rows; // the new sets' rows
+    };
+    Added finishAdd(const ImportPlan& plan, const ImportResult& result);
+
+    // Records one change in the log and tells the hook; the sink does the same for model calls.
+    void record(const Change& change);
+    ChangeSink sink();
+
+  private:
+    void fillSeams(SessionHooks& hooks);
+
+    std::filesystem::path gameFolder_;
+    GameSettings settings_;
+    SkinStore skins_;
+    PlaneSetGrid planeSets_;
+    StartupResult startup_;
+    ChangeLog log_;
+    SetBrowser browser_;
+    common::Problems startupProblems_;
+    BrowserChange startupChange_;
+    ChangeSink logged_;
+};
+
+} // namespace outfitter
