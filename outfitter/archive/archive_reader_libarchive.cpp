@@ -140,7 +140,8 @@ class LibarchiveReader final : public SourceReader {
             const int rc = archive_read_data_block(archive_, &block, &size, &offset);
             if (rc == ARCHIVE_EOF)
                 return std::nullopt;
-            if (rc < ARCHIVE_WARN)
+            // Contents that fail their checksum or size come as a warning; they are damaged all the same.
+            if (rc != ARCHIVE_OK)
                 return damaged("unpacking");
             // A sparse file's holes come as a jump in the offset; they are part of what is written.
             for (auto at = static_cast<std::uint64_t>(offset); done < at;) {
