@@ -68,6 +68,20 @@ std::optional<common::Problem> freeSpaceRefusal(const fs::path& selectorFolder, 
                                megabytes(space.available) + " free"};
 }
 
+// A folder source that holds the selector folder, or lies in it, would be walked while it is written to.
+bool overlapsSelectorFolder(const fs::path& source, const fs::path& selectorFolder) {
+    std::error_code ec;
+    const auto from = fs::weakly_canonical(source, ec);
+    const auto into = fs::weakly_canonical(selectorFolder, ec);
+    if (ec)
+        return false;
+    const auto within = [](const fs::path& inner, const fs::path& outer) {
+        const auto relative = inner.lexically_relative(outer);
+        return !relative.empty() && *relative.begin() != "..";
+    };
+    return within(from, into) || within(into, from);
+}
+
 std::vector<std::string> setFoldersOf(const ImportPlan& plan) {
     std::vector<std::string> folders;
     for (const auto& set : plan.sets)
@@ -174,6 +188,10 @@ ImportPlan planImport(const fs::path& source, const CategoryTable& categories, c
     plan.isFolder = fs::is_directory(status);
     if (!plan.isFolder && !fs::is_regular_file(status)) {
         plan.problems.push_back({source, "adding", "it is neither an archive nor a folder"});
+        return plan;
+    }
+    if (plan.isFolder && overlapsSelectorFolder(source, selectorFolder)) {
+        plan.problems.push_back({source, "adding", "a set cannot be added from \"QIV128\" itself or a folder holding it"});
         return plan;
     }
     const auto sourceName = source.has_filename() ? source.filename() : source.parent_path().filename();

@@ -153,6 +153,18 @@ TEST_F(FolderImport, ProgressCountsUpToTheTotalAndACancelLeavesNothing) {
     EXPECT_EQ(written(), before);
 }
 
+TEST_F(FolderImport, TheSelectorFolderItselfOrAFolderAboveOrInsideItIsNoSource) {
+    dir_.write("EAW/QIV128/W-Desert/a.dat", "a");
+    const auto before = written();
+    for (const auto& source : {selector_, selector_.parent_path(), selector_ / "W-Desert"}) {
+        const auto plan = this->plan(source, "W", "Again");
+        EXPECT_NE(allText(plan.problems).find("cannot be added from \"QIV128\" itself"), std::string::npos)
+            << allText(plan.problems);
+        EXPECT_FALSE(add(plan, true).problems.empty());
+    }
+    EXPECT_EQ(written(), before);
+}
+
 #if !defined(_WIN32)
 TEST_F(FolderImport, AFolderHoldingALinkIsRefusedWhole) {
     const auto source = dir_.folder("Downloads/W-Linked");
