@@ -137,9 +137,10 @@ void addVersusBsdtar(benchmark::State& state, const fs::path& zip) {
         for (int turn = 0; turn < 2; ++turn) {
             if ((turn == 0) == addFirst) {
                 mine = secondsOf([&] {
-                    const auto plan = outfitter::planImport(zip, s.categories, s.selector, std::nullopt, std::nullopt);
-                    const auto result = outfitter::importSets(plan, s.selector, false,
-                                                              [](const outfitter::ImportProgress&) { return true; });
+                    const auto plan =
+                        outfitter::planImport(zip, s.categories, s.selector, std::nullopt, std::nullopt);
+                    const auto result = outfitter::importSets(
+                        plan, s.selector, false, [](const outfitter::ImportProgress&) { return true; });
                     if (!result.problems.empty() || result.files != kFiles)
                         state.SkipWithError(result.problems.empty() ? "files missing"
                                                                     : result.problems.front().text().c_str());

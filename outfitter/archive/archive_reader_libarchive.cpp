@@ -7,7 +7,6 @@
 
 #include <locale.h>
 
-
 namespace outfitter {
 
 namespace fs = std::filesystem;
@@ -183,7 +182,8 @@ class LibarchiveReader final : public SourceReader {
 
 } // namespace
 
-std::unique_ptr<SourceReader> openArchiveReader(const fs::path& archive, std::optional<common::Problem>& problem) {
+std::unique_ptr<SourceReader> openArchiveReader(const fs::path& archive,
+                                                std::optional<common::Problem>& problem) {
     auto reader = std::make_unique<LibarchiveReader>(archive);
     if (auto failed = reader->open()) {
         problem = std::move(failed);

@@ -15,7 +15,8 @@ constexpr std::size_t kCopyBlock = 1 << 20;
 
 class FolderReader final : public SourceReader {
   public:
-    FolderReader(fs::path folder, std::string prefix) : folder_(std::move(folder)), prefix_(std::move(prefix)) {}
+    FolderReader(fs::path folder, std::string prefix)
+        : folder_(std::move(folder)), prefix_(std::move(prefix)) {}
 
     std::optional<SourceEntry> next(std::optional<common::Problem>& problem) override {
         std::error_code ec;
@@ -26,7 +27,8 @@ class FolderReader final : public SourceReader {
             walk_.increment(ec);
         }
         if (ec) {
-            problem = common::problemFromError(current_.empty() ? folder_ : current_, "reading the folder", ec);
+            problem =
+                common::problemFromError(current_.empty() ? folder_ : current_, "reading the folder", ec);
             return std::nullopt;
         }
         if (walk_ == fs::recursive_directory_iterator())

@@ -31,7 +31,8 @@ std::map<std::string, bool> childrenOf(const std::vector<ListedEntry>& entries,
                                        const std::vector<std::string>& prefix) {
     std::map<std::string, bool> children;
     for (const auto& entry : entries) {
-        if (isMacMetadata(entry.parts) || entry.parts.size() <= prefix.size() || !startsWith(entry.parts, prefix))
+        if (isMacMetadata(entry.parts) || entry.parts.size() <= prefix.size() ||
+            !startsWith(entry.parts, prefix))
             continue;
         const bool folder = entry.parts.size() > prefix.size() + 1 || !entry.isFile;
         const auto [it, added] = children.try_emplace(entry.parts[prefix.size()], folder);
@@ -128,7 +129,8 @@ std::string sourceBaseName(std::string_view fileName, bool isFolder) {
     if (isFolder)
         return name;
     const auto lower = common::toLowerAscii(name);
-    for (const std::string_view suffix : {".tar.gz", ".tar.bz2", ".tar.xz", ".tgz", ".tar", ".zip", ".7z", ".rar"})
+    for (const std::string_view suffix :
+         {".tar.gz", ".tar.bz2", ".tar.xz", ".tgz", ".tar", ".zip", ".7z", ".rar"})
         if (lower.size() > suffix.size() && lower.ends_with(suffix))
             return name.substr(0, name.size() - suffix.size());
     const auto dot = name.rfind('.');

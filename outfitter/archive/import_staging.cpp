@@ -25,7 +25,8 @@ void undo(std::vector<Move>& moves) {
 } // namespace
 
 ImportStaging::ImportStaging(fs::path selectorFolder, fs::path folder, std::vector<std::string> setFolders)
-    : selectorFolder_(std::move(selectorFolder)), folder_(std::move(folder)), setFolders_(std::move(setFolders)) {}
+    : selectorFolder_(std::move(selectorFolder)), folder_(std::move(folder)),
+      setFolders_(std::move(setFolders)) {}
 
 ImportStaging::~ImportStaging() {
     removeFolder();

@@ -3,6 +3,7 @@
 
 #include "outfitter/archive/entry_names.h"
 #include "outfitter/archive/file_writer.h"
+#include "outfitter/archive/import_rules.h"
 #include "outfitter/archive/import_staging.h"
 #include "outfitter/archive/set_import.h"
 #include "outfitter/archive/source_reader.h"
@@ -34,24 +35,20 @@ class Unpacker final {
     // Writes every entry that belongs to a set; a problem or a cancel stops it at once.
     common::Problems run(ImportResult& result) {
         std::optional<common::Problem> failure;
-        std::unique_ptr<SourceReader> reader =
-            plan_.isFolder ? openFolderReader(plan_.source, plan_.folderPrefix)
-                           : openArchiveReader(plan_.source, failure);
+        std::unique_ptr<SourceReader> reader = plan_.isFolder
+                                                   ? openFolderReader(plan_.source, plan_.folderPrefix)
+                                                   : openArchiveReader(plan_.source, failure);
         if (!reader)
             return {*failure};
         if (!report())
             return cancel(result);
         while (const auto entry = reader->next(failure)) {
             std::string fault;
-            auto parts = entry->encrypted ? std::nullopt : splitEntryName(entry->name, fault);
-            if (entry->encrypted)
-                fault = "the entry is protected by a password";
-            else if (parts && entry->kind != SourceEntryKind::File && entry->kind != SourceEntryKind::Folder)
-                fault = "the entry is not a plain file or folder";
-            else if (parts && !isMacMetadata(*parts))
+            auto parts = checkEntry(*entry, fault);
+            if (parts && !isMacMetadata(*parts))
                 fault = names_.add(*parts, entry->kind == SourceEntryKind::File);
             if (!fault.empty())
-                return {entryProblem(entry->name, fault)};
+                return {entryProblem(plan_.source, entry->name, fault)};
             EntryRoute route;
             if (routeEntry(plan_.layout, plan_.prefix, setFolders_, *parts, route) != RouteKind::IntoSet)
                 continue;
@@ -75,13 +72,7 @@ class Unpacker final {
     }
 
   private:
-    common::Problem entryProblem(std::string_view entry, const std::string& why) const {
-        return {plan_.source, "adding", inQuotes(entry) + ": " + why};
-    }
-
-    bool report() {
-        return !progress_ || progress_(ImportProgress{done_, std::max(done_, plan_.bytes)});
-    }
+    bool report() { return !progress_ || progress_(ImportProgress{done_, std::max(done_, plan_.bytes)}); }
 
     common::Problems cancel(ImportResult& result) {
         result.cancelled = true;
@@ -109,8 +100,9 @@ class Unpacker final {
             // Counted as written, so a header that understates the size changes nothing.
             const auto packed = std::max<std::uint64_t>(reader.packedSoFar(), 1);
             if (written > plan_.limits.bytes && written > plan_.limits.ratio * packed) {
-                stopped = entryProblem(entry.name, "it unpacks to more than " + withThousands(plan_.limits.ratio) +
-                                                       " times its packed size (a compression bomb)");
+                stopped = entryProblem(plan_.source, entry.name,
+                                       "it unpacks to more than " + withThousands(plan_.limits.ratio) +
+                                           " times its packed size (a compression bomb)");
                 return false;
             }
             if (!report()) {
@@ -153,7 +145,8 @@ common::Problems refusalOf(const ImportPlan& plan, const fs::path& selectorFolde
     common::Problems problems;
     for (const auto& set : plan.sets) {
         if (set.folderName.empty() || !folderNameFault(set.folderName).empty()) {
-            problems.push_back({plan.source, "adding", "the set name " + inQuotes(set.folderName) + " cannot be used"});
+            problems.push_back(
+                {plan.source, "adding", "the set name " + inQuotes(set.folderName) + " cannot be used"});
             continue;
         }
         const auto existing = index.value.find(set.folderName);
@@ -163,10 +156,8 @@ common::Problems refusalOf(const ImportPlan& plan, const fs::path& selectorFolde
             problems.push_back({selectorFolder / common::pathFromText(existing.value->name), "adding the set",
                                 "a set folder of that name is already there"});
     }
-    std::error_code ec;
-    const auto space = fs::space(selectorFolder, ec);
-    if (!ec && space.available < plan.bytes)
-        problems.push_back({selectorFolder, "adding the set to", "the disk has not enough free space"});
+    if (auto full = freeSpaceRefusal(selectorFolder, plan.bytes))
+        problems.push_back(*full);
     return problems;
 }
 

@@ -1,8 +1,7 @@
 #include "outfitter/archive/set_import.h"
 
 #include "outfitter/archive/entry_names.h"
-#include "outfitter/archive/file_writer.h"
-#include "outfitter/archive/import_staging.h"
+#include "outfitter/archive/import_rules.h"
 #include "outfitter/archive/source_reader.h"
 
 #include "common/folder_index.h"
@@ -18,54 +17,10 @@ namespace {
 // A hostile archive may hold thousands of bad names; the first ones say enough.
 constexpr std::size_t kMostEntryProblems = 20;
 
-std::string megabytes(std::uint64_t bytes) {
-    return std::to_string((bytes + 999'999) / 1'000'000) + " MB";
-}
-
-common::Problem entryProblem(const fs::path& source, std::string_view entry, const std::string& why) {
-    return {source, "adding", inQuotes(entry) + ": " + why};
-}
-
-// The entry as the source describes it: its protection, its kind and its name.
-std::optional<std::vector<std::string>> checkEntry(const SourceEntry& entry, std::string& fault) {
-    if (entry.encrypted) {
-        fault = "the entry is protected by a password";
-        return std::nullopt;
-    }
-    switch (entry.kind) {
-    case SourceEntryKind::File:
-    case SourceEntryKind::Folder:
-        return splitEntryName(entry.name, fault);
-    case SourceEntryKind::SymbolicLink:
-        fault = "the entry is a link, which could point outside the set";
-        break;
-    case SourceEntryKind::HardLink:
-        fault = "the entry is a hard link, which could point outside the set";
-        break;
-    case SourceEntryKind::Device:
-        fault = "the entry is a device or a pipe, not a file";
-        break;
-    case SourceEntryKind::Other:
-        fault = "the entry is neither a file nor a folder";
-        break;
-    }
-    return std::nullopt;
-}
-
 std::unique_ptr<SourceReader> openSource(const ImportPlan& plan, std::optional<common::Problem>& problem) {
     if (plan.isFolder)
         return openFolderReader(plan.source, plan.folderPrefix);
     return openArchiveReader(plan.source, problem);
-}
-
-std::optional<common::Problem> freeSpaceRefusal(const fs::path& selectorFolder, std::uint64_t bytes) {
-    std::error_code ec;
-    const auto space = fs::space(selectorFolder, ec);
-    if (ec || space.available >= bytes)
-        return std::nullopt;
-    return common::Problem{selectorFolder, "adding the set to",
-                           "it needs " + megabytes(bytes) + " but the disk has only " +
-                               megabytes(space.available) + " free"};
 }
 
 // A folder source that holds the selector folder, or lies in it, would be walked while it is written to.
@@ -90,8 +45,9 @@ std::vector<std::string> setFoldersOf(const ImportPlan& plan) {
 }
 
 bool isCategoryLetter(const std::string& letter, const CategoryTable& categories) {
-    return letter.size() == 1 && std::any_of(categories.categories().begin(), categories.categories().end(),
-                                             [&](const Category& category) { return category.letter == letter; });
+    return letter.size() == 1 &&
+           std::any_of(categories.categories().begin(), categories.categories().end(),
+                       [&](const Category& category) { return category.letter == letter; });
 }
 
 // The proposal of a set folder "LETTER-Name" (or "LETTER Name") as the source names it.
@@ -145,13 +101,15 @@ void checkProposals(ImportPlan& plan, const CategoryTable& categories, const fs:
         if (set.letter.empty())
             continue;
         if (!isCategoryLetter(set.letter, categories)) {
-            plan.problems.push_back({plan.source, "adding",
-                                     "there is no category with the letter " + inQuotes(set.letter) + " in \"qiv.ini\""});
+            plan.problems.push_back(
+                {plan.source, "adding",
+                 "there is no category with the letter " + inQuotes(set.letter) + " in \"qiv.ini\""});
             continue;
         }
         const auto fault = set.name.empty() ? "the name is empty" : folderNameFault(set.folderName);
         if (!fault.empty())
-            plan.problems.push_back({plan.source, "adding", "the set name " + inQuotes(set.name) + ": " + fault});
+            plan.problems.push_back(
+                {plan.source, "adding", "the set name " + inQuotes(set.name) + ": " + fault});
     }
     const auto index = common::FolderIndex::scan(selectorFolder);
     if (!index.ok()) {
@@ -165,8 +123,8 @@ void checkProposals(ImportPlan& plan, const CategoryTable& categories, const fs:
         if (!existing.ok())
             plan.problems.push_back(*existing.problem);
         else if (existing.value && existing.value->kind != common::EntryKind::Folder)
-            plan.problems.push_back({selectorFolder / common::pathFromText(existing.value->name), "adding the set",
-                                     "something that is not a set folder has its name"});
+            plan.problems.push_back({selectorFolder / common::pathFromText(existing.value->name),
+                                     "adding the set", "something that is not a set folder has its name"});
         else if (existing.value)
             set.existingFolder = existing.value->name;
     }
@@ -191,7 +149,8 @@ ImportPlan planImport(const fs::path& source, const CategoryTable& categories, c
         return plan;
     }
     if (plan.isFolder && overlapsSelectorFolder(source, selectorFolder)) {
-        plan.problems.push_back({source, "adding", "a set cannot be added from \"QIV128\" itself or a folder holding it"});
+        plan.problems.push_back(
+            {source, "adding", "a set cannot be added from \"QIV128\" itself or a folder holding it"});
         return plan;
     }
     const auto sourceName = source.has_filename() ? source.filename() : source.parent_path().filename();
@@ -221,7 +180,8 @@ ImportPlan planImport(const fs::path& source, const CategoryTable& categories, c
     }
     if (refused > kMostEntryProblems)
         plan.problems.push_back(
-            {source, "adding", "and " + std::to_string(refused - kMostEntryProblems) + " more entries like these"});
+            {source, "adding",
+             "and " + std::to_string(refused - kMostEntryProblems) + " more entries like these"});
     if (readFailure)
         plan.problems.push_back(*readFailure);
     if (!plan.problems.empty())

@@ -32,7 +32,8 @@ class SourceReader {
 
     // Hands the contents of the entry last returned by next() to `take`, block by block, in order;
     // `take` returns false to stop early. A problem means the source is damaged or unreadable.
-    virtual std::optional<common::Problem> readContents(const std::function<bool(std::string_view)>& take) = 0;
+    virtual std::optional<common::Problem>
+    readContents(const std::function<bool(std::string_view)>& take) = 0;
 
     // Bytes of the source consumed since the current entry's contents began: its packed size so far.
     virtual std::uint64_t packedSoFar() const = 0;
@@ -48,6 +49,7 @@ inline constexpr const char* kNoArchiveSupport =
     "This build cannot read archives; unpack it and add the folder.";
 
 // Walks `folder` without following links, each entry named relative to it with `prefix` in front.
-std::unique_ptr<SourceReader> openFolderReader(const std::filesystem::path& folder, const std::string& prefix);
+std::unique_ptr<SourceReader> openFolderReader(const std::filesystem::path& folder,
+                                               const std::string& prefix);
 
 } // namespace outfitter

@@ -32,8 +32,8 @@ void restoreReplacedSets(const fs::path& selectorFolder, const fs::path& importF
         if (!taken.ok() || taken.value)
             continue; // the new set arrived (or a clash of spellings): the old one is what goes
         std::error_code ec;
-        fs::rename(replaced / common::pathFromText(entry.name), selectorFolder / common::pathFromText(entry.name),
-                   ec);
+        fs::rename(replaced / common::pathFromText(entry.name),
+                   selectorFolder / common::pathFromText(entry.name), ec);
         if (ec)
             problems.push_back(common::problemFromError(selectorFolder / common::pathFromText(entry.name),
                                                         "putting back the set folder", ec));
@@ -86,7 +86,8 @@ std::vector<fs::path> removeStaleImportFolders(const fs::path& selectorFolder, c
     return removed;
 }
 
-std::vector<fs::path> removeStaleTemporaries(const std::vector<fs::path>& folders, common::Problems& problems) {
+std::vector<fs::path> removeStaleTemporaries(const std::vector<fs::path>& folders,
+                                             common::Problems& problems) {
     std::vector<fs::path> removed;
     for (const auto& folder : folders) {
         const auto index = common::FolderIndex::scan(folder);
@@ -96,7 +97,8 @@ std::vector<fs::path> removeStaleTemporaries(const std::vector<fs::path>& folder
         }
         bool hasImports = false;
         for (const auto& entry : index.value.entries()) {
-            hasImports = hasImports || (entry.kind == common::EntryKind::Folder && isImportFolderName(entry.name));
+            hasImports =
+                hasImports || (entry.kind == common::EntryKind::Folder && isImportFolderName(entry.name));
             if (entry.kind != common::EntryKind::PlainFile ||
                 (!common::isPartialCopyName(entry.name) && !common::isAtomicTemporaryName(entry.name)))
                 continue;

@@ -33,10 +33,11 @@ std::string formatName(const ::testing::TestParamInfo<ArchiveFormat>& info) {
 class EveryFormat : public ArchiveImport, public ::testing::WithParamInterface<ArchiveFormat> {};
 
 TEST_P(EveryFormat, ASetFolderInTheArchiveArrivesByteForByteWithItsFoldersAndNames) {
-    const auto source = archive("desert.pack", GetParam(),
-                                {folder("W-Desert Air War/"), file("W-Desert Air War/planes.dat", everyByte()),
-                                 file("W-Desert Air War/P-Spitfire/Grün €.qiv", "qiv"),
-                                 folder("W-Desert Air War/Empty/"), file("W-Desert Air War/empty.txt", "")});
+    const auto source =
+        archive("desert.pack", GetParam(),
+                {folder("W-Desert Air War/"), file("W-Desert Air War/planes.dat", everyByte()),
+                 file("W-Desert Air War/P-Spitfire/Grün €.qiv", "qiv"), folder("W-Desert Air War/Empty/"),
+                 file("W-Desert Air War/empty.txt", "")});
     const auto plan = this->plan(source);
     ASSERT_TRUE(plan.problems.empty()) << allText(plan.problems);
     ASSERT_EQ(plan.sets.size(), 1u);
@@ -48,19 +49,19 @@ TEST_P(EveryFormat, ASetFolderInTheArchiveArrivesByteForByteWithItsFoldersAndNam
     ASSERT_TRUE(result.problems.empty()) << allText(result.problems);
     EXPECT_EQ(result.addedFolders, std::vector<std::string>{"W-Desert Air War"});
     EXPECT_EQ(result.files, 3u);
-    EXPECT_EQ(written(), (std::set<std::string>{"EAW/", "EAW/QIV128/", "EAW/QIV128/qiv.ini",
-                                                "EAW/QIV128/W-Desert Air War/", "EAW/QIV128/W-Desert Air War/planes.dat",
-                                                "EAW/QIV128/W-Desert Air War/P-Spitfire/",
-                                                "EAW/QIV128/W-Desert Air War/P-Spitfire/Grün €.qiv",
-                                                "EAW/QIV128/W-Desert Air War/Empty/",
-                                                "EAW/QIV128/W-Desert Air War/empty.txt"}));
+    EXPECT_EQ(written(),
+              (std::set<std::string>{
+                  "EAW/", "EAW/QIV128/", "EAW/QIV128/qiv.ini", "EAW/QIV128/W-Desert Air War/",
+                  "EAW/QIV128/W-Desert Air War/planes.dat", "EAW/QIV128/W-Desert Air War/P-Spitfire/",
+                  "EAW/QIV128/W-Desert Air War/P-Spitfire/Grün €.qiv", "EAW/QIV128/W-Desert Air War/Empty/",
+                  "EAW/QIV128/W-Desert Air War/empty.txt"}));
     EXPECT_EQ(read("EAW/QIV128/W-Desert Air War/planes.dat"), everyByte());
     EXPECT_EQ(read("EAW/QIV128/W-Desert Air War/P-Spitfire/Grün €.qiv"), "qiv");
 }
 
 INSTANTIATE_TEST_SUITE_P(Formats, EveryFormat,
-                         ::testing::Values(ArchiveFormat::Zip, ArchiveFormat::ZipStored, ArchiveFormat::SevenZip,
-                                           ArchiveFormat::Tar, ArchiveFormat::TarGz),
+                         ::testing::Values(ArchiveFormat::Zip, ArchiveFormat::ZipStored,
+                                           ArchiveFormat::SevenZip, ArchiveFormat::Tar, ArchiveFormat::TarGz),
                          formatName);
 
 TEST_F(ArchiveImport, LooseFilesBecomeASetNamedAfterTheArchive) {
@@ -80,8 +81,9 @@ TEST_F(ArchiveImport, LooseFilesBecomeASetNamedAfterTheArchive) {
 }
 
 TEST_F(ArchiveImport, ASingleTopFolderOfAnotherNameGivesItsContentsToTheSet) {
-    const auto source = archive("Desert.zip", ArchiveFormat::Zip,
-                                {file("Desert Air War v2/planes.dat", "p"), file("Desert Air War v2/Data/a.ter", "a")});
+    const auto source =
+        archive("Desert.zip", ArchiveFormat::Zip,
+                {file("Desert Air War v2/planes.dat", "p"), file("Desert Air War v2/Data/a.ter", "a")});
     const auto plan = this->plan(source, "W");
     ASSERT_TRUE(plan.problems.empty()) << allText(plan.problems);
     EXPECT_EQ(plan.layout, ImportLayout::Wrapped);
@@ -121,14 +123,15 @@ TEST_F(ArchiveImport, ASelectorFolderWithAFolderNotNamedAsASetIsRefused) {
     const auto pack = archive("pack.zip", ArchiveFormat::Zip,
                               {file("QIV128/W-One/a.dat", "1"), file("QIV128/Desert/b.dat", "2")});
     const auto plan = this->plan(pack);
-    EXPECT_NE(allText(plan.problems).find("\"QIV128/Desert\": the folder is not named as a set"), std::string::npos)
+    EXPECT_NE(allText(plan.problems).find("\"QIV128/Desert\": the folder is not named as a set"),
+              std::string::npos)
         << allText(plan.problems);
 }
 
 TEST_F(ArchiveImport, ZipNamesAreShownAsWrittenWhetherFlaggedUtf8OrInTheDosCodePage) {
     // "W-Grün ß" in code page 437: ü is 0x81 and ß 0xE1; "é" 0x82 and "╬" 0xCE.
-    const auto dos = archive("dos.zip", ArchiveFormat::Zip,
-                             {file("W-Gr\x81n \xE1/caf\x82 \xCE.dat", "dos")}, ArchiveOptions{false, {}});
+    const auto dos = archive("dos.zip", ArchiveFormat::Zip, {file("W-Gr\x81n \xE1/caf\x82 \xCE.dat", "dos")},
+                             ArchiveOptions{false, {}});
     const auto dosPlan = plan(dos);
     ASSERT_TRUE(dosPlan.problems.empty()) << allText(dosPlan.problems);
     EXPECT_EQ(dosPlan.sets.at(0).folderName, "W-Grün ß");
@@ -152,15 +155,17 @@ TEST_F(ArchiveImport, ZipNamesAreShownAsWrittenWhetherFlaggedUtf8OrInTheDosCodeP
 TEST_F(ArchiveImport, ReplacingASetSwapsItWholeAndTheCountsMatchTheListing) {
     dir_.write("EAW/QIV128/W-DESERT/old.dat", "old");
     dir_.write("EAW/QIV128/W-DESERT/Sub/older.dat", "older");
-    const auto source = archive("d.zip", ArchiveFormat::Zip, {file("W-Desert/new.dat", "new"), file("W-Desert/b.dat", "bb")});
+    const auto source =
+        archive("d.zip", ArchiveFormat::Zip, {file("W-Desert/new.dat", "new"), file("W-Desert/b.dat", "bb")});
     const auto plan = this->plan(source);
     EXPECT_EQ(plan.sets.at(0).existingFolder, "W-DESERT");
     const auto result = add(plan, true);
     ASSERT_TRUE(result.problems.empty()) << allText(result.problems);
     EXPECT_EQ(result.files, plan.files);
     EXPECT_EQ(result.bytes, plan.bytes);
-    EXPECT_EQ(written(), (std::set<std::string>{"EAW/", "EAW/QIV128/", "EAW/QIV128/qiv.ini", "EAW/QIV128/W-Desert/",
-                                                "EAW/QIV128/W-Desert/new.dat", "EAW/QIV128/W-Desert/b.dat"}));
+    EXPECT_EQ(written(),
+              (std::set<std::string>{"EAW/", "EAW/QIV128/", "EAW/QIV128/qiv.ini", "EAW/QIV128/W-Desert/",
+                                     "EAW/QIV128/W-Desert/new.dat", "EAW/QIV128/W-Desert/b.dat"}));
 }
 
 TEST_F(ArchiveImport, ACancelPartWayThroughAnArchiveLeavesNothing) {
@@ -171,9 +176,8 @@ TEST_F(ArchiveImport, ACancelPartWayThroughAnArchiveLeavesNothing) {
     const auto plan = this->plan(source);
     ASSERT_TRUE(plan.problems.empty());
     const auto before = written();
-    const auto result = importSets(plan, selector_, false, [](const ImportProgress& progress) {
-        return progress.bytesDone < 700'000;
-    });
+    const auto result = importSets(
+        plan, selector_, false, [](const ImportProgress& progress) { return progress.bytesDone < 700'000; });
     EXPECT_TRUE(result.cancelled);
     EXPECT_TRUE(result.addedFolders.empty());
     EXPECT_EQ(written(), before);

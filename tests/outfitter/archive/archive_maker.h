@@ -20,10 +20,10 @@ enum class ItemKind { File, Folder, SymbolicLink, HardLink, Fifo, CharacterDevic
 
 struct ArchiveItem {
     std::string name;
-    std::string contents;      // for a file
-    std::uint64_t zeros = 0;   // a file of this many zero bytes instead of `contents`
+    std::string contents;    // for a file
+    std::uint64_t zeros = 0; // a file of this many zero bytes instead of `contents`
     ItemKind kind = ItemKind::File;
-    std::string target = {};   // what a link points at
+    std::string target = {}; // what a link points at
 };
 
 inline ArchiveItem file(std::string name, std::string contents) {
@@ -41,16 +41,18 @@ struct ArchiveOptions {
 };
 
 // Writes `items` to `file`; throws on any failure of the writer.
-inline void makeArchive(const std::filesystem::path& file, ArchiveFormat format, const std::vector<ArchiveItem>& items,
-                        const ArchiveOptions& options = {}) {
+inline void makeArchive(const std::filesystem::path& file, ArchiveFormat format,
+                        const std::vector<ArchiveItem>& items, const ArchiveOptions& options = {}) {
     // The writer reads names in the thread's character set: UTF-8, or plain bytes for a raw name.
-    const bool raw = (format == ArchiveFormat::Zip || format == ArchiveFormat::ZipStored) && !options.zipUtf8Flag;
+    const bool raw =
+        (format == ArchiveFormat::Zip || format == ArchiveFormat::ZipStored) && !options.zipUtf8Flag;
     const locale_t names = ::newlocale(LC_CTYPE_MASK, raw ? "C" : "C.UTF-8", static_cast<locale_t>(nullptr));
     const locale_t previous = ::uselocale(names);
     archive* writer = archive_write_new();
     const auto check = [&](int rc, const char* what) {
         if (rc < ARCHIVE_WARN) {
-            const std::string text = std::string(what) + ": " + (archive_error_string(writer) ? archive_error_string(writer) : "");
+            const std::string text =
+                std::string(what) + ": " + (archive_error_string(writer) ? archive_error_string(writer) : "");
             archive_write_free(writer);
             ::uselocale(previous);
             ::freelocale(names);
@@ -90,7 +92,8 @@ inline void makeArchive(const std::filesystem::path& file, ArchiveFormat format,
         switch (item.kind) {
         case ItemKind::File:
             archive_entry_set_filetype(entry, AE_IFREG);
-            archive_entry_set_size(entry, static_cast<la_int64_t>(item.zeros ? item.zeros : item.contents.size()));
+            archive_entry_set_size(entry,
+                                   static_cast<la_int64_t>(item.zeros ? item.zeros : item.contents.size()));
             break;
         case ItemKind::Folder:
             archive_entry_set_filetype(entry, AE_IFDIR);
@@ -123,7 +126,8 @@ inline void makeArchive(const std::filesystem::path& file, ArchiveFormat format,
                     check(ARCHIVE_FATAL, "data");
                 left -= chunk;
             }
-        } else if (!item.contents.empty() && archive_write_data(writer, item.contents.data(), item.contents.size()) < 0) {
+        } else if (!item.contents.empty() &&
+                   archive_write_data(writer, item.contents.data(), item.contents.size()) < 0) {
             check(ARCHIVE_FATAL, "data");
         }
     }

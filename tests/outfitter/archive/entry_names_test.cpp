@@ -16,7 +16,8 @@ std::string faultOf(std::string_view name) {
 
 TEST(EntryNames, NamesAreTakenApartAtEitherSeparatorWithoutDotsAndEmptyParts) {
     std::string fault;
-    EXPECT_EQ(splitEntryName("./W-Desert//Data\\planes.dat", fault), (Parts{"W-Desert", "Data", "planes.dat"}));
+    EXPECT_EQ(splitEntryName("./W-Desert//Data\\planes.dat", fault),
+              (Parts{"W-Desert", "Data", "planes.dat"}));
     EXPECT_EQ(splitEntryName("Grünß €/日本.txt", fault), (Parts{"Grünß €", "日本.txt"}));
     EXPECT_EQ(splitEntryName("folder/", fault), (Parts{"folder"}));
     EXPECT_TRUE(fault.empty());
@@ -34,8 +35,8 @@ TEST(EntryNames, NamesThatReachOutsideTheSetAreRefused) {
 }
 
 TEST(EntryNames, NamesNoFolderOnWindowsCanHoldAreRefused) {
-    for (const auto* name : {"W-Set/CON", "W-Set/nul.txt", "W-Set/com1", "LPT9/a", "a<b", "a>b", "what?", "star*",
-                             "pipe|", "quote\"", "colon:stream", "dot.", "blank ", "tab\there"})
+    for (const auto* name : {"W-Set/CON", "W-Set/nul.txt", "W-Set/com1", "LPT9/a", "a<b", "a>b", "what?",
+                             "star*", "pipe|", "quote\"", "colon:stream", "dot.", "blank ", "tab\there"})
         EXPECT_FALSE(faultOf(name).empty()) << name;
     std::string fault;
     EXPECT_TRUE(splitEntryName("CONFIG.SYS", fault));
@@ -45,10 +46,12 @@ TEST(EntryNames, NamesNoFolderOnWindowsCanHoldAreRefused) {
 TEST(EntryNames, TwoNamesThatDifferOnlyInCaseOrAFileThatIsAlsoAFolderAreRefused) {
     EntryNameSet names;
     EXPECT_EQ(names.add({"W-Set", "planes.dat"}, true), "");
-    EXPECT_NE(names.add({"W-Set", "PLANES.DAT"}, true).find("differs only in letter case"), std::string::npos);
+    EXPECT_NE(names.add({"W-Set", "PLANES.DAT"}, true).find("differs only in letter case"),
+              std::string::npos);
     EXPECT_NE(names.add({"w-set", "other.dat"}, true).find("\"W-Set\""), std::string::npos);
     EXPECT_NE(names.add({"W-Set", "planes.dat"}, true).find("twice"), std::string::npos);
-    EXPECT_NE(names.add({"W-Set", "planes.dat", "inner"}, true).find("both a file and a folder"), std::string::npos);
+    EXPECT_NE(names.add({"W-Set", "planes.dat", "inner"}, true).find("both a file and a folder"),
+              std::string::npos);
     EXPECT_NE(names.add({"W-Set"}, true).find("both a file and a folder"), std::string::npos);
     EXPECT_EQ(names.add({"W-Set"}, false), ""); // a folder listed after its files
     EXPECT_EQ(names.add({"W-Set", "Data"}, false), "");

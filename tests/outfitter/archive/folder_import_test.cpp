@@ -36,7 +36,8 @@ TEST_F(FolderImport, AFolderNamedAsASetIsCopiedWholeUnderItsOwnName) {
     EXPECT_EQ(read("EAW/QIV128/W-Desert Air War/planes.dat"), std::string("\0\1\xff bytes", 9));
     EXPECT_EQ(read("EAW/QIV128/W-Desert Air War/P-Spitfire/spit.qiv"), "qiv");
     EXPECT_TRUE(fs::is_directory(selector_ / "W-Desert Air War" / "Empty"));
-    EXPECT_EQ(read("Downloads/W-Desert Air War/planes.dat"), std::string("\0\1\xff bytes", 9)); // copied, not moved
+    EXPECT_EQ(read("Downloads/W-Desert Air War/planes.dat"),
+              std::string("\0\1\xff bytes", 9)); // copied, not moved
 }
 
 TEST_F(FolderImport, AnyOtherFolderNeedsALetterAndTakesItsOwnNameUnlessGivenOne) {
@@ -98,7 +99,8 @@ TEST_F(FolderImport, ASetNameNoFolderCanHoldOrAnUnknownLetterIsRefused) {
         EXPECT_NE(allText(plan.problems).find("the set name"), std::string::npos) << name;
         EXPECT_FALSE(add(plan).problems.empty());
     }
-    EXPECT_NE(allText(plan(source, "Y").problems).find("no category with the letter \"Y\""), std::string::npos);
+    EXPECT_NE(allText(plan(source, "Y").problems).find("no category with the letter \"Y\""),
+              std::string::npos);
     EXPECT_FALSE(plan(source, "WW").problems.empty());
     EXPECT_EQ(written(), (std::set<std::string>{"EAW/", "EAW/QIV128/", "EAW/QIV128/qiv.ini"}));
 }
@@ -119,8 +121,8 @@ TEST_F(FolderImport, ASetOfTheSameNameInAnyCaseIsReplacedOnlyWhenAsked) {
 
     const auto replaced = add(plan, true);
     ASSERT_TRUE(replaced.problems.empty()) << allText(replaced.problems);
-    EXPECT_EQ(written(), (std::set<std::string>{"EAW/", "EAW/QIV128/", "EAW/QIV128/qiv.ini", "EAW/QIV128/W-Desert/",
-                                                "EAW/QIV128/W-Desert/new.dat"}));
+    EXPECT_EQ(written(), (std::set<std::string>{"EAW/", "EAW/QIV128/", "EAW/QIV128/qiv.ini",
+                                                "EAW/QIV128/W-Desert/", "EAW/QIV128/W-Desert/new.dat"}));
 }
 
 TEST_F(FolderImport, ProgressCountsUpToTheTotalAndACancelLeavesNothing) {
@@ -144,9 +146,8 @@ TEST_F(FolderImport, ProgressCountsUpToTheTotalAndACancelLeavesNothing) {
     fs::remove_all(selector_ / "W-Big");
 
     const auto before = written();
-    const auto cancelled = importSets(plan, selector_, false, [](const ImportProgress& progress) {
-        return progress.bytesDone < 400'000;
-    });
+    const auto cancelled = importSets(
+        plan, selector_, false, [](const ImportProgress& progress) { return progress.bytesDone < 400'000; });
     EXPECT_TRUE(cancelled.cancelled);
     EXPECT_TRUE(cancelled.problems.empty());
     EXPECT_TRUE(cancelled.addedFolders.empty());

@@ -78,10 +78,11 @@ TEST_F(InterruptedImport, ASetMovedAsideForItsReplacementGoesBackWhenTheNewOneNe
     const auto removed = removeStaleTemporaries({selector_}, problems);
     EXPECT_TRUE(problems.empty()) << allText(problems);
     EXPECT_EQ(removed.size(), 2u);
-    EXPECT_EQ(written(), (std::set<std::string>{"EAW/", "EAW/QIV128/", "EAW/QIV128/qiv.ini", "EAW/QIV128/W-Desert/",
-                                                "EAW/QIV128/W-Desert/old.dat", "EAW/QIV128/T-Sands/",
-                                                "EAW/QIV128/T-Sands/new.dat", "EAW/QIV128/.import-mine/",
-                                                "EAW/QIV128/.import-mine/keep.dat"}));
+    EXPECT_EQ(written(),
+              (std::set<std::string>{"EAW/", "EAW/QIV128/", "EAW/QIV128/qiv.ini", "EAW/QIV128/W-Desert/",
+                                     "EAW/QIV128/W-Desert/old.dat", "EAW/QIV128/T-Sands/",
+                                     "EAW/QIV128/T-Sands/new.dat", "EAW/QIV128/.import-mine/",
+                                     "EAW/QIV128/.import-mine/keep.dat"}));
 }
 
 TEST(ImportFolderNames, OnlyOurOwnFormIsTakenForAnImportFolder) {
