@@ -1,0 +1,140 @@
+#pragma once
+// Archives made on the spot with libarchive's writer, for the suites that add sets from them.
+
+#include <archive.h>
+#include <archive_entry.h>
+
+#include <locale.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace outfitter::testing {
+
+enum class ArchiveFormat { Zip, ZipStored, SevenZip, Tar, TarGz };
+
+enum class ItemKind { File, Folder, SymbolicLink, HardLink, Fifo, CharacterDevice };
+
+struct ArchiveItem {
+    std::string name;
+    std::string contents;    // for a file
+    std::uint64_t zeros = 0; // a file of this many zero bytes instead of `contents`
+    ItemKind kind = ItemKind::File;
+    std::string target = {}; // what a link points at
+};
+
+inline ArchiveItem file(std::string name, std::string contents) {
+    return {std::move(name), std::move(contents)};
+}
+inline ArchiveItem folder(std::string name) {
+    return {std::move(name), {}, 0, ItemKind::Folder};
+}
+
+struct ArchiveOptions {
+    // Zip names beyond ASCII: flagged as UTF-8 (the bytes given are UTF-8), or stored as the raw
+    // bytes given with no flag, as old Windows zippers wrote names in their DOS code page.
+    bool zipUtf8Flag = true;
+    std::string passphrase; // zip only: encrypts every entry
+};
+
+// Writes `items` to `file`; throws on any failure of the writer.
+inline void makeArchive(const std::filesystem::path& file, ArchiveFormat format,
+                        const std::vector<ArchiveItem>& items, const ArchiveOptions& options = {}) {
+    // The writer reads names in the thread's character set: UTF-8, or plain bytes for a raw name.
+    const bool raw =
+        (format == ArchiveFormat::Zip || format == ArchiveFormat::ZipStored) && !options.zipUtf8Flag;
+    const locale_t names = ::newlocale(LC_CTYPE_MASK, raw ? "C" : "C.UTF-8", static_cast<locale_t>(nullptr));
+    const locale_t previous = ::uselocale(names);
+    archive* writer = archive_write_new();
+    const auto check = [&](int rc, const char* what) {
+        if (rc < ARCHIVE_WARN) {
+            const std::string text =
+                std::string(what) + ": " + (archive_error_string(writer) ? archive_error_string(writer) : "");
+            archive_write_free(writer);
+            ::uselocale(previous);
+            ::freelocale(names);
+            throw std::runtime_error(text);
+        }
+    };
+    switch (format) {
+    case ArchiveFormat::Zip:
+    case ArchiveFormat::ZipStored:
+        check(archive_write_set_format_zip(writer), "zip");
+        if (format == ArchiveFormat::ZipStored)
+            check(archive_write_set_options(writer, "zip:compression=store"), "store");
+        if (!raw)
+            check(archive_write_set_options(writer, "zip:hdrcharset=UTF-8"), "charset");
+        if (!options.passphrase.empty()) {
+            check(archive_write_set_options(writer, "zip:encryption=zipcrypt"), "encryption");
+            check(archive_write_set_passphrase(writer, options.passphrase.c_str()), "passphrase");
+        }
+        break;
+    case ArchiveFormat::SevenZip:
+        check(archive_write_set_format_7zip(writer), "7z");
+        break;
+    case ArchiveFormat::Tar:
+        check(archive_write_set_format_pax_restricted(writer), "tar");
+        break;
+    case ArchiveFormat::TarGz:
+        check(archive_write_set_format_pax_restricted(writer), "tar");
+        check(archive_write_add_filter_gzip(writer), "gzip");
+        break;
+    }
+    check(archive_write_open_filename(writer, file.c_str()), "open");
+    const std::string zeros(1 << 20, '\0');
+    for (const auto& item : items) {
+        archive_entry* entry = archive_entry_new();
+        archive_entry_set_pathname(entry, item.name.c_str());
+        archive_entry_set_perm(entry, item.kind == ItemKind::Folder ? 0755 : 0644);
+        switch (item.kind) {
+        case ItemKind::File:
+            archive_entry_set_filetype(entry, AE_IFREG);
+            archive_entry_set_size(entry,
+                                   static_cast<la_int64_t>(item.zeros ? item.zeros : item.contents.size()));
+            break;
+        case ItemKind::Folder:
+            archive_entry_set_filetype(entry, AE_IFDIR);
+            break;
+        case ItemKind::SymbolicLink:
+            archive_entry_set_filetype(entry, AE_IFLNK);
+            archive_entry_set_symlink(entry, item.target.c_str());
+            break;
+        case ItemKind::HardLink:
+            archive_entry_set_filetype(entry, AE_IFREG);
+            archive_entry_set_hardlink(entry, item.target.c_str());
+            break;
+        case ItemKind::Fifo:
+            archive_entry_set_filetype(entry, AE_IFIFO);
+            break;
+        case ItemKind::CharacterDevice:
+            archive_entry_set_filetype(entry, AE_IFCHR);
+            archive_entry_set_rdev(entry, 0x0103);
+            break;
+        }
+        const int rc = archive_write_header(writer, entry);
+        archive_entry_free(entry);
+        check(rc, item.name.c_str());
+        if (item.kind != ItemKind::File)
+            continue;
+        if (item.zeros) {
+            for (std::uint64_t left = item.zeros; left > 0;) {
+                const auto chunk = static_cast<std::size_t>(std::min<std::uint64_t>(left, zeros.size()));
+                if (archive_write_data(writer, zeros.data(), chunk) < 0)
+                    check(ARCHIVE_FATAL, "data");
+                left -= chunk;
+            }
+        } else if (!item.contents.empty() &&
+                   archive_write_data(writer, item.contents.data(), item.contents.size()) < 0) {
+            check(ARCHIVE_FATAL, "data");
+        }
+    }
+    check(archive_write_close(writer), "close");
+    archive_write_free(writer);
+    ::uselocale(previous);
+    ::freelocale(names);
+}
+
+} // namespace outfitter::testing
