@@ -144,6 +144,8 @@ StartupResult SelectorStartup::run(const std::filesystem::path& gameFolder, cons
     }
 
     if (selector) {
+        // A replace killed part-way has put the old set back only once its import folder is cleared.
+        removeStaleImportFolders(*selector, problems);
         result.sets = SetCatalog::scan(*selector, result.categories, problems);
         ensureFolder(*selector, "Skinfolder", problems);
         ensureLedger(*selector, problems);

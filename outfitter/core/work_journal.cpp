@@ -4,6 +4,7 @@
 #include "common/text_file.h"
 
 #include <array>
+#include <vector>
 #include <system_error>
 #include <utility>
 
@@ -16,6 +17,7 @@ namespace {
 // The first line tells our journal from anything else that happens to carry its name.
 constexpr const char* kHeading = "QIV128 work journal";
 constexpr const char* kPackageHeading = "QIV128 package journal";
+constexpr const char* kFlightDataWord = "with flight data";
 
 constexpr std::array<std::pair<WorkJournal::Kind, const char*>, 6> kWords{{
     {WorkJournal::Kind::Load, "load"},
@@ -65,8 +67,10 @@ common::Result<std::optional<std::vector<std::string>>> journalLines(const fs::p
 } // namespace
 
 std::optional<common::Problem> writeJournal(const fs::path& selectorFolder, const WorkJournal& work) {
-    return common::writeFileAtomically(selectorFolder / kJournalFileName,
-                                       common::joinLinesCrLf({kHeading, wordOf(work.kind), work.set}) + "\r\n");
+    std::vector<std::string> lines{kHeading, wordOf(work.kind), work.set};
+    if (work.flightData)
+        lines.emplace_back(kFlightDataWord);
+    return common::writeFileAtomically(selectorFolder / kJournalFileName, common::joinLinesCrLf(lines) + "\r\n");
 }
 
 common::Result<std::optional<WorkJournal>> readJournal(const fs::path& selectorFolder) {
@@ -83,7 +87,7 @@ common::Result<std::optional<WorkJournal>> readJournal(const fs::path& selectorF
         result.problem = common::Problem{path, "reading", "not a journal this program wrote"};
         return result;
     }
-    result.value = WorkJournal{*kind, text[2]};
+    result.value = WorkJournal{*kind, text[2], text.size() > 3 && text[3] == kFlightDataWord};
     return result;
 }
 

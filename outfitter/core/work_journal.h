@@ -21,6 +21,7 @@ struct WorkJournal {
     enum class Kind { Load, Unload, InstallSkin, RemoveSkin, InstallAircraft, ResetAll };
     Kind kind = Kind::Load;
     std::string set; // the set, skin or plane-set folder's name, as the ledger records it
+    bool flightData = false; // a skin's work with "Include flt files" ticked
 
     bool operator==(const WorkJournal&) const = default;
 };

@@ -14,6 +14,7 @@
 #include "common/text_file.h"
 
 #include <system_error>
+#include <utility>
 
 namespace outfitter {
 
@@ -138,7 +139,7 @@ SkinChange SkinStore::toggle(std::size_t row, const ProgressCallback& progress) 
     // Removed by the summary refresh once the ledger records the outcome.
     if (auto failed = writeJournal(selectorFolder(), {target.installed ? WorkJournal::Kind::RemoveSkin
                                                                        : WorkJournal::Kind::InstallSkin,
-                                                      target.name}))
+                                                      target.name, includeFlightData_}))
         change.work.problems.push_back(std::move(*failed));
 
     if (target.installed) {
@@ -174,6 +175,8 @@ SkinChange SkinStore::toggle(std::size_t row, const ProgressCallback& progress) 
 
 FileWorkReport SkinStore::finishWork(const WorkJournal& work) {
     FileWorkReport report;
+    // The files the interrupted work was moving are the ones the box chose then.
+    const bool chosen = std::exchange(includeFlightData_, work.flightData);
     for (std::size_t row = 0; row < rows_.size(); ++row) {
         if (rows_[row].name != work.set)
             continue;
@@ -182,6 +185,7 @@ FileWorkReport SkinStore::finishWork(const WorkJournal& work) {
         else if (work.kind == WorkJournal::Kind::RemoveSkin)
             rows_[row].installed = !takeOut(row, {}, report);
     }
+    includeFlightData_ = chosen;
     return report;
 }
 
@@ -191,7 +195,8 @@ SkinChange SkinStore::Skinkill(const ProgressCallback& progress) {
     for (std::size_t row = 0; row < rows_.size(); ++row) {
         if (!rows_[row].installed)
             continue;
-        if (auto failed = writeJournal(selectorFolder(), {WorkJournal::Kind::RemoveSkin, rows_[row].name}))
+        if (auto failed =
+                writeJournal(selectorFolder(), {WorkJournal::Kind::RemoveSkin, rows_[row].name, includeFlightData_}))
             change.work.problems.push_back(std::move(*failed));
         if (takeOut(row, progress, change.work)) {
             rows_[row].installed = false;

@@ -12,6 +12,7 @@
 #include "outfitter/sets/set_click_plan.h"
 #include "outfitter/sets/set_installer.h"
 
+#include "common/folder_index.h"
 #include "common/folder_listing.h"
 #include "common/names.h"
 
@@ -443,10 +444,12 @@ BrowserChange SetBrowser::resetAll(const ProgressCallback& progress) {
         skins = seams_.markedSkins().size();
     std::size_t failed = placed.problems.size();
     change.work.add(placed);
+    std::size_t skinFiles = 0;
     if (seams_.unloadMarkedSkins) {
         const auto report = seams_.unloadMarkedSkins(progress);
         logFiles(ChangeKind::Delete, report, "of a skin");
         failed += report.problems.size();
+        skinFiles = report.done.size();
         change.work.add(report);
     }
     // No restore here: the clean-up that follows would delete what came back.
@@ -488,7 +491,9 @@ BrowserChange SetBrowser::resetAll(const ProgressCallback& progress) {
         summaryRefresh(change); // the ledger lists what stayed instead of nothing
     if (journaled)
         endWork(change);
-    change.told.push_back(resetAllLine(cleaned.done.size() + placed.done.size(), skins, restored, failed));
+    // Every file that went, as the question counted them.
+    change.told.push_back(
+        resetAllLine(cleaned.done.size() + placed.done.size() + skinFiles, skins, restored, failed));
     return change;
 }
 
@@ -520,6 +525,24 @@ ResetAllPreview SetBrowser::previewResetAll() const {
             preview.filesToDelete += setFilesInSubfolders(gameFolder_, common::pathFromText(rows_[i].path)).size();
     if (seams_.markedSkins)
         preview.skinsToRemove = seams_.markedSkins().size();
+    // A skin's files go before the clean-up; those its patterns would not take are counted here.
+    if (seams_.skinOwners) {
+        const auto patterns = cleanUpPatterns(selectorFolder_);
+        const auto game = common::FolderIndex::scan(gameFolder_);
+        std::vector<std::string> counted;
+        for (const auto& owner : seams_.skinOwners())
+            for (const auto& file : owner.files) {
+                const auto present = game.value.find(file.name);
+                if (!present.ok() || !present.value || present.value->kind != common::EntryKind::PlainFile)
+                    continue;
+                const auto& name = present.value->name;
+                if (std::find(counted.begin(), counted.end(), name) != counted.end())
+                    continue;
+                counted.push_back(name);
+                if (!patterns.ok() || isProtectedName(name) || !matchesCleanUpPatterns(patterns.value, name))
+                    ++preview.filesToDelete;
+            }
+    }
     preview.originals = OriginalStore(gameFolder_, selectorFolder_).countHeldBy(loadedOwners(rows_.size()));
     return preview;
 }

@@ -1,6 +1,7 @@
 // make-demo-game DIR: writes the synthetic demo game folder into DIR.
 
 #include "make_demo_game/demo_game.h"
+#include "make_demo_game/downloads.h"
 
 #include <iostream>
 
@@ -23,6 +24,12 @@ int main(int argc, char** argv) {
                   << " is incomplete: " << outcome.problems.size() << " file(s) could not be written.\n";
         return 1;
     }
-    std::cout << "Demo game folder written to " << common::pathText(dir) << ".\n";
+    // Inside the game folder, so the demo carries them along; the selector never looks there.
+    if (const auto failed = demo::writeDownloads(dir / "Downloads"); !failed.empty()) {
+        std::cerr << "The demo downloads could not be written: " << failed << '\n';
+        return 1;
+    }
+    std::cout << "Demo game folder written to " << common::pathText(dir) << ", with archives to add in "
+              << common::pathText(dir / "Downloads") << ".\n";
     return 0;
 }

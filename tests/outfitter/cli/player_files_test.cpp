@@ -221,6 +221,46 @@ TEST_F(PlayerFiles, AHallOfFameWrittenBetweenLoadsSurvivesAKilledLoadAndTheResta
     EXPECT_EQ(read("hof.dat"), "newer hall");
 }
 
+TEST_F(PlayerFiles, ASkinInstallOrRemovalKilledAtAnyStepIsFinishedByTheNextStart) {
+    mySkin();
+    const auto untouched = dir_.folder("Before");
+    fs::copy(game_, untouched, fs::copy_options::recursive);
+    Tree installed, removed;
+    {
+        SelectorSession session(game_);
+        toggleSkin(session, "My Skin");
+        installed = tree(game_);
+        toggleSkin(session, "My Skin");
+        removed = tree(game_);
+    }
+    for (const bool removing : {false, true})
+        for (int killAt = 1; killAt < 8; ++killAt) {
+            SCOPED_TRACE((removing ? "removing, kill " : "installing, kill ") + std::to_string(killAt));
+            fs::remove_all(game_);
+            fs::copy(untouched, game_, fs::copy_options::recursive);
+            if (removing) {
+                SelectorSession session(game_);
+                toggleSkin(session, "My Skin");
+            }
+            const auto outcome = testsupport::runInChild([&](const testsupport::Say&) {
+                SelectorSession session(game_);
+                session.skins().setIncludeFlightData(true);
+                faults::install([&, seen = 0](faults::Operation, const fs::path&) mutable {
+                    if (++seen == killAt)
+                        std::raise(SIGKILL);
+                    return 0;
+                });
+                session.skins().toggle(skinRow(session, "My Skin"));
+                session.browser().refreshSummary();
+                return 0;
+            });
+            if (outcome.exited)
+                break;
+            { SelectorSession restart(game_); }
+            EXPECT_EQ(differences(removing ? removed : installed, tree(game_)), "");
+        }
+}
+
 TEST_F(PlayerFiles, AnAircraftInstallKilledAtAnyStepIsPutBackWholeAndInstallsAgainToTheSameBytes) {
     {
         SelectorSession session(game_);
