@@ -136,6 +136,8 @@ ImportPlan planImport(const fs::path& source, const CategoryTable& categories, c
                       std::optional<std::string> letter, std::optional<std::string> name) {
     ImportPlan plan;
     plan.source = source;
+    if (letter && letter->empty())
+        letter.reset(); // a dialog with no category chosen
     std::error_code ec;
     const auto status = fs::status(source, ec);
     if (ec || !fs::exists(status)) {

@@ -2,6 +2,9 @@
 
 #include "archive_maker.h"
 #include "import_fixture.h"
+#include "rar_maker.h"
+
+#include <fstream>
 
 namespace outfitter::testing {
 namespace {
@@ -150,6 +153,29 @@ TEST_F(ArchiveImport, ZipNamesAreShownAsWrittenWhetherFlaggedUtf8OrInTheDosCodeP
     EXPECT_EQ(tarPlan.sets.at(0).folderName, "H-Schnee ❄");
     ASSERT_TRUE(add(tarPlan).problems.empty());
     EXPECT_EQ(read("EAW/QIV128/H-Schnee ❄/ß.dat"), "tar");
+}
+
+TEST_F(ArchiveImport, ARarArchiveWithWindowsSeparatorsAndDosNamesArrivesAsWritten) {
+    const auto source = downloads_ / "desert.rar";
+    makeStoredRar(source, {{"W-Desert\\planes.dat", everyByte()}, {"W-Desert\\Gr\x81n\\caf\x82.dat", "dos"}});
+    const auto plan = this->plan(source);
+    ASSERT_TRUE(plan.problems.empty()) << allText(plan.problems);
+    EXPECT_EQ(plan.sets.at(0).folderName, "W-Desert");
+    EXPECT_EQ(plan.files, 2u);
+    ASSERT_TRUE(add(plan).problems.empty());
+    EXPECT_EQ(read("EAW/QIV128/W-Desert/planes.dat"), everyByte());
+    EXPECT_EQ(read("EAW/QIV128/W-Desert/Grün/café.dat"), "dos");
+
+    // A changed byte fails the file's checksum: nothing of the set stays.
+    auto bytes = testsupport::slurp(source);
+    bytes[bytes.size() - 20] ^= 0x55;
+    std::ofstream(downloads_ / "damaged.rar", std::ios::binary)
+        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    fs::remove_all(selector_ / "W-Desert");
+    const auto before = written();
+    const auto damaged = this->plan(downloads_ / "damaged.rar");
+    EXPECT_FALSE(damaged.problems.empty() && add(damaged).problems.empty());
+    EXPECT_EQ(written(), before);
 }
 
 TEST_F(ArchiveImport, ReplacingASetSwapsItWholeAndTheCountsMatchTheListing) {
