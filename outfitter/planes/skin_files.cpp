@@ -5,6 +5,7 @@
 
 #include "common/folder_index.h"
 #include "common/game_file_ops.h"
+#include "common/text_file.h"
 
 #include <string>
 #include <vector>
@@ -87,7 +88,7 @@ SkinFileWork installSkinFiles(const fs::path& gameFolder, const fs::path& skinFo
 }
 
 SkinFileWork removeSkinFiles(const fs::path& gameFolder, const fs::path& skinFolder, bool includeFlightData,
-                             const SkinFileOps& ops, const ProgressCallback& progress) {
+                             const SkinFileOps& ops, const ProgressCallback& progress, bool onlyOwnCopies) {
     SkinFileWork work;
     const auto names = travellingFiles(skinFolder, includeFlightData, work);
     if (!work.listed)
@@ -113,6 +114,12 @@ SkinFileWork removeSkinFiles(const fs::path& gameFolder, const fs::path& skinFol
         }
         if (present.value->kind != common::EntryKind::PlainFile)
             continue; // a folder of that name is not the skin's file
+        if (onlyOwnCopies) {
+            const auto ours = common::readFileBytes(skinFolder / common::pathFromText(names[i]));
+            const auto theirs = common::readFileBytes(file);
+            if (!ours.ok() || !theirs.ok() || ours.value != theirs.value)
+                continue;
+        }
         ++work.tried;
         tell(progress, std::string(kDeletingCaption) + present.value->name, i, names.size());
         if (auto problem = ops.remove(file)) {

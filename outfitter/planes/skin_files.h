@@ -35,9 +35,10 @@ SkinFileWork installSkinFiles(const std::filesystem::path& gameFolder,
                               const std::filesystem::path& skinFolder, bool includeFlightData,
                               const SkinFileOps& ops, const ProgressCallback& progress);
 
-// A file that is not in the game folder is passed over silently.
+// A file that is not in the game folder is passed over silently. With `onlyOwnCopies` (finishing a
+// removal that died part-way) a file is deleted only while it holds the skin's own bytes.
 SkinFileWork removeSkinFiles(const std::filesystem::path& gameFolder, const std::filesystem::path& skinFolder,
                              bool includeFlightData, const SkinFileOps& ops,
-                             const ProgressCallback& progress);
+                             const ProgressCallback& progress, bool onlyOwnCopies = false);
 
 } // namespace outfitter

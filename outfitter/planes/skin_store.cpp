@@ -74,7 +74,7 @@ std::vector<std::string> SkinStore::installedNames() const {
 }
 
 SkinFileWork SkinStore::removeFiles(std::size_t row, const ProgressCallback& progress) {
-    return removeSkinFiles(gameFolder_, skinFolder(row), includeFlightData_, ops_, progress);
+    return removeSkinFiles(gameFolder_, skinFolder(row), includeFlightData_, ops_, progress, finishing_);
 }
 
 fs::path SkinStore::selectorFolder() const {
@@ -95,15 +95,37 @@ std::vector<FileOwner> SkinStore::owners() const {
     std::vector<FileOwner> all;
     for (std::size_t row = 0; row < rows_.size(); ++row)
         if (rows_[row].installed)
-            all.push_back(owner(row));
+            all.push_back(holding(row));
     return all;
+}
+
+FileOwner SkinStore::holding(std::size_t row) const {
+    // Which flight data a skin brought depends on the box as it was then, which no file records; the
+    // game folder does: a flight-data file that is the skin's own copy came with it.
+    auto held = owner(row);
+    if (includeFlightData_)
+        return held;
+    const auto folder = skinFolder(row);
+    const auto names = setFileNames(folder);
+    for (const auto& name : names.value) {
+        if (classifySkinFile(name) != SkinFileClass::FlightData)
+            continue;
+        const auto game = common::resolve(gameFolder_, name);
+        if (!game.ok() || !game.value.exists)
+            continue;
+        const auto ours = common::readFileBytes(folder / common::pathFromText(name));
+        const auto theirs = common::readFileBytes(game.value.path);
+        if (ours.ok() && theirs.ok() && ours.value == theirs.value)
+            held.files.push_back({name, GameSubfolder::Top, folder / common::pathFromText(name)});
+    }
+    return held;
 }
 
 std::vector<FileOwner> SkinStore::ownersBut(std::size_t row) const {
     auto all = otherOwners_ ? otherOwners_() : std::vector<FileOwner>{};
     for (std::size_t other = 0; other < rows_.size(); ++other)
         if (other != row && rows_[other].installed)
-            all.push_back(owner(other));
+            all.push_back(holding(other));
     return all;
 }
 
@@ -177,6 +199,7 @@ FileWorkReport SkinStore::finishWork(const WorkJournal& work) {
     FileWorkReport report;
     // The files the interrupted work was moving are the ones the box chose then.
     const bool chosen = std::exchange(includeFlightData_, work.flightData);
+    finishing_ = true;
     for (std::size_t row = 0; row < rows_.size(); ++row) {
         if (rows_[row].name != work.set)
             continue;
@@ -186,6 +209,7 @@ FileWorkReport SkinStore::finishWork(const WorkJournal& work) {
             rows_[row].installed = !takeOut(row, {}, report);
     }
     includeFlightData_ = chosen;
+    finishing_ = false;
     return report;
 }
 

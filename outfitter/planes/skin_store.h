@@ -107,7 +107,9 @@ class SkinStore final {
   private:
     std::filesystem::path skinFolder(std::size_t row) const;
     SkinFileWork removeFiles(std::size_t row, const ProgressCallback& progress);
+    // The files the skin moves now (the box as it is), and the files it holds in the game folder.
     FileOwner owner(std::size_t row) const;
+    FileOwner holding(std::size_t row) const;
     // Every owner but `row` that counts as loaded now.
     std::vector<FileOwner> ownersBut(std::size_t row) const;
     // Removes an installed skin's files and puts back what they had covered; whether it is out.
@@ -121,6 +123,7 @@ class SkinStore final {
     std::vector<SkinRow> rows_;
     bool includeFlightData_ = false;
     std::function<std::vector<FileOwner>()> otherOwners_;
+    bool finishing_ = false; // a dead run's work is being finished
 };
 
 } // namespace outfitter

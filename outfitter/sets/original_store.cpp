@@ -77,14 +77,15 @@ void bump(std::vector<std::pair<std::string, std::size_t>>& counts, const std::s
 }
 
 // Puts a kept original back: the copy arrives whole before the kept one is given up.
-bool putBack(const fs::path& stored, const fs::path& destination, SetFileWork& result) {
+bool putBack(const fs::path& stored, const fs::path& destination, SetFileWork& result, bool giveUp = true) {
     if (auto problem = common::copyReplacing(stored, destination)) {
         problem->action = "putting back the original " + common::pathText(stored.filename()) + " as";
         result.work.problems.push_back(std::move(*problem));
         return false;
     }
-    if (auto problem = common::deleteFile(stored))
-        result.work.problems.push_back(std::move(*problem));
+    if (giveUp)
+        if (auto problem = common::deleteFile(stored))
+            result.work.problems.push_back(std::move(*problem));
     result.work.done.push_back(destination);
     result.changes.push_back({ChangeKind::Restore, destination, "original"});
     ++result.originalsRestored;
@@ -225,6 +226,11 @@ SetFileWork OriginalStore::afterUnload(const FileOwner& leaving, const std::vect
             destination = target.index->folder() / common::pathFromText(present.value->name);
             if (present.value->kind != common::EntryKind::PlainFile)
                 continue;
+            // Put back already by an unload that died before giving the kept copy up.
+            if (sameBytes(destination, stored.value.path)) {
+                dropEntry(stored.value.path, result);
+                continue;
+            }
             // Only the owner's own copy gives way: a file the player changed since is never replaced.
             // A patched file has no copy to compare with: it is the owner's work, so it gives way.
             if (!file.source.empty() && !sameBytes(destination, file.source)) {
@@ -278,12 +284,13 @@ std::vector<KeptEntry> keptEntries(const fs::path& store, common::Problems& prob
 
 } // namespace
 
-SetFileWork OriginalStore::restoreAll(const std::vector<FileOwner>& wereLoaded) const {
+SetFileWork OriginalStore::restoreAll(const std::vector<FileOwner>& wereLoaded, bool everything) const {
     SetFileWork result;
     const Holders holders(wereLoaded);
     GameTargets targets(gameFolder_);
+    std::vector<fs::path> putBackAll;
     for (const auto& entry : keptEntries(folder(), result.work.problems)) {
-        if (!holders.find(entry.place, entry.name)) {
+        if (!everything && !holders.find(entry.place, entry.name)) {
             dropEntry(entry.path, result);
             continue;
         }
@@ -303,9 +310,14 @@ SetFileWork OriginalStore::restoreAll(const std::vector<FileOwner>& wereLoaded) 
                                                        "putting back the original as", existing.value->kind));
             continue;
         }
-        if (putBack(entry.path, target.index->folder() / common::pathFromText(name), result))
+        if (putBack(entry.path, target.index->folder() / common::pathFromText(name), result, false)) {
             target.index->noteCreated({name, common::EntryKind::PlainFile});
+            putBackAll.push_back(entry.path);
+        }
     }
+    for (const auto& kept : putBackAll)
+        if (auto problem = common::deleteFile(kept))
+            result.work.problems.push_back(std::move(*problem));
     return result;
 }
 

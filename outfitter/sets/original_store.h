@@ -49,8 +49,9 @@ class OriginalStore final {
     SetFileWork afterUnload(const FileOwner& leaving, const std::vector<FileOwner>& stillLoaded) const;
 
     // After "Reset All" cleaned up: the kept original of every name one of `wereLoaded` held goes back,
-    // replacing what stands; stale entries are dropped.
-    SetFileWork restoreAll(const std::vector<FileOwner>& wereLoaded) const;
+    // replacing what stands; stale entries are dropped (with `everything`, none counts as stale). Every
+    // copy is back before the first kept one is given up, so a reset that dies part-way loses none.
+    SetFileWork restoreAll(const std::vector<FileOwner>& wereLoaded, bool everything = false) const;
 
     // Drops the entries no owner of `loaded` holds (start-up, once the ledger is known).
     SetFileWork dropStale(const std::vector<FileOwner>& loaded) const;

@@ -87,8 +87,11 @@ void SetBrowser::finishInterruptedWork(const StartupResult& startup, BrowserChan
             }
             break;
         case WorkJournal::Kind::Unload:
-            if (row != rows_.end() && row->loaded)
+            if (row != rows_.end() && row->loaded) {
+                finishing_ = true;
                 applyClick(index, {}, change);
+                finishing_ = false;
+            }
             break;
         case WorkJournal::Kind::InstallSkin:
         case WorkJournal::Kind::RemoveSkin:
@@ -100,7 +103,11 @@ void SetBrowser::finishInterruptedWork(const StartupResult& startup, BrowserChan
             }
             break;
         case WorkJournal::Kind::ResetAll:
+            // Which owners were loaded went with the ledger the dead reset emptied: every kept original
+            // goes back rather than being taken for stale.
+            finishing_ = true;
             mergeChange(change, resetAll());
+            finishing_ = false;
             break;
         case WorkJournal::Kind::InstallAircraft:
             break; // start-up put it back from its snapshot
@@ -293,7 +300,7 @@ bool SetBrowser::keepOriginals(std::size_t row, BrowserChange& change, SetFileWo
 FileWorkReport SetBrowser::unloadRow(std::size_t row, const ProgressCallback& progress,
                                      BrowserChange& change) {
     const fs::path folder = common::pathFromText(rows_[row].path);
-    auto report = MoveOut(gameFolder_, folder, progress);
+    auto report = finishing_ ? MoveOutOwnCopies(gameFolder_, folder, progress) : MoveOut(gameFolder_, folder, progress);
     // A campaign's saves left "Savedata" for the set folder: moved, not lost.
     FileWorkReport moved;
     FileWorkReport deleted;
@@ -459,7 +466,7 @@ BrowserChange SetBrowser::resetAll(const ProgressCallback& progress) {
     const auto cleaned = CleanUp(gameFolder_, selectorFolder_, progress);
     logFiles(ChangeKind::Delete, cleaned, "by the clean-up");
     // The kept originals go back once nothing of any set is left to stand in their way.
-    const auto restored = OriginalStore(gameFolder_, selectorFolder_).restoreAll(wereOwners);
+    const auto restored = OriginalStore(gameFolder_, selectorFolder_).restoreAll(wereOwners, finishing_);
     log(restored.changes);
     const auto finished = finishResetAll(gameFolder_, selectorFolder_);
     logFiles(ChangeKind::Copy, finished, "(the stock eaw.exe)");

@@ -148,6 +148,7 @@ class SetBrowser final {
     bool refreshing_ = false;
     bool planeSetsShown_ = false;
     bool journalOpen_ = false;
+    bool finishing_ = false; // work of a dead run is being finished
 
   public:
     // What start-up's interrupted work came to once finished here, for the window's message line.

@@ -6,6 +6,7 @@
 #include "outfitter/sets/set_file_rules.h"
 
 #include "common/names.h"
+#include "common/text_file.h"
 
 #include <optional>
 
@@ -162,8 +163,14 @@ void eachLoadedFile(const fs::path& gameFolder, const std::vector<std::string>& 
     }
 }
 
+bool sameBytes(const fs::path& a, const fs::path& b) {
+    const auto first = common::readFileBytes(a);
+    const auto second = common::readFileBytes(b);
+    return first.ok() && second.ok() && first.value == second.value;
+}
+
 FileWorkReport moveOut(const fs::path& gameFolder, const fs::path& setFolder, const ProgressCallback& progress,
-                       bool subfoldersOnly) {
+                       bool subfoldersOnly, bool onlyOwnCopies = false) {
     FileWorkReport report;
     if (sameFolder(gameFolder, setFolder))
         return report;
@@ -178,6 +185,8 @@ FileWorkReport moveOut(const fs::path& gameFolder, const fs::path& setFolder, co
     const auto count = names.value.size();
     eachLoadedFile(gameFolder, names.value, subfoldersOnly, report,
                    [&](std::size_t i, common::FolderIndex& index, const std::string& name, const fs::path& file) {
+                       if (onlyOwnCopies && !sameBytes(file, setFolder / common::pathFromText(names.value[i])))
+                           return;
                        tell(progress, std::string(kDeletingCaption) + name, fractionDone(i, count));
                        if (auto problem = common::deleteFile(file)) {
                            report.problems.push_back(std::move(*problem));
@@ -194,6 +203,11 @@ FileWorkReport moveOut(const fs::path& gameFolder, const fs::path& setFolder, co
 
 FileWorkReport MoveOut(const fs::path& gameFolder, const fs::path& setFolder, const ProgressCallback& progress) {
     return moveOut(gameFolder, setFolder, progress, false);
+}
+
+FileWorkReport MoveOutOwnCopies(const fs::path& gameFolder, const fs::path& setFolder,
+                                const ProgressCallback& progress) {
+    return moveOut(gameFolder, setFolder, progress, false, true);
 }
 
 FileWorkReport moveOutOfSubfolders(const fs::path& gameFolder, const fs::path& setFolder,

@@ -25,6 +25,11 @@ FileWorkReport MoveIn(const std::filesystem::path& gameFolder, const std::filesy
 FileWorkReport MoveOut(const std::filesystem::path& gameFolder, const std::filesystem::path& setFolder,
                        const ProgressCallback& progress = {});
 
+// MoveOut for an unload that died part-way: a file of the set's names is deleted only while it holds
+// the set's own bytes, since what the dead unload had already put back in its place is the player's.
+FileWorkReport MoveOutOwnCopies(const std::filesystem::path& gameFolder, const std::filesystem::path& setFolder,
+                                const ProgressCallback& progress = {});
+
 // What "Reset All" takes of a set besides the clean-up's patterns: MoveOut limited to "Savedata" and
 // "Music" (a campaign's careers still go back to it), and the files that would go, for its question.
 FileWorkReport moveOutOfSubfolders(const std::filesystem::path& gameFolder, const std::filesystem::path& setFolder,

@@ -112,13 +112,18 @@ class AddSetWindowTest final : public QObject {
             outfitter::AddSetDialog::setNextAnswer([](outfitter::AddSetDialog&) { return true; });
             QMimeData data;
             data.setUrls({QUrl::fromLocalFile(QString::fromStdString(zip.string()))});
-            QDropEvent event(window.grid()->viewport()->rect().center(), Qt::CopyAction, &data, Qt::LeftButton, {});
+            const QPointF at = window.grid()->viewport()->rect().center();
+            QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, {});
+            QApplication::sendEvent(window.grid()->viewport(), &enter);
+            QDropEvent event(at, Qt::CopyAction, &data, Qt::LeftButton, {});
             QApplication::sendEvent(window.grid()->viewport(), &event);
             QTRY_VERIFY(window.idle());
         };
         uisupport::MessageBox::setNextAnswer(QMessageBox::No);
         drop();
-        QVERIFY(uisupport::MessageBox::lastShown()->text.contains(u"G-Desert Haze"_s));
+        QVERIFY2(uisupport::MessageBox::lastShown(), qPrintable(window.messages()));
+        QVERIFY2(uisupport::MessageBox::lastShown()->text.contains(u"G-Desert Haze"_s),
+                 qPrintable(uisupport::MessageBox::lastShown()->text + window.messages()));
         QCOMPARE(window.game.read("QIV128/G-Desert Haze/haze.tpc"), before);
 
         uisupport::MessageBox::setNextAnswer(QMessageBox::Yes);
