@@ -129,19 +129,24 @@ std::vector<FileOwner> SkinStore::ownersBut(std::size_t row) const {
     return all;
 }
 
-bool SkinStore::takeOut(std::size_t row, const ProgressCallback& progress, FileWorkReport& work) {
+bool SkinStore::takeOut(std::size_t row, const ProgressCallback& progress, FileWorkReport& work,
+                        std::vector<Change>& originals) {
     const auto removed = removeFiles(row, progress);
     work.add(removed.report);
     const OriginalStore store(gameFolder_, selectorFolder());
     const auto restored = store.afterUnload(owner(row), ownersBut(row));
-    work.add(restored.work);
+    // What came back is told as such in the log, not counted among the skin's own files.
+    work.problems.insert(work.problems.end(), restored.work.problems.begin(), restored.work.problems.end());
+    originals.insert(originals.end(), restored.changes.begin(), restored.changes.end());
     return removed.listed && removed.failed == 0;
 }
 
-bool SkinStore::putIn(std::size_t row, const ProgressCallback& progress, FileWorkReport& work) {
+bool SkinStore::putIn(std::size_t row, const ProgressCallback& progress, FileWorkReport& work,
+                      std::vector<Change>& originals) {
     const OriginalStore store(gameFolder_, selectorFolder());
     const auto kept = store.beforeLoad(owner(row), ownersBut(row));
-    work.add(kept.work);
+    work.problems.insert(work.problems.end(), kept.work.problems.begin(), kept.work.problems.end());
+    originals.insert(originals.end(), kept.changes.begin(), kept.changes.end());
     if (!kept.work.ok()) {
         work.problems.push_back({skinFolder(row), "installing",
                                  "not installed: the files it would replace could not be kept"});
@@ -165,7 +170,7 @@ SkinChange SkinStore::toggle(std::size_t row, const ProgressCallback& progress) 
         change.work.problems.push_back(std::move(*failed));
 
     if (target.installed) {
-        if (takeOut(row, progress, change.work)) {
+        if (takeOut(row, progress, change.work, change.originals)) {
             target.installed = false;
             change.rowsChanged.push_back(row);
         }
@@ -178,7 +183,7 @@ SkinChange SkinStore::toggle(std::size_t row, const ProgressCallback& progress) 
         if (other == row || !rows_[other].installed || target.code.empty() ||
             rows_[other].code != target.code)
             continue;
-        if (!takeOut(other, progress, change.work)) {
+        if (!takeOut(other, progress, change.work, change.originals)) {
             change.work.problems.push_back({skinFolder(row), "installing",
                                             "not installed: the skin \"" + rows_[other].name +
                                                 "\" of the same aircraft could not be removed completely"});
@@ -188,7 +193,7 @@ SkinChange SkinStore::toggle(std::size_t row, const ProgressCallback& progress) 
         change.rowsChanged.push_back(other);
     }
 
-    if (putIn(row, progress, change.work)) {
+    if (putIn(row, progress, change.work, change.originals)) {
         target.installed = true;
         change.rowsChanged.push_back(row);
     }
@@ -203,10 +208,11 @@ FileWorkReport SkinStore::finishWork(const WorkJournal& work) {
     for (std::size_t row = 0; row < rows_.size(); ++row) {
         if (rows_[row].name != work.set)
             continue;
+        std::vector<Change> originals;
         if (work.kind == WorkJournal::Kind::InstallSkin)
-            rows_[row].installed = putIn(row, {}, report);
+            rows_[row].installed = putIn(row, {}, report, originals);
         else if (work.kind == WorkJournal::Kind::RemoveSkin)
-            rows_[row].installed = !takeOut(row, {}, report);
+            rows_[row].installed = !takeOut(row, {}, report, originals);
     }
     includeFlightData_ = chosen;
     finishing_ = false;
@@ -222,7 +228,7 @@ SkinChange SkinStore::Skinkill(const ProgressCallback& progress) {
         if (auto failed =
                 writeJournal(selectorFolder(), {WorkJournal::Kind::RemoveSkin, rows_[row].name, includeFlightData_}))
             change.work.problems.push_back(std::move(*failed));
-        if (takeOut(row, progress, change.work)) {
+        if (takeOut(row, progress, change.work, change.originals)) {
             rows_[row].installed = false;
             change.rowsChanged.push_back(row);
         }

@@ -4,6 +4,7 @@
 // the installed skin of the same aircraft, removing, `Skinkill`, renaming, the `List1` filter and what
 // a row shows. Marks say what the game folder holds; the caller refreshes the summary when told.
 
+#include "outfitter/core/change_log.h"
 #include "outfitter/core/work_journal.h"
 #include "outfitter/planes/skin_files.h"
 #include "outfitter/sets/file_owner.h"
@@ -33,6 +34,7 @@ struct SkinRow {
 struct SkinChange {
     std::vector<std::size_t> rowsChanged; // rows whose mark or name changed
     FileWorkReport work;
+    std::vector<Change> originals; // files kept or put back around the skin's own, for the log
     bool summaryDue = false; // the ledger must be rewritten (the summary refresh)
 };
 
@@ -113,9 +115,11 @@ class SkinStore final {
     // Every owner but `row` that counts as loaded now.
     std::vector<FileOwner> ownersBut(std::size_t row) const;
     // Removes an installed skin's files and puts back what they had covered; whether it is out.
-    bool takeOut(std::size_t row, const ProgressCallback& progress, FileWorkReport& work);
+    bool takeOut(std::size_t row, const ProgressCallback& progress, FileWorkReport& work,
+                 std::vector<Change>& originals);
     // Keeps the originals and copies the files in; whether the skin now counts as installed.
-    bool putIn(std::size_t row, const ProgressCallback& progress, FileWorkReport& work);
+    bool putIn(std::size_t row, const ProgressCallback& progress, FileWorkReport& work,
+               std::vector<Change>& originals);
     std::filesystem::path selectorFolder() const;
 
     std::filesystem::path gameFolder_;

@@ -164,6 +164,8 @@ void SelectorSession::fillSeams(SessionHooks& hooks) {
                 const auto name = row.name;
                 const auto change = skins_.toggle(i);
                 recordFiles(sink(), change.work.done, "for the skin " + name);
+                for (const auto& kept : change.originals)
+                    record(kept);
                 work.add(change.work);
                 // The item named a skin, even if no file moved.
                 work.done.push_back(skins_.storeFolder() / common::pathFromText(name));

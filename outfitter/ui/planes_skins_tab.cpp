@@ -259,6 +259,9 @@ void PlanesSkinsTab::afterChange(const SkinChange& change) {
     for (const auto row : change.rowsChanged)
         sk1_->paintRow(static_cast<int>(row), skins_.rows()[row]);
     recordFiles(changeSink_, change.work.done, "for a skin");
+    if (changeSink_)
+        for (const auto& kept : change.originals)
+            changeSink_(kept);
     if (const auto line = skins_.describe(change); !line.empty())
         emit problemsReported({QString::fromLocal8Bit(line)});
     report(change.work.problems);

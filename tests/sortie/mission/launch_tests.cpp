@@ -198,7 +198,7 @@ TEST_F(Launch, AReadOnlyFileAmongTheDestinationsIsNamedAndNothingIsFlown) {
     EXPECT_FALSE(fs::exists(game() / "Savedata" / "SingMiss.mpf"));
     ASSERT_EQ(result.problems.size(), 1u);
     EXPECT_EQ(result.problems[0].path, game() / "eaw.ini");
-    EXPECT_EQ(result.problems[0].reason, "the file is read-only");
+    EXPECT_EQ(result.problems[0].reason, "the file is read-only, so it was not replaced");
 
     // A read-only mission file or choices file stops the flight as early, the ini untouched.
     fs::permissions(game() / "eaw.ini", fs::perms::owner_write, fs::perm_options::add);

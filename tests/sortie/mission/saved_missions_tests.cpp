@@ -86,7 +86,7 @@ TEST_F(SavedMissions, AReadOnlySavedMissionIsNotReplacedAndNamed) {
     EXPECT_FALSE(result.saved);
     ASSERT_EQ(result.problems.size(), 1u);
     EXPECT_EQ(result.problems[0].path, missions() / "Dover.jsv");
-    EXPECT_EQ(result.problems[0].reason, "the file is read-only");
+    EXPECT_EQ(result.problems[0].reason, "the file is read-only, so it was not replaced");
     EXPECT_EQ(slurp(missions() / "Dover.mpf"), "old mission");
     EXPECT_EQ(slurp(missions() / "Dover.jsv"), "old choices");
 }
@@ -204,7 +204,7 @@ TEST_F(LoadingMissions, AReadOnlyMissionSlotIsFoundBeforeTheChoicesChange) {
     const auto result = loadSavedMission(game(), settings, missions() / "Kent.mpf", snapshot());
     EXPECT_FALSE(result.loaded);
     ASSERT_EQ(result.problems.size(), 1u);
-    EXPECT_EQ(result.problems[0].reason, "the file is read-only");
+    EXPECT_EQ(result.problems[0].reason, "the file is read-only, so it was not replaced");
     expectNothingChanged();
     EXPECT_EQ(result.choices, choices);
 }
