@@ -2,9 +2,10 @@
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 
-# Debian packages the build and the tests need. fonts-dejavu-core gives offscreen windows real text.
+# Debian packages the build and the tests need. fonts-dejavu-core gives offscreen windows real text;
+# help2man makes the manual pages.
 PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
-          fonts-dejavu-core)
+          fonts-dejavu-core help2man)
 
 die() {
     echo "$*" >&2
