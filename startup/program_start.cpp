@@ -75,7 +75,8 @@ void printHelp(std::ostream& out, const ProgramInfo& info) {
         << "Options:\n";
     std::vector<std::pair<std::string, std::string>> rows;
     for (const auto& option : info.options)
-        rows.emplace_back(option.name + (option.valueName.empty() ? "" : " " + option.valueName), option.help);
+        rows.emplace_back(option.name + (option.valueName.empty() ? "" : " " + option.valueName),
+                          option.help);
     rows.emplace_back("--help", "show this help and end");
     rows.emplace_back("--version", "show the version and end");
     // At least two spaces between an option and its text, which is how help2man (and a reader) tells
