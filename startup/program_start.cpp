@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
+#include <utility>
 #include <vector>
 
 #if defined(_WIN32)
@@ -72,13 +73,19 @@ void printHelp(std::ostream& out, const ProgramInfo& info) {
         << "GAME-FOLDER is the folder that holds eaw.exe; without it the current folder is used.\n"
         << "When that folder holds no eaw.exe, the program asks for the game folder and changes nothing.\n\n"
         << "Options:\n";
-    for (const auto& option : info.options) {
-        const std::string left = option.name + (option.valueName.empty() ? "" : " " + option.valueName);
-        out << "  " << left << std::string(left.size() < 22 ? 22 - left.size() : 1, ' ') << option.help
-            << "\n";
-    }
-    out << "  --help                show this help and end\n"
-        << "  --version             show the version and end\n";
+    std::vector<std::pair<std::string, std::string>> rows;
+    for (const auto& option : info.options)
+        rows.emplace_back(option.name + (option.valueName.empty() ? "" : " " + option.valueName),
+                          option.help);
+    rows.emplace_back("--help", "show this help and end");
+    rows.emplace_back("--version", "show the version and end");
+    // At least two spaces between an option and its text, which is how help2man (and a reader) tells
+    // where the option ends.
+    std::size_t width = 22;
+    for (const auto& row : rows)
+        width = std::max(width, row.first.size() + 2);
+    for (const auto& [left, help] : rows)
+        out << "  " << left << std::string(width - left.size(), ' ') << help << "\n";
 }
 
 } // namespace

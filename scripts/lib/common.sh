@@ -3,9 +3,9 @@
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 
 # Debian packages the build and the tests need. fonts-dejavu-core gives offscreen windows real text;
-# libarchive-tools gives the benchmark its baseline (bsdtar).
+# libarchive-tools gives the benchmark its baseline (bsdtar); help2man makes the manual pages.
 PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
-          fonts-dejavu-core libarchive-dev libarchive-tools)
+          fonts-dejavu-core libarchive-dev libarchive-tools help2man)
 
 die() {
     echo "$*" >&2

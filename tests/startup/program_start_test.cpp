@@ -34,6 +34,18 @@ TEST(CommandLine, HelpAndVersionPrintAndEndWithoutTouchingTheFolder) {
     EXPECT_NE(help.out.find("Usage: sortie"), std::string::npos);
     EXPECT_NE(help.out.find("--render-map FILE.png"), std::string::npos);
 
+    // Each option's text stands two spaces clear of it, which is where help2man and readers split.
+    for (const ProgramInfo* info : {&outfitterProgram(), &sortieProgram(), &sortiexProgram()}) {
+        const auto text = read({"--help"}, *info, dir.path()).out;
+        for (const auto& option : info->options) {
+            const std::string left = option.name + (option.valueName.empty() ? "" : " " + option.valueName);
+            const auto at = text.find("  " + left + "  ");
+            ASSERT_NE(at, std::string::npos) << left;
+            EXPECT_EQ(text.substr(text.find_first_not_of(' ', at + 2 + left.size()), option.help.size()),
+                      option.help);
+        }
+    }
+
     const auto version = read({"C:/x", "--version"}, outfitterProgram(), dir.path());
     ASSERT_EQ(version.request.exitCode, 0);
     EXPECT_EQ(version.out.rfind("outfitter ", 0), 0u);
