@@ -49,10 +49,12 @@ namespace {
 std::string sizeText(std::uint64_t bytes) {
     char text[32];
     const double megabytes = static_cast<double>(bytes) / 1e6;
-    if (megabytes >= 10 || bytes == 0)
-        std::snprintf(text, sizeof text, "%.0f MB", megabytes);
-    else
+    if (bytes < 1000 * 1000)
+        std::snprintf(text, sizeof text, "%llu KB", static_cast<unsigned long long>((bytes + 999) / 1000));
+    else if (megabytes < 10)
         std::snprintf(text, sizeof text, "%.1f MB", megabytes);
+    else
+        std::snprintf(text, sizeof text, "%.0f MB", megabytes);
     return text;
 }
 

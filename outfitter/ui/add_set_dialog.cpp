@@ -7,6 +7,7 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -32,7 +33,10 @@ AddSetDialog::AddSetDialog(const QString& source, const CategoryTable& categorie
     for (const auto& category : categories.categories())
         category_->addItem(uisupport::fromGameBytes(category.description) + u" ("_s +
                            uisupport::fromGameBytes(category.letter) + u")"_s);
-    chooseLetter(letter);
+    // Without a letter of its own the set gets none by default: Enter must not file it anywhere.
+    category_->setPlaceholderText(u"Choose a category"_s);
+    if (!chooseLetter(letter))
+        category_->setCurrentIndex(-1);
 
     auto* from = new QLabel(source, this);
     from->setObjectName(u"AddSetSource"_s);
@@ -45,6 +49,12 @@ AddSetDialog::AddSetDialog(const QString& source, const CategoryTable& categorie
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);
+    const auto ready = [this, ok = buttons->button(QDialogButtonBox::Ok)] {
+        ok->setEnabled(category_->currentIndex() >= 0 && !this->name().isEmpty());
+    };
+    ready();
+    connect(category_, &QComboBox::currentIndexChanged, this, ready);
+    connect(name_, &QLineEdit::textChanged, this, ready);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     setMinimumWidth(420);

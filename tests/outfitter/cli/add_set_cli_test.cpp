@@ -60,7 +60,7 @@ TEST_F(AddCommand, LooseFilesBecomeASetUnderTheGivenLetterAndNameAndTheLogSaysSo
     makeArchive(zip, ArchiveFormat::Zip, {file("sand.tpc", "sand"), file("Missions/raid.msn", "raid")});
     ASSERT_EQ(run({"--add", zip.string(), "--category", "W", "--name", "Sahara 1942", game_.string()}), 0)
         << err_.str();
-    EXPECT_EQ(out_.str(), "Added W-Sahara 1942 from desert.zip: 2 files, 0.0 MB\n");
+    EXPECT_EQ(out_.str(), "Added W-Sahara 1942 from desert.zip: 2 files, 1 KB\n");
     EXPECT_EQ(dir_.read("EAW/QIV128/W-Sahara 1942/sand.tpc"), "sand");
     EXPECT_NE(dir_.read("EAW/QIV128/outfitter.log").find(" add QIV128/W-Sahara 1942 from desert.zip"),
               std::string::npos)

@@ -93,7 +93,7 @@ class AddSetWindowTest final : public QObject {
         QTest::mouseClick(window.addSet(), Qt::LeftButton);
         QTRY_VERIFY(window.idle());
         QCOMPARE(proposed, u"desert"_s);
-        QVERIFY2(window.messages().contains(u"Added W-Sahara 1942 from desert.zip: 2 files, 0.3 MB"_s),
+        QVERIFY2(window.messages().contains(u"Added W-Sahara 1942 from desert.zip: 2 files, 301 KB"_s),
                  qPrintable(window.messages()));
         QCOMPARE(window.current(), u"W-Sahara 1942"_s);
         QVERIFY(!window.marked(u"W-Sahara 1942"_s));
