@@ -371,6 +371,9 @@ TEST_F(PlayerFiles, ResetAllTakesTheSetsSavesAndMusicSoAReloadKeepsNoneOfThemAsO
 }
 
 TEST_F(PlayerFiles, TwoSpellingsOfOneNameAreToldAtStartAndRefusedByEveryWriter) {
+#if defined(_WIN32)
+    GTEST_SKIP() << "a Windows folder holds one spelling of a name";
+#endif
     write("PLANES.DAT", "a second spelling");
     write("EAW.INI", "[Misc]\r\n");
     const auto planes = read("planes.dat");
