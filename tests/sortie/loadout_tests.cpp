@@ -173,6 +173,20 @@ TEST_F(LoadoutTest, AGameTableThatCannotBeReplacedIsReportedAndLeftAsItWas) {
     EXPECT_TRUE(std::filesystem::is_directory(dir.path() / "Loadout.dat" / "inside"));
 }
 
+TEST_F(LoadoutTest, AGameTableThePlayerMarkedReadOnlyIsNeverReplaced) {
+    const auto game = dir.write("Loadout.dat", "the player's own table");
+    std::filesystem::permissions(game, std::filesystem::perms::owner_write | std::filesystem::perms::group_write |
+                                           std::filesystem::perms::others_write,
+                                 std::filesystem::perm_options::remove);
+    catalogue.list(reference, "5", kWeapons);
+    const LoadoutOutcome out = catalogue.writeChosen(15, gameTable());
+    std::filesystem::permissions(game, std::filesystem::perms::owner_write, std::filesystem::perm_options::add);
+    EXPECT_FALSE(out.done);
+    ASSERT_EQ(out.problems.size(), 1u);
+    EXPECT_EQ(out.problems[0].reason, "the file is read-only, so it was not replaced");
+    EXPECT_EQ(slurp(game), "the player's own table");
+}
+
 TEST_F(LoadoutTest, ANewlyLoadedGameTableBecomesTheReference) {
     const std::string fresh = table({record(5, {{3, 3}}, 9)});
     dir.write("Loadout.dat", fresh);
