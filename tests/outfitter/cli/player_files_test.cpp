@@ -29,7 +29,7 @@ namespace {
 using Tree = std::map<std::string, std::string>;
 
 // Every file below `folder` with its bytes, the log left out (its times differ from run to run).
-Tree tree(const fs::path& folder) {
+[[maybe_unused]] Tree tree(const fs::path& folder) {
     Tree files;
     for (const auto& entry : fs::recursive_directory_iterator(folder)) {
         if (!entry.is_regular_file())
@@ -42,7 +42,7 @@ Tree tree(const fs::path& folder) {
     return files;
 }
 
-std::string differences(const Tree& expected, const Tree& actual) {
+[[maybe_unused]] std::string differences(const Tree& expected, const Tree& actual) {
     std::string out;
     for (const auto& [name, bytes] : expected) {
         const auto found = actual.find(name);
