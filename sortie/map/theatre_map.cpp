@@ -72,12 +72,12 @@ void TheatreMap::TargPlot(TargetGrid& Tg) {
 std::optional<common::Problem> TheatreMap::FrontLine(const DataLocator& data, int set) {
     auto file = data.locate("frntline.dat");
     if (!file.ok()) {
-        G_ = FrontLineGrid{};
+        frontLineGrid_ = FrontLineGrid{};
         return file.problem;
     }
     auto bytes = common::readFileBytes(file.value);
     if (!bytes.ok()) {
-        G_ = FrontLineGrid{};
+        frontLineGrid_ = FrontLineGrid{};
         return bytes.problem;
     }
     auto problem = FrontLineFrom(bytes.value, set);
@@ -88,9 +88,9 @@ std::optional<common::Problem> TheatreMap::FrontLine(const DataLocator& data, in
 
 std::optional<common::Problem> TheatreMap::FrontLineFrom(std::string_view bytes, int set) {
     auto line = readFrontLine(bytes, set);
-    G_ = line.value;
+    frontLineGrid_ = line.value;
     if (line.ok())
-        drawFrontLine(picture_, G_);
+        drawFrontLine(picture_, frontLineGrid_);
     return line.problem;
 }
 

@@ -67,8 +67,8 @@ class TheatreMap final {
     bool pointerEnabled() const { return pointerEnabled_; }
     const MapPicture& picture() const { return picture_; }
     const std::vector<MapMarker>& markers() const { return markers_; }
-    const FrontLineGrid& G() const { return G_; }
-    const TargetLabelState& TargetLabel() const { return label_; }
+    const FrontLineGrid& frontLineGrid() const { return frontLineGrid_; }
+    const TargetLabelState& nameLabel() const { return label_; }
     int hoveredRow() const { return hovered_; } // `Tg` row, 0 before any marker was found
 
   private:
@@ -77,7 +77,7 @@ class TheatreMap final {
     bool pointerEnabled_ = true;
     std::vector<MapMarker> markers_; // markers_[k] is `Tg` row k + 1
     std::vector<std::string> names_;
-    FrontLineGrid G_;
+    FrontLineGrid frontLineGrid_;
     TargetLabelState label_;
     int hovered_ = 0;
 };

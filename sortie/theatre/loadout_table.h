@@ -22,11 +22,11 @@ inline constexpr std::string_view kLoadoutSeparator = "***********************";
 using LoadoutRecord = std::array<std::uint8_t, kLoadoutRecordSize>;
 
 struct LoadoutListing {
-    std::vector<std::string> LodList; // seven lines per loadout
-    std::size_t Sloc = 0;             // 1-based file position of the run's first record; 0 when none
-    int lastLoadout = -1;             // index of the last loadout listed, -1 when none
-    std::vector<int> unnamedWeapons;  // weapon indices beyond the names, each once, in order met
-    bool truncatedRecord = false;     // a record within the scan is cut short by the file's end
+    std::vector<std::string> listLines; // `LodList`: seven lines per loadout
+    std::size_t firstRecord = 0;     // `Sloc`: 1-based file position of the run's first record; 0 when none
+    int lastLoadout = -1;            // index of the last loadout listed, -1 when none
+    std::vector<int> unnamedWeapons; // weapon indices beyond the names, each once, in order met
+    bool truncatedRecord = false;    // a record within the scan is cut short by the file's end
 
     bool found() const { return lastLoadout >= 0; }
     int count() const { return lastLoadout + 1; }

@@ -41,11 +41,11 @@ LoadoutPanel::LoadoutPanel(MissionBuilder& model, QWidget* parent) : QGroupBox(p
     lodList_->setObjectName(QStringLiteral("LodList"));
     grid->addWidget(lodList_, 0, 0, 1, 6);
     connect(lodList_, &QListWidget::clicked, this, [this](const QModelIndex& index) {
-        model_.chooseLoadout(index.row());
+        model_.loadout().choose(index.row());
         emit changed();
     });
     connect(lodList_, &QListWidget::doubleClicked, this, [this](const QModelIndex& index) {
-        model_.writeLoadout(index.row());
+        model_.loadout().write(index.row());
         emit changed();
     });
 
@@ -70,7 +70,7 @@ LoadoutPanel::LoadoutPanel(MissionBuilder& model, QWidget* parent) : QGroupBox(p
     if (launches) {
         auto* copy = actionLabel("Label25", QStringLiteral("Copy a newly loaded loadout.dat"), this);
         connect(copy, &uisupport::ClickLabel::clicked, this, [this] {
-            model_.copyNewLoadoutTable();
+            model_.loadout().copyNewTable();
             emit changed();
         });
         grid->addWidget(copy, 2, 0, 1, 3);
@@ -87,13 +87,13 @@ LoadoutPanel::LoadoutPanel(MissionBuilder& model, QWidget* parent) : QGroupBox(p
 void LoadoutPanel::open() {
     show();
     raise();
-    model_.listLoadouts();
+    model_.loadout().list();
     emit changed();
 }
 
 void LoadoutPanel::sync() {
-    const LoadoutCatalogue& c = model_.loadouts();
-    const auto& lines = c.LodList();
+    const LoadoutCatalogue& c = model_.loadout().catalogue();
+    const auto& lines = c.listLines();
     bool same = lodList_->count() == static_cast<int>(lines.size());
     for (int i = 0; same && i < lodList_->count(); ++i)
         same = lodList_->item(i)->text() == uisupport::fromGameBytes(lines[static_cast<std::size_t>(i)]);
@@ -103,9 +103,9 @@ void LoadoutPanel::sync() {
         for (const auto& line : lines)
             lodList_->addItem(uisupport::fromGameBytes(line));
     }
-    sloc_->setText(uisupport::fromGameBytes(c.Sloc()));
-    slab_->setText(uisupport::fromGameBytes(c.Slab()));
-    p_->setText(uisupport::fromGameBytes(c.P()));
+    sloc_->setText(uisupport::fromGameBytes(c.firstRecordPosition()));
+    slab_->setText(uisupport::fromGameBytes(c.chosenRecordPosition()));
+    p_->setText(uisupport::fromGameBytes(c.aircraftListed()));
 }
 
 void LoadoutPanel::mouseReleaseEvent(QMouseEvent* event) {

@@ -84,23 +84,24 @@ class MapWindowTest final : public QObject {
 
     void startUpBuildsTheMapOnceWithTheFirstFrontLineAndTheLegend() {
         Form1* f = open();
-        const TheatreMap& map = f->model().theatreMap();
+        const TheatreMap& map = f->model().map().theatreMap();
         QVERIFY(map.ready());
-        QCOMPARE(map.G().set, 0);
-        QVERIFY(map.G().end >= 2);
+        QCOMPARE(map.frontLineGrid().set, 0);
+        QVERIFY(map.frontLineGrid().end >= 2);
         QCOMPARE(messages(f), QString());
         QCOMPARE(find<QLabel>(f, "Label4")->text(), QStringLiteral("Make a new map"));
         QCOMPARE(find<QLabel>(f, "Label6", 0)->text(), QStringLiteral("Airfields (bases)"));
         const demo::Target& tangmere = demo::targets()[95];
         QCOMPARE(map.picture().at(tangmere.mapX, tangmere.mapY), kAirfieldColour);
-        QCOMPARE(f->model().Tg().rows[95][kTgMapXColumn], std::to_string(tangmere.mapX));
+        QCOMPARE(f->model().mission().lists().targetGrid.rows[95][kTgMapXColumn],
+                 std::to_string(tangmere.mapX));
 
         // A later visit keeps the front line last chosen.
         find<QAbstractButton>(f, "FL", 1)->click();
-        QCOMPARE(map.G().set, 12);
+        QCOMPARE(map.frontLineGrid().set, 12);
         QTest::mouseClick(find<QWidget>(f, "Label13"), Qt::LeftButton);
         showMapPage();
-        QCOMPARE(map.G().set, 12);
+        QCOMPARE(map.frontLineGrid().set, 12);
         QVERIFY(checked(f, 1));
         testing::grabTo(f, "sortie-map.png");
     }
@@ -128,7 +129,8 @@ class MapWindowTest final : public QObject {
         const int base = 95;
         const demo::Target& tangmere = demo::targets()[base];
         QTest::mouseMove(image(), reveal(tangmere.mapX, tangmere.mapY + 2));
-        QCOMPARE(f->model().theatreMap().hoveredRow(), expectedRecord(tangmere.mapX, tangmere.mapY + 2) + 1);
+        QCOMPARE(f->model().map().theatreMap().hoveredRow(),
+                 expectedRecord(tangmere.mapX, tangmere.mapY + 2) + 1);
         QTest::mouseClick(image(), Qt::LeftButton, {}, QPoint(tangmere.mapX, tangmere.mapY + 2));
         QCOMPARE(find<QLineEdit>(f, "Text6", 1)->text(),
                  QString::number(expectedRecord(tangmere.mapX, tangmere.mapY + 2)));
@@ -194,13 +196,13 @@ class MapWindowTest final : public QObject {
     void missingFilesAreReportedAndLeaveTheCaptionAndMapSafe() {
         fs::remove(game_->path() / "frntline.dat");
         Form1* f = open();
-        QVERIFY(f->model().theatreMap().ready());
+        QVERIFY(f->model().map().theatreMap().ready());
         QVERIFY(messages(f).contains(QStringLiteral("frntline.dat")));
 
         fs::remove(game_->path() / "eaw.tm");
         QTest::mouseClick(find<QWidget>(f, "Label4"), Qt::LeftButton);
         QCOMPARE(find<QLabel>(f, "Label4")->text(), QStringLiteral("Make a new map"));
-        QVERIFY(!f->model().theatreMap().ready());
+        QVERIFY(!f->model().map().theatreMap().ready());
         QVERIFY(messages(f).contains(QStringLiteral("The map cannot be drawn")));
         const demo::Target& boulogne = demo::targets()[127];
         showMapPage();
@@ -214,7 +216,8 @@ class MapWindowTest final : public QObject {
         QCOMPARE(ui::renderMap(game_->path(), sortieSettings(), file), std::optional<std::string>());
         QImage png(QString::fromStdString(file.string()));
         QCOMPARE(png.size(), QSize(2560, 1280));
-        QCOMPARE(png.convertToFormat(QImage::Format_RGB32), ui::toImage(f->model().theatreMap().picture()));
+        QCOMPARE(png.convertToFormat(QImage::Format_RGB32),
+                 ui::toImage(f->model().map().theatreMap().picture()));
 
         fs::remove(game_->path() / "eaw.tm");
         const auto reason = ui::renderMap(game_->path(), sortieSettings(), file);

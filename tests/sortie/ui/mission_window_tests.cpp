@@ -87,7 +87,7 @@ class MissionWindowTest final : public QObject {
 
     void summaryMarkersAndInterdictionFrames() {
         Form1* f = open();
-        const auto& names = f->model().PList();
+        const auto& names = f->model().mission().lists().aircraftNames;
         const QStringList summary = find<QLabel>(f, "Label9")->text().split(QLatin1Char('\n'));
         QCOMPARE(summary.size(), 18);
         QCOMPARE(summary[0], QStringLiteral("My aircraft: ") + QString::fromStdString(names[9]));
@@ -185,7 +185,7 @@ class MissionWindowTest final : public QObject {
         click(find<QWidget>(f, "Label12"));
         choose(find<QAbstractButton>(f, "Targo", 0));
         chooseEntry(find<QListWidget>(f, "TList"), 12);
-        const std::string target = f->model().TList()[12];
+        const std::string target = f->model().mission().lists().targetNames[12];
         click(find<QWidget>(f, "Label16"));
 
         QTRY_VERIFY(fs::exists(wineLog()));

@@ -1,0 +1,67 @@
+#include "sortie/core/map_model.h"
+
+namespace sortie {
+
+bool MapModel::build() {
+    if (auto problem = map_.build(mission_.data(), mission_.targetGrid())) {
+        mission_.report("The map cannot be drawn: " + problem->text());
+        return false;
+    }
+    return true;
+}
+
+bool MapModel::FrontLine(int set) {
+    if (auto problem = map_.FrontLine(mission_.data(), set)) {
+        mission_.report("No front line is drawn: " + problem->text());
+        return false;
+    }
+    return true;
+}
+
+void MapModel::chooseFrontLine(int index) {
+    if (index != 0 && index != 1)
+        return;
+    mission_.change([&](MissionChoices& c) { c.frontLine = index; });
+    if (build())
+        FrontLine(index * 12);
+}
+
+void MapModel::hover(double x, double y, bool buttonHeld) {
+    map_.hover(x, y, buttonHeld);
+}
+
+void MapModel::click() {
+    const auto pick = map_.pick(mission_.choices().nextPick);
+    if (!pick)
+        return;
+    mission_.change([&](MissionChoices& c) {
+        c.targetAndBase[static_cast<std::size_t>(pick->which)] = std::to_string(pick->record);
+        // The next click picks the other one; the summary follows at its next rebuild.
+        c.nextPick = pick->which == kTargoTarget ? kTargoHomeBase : kTargoTarget;
+    });
+}
+
+void MapModel::setPointerEnabled(bool enabled) {
+    map_.setPointerEnabled(enabled);
+}
+
+void MapModel::chooseTarget(int index) {
+    const int which = mission_.choices().nextPick;
+    if (which != kTargoTarget && which != kTargoHomeBase)
+        return;
+    if (index < 0 || static_cast<std::size_t>(index) >= mission_.lists().targetNames.size())
+        return;
+    mission_.change(
+        [&](MissionChoices& c) { c.targetAndBase[static_cast<std::size_t>(which)] = std::to_string(index); });
+}
+
+void MapModel::setPlaceRecord(int which, const std::string& text) {
+    if (which == 0 || which == 1)
+        mission_.change([&](MissionChoices& c) { c.targetAndBase[static_cast<std::size_t>(which)] = text; });
+}
+
+void MapModel::selectPick(int index) {
+    mission_.change([&](MissionChoices& c) { c.nextPick = index; });
+}
+
+} // namespace sortie
