@@ -115,7 +115,6 @@ void BoardModel::releaseOnBoard(MouseButton button, bool overRowLabel) {
         mission_.change([&](MissionChoices& c) { c.group(g) = catalog.nextOption(g, c.group(g)); });
         view_.valueCaption = catalog.selectedCaption(g, mission_.choices().group(g));
     }
-    mission_.ShowChoice();
     if (overRowLabel)
         view_.rowCaption[at(row)] = info.name + "\r" + view_.valueCaption;
 }
@@ -142,7 +141,6 @@ void BoardModel::releaseOnCell(MouseButton button, int cell) {
     case MouseButton::Left:
         choosePlane(cell);
         nextRole();
-        mission_.ShowChoice();
         break;
     case MouseButton::Middle:
         view_.cellShown.fill(false);
@@ -187,12 +185,10 @@ void BoardModel::setAircraftCount(const std::string& text) {
 
 void BoardModel::setGroundStart(bool groundStart) {
     mission_.change([&](MissionChoices& c) { c.groundStart = groundStart; });
-    mission_.ShowChoice();
 }
 
 void BoardModel::selectOption(Group g, int index) {
     mission_.change([&](MissionChoices& c) { c.group(g) = index; });
-    mission_.ShowChoice();
 }
 
 void BoardModel::selectNation(int index) {

@@ -36,7 +36,7 @@ void MapModel::click() {
         return;
     mission_.change([&](MissionChoices& c) {
         c.targetAndBase[static_cast<std::size_t>(pick->which)] = std::to_string(pick->record);
-        // The next click picks the other one; the summary follows at its next rebuild.
+        // The next click picks the other one.
         c.nextPick = pick->which == kTargoTarget ? kTargoHomeBase : kTargoTarget;
     });
 }

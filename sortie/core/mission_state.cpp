@@ -75,6 +75,7 @@ void MissionState::setRolePlane(int role, const std::string& text) {
 
 void MissionState::afterChange() {
     refreshNames();
+    ShowChoice();
 }
 
 void MissionState::refreshNames() {
@@ -100,6 +101,7 @@ void MissionState::ReadLast() {
 
 void MissionState::restoreChoices() {
     ReadLast();
+    // Also when the file could not be read: the cells lose whatever the pointer last showed.
     ShowChoice();
 }
 

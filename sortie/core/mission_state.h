@@ -59,7 +59,8 @@ class MissionState final {
     TargetGrid& targetGrid() { return lists_.targetGrid; }
 
     const MissionChoices& choices() const { return choices_; }
-    // Applies `edit` to the choices, then brings the role and place names up to date.
+    // Applies `edit` to the choices, then brings the role and place names and the summary up to date,
+    // so the summary always describes the mission that would be written.
     template <class Edit> void change(Edit&& edit) {
         edit(choices_);
         afterChange();

@@ -61,7 +61,6 @@ bool SaveLoadModel::load() {
     if (!result.loaded)
         return false;
     mission_.change([&](MissionChoices& c) { c = result.choices; });
-    mission_.ShowChoice();
     return true;
 }
 

@@ -164,8 +164,10 @@ QWidget* AircraftPage::buildSidePanel() {
     text5_ = new QLineEdit(side);
     text5_->setObjectName(QStringLiteral("Text5"));
     text5_->setFixedWidth(40);
-    connect(text5_, &QLineEdit::textEdited, this,
-            [this](const QString& t) { model_.board().setAircraftCount(uisupport::toGameBytes(t)); });
+    connect(text5_, &QLineEdit::textEdited, this, [this](const QString& t) {
+        model_.board().setAircraftCount(uisupport::toGameBytes(t));
+        emit changed();
+    });
     numbers->addWidget(text5_);
     check1_ = new QCheckBox(QStringLiteral("Groundstart"), side);
     check1_->setObjectName(QStringLiteral("Check1"));

@@ -66,7 +66,10 @@ QWidget* MapPage::buildSidePanel() {
         text6_[static_cast<std::size_t>(i)]->setProperty("index", i);
         text6_[static_cast<std::size_t>(i)]->setFixedWidth(50);
         connect(text6_[static_cast<std::size_t>(i)], &QLineEdit::textEdited, this,
-                [this, i](const QString& t) { model_.map().setPlaceRecord(i, uisupport::toGameBytes(t)); });
+                [this, i](const QString& t) {
+                    model_.map().setPlaceRecord(i, uisupport::toGameBytes(t));
+                    emit changed();
+                });
         grid->addWidget(text6_[static_cast<std::size_t>(i)], i, 1);
         label2_[static_cast<std::size_t>(i)] = new QLabel(side);
         label2_[static_cast<std::size_t>(i)]->setObjectName(QStringLiteral("Label2"));

@@ -142,8 +142,7 @@ TEST_F(MapInBuilder, PicksAlternateTargetAndHomeBaseAndRefuseNonAirfieldBases) {
     EXPECT_EQ(b->choices().targetAndBase[0], "0");
     EXPECT_EQ(b->choices().nextPick, kTargoHomeBase);
 
-    // The summary takes the picks at its next rebuild.
-    b->mission().ShowChoice();
+    // The summary follows each pick at once.
     EXPECT_NE(b->mission().summary().summaryText.find("Home Base: Place 2"), std::string::npos)
         << b->mission().summary().summaryText;
     EXPECT_NE(b->mission().summary().summaryText.find("Target: Place 0"), std::string::npos);

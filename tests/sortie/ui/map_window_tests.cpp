@@ -124,6 +124,9 @@ class MapWindowTest final : public QObject {
         QCOMPARE(find<QLineEdit>(f, "Text6", 0)->text(), QString::number(shown));
         QCOMPARE(find<QLabel>(f, "Label2", 0)->text(), targetLabel()->text());
         QVERIFY(find<QAbstractButton>(f, "Targo", 1)->isChecked());
+        // The summary says so at once, without another choice to rebuild it.
+        QVERIFY(
+            find<QLabel>(f, "Label9")->text().contains(QStringLiteral("\nTarget: ") + targetLabel()->text()));
 
         // A target is refused as home base; an airfield is taken and the pick turns back to target.
         const int base = 95;

@@ -119,6 +119,39 @@ class MissionWindowTest final : public QObject {
         QVERIFY(find<QWidget>(f, "Frame6")->isHidden());
     }
 
+    // Each kind of choice shows in the summary at once, and FLY! writes exactly what it shows.
+    void summaryFollowsEveryChoiceAndFlyWritesIt() {
+        Form1* f = open();
+        const auto& names = f->model().mission().lists().aircraftNames;
+        auto* label9 = find<QLabel>(f, "Label9");
+        chooseEntry(find<QListWidget>(f, "PList"), 12);
+        QVERIFY(
+            label9->text().startsWith(QStringLiteral("My aircraft: ") + QString::fromStdString(names[12])));
+
+        // The right button moves on to the next role; the left button on a cell fills it.
+        QTest::mouseMove(board(), cellCentre(6, board()));
+        auto* cell = find<QLabel>(f, "Label18", 6);
+        QTest::mouseClick(cell, Qt::RightButton);
+        QTest::mouseClick(cell, Qt::LeftButton);
+        QVERIFY(label9->text().contains(QStringLiteral("\nMy support aircraft: ") +
+                                        QString::fromStdString(names[6])));
+        QTest::mousePress(cell, Qt::MiddleButton);
+        QVERIFY(find<QLabel>(f, "Label18", 6)->text().endsWith(QStringLiteral("\nMy support planes")));
+        QTest::mouseRelease(cell, Qt::MiddleButton);
+
+        choose(find<QAbstractButton>(f, "PNat", 0));
+        QVERIFY(label9->text().contains(QStringLiteral("\nMy support aircraft: ") +
+                                        QString::fromStdString(names[6])));
+        click(find<QWidget>(f, "Label14"));
+        QTRY_VERIFY(fs::exists(wineLog()));
+        const std::string mission = testsupport::slurp(game("SaveData/SingMiss.mpf"));
+        const auto details = mission.find("DETAILS:\r\n");
+        QVERIFY(details != std::string::npos);
+        QString written = QString::fromLatin1(mission.substr(details + 10));
+        written.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        QCOMPARE(written.trimmed(), label9->text().trimmed());
+    }
+
     void saveListSelectAndLoadBack() {
         Form1* f = open();
         click(find<QWidget>(f, "Label7"));
