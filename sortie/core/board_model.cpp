@@ -4,6 +4,8 @@
 #include "common/text_file.h"
 #include "sortie/theatre/name_lists.h"
 
+#include <algorithm>
+
 namespace sortie {
 
 namespace {
@@ -175,12 +177,36 @@ void BoardModel::choosePlane(int index) {
     mission_.setRolePlane(role, text);
 }
 
-void BoardModel::setRolePlane(int role, const std::string& text) {
-    mission_.setRolePlane(role, text);
+bool BoardModel::setRolePlane(int role, const std::string& text) {
+    if (role < 0 || role >= kRoleCount)
+        return false;
+    // The slots the game has; a shorter name list names fewer of them.
+    const long names = static_cast<long>(mission_.lists().aircraftNames.size());
+    const long slots =
+        names >= 2 ? std::min<long>(names - 2, kAircraftSlots) : static_cast<long>(kAircraftSlots);
+    const long lowest = role == 0 ? 0 : kLowestPlaneText;
+    const auto n = typedWholeNumber(text);
+    if (!n || *n < lowest || *n >= slots) {
+        const std::string range = "a whole number from 0 to " + std::to_string(slots - 1) +
+                                  (role == 0 ? std::string() : ", -2 for None or -1 for Random");
+        mission_.report(mission_.catalog().roleCaptions[at(role)] + ": \"" + text +
+                        "\" was refused; the game takes " + range);
+        return false;
+    }
+    mission_.setRolePlane(role, std::to_string(*n));
+    return true;
 }
 
-void BoardModel::setAircraftCount(const std::string& text) {
-    mission_.change([&](MissionChoices& c) { c.aircraftCount = text; });
+bool BoardModel::setAircraftCount(const std::string& text) {
+    const auto n = typedWholeNumber(text);
+    if (!n || *n < kAircraftCountMin || *n > kAircraftCountMax) {
+        mission_.report("Number of aircraft: \"" + text +
+                        "\" was refused; the game takes a whole number from " +
+                        std::to_string(kAircraftCountMin) + " to " + std::to_string(kAircraftCountMax));
+        return false;
+    }
+    mission_.change([&](MissionChoices& c) { c.aircraftCount = std::to_string(*n); });
+    return true;
 }
 
 void BoardModel::setGroundStart(bool groundStart) {

@@ -38,10 +38,11 @@ class BoardModel final {
     // The results report over picture entry 0, until the pointer next moves over the board.
     void showReport(std::string text);
 
-    // Choices made in the page's own controls.
+    // Choices made in the page's own controls. A typed value outside what the game takes is refused
+    // with a message and changes nothing (false).
     void choosePlane(int index); // `PList` choice: the aircraft of the role being filled
-    void setRolePlane(int role, const std::string& text);
-    void setAircraftCount(const std::string& text);
+    bool setRolePlane(int role, const std::string& text);
+    bool setAircraftCount(const std::string& text);
     void setGroundStart(bool groundStart);
     void selectOption(Group g, int index);
     void selectNation(int index);

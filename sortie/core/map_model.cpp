@@ -55,9 +55,20 @@ void MapModel::chooseTarget(int index) {
         [&](MissionChoices& c) { c.targetAndBase[static_cast<std::size_t>(which)] = std::to_string(index); });
 }
 
-void MapModel::setPlaceRecord(int which, const std::string& text) {
-    if (which == 0 || which == 1)
-        mission_.change([&](MissionChoices& c) { c.targetAndBase[static_cast<std::size_t>(which)] = text; });
+bool MapModel::setPlaceRecord(int which, const std::string& text) {
+    if (which != kTargoTarget && which != kTargoHomeBase)
+        return false;
+    const long records = static_cast<long>(mission_.lists().targetNames.size());
+    const auto n = typedWholeNumber(text);
+    if (!n || *n < 0 || *n >= records) {
+        mission_.report(std::string(which == kTargoTarget ? "Target" : "Home base") + ": \"" + text +
+                        "\" was refused; the game takes a record number of the target list, 0 to " +
+                        std::to_string(records - 1));
+        return false;
+    }
+    mission_.change(
+        [&](MissionChoices& c) { c.targetAndBase[static_cast<std::size_t>(which)] = std::to_string(*n); });
+    return true;
 }
 
 void MapModel::selectPick(int index) {

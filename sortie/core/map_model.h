@@ -26,8 +26,9 @@ class MapModel final {
     void setPointerEnabled(bool enabled);
 
     void chooseTarget(int index); // `TList` choice: the target or home base, as the pick switch says
-    void setPlaceRecord(int which, const std::string& text); // a record number typed for either
-    void selectPick(int index);                              // `Targo`
+    // A record number typed for either; one outside the target list is refused with a message (false).
+    bool setPlaceRecord(int which, const std::string& text);
+    void selectPick(int index); // `Targo`
 
   private:
     MissionState& mission_;

@@ -93,6 +93,24 @@ bool planeTextValid(const std::string& text, int role, int planeCount) {
 
 } // namespace
 
+std::optional<long> typedWholeNumber(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        return std::nullopt;
+    text.remove_prefix(first);
+    text.remove_suffix(text.size() - text.find_last_not_of(' ') - 1);
+    const bool negative = text.starts_with('-');
+    if (negative)
+        text.remove_prefix(1);
+    // More digits than any choice needs would only overflow.
+    if (text.empty() || text.size() > 9 || text.find_first_not_of("0123456789") != std::string_view::npos)
+        return std::nullopt;
+    long n = 0;
+    for (const char digit : text)
+        n = n * 10 + (digit - '0');
+    return negative ? -n : n;
+}
+
 ReadLastResult parseChoices(const std::vector<std::string>& lines, const MissionChoices& current,
                             const ChoiceLimits& limits) {
     ReadLastResult result{current, {}};

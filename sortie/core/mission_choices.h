@@ -73,6 +73,15 @@ inline constexpr std::array<Group, kOptionGroupCount> kStoredGroups{
 // The control name of a group ("TOD", "W", ...).
 std::string_view groupName(Group g);
 
+// A whole number typed by the player: optional blanks around an optional minus sign and digits;
+// nothing else. Nullopt for anything else, an empty text included.
+std::optional<long> typedWholeNumber(std::string_view text);
+
+// The aircraft numbers a role can take, "None" (-2) and "Random" (-1) for all roles but the player's.
+inline constexpr long kLowestPlaneText = -2;
+inline constexpr int kAircraftCountMin = 1;
+inline constexpr int kAircraftCountMax = 12;
+
 // Nation of the player's aircraft: 0..8 US, 9..15 British, 16 and above German (negative: US).
 int nationForPlane(long planeIndex);
 

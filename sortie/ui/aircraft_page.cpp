@@ -1,6 +1,7 @@
 #include "sortie/ui/aircraft_page.h"
 
 #include "sortie/ui/loadout_panel.h"
+#include "sortie/ui/number_box.h"
 #include "sortie/ui/option_board.h"
 #include "sortie/ui/save_load_panel.h"
 #include "sortie/ui/twips.h"
@@ -144,10 +145,9 @@ QWidget* AircraftPage::buildSidePanel() {
         edit->setObjectName(QStringLiteral("Text1"));
         edit->setProperty("index", r);
         edit->setFixedWidth(40);
-        connect(edit, &QLineEdit::textEdited, this, [this, r](const QString& t) {
-            model_.board().setRolePlane(r, uisupport::toGameBytes(t));
-            emit changed();
-        });
+        takeNumbers(edit, {[this, r](const std::string& t) { return model_.board().setRolePlane(r, t); },
+                           [this, r] { return model_.choices().rolePlanes[static_cast<std::size_t>(r)]; },
+                           [this] { emit changed(); }});
         roles->addWidget(edit, r, 1);
         auto* name = new QLabel(side);
         name->setObjectName(QStringLiteral("Label1"));
@@ -164,10 +164,8 @@ QWidget* AircraftPage::buildSidePanel() {
     text5_ = new QLineEdit(side);
     text5_->setObjectName(QStringLiteral("Text5"));
     text5_->setFixedWidth(40);
-    connect(text5_, &QLineEdit::textEdited, this, [this](const QString& t) {
-        model_.board().setAircraftCount(uisupport::toGameBytes(t));
-        emit changed();
-    });
+    takeNumbers(text5_, {[this](const std::string& t) { return model_.board().setAircraftCount(t); },
+                         [this] { return model_.choices().aircraftCount; }, [this] { emit changed(); }});
     numbers->addWidget(text5_);
     check1_ = new QCheckBox(QStringLiteral("Groundstart"), side);
     check1_->setObjectName(QStringLiteral("Check1"));

@@ -2,6 +2,7 @@
 
 #include "sortie/ui/map_legend.h"
 #include "sortie/ui/map_view.h"
+#include "sortie/ui/number_box.h"
 #include "sortie/ui/option_groups.h"
 #include "sortie/ui/twips.h"
 #include "ui_support/click_label.h"
@@ -65,11 +66,10 @@ QWidget* MapPage::buildSidePanel() {
         text6_[static_cast<std::size_t>(i)]->setObjectName(QStringLiteral("Text6"));
         text6_[static_cast<std::size_t>(i)]->setProperty("index", i);
         text6_[static_cast<std::size_t>(i)]->setFixedWidth(50);
-        connect(text6_[static_cast<std::size_t>(i)], &QLineEdit::textEdited, this,
-                [this, i](const QString& t) {
-                    model_.map().setPlaceRecord(i, uisupport::toGameBytes(t));
-                    emit changed();
-                });
+        takeNumbers(text6_[static_cast<std::size_t>(i)],
+                    {[this, i](const std::string& t) { return model_.map().setPlaceRecord(i, t); },
+                     [this, i] { return model_.choices().targetAndBase[static_cast<std::size_t>(i)]; },
+                     [this] { emit changed(); }});
         grid->addWidget(text6_[static_cast<std::size_t>(i)], i, 1);
         label2_[static_cast<std::size_t>(i)] = new QLabel(side);
         label2_[static_cast<std::size_t>(i)]->setObjectName(QStringLiteral("Label2"));

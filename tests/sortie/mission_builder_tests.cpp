@@ -153,5 +153,35 @@ TEST_F(MissionBuilderTest, RestoreReportsAMissingChoicesFileAndKeepsTheChoices) 
     EXPECT_NE(b.messages()[0].find("pevset.txt"), std::string::npos);
 }
 
+TEST_F(MissionBuilderTest, TypedNumbersTheGameCannotTakeAreRefusedWithAMessageAndChangeNothing) {
+    MissionBuilder b = started();
+    const MissionChoices before = b.choices();
+    const std::string summary = b.mission().summary().summaryText;
+    const std::size_t messages = b.messages().size();
+    for (const char* text : {"20", "13", "0", "-3", "4.5", "7x", "", "x"})
+        EXPECT_FALSE(b.board().setAircraftCount(text)) << text;
+    for (const char* text : {"30", "-1", "-2", "99999999999"})
+        EXPECT_FALSE(b.board().setRolePlane(0, text)) << text;
+    EXPECT_FALSE(b.board().setRolePlane(1, "-3"));
+    EXPECT_FALSE(b.board().setRolePlane(3, "30")); // the list's "None" entry is written as -2, not 30
+    EXPECT_FALSE(b.map().setPlaceRecord(kTargoTarget, "200"));
+    EXPECT_FALSE(b.map().setPlaceRecord(kTargoHomeBase, "-1"));
+    EXPECT_EQ(b.choices(), before);
+    EXPECT_EQ(b.mission().summary().summaryText, summary);
+    ASSERT_EQ(b.messages().size(), messages + 16);
+    EXPECT_NE(b.messages()[messages].find("\"20\" was refused"), std::string::npos) << b.messages()[messages];
+    EXPECT_NE(b.messages()[messages].find("from 1 to 12"), std::string::npos);
+    EXPECT_NE(b.messages().back().find("0 to 199"), std::string::npos) << b.messages().back();
+
+    EXPECT_TRUE(b.board().setAircraftCount(" 12 "));
+    EXPECT_EQ(b.choices().aircraftCount, "12");
+    EXPECT_TRUE(b.board().setRolePlane(2, "-2"));
+    EXPECT_EQ(b.mission().roleAircraftNames()[2], "None");
+    EXPECT_TRUE(b.board().setRolePlane(0, "29"));
+    EXPECT_EQ(b.choices().nation, kGerman);
+    EXPECT_TRUE(b.map().setPlaceRecord(kTargoHomeBase, "199"));
+    EXPECT_EQ(b.mission().placeNames()[1], "Target 199");
+}
+
 } // namespace
 } // namespace sortie

@@ -152,6 +152,28 @@ class MissionWindowTest final : public QObject {
         QCOMPARE(written.trimmed(), label9->text().trimmed());
     }
 
+    // "Number(1 to 12)" takes nothing else: 20 is refused as typed, an emptied box on Enter, and the
+    // box shows the number in force again.
+    void numberOfAircraftTakesOnlyOneToTwelve() {
+        Form1* f = open();
+        auto* text5 = find<QLineEdit>(f, "Text5");
+        text5->clear();
+        QTest::keyClicks(text5, QStringLiteral("20"));
+        QCOMPARE(text5->text(), QStringLiteral("2"));
+        QVERIFY(messages(f).contains(QStringLiteral("Number of aircraft: \"20\" was refused")));
+        text5->selectAll();
+        QTest::keyClick(text5, Qt::Key_Backspace);
+        QTest::keyClick(text5, Qt::Key_Return);
+        QCOMPARE(text5->text(), QStringLiteral("2"));
+        QVERIFY(messages(f).contains(QStringLiteral("Number of aircraft: \"\" was refused")));
+        QVERIFY(find<QLabel>(f, "Label9")->text().contains(QStringLiteral("\nNumber of aircraft: 2\n")));
+
+        click(find<QWidget>(f, "Label14"));
+        QTRY_VERIFY(fs::exists(wineLog()));
+        QVERIFY(testsupport::slurp(game("SaveData/SingMiss.mpf"))
+                    .starts_with(" 0 \r\n 0 \r\n 0 \r\n 1 \r\n2\r\n"));
+    }
+
     void saveListSelectAndLoadBack() {
         Form1* f = open();
         click(find<QWidget>(f, "Label7"));
