@@ -66,7 +66,10 @@ void BoardModel::hover(double xTwips, double yTwips) {
         view_.picture = -1;
         return;
     }
-    view_.reportShown = false;
+    // The report stays while the pointer travels to close it: were it to vanish on the way, the click
+    // meant for it would land on whatever cell or row had appeared beneath.
+    if (view_.reportShown)
+        return;
     const BoardHit hit = geometry_.hitTest(xTwips, yTwips);
     if (hit.area == BoardArea::Edge)
         return;
@@ -100,6 +103,11 @@ void BoardModel::hover(double xTwips, double yTwips) {
 }
 
 void BoardModel::releaseOnBoard(MouseButton button, bool overRowLabel) {
+    // A click on the report only closes it.
+    if (view_.reportShown) {
+        closeReport();
+        return;
+    }
     const int row = currentRow_;
     const OptionCatalog& catalog = mission_.catalog();
     const BoardRow& info = catalog.boardRows[at(row)];
@@ -151,6 +159,10 @@ void BoardModel::releaseOnCell(MouseButton button, int cell) {
     case MouseButton::Other:
         break;
     }
+}
+
+void BoardModel::closeReport() {
+    view_.reportShown = false;
 }
 
 void BoardModel::showReport(std::string text) {

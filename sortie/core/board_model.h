@@ -35,8 +35,10 @@ class BoardModel final {
     void releaseOnBoard(MouseButton button, bool overRowLabel);
     void pressOnCell(MouseButton button, int cell);
     void releaseOnCell(MouseButton button, int cell);
-    // The results report over picture entry 0, until the pointer next moves over the board.
+    // The results report over picture entry 0. It stays until a click on the board closes it; that
+    // click and the pointer's moves meanwhile change nothing else.
     void showReport(std::string text);
+    void closeReport();
 
     // Choices made in the page's own controls. A typed value outside what the game takes is refused
     // with a message and changes nothing (false).

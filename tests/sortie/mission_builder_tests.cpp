@@ -183,5 +183,23 @@ TEST_F(MissionBuilderTest, TypedNumbersTheGameCannotTakeAreRefusedWithAMessageAn
     EXPECT_EQ(b.mission().placeNames()[1], "Target 199");
 }
 
+TEST_F(MissionBuilderTest, TheResultsReportStaysUntilAClickThatChangesNothingElse) {
+    testing::writeFile(game.path() / "results.txt", "250\r\n3\r\n1\r\n");
+    MissionBuilder b = started();
+    clickRow(b, 0); // a row was hovered before the report came up
+    const MissionChoices before = b.choices();
+    b.showResults();
+    ASSERT_TRUE(b.board().view().reportShown);
+    b.board().hover(9300, 400); // the number-of-aircraft row, under the report
+    b.board().hover(500, 500);  // cell 0
+    EXPECT_TRUE(b.board().view().reportShown);
+    EXPECT_FALSE(b.board().view().cellShown[0]);
+    b.board().releaseOnBoard(MouseButton::Left, false);
+    EXPECT_FALSE(b.board().view().reportShown);
+    EXPECT_EQ(b.choices(), before);
+    b.board().hover(500, 500);
+    EXPECT_TRUE(b.board().view().cellShown[0]);
+}
+
 } // namespace
 } // namespace sortie

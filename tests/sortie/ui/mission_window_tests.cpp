@@ -271,7 +271,7 @@ class MissionWindowTest final : public QObject {
         grab("sortie-flown.png");
     }
 
-    void resultsReportCoversTheBoardUntilThePointerMoves() {
+    void resultsReportCoversTheBoardUntilClicked() {
         Form1* f = open();
         QTest::mouseMove(board(), cellCentre(5, board()));
         QVERIFY(find<QLabel>(f, "Label18", 5)->isVisible());
@@ -286,6 +286,8 @@ class MissionWindowTest final : public QObject {
         QCOMPARE(lines.last(), QStringLiteral("Congratulations! You have been awarded a medal"));
         grab("sortie-results.png");
         QTest::mouseMove(board(), cellCentre(6, board()));
+        QVERIFY(report->isVisible());
+        QTest::mouseClick(report, Qt::LeftButton, {}, report->rect().center());
         QVERIFY(!report->isVisible());
 
         fs::remove(game("results.txt"));
