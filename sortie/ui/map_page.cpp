@@ -102,7 +102,8 @@ QWidget* MapPage::buildSidePanel() {
     tg_->setTabKeyNavigation(false);
     grid->addWidget(tg_, 5, 0, 1, 3);
 
-    auto* actions = new QHBoxLayout();
+    // Two rows: "Save parameters and exit" takes as much room as the other two together.
+    auto* actions = new QGridLayout();
     auto* makeMap = actionLabel("Label4", QStringLiteral("Make a new map"), side);
     label4_ = makeMap;
     connect(makeMap, &uisupport::ClickLabel::clicked, this, &MapPage::rebuildMap);
@@ -110,10 +111,10 @@ QWidget* MapPage::buildSidePanel() {
     connect(back, &uisupport::ClickLabel::clicked, this, &MapPage::showAircraftPage);
     auto* fly = actionLabel("Label16", uisupport::fromGameBytes(model_.settings().flyCaption), side);
     connect(fly, &uisupport::ClickLabel::clicked, this, &MapPage::fly);
-    actions->addWidget(makeMap);
-    actions->addWidget(back);
-    actions->addWidget(fly);
-    actions->addStretch();
+    actions->addWidget(makeMap, 0, 0);
+    actions->addWidget(back, 0, 1);
+    actions->addWidget(fly, 1, 0, 1, 2, Qt::AlignLeft);
+    actions->setColumnStretch(2, 1);
     grid->addLayout(actions, 6, 0, 1, 3);
     grid->setRowStretch(4, 1);
     grid->setRowStretch(5, 1);

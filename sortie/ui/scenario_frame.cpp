@@ -41,12 +41,13 @@ ScenarioFrame::ScenarioFrame(MissionBuilder& model, QWidget* parent) : QGroupBox
     auto* image1 = new QLabel(this);
     image1->setObjectName(QStringLiteral("Image1"));
     if (const QPixmap picture = uisupport::pictureFromBytes(s.framePicture()); !picture.isNull())
-        image1->setPixmap(picture.scaled(720, 600, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        image1->setPixmap(picture.scaled(620, 520, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     image1->setAlignment(Qt::AlignCenter);
-    image1->setFixedWidth(740);
+    // With the list beside it the frame stays within a 1280-pixel screen.
+    image1->setFixedWidth(640);
     layout->addWidget(image1);
 
-    // Everything the player needs stays within the left 1350 pixels of the window.
+    // Everything the player needs stays within the left 1230 pixels of the window.
     auto* rightHolder = new QWidget(this);
     rightHolder->setFixedWidth(560);
     auto* right = new QVBoxLayout(rightHolder);

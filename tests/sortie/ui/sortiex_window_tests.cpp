@@ -82,7 +82,7 @@ class SortiexWindowTest final : public QObject {
         QCOMPARE(label("Label16")->text(), QStringLiteral("Save parameters and exit"));
         QCOMPARE(find<QLabel>(find<QWidget>(f, "Frame10"), "Label26")->text(),
                  QStringLiteral("PEV\\PEVMissions"));
-        QCOMPARE(find<QGroupBox>(f, "frameLoadout")->title(),
+        QCOMPARE(find<QLabel>(find<QWidget>(f, "frameLoadout"), "loadoutCaption")->text(),
                  QStringLiteral("Select one and double click, then click here to hide this panel "));
         QVERIFY(!find<QWidget>(find<QWidget>(f, "frameLoadout"), "Label26"));
         testing::grabTo(f, "sortiex-scenario-frame.png");
