@@ -1,5 +1,10 @@
 #include "sortie/core/map_model.h"
 
+#include "common/numbers.h"
+
+#include <chrono>
+#include <cstdio>
+
 namespace sortie {
 
 bool MapModel::build() {
@@ -8,6 +13,39 @@ bool MapModel::build() {
         return false;
     }
     return true;
+}
+
+bool MapModel::makeNewMap() {
+    const auto started = std::chrono::steady_clock::now();
+    if (!build())
+        return false;
+    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - started;
+    std::size_t shown = 0;
+    for (const MapMarker& marker : map_.markers())
+        shown += marker.onPicture ? 1 : 0;
+    char seconds[32];
+    std::snprintf(seconds, sizeof seconds, "%.2f", took.count());
+    mission_.report("A new map was made: " + std::to_string(map_.landTiles()) + " land tiles and " +
+                    std::to_string(shown) + " target markers in " + seconds + " s");
+    return true;
+}
+
+std::vector<ChosenPlace> MapModel::chosenPlaces() const {
+    std::vector<ChosenPlace> places;
+    if (!map_.ready())
+        return places;
+    const auto& markers = map_.markers();
+    for (const int which : {kTargoHomeBase, kTargoTarget}) {
+        const long record =
+            common::readInteger(mission_.choices().targetAndBase[static_cast<std::size_t>(which)]);
+        if (record < 0 || static_cast<std::size_t>(record) >= markers.size())
+            continue;
+        const MapMarker& marker = markers[static_cast<std::size_t>(record)];
+        if (marker.onPicture)
+            places.push_back(
+                {which, marker.mapX, marker.mapY, mission_.placeNames()[static_cast<std::size_t>(which)]});
+    }
+    return places;
 }
 
 bool MapModel::FrontLine(int set) {

@@ -6,8 +6,17 @@
 #include "sortie/map/theatre_map.h"
 
 #include <string>
+#include <vector>
 
 namespace sortie {
+
+// The target or home base as the map marks it: where its marker is and the name beside it.
+struct ChosenPlace {
+    int which = kTargoTarget; // kTargoTarget or kTargoHomeBase
+    long mapX = 0;
+    long mapY = 0;
+    std::string name;
+};
 
 class MapModel final {
   public:
@@ -16,6 +25,10 @@ class MapModel final {
     const TheatreMap& theatreMap() const { return map_; }
     // `Label4`: builds the map anew; false (and a message) when it cannot be drawn.
     bool build();
+    // "Make a new map": the build, then a message saying what was drawn and how long it took.
+    bool makeNewMap();
+    // The chosen target and home base whose markers lie on the built map; none before a build.
+    std::vector<ChosenPlace> chosenPlaces() const;
     // `FrontLine(set)`: draws that front-line set over the map; false (and a message) on failure.
     bool FrontLine(int set);
     // `FL(index)`: the map rebuilt with front-line set index x 12.

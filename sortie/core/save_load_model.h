@@ -33,7 +33,7 @@ class SaveLoadModel final {
     MissionState& mission_;
     std::vector<std::string> savedMissions_;
     std::filesystem::path selectedMission_; // empty until one is chosen in `File1`
-    std::string selectedMissionPath_; // empty until a mission is selected
+    std::string selectedMissionPath_;       // empty until a mission is selected
     std::string missionDetails_;
 };
 

@@ -42,6 +42,9 @@ void TheatreMap::buildFrom(std::string_view tiles, TargetGrid& Tg) {
     label_ = TargetLabelState{};
     picture_.clear();
     drawTiles(picture_, tiles);
+    landTiles_ = 0;
+    for (const char tile : tiles)
+        landTiles_ += isLandTile(static_cast<std::uint8_t>(tile)) ? 1 : 0;
     TargPlot(Tg);
     ready_ = true;
 }

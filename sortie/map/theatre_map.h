@@ -64,6 +64,7 @@ class TheatreMap final {
     void setPointerEnabled(bool enabled);
 
     bool ready() const { return ready_; }
+    std::size_t landTiles() const { return landTiles_; } // tiles the last build drew
     bool pointerEnabled() const { return pointerEnabled_; }
     const MapPicture& picture() const { return picture_; }
     const std::vector<MapMarker>& markers() const { return markers_; }
@@ -74,6 +75,7 @@ class TheatreMap final {
   private:
     MapPicture picture_;
     bool ready_ = false;
+    std::size_t landTiles_ = 0;
     bool pointerEnabled_ = true;
     std::vector<MapMarker> markers_; // markers_[k] is `Tg` row k + 1
     std::vector<std::string> names_;

@@ -1,5 +1,6 @@
 #include "sortie/ui/map_page.h"
 
+#include "sortie/ui/map_image.h"
 #include "sortie/ui/map_legend.h"
 #include "sortie/ui/map_view.h"
 #include "sortie/ui/number_box.h"
@@ -172,7 +173,7 @@ void MapPage::buildOnFirstVisit() {
 }
 
 void MapPage::rebuildMap() {
-    building([this] { model_.map().build(); });
+    building([this] { model_.map().makeNewMap(); });
 }
 
 void MapPage::chooseFrontLine(int index) {
@@ -209,6 +210,13 @@ void MapPage::sync() {
         }
         label2_[i]->setText(uisupport::fromGameBytes(model_.mission().placeNames()[i]));
     }
+    // In the legend's colours: the home base as an airfield, the target as a target.
+    QVector<MapRing> rings;
+    for (const ChosenPlace& place : model_.map().chosenPlaces())
+        rings.push_back({QPoint(static_cast<int>(place.mapX), static_cast<int>(place.mapY)),
+                         place.which == kTargoHomeBase ? QColor(0xFF, 0, 0) : QColor(0, 0, 0xFF),
+                         uisupport::fromGameBytes(place.name)});
+    mapView_->image()->setRings(rings);
 }
 
 } // namespace sortie::ui

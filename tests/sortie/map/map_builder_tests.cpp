@@ -153,5 +153,38 @@ TEST_F(MapInBuilder, PicksAlternateTargetAndHomeBaseAndRefuseNonAirfieldBases) {
     EXPECT_EQ(b->choices().nextPick, kTargoHomeBase);
 }
 
+TEST_F(MapInBuilder, TheChosenTargetAndHomeBaseAreMarkedAfterEveryKindOfChoice) {
+    auto b = started();
+    EXPECT_TRUE(b->map().chosenPlaces().empty()) << "no map yet";
+    ASSERT_TRUE(b->map().makeNewMap());
+    EXPECT_NE(b->messages().back().find("A new map was made: 204800 land tiles and 4 target markers in "),
+              std::string::npos)
+        << b->messages().back();
+    EXPECT_TRUE(b->map().chosenPlaces().empty()); // 127 and 95 name no record here
+
+    const auto places = [&b] {
+        std::vector<std::tuple<int, long, long, std::string>> out;
+        for (const ChosenPlace& p : b->map().chosenPlaces())
+            out.emplace_back(p.which, p.mapX, p.mapY, p.name);
+        return out;
+    };
+    using Places = std::vector<std::tuple<int, long, long, std::string>>;
+    b->map().selectPick(kTargoTarget);
+    b->map().chooseTarget(1);
+    EXPECT_EQ(places(), (Places{{kTargoTarget, 500, 200, "Place 1"}}));
+    b->map().selectPick(kTargoHomeBase);
+    b->map().hover(898, 300, false);
+    b->map().click();
+    EXPECT_EQ(places(), (Places{{kTargoHomeBase, 900, 300, "Place 2"}, {kTargoTarget, 500, 200, "Place 1"}}));
+    ASSERT_TRUE(b->map().setPlaceRecord(kTargoTarget, "3"));
+    EXPECT_EQ(std::get<3>(places().back()), "Place 3");
+
+    MissionChoices stored;
+    stored.targetAndBase = {"2", "0"};
+    ASSERT_FALSE(writeChoicesFile(game() / "PEV" / "pevset.txt", stored));
+    b->mission().restoreChoices();
+    EXPECT_EQ(places(), (Places{{kTargoHomeBase, 100, 100, "Place 0"}, {kTargoTarget, 900, 300, "Place 2"}}));
+}
+
 } // namespace
 } // namespace sortie

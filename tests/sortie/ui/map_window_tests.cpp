@@ -15,6 +15,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QToolButton>
 #include <QtTest>
@@ -104,6 +105,55 @@ class MapWindowTest final : public QObject {
         QCOMPARE(map.frontLineGrid().set, 12);
         QVERIFY(checked(f, 1));
         testing::grabTo(f, "sortie-map.png");
+    }
+
+    // The chosen target and home base are ringed in the legend's colours with their names, whether
+    // they came from start-up, the target list, a saved mission or a restore.
+    void theMapShowsTheChosenTargetAndHomeBase() {
+        Form1* f = open();
+        showMapPage();
+        const auto ringAt = [this](int record) -> const ui::MapRing* {
+            const demo::Target& t = demo::targets()[static_cast<std::size_t>(record)];
+            for (const ui::MapRing& ring : image()->rings())
+                if (ring.at == QPoint(t.mapX, t.mapY) && ring.name == QString::fromStdString(t.name))
+                    return &ring;
+            return nullptr;
+        };
+        QCOMPARE(image()->rings().size(), 2);
+        QVERIFY(ringAt(127) && ringAt(127)->colour == QColor(0, 0, 0xFF));
+        QVERIFY(ringAt(95) && ringAt(95)->colour == QColor(0xFF, 0, 0));
+        // Drawn on screen: the ring's right edge, nine pixels from the marker.
+        const demo::Target& boulogne = demo::targets()[127];
+        const QPoint at = reveal(boulogne.mapX, boulogne.mapY);
+        QCOMPARE(image()->grab().toImage().pixelColor(at + QPoint(9, 0)), QColor(0, 0, 0xFF));
+        testing::grabTo(f, "sortie-map-chosen.png");
+
+        find<QAbstractButton>(f, "Targo", 0)->click();
+        chooseEntry(find<QListWidget>(f, "TList"), 12);
+        QVERIFY(ringAt(12) && !ringAt(127));
+
+        QTest::mouseClick(find<QWidget>(f, "Label13"), Qt::LeftButton);
+        QTest::mouseClick(find<QWidget>(f, "Label30"), Qt::LeftButton); // no stored choices yet
+        QVERIFY(ringAt(12));
+        QTest::mouseClick(find<QWidget>(f, "Label7"), Qt::LeftButton);
+        auto* file1 = find<QListWidget>(f, "File1");
+        file1->setCurrentRow(0);
+        QTest::mouseClick(find<QWidget>(f, "Command2"), Qt::LeftButton);
+        const int loadedTarget = std::stoi(f->model().choices().targetAndBase[0]);
+        QVERIFY(ringAt(loadedTarget));
+        QVERIFY(ringAt(std::stoi(f->model().choices().targetAndBase[1])));
+    }
+
+    void makeANewMapSaysWhatItBuiltAndHowLong() {
+        Form1* f = open();
+        showMapPage();
+        QTest::mouseClick(find<QWidget>(f, "Label4"), Qt::LeftButton);
+        const QString shown = messages(f);
+        QVERIFY2(shown.contains(QStringLiteral("A new map was made: ")), qPrintable(shown));
+        QVERIFY(shown.contains(
+            QRegularExpression(QStringLiteral("\\d+ land tiles and \\d+ target markers in [0-9.]+ s"))));
+        QCOMPARE(find<QLabel>(f, "Label4")->text(), QStringLiteral("Make a new map"));
+        QCOMPARE(image()->rings().size(), 2);
     }
 
     void namesAndPicksFollowThePointerAtAnyScrollPosition() {
