@@ -46,15 +46,15 @@ void addLine(std::string& text, std::string_view label, std::string_view value) 
 
 } // namespace
 
-std::string planeNameFor(const std::vector<std::string>& PList, std::string_view text) {
+std::string planeNameFor(const std::vector<std::string>& aircraftNames, std::string_view text) {
     long n = common::readInteger(text);
     if (n == -2 || n == -1)
-        n += static_cast<long>(PList.size());
-    return entryAt(PList, n);
+        n += static_cast<long>(aircraftNames.size());
+    return entryAt(aircraftNames, n);
 }
 
-std::string targetNameFor(const std::vector<std::string>& TList, std::string_view text) {
-    return entryAt(TList, common::readInteger(text));
+std::string targetNameFor(const std::vector<std::string>& targetNames, std::string_view text) {
+    return entryAt(targetNames, common::readInteger(text));
 }
 
 MissionSummary ShowChoice(const MissionSnapshot& mission) {

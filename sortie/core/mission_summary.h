@@ -37,8 +37,8 @@ MissionSummary ShowChoice(const MissionSnapshot& mission);
 
 // `PList` entry for a role's text; "-2" and "-1" name the last two entries ("None", "Random").
 // Empty when the index lies outside the list.
-std::string planeNameFor(const std::vector<std::string>& PList, std::string_view text);
+std::string planeNameFor(const std::vector<std::string>& aircraftNames, std::string_view text);
 // `TList` entry for a target or home-base text; empty outside the list.
-std::string targetNameFor(const std::vector<std::string>& TList, std::string_view text);
+std::string targetNameFor(const std::vector<std::string>& targetNames, std::string_view text);
 
 } // namespace sortie

@@ -30,7 +30,7 @@ inline constexpr int kBoardRowCount = 11;
 
 struct OptionCatalog {
     std::array<OptionGroupInfo, kOptionGroupCount> groups; // indexed by Group
-    std::array<Group, 10> frame1;                          // Frame1(0..9)
+    std::array<Group, 10> frameOrder;                      // Frame1(0..9)
     std::array<std::string, 3> nationCaptions{"German", "British", "US"};
     std::array<std::string, kRoleCount> roleCaptions{"My Aircraft", "My support aircraft",
                                                      "Enemy primary aircraft", "Enemy secondary aircraft"};

@@ -25,18 +25,18 @@ common::Result<std::string> readLocated(const DataLocator& data, std::string_vie
 
 } // namespace
 
-std::optional<common::Problem> TheatreMap::build(const DataLocator& data, TargetGrid& Tg) {
+std::optional<common::Problem> TheatreMap::build(const DataLocator& data, TargetGrid& grid) {
     ready_ = false;
     label_ = TargetLabelState{};
     picture_.clear();
     auto tiles = readLocated(data, "eaw.tm");
     if (!tiles.ok())
         return tiles.problem;
-    buildFrom(tiles.value, Tg);
+    buildFrom(tiles.value, grid);
     return std::nullopt;
 }
 
-void TheatreMap::buildFrom(std::string_view tiles, TargetGrid& Tg) {
+void TheatreMap::buildFrom(std::string_view tiles, TargetGrid& grid) {
     ready_ = false;
     // A name shown over the old picture may not belong to the new one.
     label_ = TargetLabelState{};
@@ -45,16 +45,16 @@ void TheatreMap::buildFrom(std::string_view tiles, TargetGrid& Tg) {
     landTiles_ = 0;
     for (const char tile : tiles)
         landTiles_ += isLandTile(static_cast<std::uint8_t>(tile)) ? 1 : 0;
-    TargPlot(Tg);
+    TargPlot(grid);
     ready_ = true;
 }
 
-void TheatreMap::TargPlot(TargetGrid& Tg) {
+void TheatreMap::TargPlot(TargetGrid& grid) {
     markers_.clear();
     names_.clear();
-    markers_.reserve(Tg.rows.size());
-    names_.reserve(Tg.rows.size());
-    for (auto& row : Tg.rows) {
+    markers_.reserve(grid.rows.size());
+    names_.reserve(grid.rows.size());
+    for (auto& row : grid.rows) {
         MapMarker m;
         m.mapX = mapXFrom(cell(row, 3), cell(row, 4));
         m.mapY = mapYFrom(cell(row, 7), cell(row, 8));

@@ -46,10 +46,10 @@ class TheatreMap final {
     // The `Label4` build: empties the picture, draws the land of "eaw.tm" and then the markers
     // (`TargPlot`). Without a readable "eaw.tm" the picture stays empty, the flag False, and the
     // problem is returned.
-    std::optional<common::Problem> build(const DataLocator& data, TargetGrid& Tg);
-    void buildFrom(std::string_view tiles, TargetGrid& Tg);
+    std::optional<common::Problem> build(const DataLocator& data, TargetGrid& grid);
+    void buildFrom(std::string_view tiles, TargetGrid& grid);
     // Map positions into `Tg` columns 34 and 35 and a marker per record.
-    void TargPlot(TargetGrid& Tg);
+    void TargPlot(TargetGrid& grid);
     // Reads front-line set `set` into `G` and draws it over the map.
     std::optional<common::Problem> FrontLine(const DataLocator& data, int set);
     std::optional<common::Problem> FrontLineFrom(std::string_view bytes, int set);

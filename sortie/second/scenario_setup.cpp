@@ -76,9 +76,10 @@ bool ScenarioSetup::choose(int k) {
         if (!isScenarioDataRow(i))
             continue;
         // The spelling on disk where the file exists, so the table names what the readers open.
-        const auto resolved = common::resolve(folder_, kLabel31[i]);
-        filePaths_[i] = resolved.ok() && resolved.value.exists ? common::pathText(resolved.value.path)
-                                                               : chosenFolderText_ + std::string(kLabel31[i]);
+        const auto resolved = common::resolve(folder_, kScenarioFileNames[i]);
+        filePaths_[i] = resolved.ok() && resolved.value.exists
+                            ? common::pathText(resolved.value.path)
+                            : chosenFolderText_ + std::string(kScenarioFileNames[i]);
     }
     return true;
 }
@@ -90,13 +91,13 @@ std::vector<std::string> ScenarioSetup::missingFiles() const {
             continue;
         bool present = false;
         if (chosen_ >= 0) {
-            const auto resolved = common::resolve(folder_, kLabel31[i]);
+            const auto resolved = common::resolve(folder_, kScenarioFileNames[i]);
             std::error_code ec;
             present = resolved.ok() && resolved.value.exists &&
                       std::filesystem::is_regular_file(resolved.value.path, ec);
         }
         if (!present)
-            missing.emplace_back(kLabel31[i]);
+            missing.emplace_back(kScenarioFileNames[i]);
     }
     return missing;
 }

@@ -14,7 +14,7 @@ namespace sortie {
 
 inline constexpr std::size_t kScenarioFileRows = 9;
 // Rows of the file table; "PEV" and "eaw.exe" are named but not looked for in a scenario.
-inline constexpr std::array<std::string_view, kScenarioFileRows> kLabel31 = {
+inline constexpr std::array<std::string_view, kScenarioFileRows> kScenarioFileNames = {
     "Tarnames.str", "Pnames.str",   "eaw.tm",      "targets.dat", "PEV",
     "loadout.dat",  "frntline.dat", "weapons.str", "eaw.exe"};
 inline constexpr std::size_t kScenarioLoadoutRow = 5;

@@ -45,15 +45,15 @@ std::string slotLine(int count, int weapon, const std::vector<std::string>& weap
 inline int loadoutOfLine(int line) {
     return line / static_cast<int>(kLinesPerLoadout);
 }
-inline std::size_t recordPosition(std::size_t Sloc, int loadout) {
-    return Sloc + static_cast<std::size_t>(loadout) * kLoadoutRecordSize;
+inline std::size_t recordPosition(std::size_t firstRecord, int loadout) {
+    return firstRecord + static_cast<std::size_t>(loadout) * kLoadoutRecordSize;
 }
 
 // The 44 bytes at 1-based position `Slab`; false when the file does not hold the whole record.
-bool readLoadoutRecord(std::string_view table, std::size_t Slab, LoadoutRecord& record);
+bool readLoadoutRecord(std::string_view table, std::size_t position, LoadoutRecord& record);
 
 // `table` with `record` written over `count` consecutive records from 1-based position `Sloc`.
 // False (and `table` unchanged) when the run does not lie wholly inside the file.
-bool writeOverRun(std::string& table, std::size_t Sloc, int count, const LoadoutRecord& record);
+bool writeOverRun(std::string& table, std::size_t firstRecord, int count, const LoadoutRecord& record);
 
 } // namespace sortie

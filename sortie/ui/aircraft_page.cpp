@@ -281,8 +281,8 @@ QWidget* AircraftPage::buildGroups() {
         groups_.emplace_back(g, std::move(group));
         return frame;
     };
-    for (std::size_t i = 0; i < c.frame1.size(); ++i)
-        add(c.frame1[i], QStringLiteral("Frame1"), static_cast<int>(i));
+    for (std::size_t i = 0; i < c.frameOrder.size(); ++i)
+        add(c.frameOrder[i], QStringLiteral("Frame1"), static_cast<int>(i));
     frame3_ = add(Group::IntType, QStringLiteral("Frame3"), -1);
     frame6_ = add(Group::ISize, QStringLiteral("Frame6"), -1);
     return holder;

@@ -67,8 +67,9 @@ ScenarioFrame::ScenarioFrame(MissionBuilder& model, QWidget* parent) : QGroupBox
     auto* table = new QGridLayout();
     table->setHorizontalSpacing(10);
     for (std::size_t i = 0; i < kScenarioFileRows; ++i) {
-        auto* name = new QLabel(
-            QString::fromLatin1(kLabel31[i].data(), static_cast<qsizetype>(kLabel31[i].size())), this);
+        auto* name = new QLabel(QString::fromLatin1(kScenarioFileNames[i].data(),
+                                                    static_cast<qsizetype>(kScenarioFileNames[i].size())),
+                                this);
         name->setObjectName(QStringLiteral("Label31"));
         name->setProperty("index", static_cast<int>(i));
         auto* path = new QLabel(this);
