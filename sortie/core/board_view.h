@@ -11,17 +11,16 @@
 namespace sortie {
 
 struct BoardView {
-    std::array<bool, kPlaneCellCount> cellShown{}; // `Label18`
-    std::array<std::string, kPlaneCellCount> cellCaption;
-    std::array<bool, kBoardRowCount> rowShown{}; // `Label21`
+    std::array<bool, kPlaneCellCount> cellShown{}; // `Label18`; captions in the summary
+    std::array<bool, kBoardRowCount> rowShown{};   // `Label21`
     std::array<std::string, kBoardRowCount> rowCaption;
-    std::string Label20; // name of the row, or the role being filled
-    std::string Label11; // value of the row, or the aircraft under the pointer
-    bool label20Shown = false;
-    bool label11Shown = false;
-    bool Label22Shown = false; // the results report
-    std::string Label22;       // its text, lines ended by CR
-    int picture = 0;           // picture-table entry on the board
+    std::string nameCaption;  // `Label20`: name of the row, or the role being filled
+    std::string valueCaption; // `Label11`: value of the row, or the aircraft under the pointer
+    bool nameShown = false;
+    bool valueShown = false;
+    bool reportShown = false; // the results report `Label22`
+    std::string reportText;   // its text, lines ended by CR
+    int picture = 0;          // picture-table entry on the board
 
     void hideCellsAndRows() {
         cellShown.fill(false);

@@ -134,12 +134,12 @@ LaunchResult LaunchMission(const std::filesystem::path& gameFolder, const BuildS
             result.notes.push_back(stopped);
             return result;
         }
-        editedIni = rewriteGameIni(bytes.value, mission.choices.PNat, mission.choices.Text1[0]);
+        editedIni = rewriteGameIni(bytes.value, mission.choices.nation, mission.choices.rolePlanes[0]);
     } else {
         result.notes.push_back("No " + std::string(kGameIniName) + " in " + common::pathText(gameFolder) +
                                ": the game's nation and aircraft were not set");
     }
-    const std::string missionText = missionBytes(mission.choices, result.summary.Label9);
+    const std::string missionText = missionBytes(mission.choices, result.summary.summaryText);
 
     std::vector<std::filesystem::path> changed;
     auto failedAfter = [&](const common::Problem& problem, const std::string& consequence) {

@@ -10,31 +10,31 @@ namespace sortie {
 int& MissionChoices::group(Group g) {
     switch (g) {
     case Group::TOD:
-        return TOD;
+        return timeOfDay;
     case Group::W:
-        return W;
+        return weather;
     case Group::MT:
-        return MT;
+        return missionType;
     case Group::YR:
-        return YR;
+        return year;
     case Group::EPS:
-        return EPS;
+        return enemySkill;
     case Group::AA:
-        return AA;
+        return enemyAAA;
     case Group::EAL:
-        return EAL;
+        return enemyActivity;
     case Group::FS:
-        return FS;
+        return formationSize;
     case Group::HT:
-        return HT;
+        return altitude;
     case Group::SPS:
-        return SPS;
+        return friendlySkill;
     case Group::IntType:
-        return IntType;
+        return interdictionType;
     case Group::ISize:
-        return ISize;
+        return convoySize;
     }
-    return TOD;
+    return timeOfDay;
 }
 
 int MissionChoices::group(Group g) const {
@@ -57,9 +57,10 @@ int nationForPlane(long planeIndex) {
 }
 
 std::vector<std::string> choicesLines(const MissionChoices& c) {
-    std::vector<std::string> lines{c.Text1[0], c.Text5,    c.Text1[1],
-                                   c.Text1[2], c.Text1[3], common::numberLine(c.Check1 ? 0 : 255),
-                                   c.Text6[1], c.Text6[0]};
+    std::vector<std::string> lines{c.rolePlanes[0],    c.aircraftCount,
+                                   c.rolePlanes[1],    c.rolePlanes[2],
+                                   c.rolePlanes[3],    common::numberLine(c.groundStart ? 0 : 255),
+                                   c.targetAndBase[1], c.targetAndBase[0]};
     for (Group g : kStoredGroups)
         lines.push_back(common::numberLine(c.group(g)));
     return lines;
@@ -92,6 +93,24 @@ bool planeTextValid(const std::string& text, int role, int planeCount) {
 
 } // namespace
 
+std::optional<long> typedWholeNumber(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        return std::nullopt;
+    text.remove_prefix(first);
+    text.remove_suffix(text.size() - text.find_last_not_of(' ') - 1);
+    const bool negative = text.starts_with('-');
+    if (negative)
+        text.remove_prefix(1);
+    // More digits than any choice needs would only overflow.
+    if (text.empty() || text.size() > 9 || text.find_first_not_of("0123456789") != std::string_view::npos)
+        return std::nullopt;
+    long n = 0;
+    for (const char digit : text)
+        n = n * 10 + (digit - '0');
+    return negative ? -n : n;
+}
+
 ReadLastResult parseChoices(const std::vector<std::string>& lines, const MissionChoices& current,
                             const ChoiceLimits& limits) {
     ReadLastResult result{current, {}};
@@ -112,7 +131,7 @@ ReadLastResult parseChoices(const std::vector<std::string>& lines, const Mission
         if (!text)
             continue;
         if (planeTextValid(*text, r, limits.planeCount))
-            c.Text1[static_cast<std::size_t>(r)] = *text;
+            c.rolePlanes[static_cast<std::size_t>(r)] = *text;
         else
             notes.push_back(lineLabel(roleLines[static_cast<std::size_t>(r)]) + ": aircraft \"" + *text +
                             "\" is not in the aircraft list");
@@ -120,12 +139,12 @@ ReadLastResult parseChoices(const std::vector<std::string>& lines, const Mission
     if (const std::string* text = line(2)) {
         const long n = common::readInteger(*text);
         if (n >= 1 && n <= 12)
-            c.Text5 = *text;
+            c.aircraftCount = *text;
         else
             notes.push_back(lineLabel(2) + ": number of aircraft \"" + *text + "\" is not 1 to 12");
     }
     if (const std::string* text = line(6))
-        c.Check1 = !(common::readInteger(*text) > 0);
+        c.groundStart = !(common::readInteger(*text) > 0);
 
     static constexpr std::array<int, 2> targetLines{8, 7}; // Text6[0] target on line 8, Text6[1] base on 7
     for (std::size_t i = 0; i < 2; ++i) {
@@ -134,7 +153,7 @@ ReadLastResult parseChoices(const std::vector<std::string>& lines, const Mission
             continue;
         const long n = common::readInteger(*text);
         if (limits.targetCount <= 0 || (n >= 0 && n < limits.targetCount))
-            c.Text6[i] = *text;
+            c.targetAndBase[i] = *text;
         else
             notes.push_back(lineLabel(targetLines[i]) + ": target \"" + *text +
                             "\" is not in the target list");
@@ -154,7 +173,7 @@ ReadLastResult parseChoices(const std::vector<std::string>& lines, const Mission
                             " option \"" + *text + "\" does not exist");
     }
 
-    c.PNat = nationForPlane(common::readInteger(c.Text1[0]));
+    c.nation = nationForPlane(common::readInteger(c.rolePlanes[0]));
     return result;
 }
 

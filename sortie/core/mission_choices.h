@@ -33,31 +33,31 @@ inline constexpr int kTargoTarget = 0;
 inline constexpr int kTargoHomeBase = 1;
 
 struct MissionChoices {
-    // Plane index of each role as text: "0".."29", "-2" None, "-1" Random. Role 0 is the player's.
-    std::array<std::string, kRoleCount> Text1{"9", "10", "16", "19"};
-    std::string Text5 = "4";                       // number of aircraft, 1 to 12, as text
-    std::array<std::string, 2> Text6{"127", "95"}; // record index of target (0) and home base (1)
-    bool Check1 = false;                           // ground start
+    // `Text1`: plane index of each role as text: "0".."29", "-2" None, "-1" Random. Role 0 is the player's.
+    std::array<std::string, kRoleCount> rolePlanes{"9", "10", "16", "19"};
+    std::string aircraftCount = "4";                       // number of aircraft, 1 to 12, as text
+    std::array<std::string, 2> targetAndBase{"127", "95"}; // record index of target (0) and home base (1)
+    bool groundStart = false;                              // ground start
 
     // Selected option index of each group, kNoneSelected when none is.
-    int TOD = 0;     // time of day: Random
-    int W = 0;       // weather: Random
-    int MT = 1;      // mission type: Sweep
-    int YR = 0;      // year: 1940
-    int EPS = 0;     // enemy pilot skill
-    int AA = 0;      // enemy AAA level
-    int EAL = 0;     // enemy activity level
-    int FS = 0;      // secondary formation size
-    int HT = 0;      // altitude
-    int SPS = 0;     // secondary pilot skill
-    int IntType = 1; // interdiction type: Armour
-    int ISize = 1;   // convoy size: Medium
+    int timeOfDay = 0;        // time of day: Random
+    int weather = 0;          // weather: Random
+    int missionType = 1;      // mission type: Sweep
+    int year = 0;             // year: 1940
+    int enemySkill = 0;       // enemy pilot skill
+    int enemyAAA = 0;         // enemy AAA level
+    int enemyActivity = 0;    // enemy activity level
+    int formationSize = 0;    // secondary formation size
+    int altitude = 0;         // altitude
+    int friendlySkill = 0;    // secondary pilot skill
+    int interdictionType = 1; // interdiction type: Armour
+    int convoySize = 1;       // convoy size: Medium
 
     // Not stored in the choices file.
-    int PNat = kBritish;        // nation, follows Text1[0] (see nationForPlane)
-    int Plane = 0;              // the role that the next plane-cell click fills
-    int Targo = kTargoHomeBase; // what the next map or list pick sets
-    int FL = 0;                 // front line: 0 "1940-44", 1 "1945"
+    int nation = kBritish;         // `PNat`, follows rolePlanes[0] (see nationForPlane)
+    int roleToFill = 0;            // `Plane`: the role that the next plane-cell click fills
+    int nextPick = kTargoHomeBase; // `Targo`: what the next map or list pick sets
+    int frontLine = 0;             // `FL`: front line: 0 "1940-44", 1 "1945"
 
     int& group(Group g);
     int group(Group g) const;
@@ -72,6 +72,15 @@ inline constexpr std::array<Group, kOptionGroupCount> kStoredGroups{
 
 // The control name of a group ("TOD", "W", ...).
 std::string_view groupName(Group g);
+
+// A whole number typed by the player: optional blanks around an optional minus sign and digits;
+// nothing else. Nullopt for anything else, an empty text included.
+std::optional<long> typedWholeNumber(std::string_view text);
+
+// The aircraft numbers a role can take, "None" (-2) and "Random" (-1) for all roles but the player's.
+inline constexpr long kLowestPlaneText = -2;
+inline constexpr int kAircraftCountMin = 1;
+inline constexpr int kAircraftCountMax = 12;
 
 // Nation of the player's aircraft: 0..8 US, 9..15 British, 16 and above German (negative: US).
 int nationForPlane(long planeIndex);

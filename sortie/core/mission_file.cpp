@@ -19,26 +19,26 @@ constexpr long kGroundStart = 0;
 std::vector<std::string> missionLines(const MissionChoices& c) {
     auto number = [](long value) { return common::numberLine(value); };
     return {
-        number(c.YR),
-        number(c.TOD),
-        number(c.W),
-        number(c.MT),
-        c.Text5,
-        number(c.HT),
-        c.Text1[0],
-        c.Text1[1],
-        number(c.FS),
-        number(c.SPS),
-        number(c.EAL),
-        c.Text1[2],
-        c.Text1[3],
-        number(c.AA),
-        number(c.EPS),
-        number(c.Check1 ? kGroundStart : kAirStart),
-        c.Text6[kTargoHomeBase],
-        c.Text6[kTargoTarget],
-        number(c.IntType), // written whatever the mission type
-        number(c.ISize),
+        number(c.year),
+        number(c.timeOfDay),
+        number(c.weather),
+        number(c.missionType),
+        c.aircraftCount,
+        number(c.altitude),
+        c.rolePlanes[0],
+        c.rolePlanes[1],
+        number(c.formationSize),
+        number(c.friendlySkill),
+        number(c.enemyActivity),
+        c.rolePlanes[2],
+        c.rolePlanes[3],
+        number(c.enemyAAA),
+        number(c.enemySkill),
+        number(c.groundStart ? kGroundStart : kAirStart),
+        c.targetAndBase[kTargoHomeBase],
+        c.targetAndBase[kTargoTarget],
+        number(c.interdictionType), // written whatever the mission type
+        number(c.convoySize),
         std::string(),
         std::string(kDetailsLine),
     };
@@ -63,7 +63,8 @@ std::optional<common::Problem> writeMission(std::ostream& out, const MissionChoi
 
 MakeMpfResult Make_mpf(const std::filesystem::path& file, const MissionSnapshot& mission) {
     MakeMpfResult result{ShowChoice(mission), std::nullopt};
-    result.problem = common::writeFileAtomically(file, missionBytes(mission.choices, result.summary.Label9));
+    result.problem =
+        common::writeFileAtomically(file, missionBytes(mission.choices, result.summary.summaryText));
     return result;
 }
 

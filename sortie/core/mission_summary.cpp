@@ -29,8 +29,8 @@ constexpr std::array<GroupLine, 10> kGroupLines{{
     {Group::AA, "AAA: "},
 }};
 
-constexpr std::array<std::string_view, kRoleCount> kRoleMarkers{"My plane", "My support planes", "Enemy #1 plane",
-                                                                "Enemy #2  plane"};
+constexpr std::array<std::string_view, kRoleCount> kRoleMarkers{"My plane", "My support planes",
+                                                                "Enemy #1 plane", "Enemy #2  plane"};
 
 std::string entryAt(const std::vector<std::string>& list, long index) {
     if (index < 0 || index >= static_cast<long>(list.size()))
@@ -46,43 +46,44 @@ void addLine(std::string& text, std::string_view label, std::string_view value) 
 
 } // namespace
 
-std::string planeNameFor(const std::vector<std::string>& PList, std::string_view text) {
+std::string planeNameFor(const std::vector<std::string>& aircraftNames, std::string_view text) {
     long n = common::readInteger(text);
     if (n == -2 || n == -1)
-        n += static_cast<long>(PList.size());
-    return entryAt(PList, n);
+        n += static_cast<long>(aircraftNames.size());
+    return entryAt(aircraftNames, n);
 }
 
-std::string targetNameFor(const std::vector<std::string>& TList, std::string_view text) {
-    return entryAt(TList, common::readInteger(text));
+std::string targetNameFor(const std::vector<std::string>& targetNames, std::string_view text) {
+    return entryAt(targetNames, common::readInteger(text));
 }
 
 MissionSummary ShowChoice(const MissionSnapshot& mission) {
     const MissionChoices& c = mission.choices;
     MissionSummary summary;
-    std::string& text = summary.Label9;
+    std::string& text = summary.summaryText;
 
-    addLine(text, kRoleLabels[0], planeNameFor(mission.PList, c.Text1[0]));
-    addLine(text, "Number of aircraft: ", c.Text5);
+    addLine(text, kRoleLabels[0], planeNameFor(mission.aircraftNames, c.rolePlanes[0]));
+    addLine(text, "Number of aircraft: ", c.aircraftCount);
     for (std::size_t r = 1; r < kRoleLabels.size(); ++r)
-        addLine(text, kRoleLabels[r], planeNameFor(mission.PList, c.Text1[r]));
+        addLine(text, kRoleLabels[r], planeNameFor(mission.aircraftNames, c.rolePlanes[r]));
     for (const auto& line : kGroupLines)
         addLine(text, line.label, mission.catalog.selectedCaption(line.group, c.group(line.group)));
-    addLine(text, c.Check1 ? "Ground start" : "Air start", "");
-    addLine(text, "Home Base: ", targetNameFor(mission.TList, c.Text6[kTargoHomeBase]));
-    addLine(text, "Target: ", targetNameFor(mission.TList, c.Text6[kTargoTarget]));
+    addLine(text, c.groundStart ? "Ground start" : "Air start", "");
+    addLine(text, "Home Base: ", targetNameFor(mission.targetNames, c.targetAndBase[kTargoHomeBase]));
+    addLine(text, "Target: ", targetNameFor(mission.targetNames, c.targetAndBase[kTargoTarget]));
 
-    if (c.MT == kGroundAttack) {
-        summary.Frame3 = summary.Frame6 = true;
-        addLine(text, "Interdiction Type: ", mission.catalog.selectedCaption(Group::IntType, c.IntType));
-        addLine(text, "Interdiction Size: ", mission.catalog.selectedCaption(Group::ISize, c.ISize));
+    if (c.missionType == kGroundAttack) {
+        summary.interdictionTypeShown = summary.convoySizeShown = true;
+        addLine(text,
+                "Interdiction Type: ", mission.catalog.selectedCaption(Group::IntType, c.interdictionType));
+        addLine(text, "Interdiction Size: ", mission.catalog.selectedCaption(Group::ISize, c.convoySize));
     }
 
     for (int cell = 0; cell < kPlaneCellCount; ++cell) {
-        std::string& caption = summary.Label18[static_cast<std::size_t>(cell)];
-        caption = entryAt(mission.PList, cell);
+        std::string& caption = summary.cellCaptions[static_cast<std::size_t>(cell)];
+        caption = entryAt(mission.aircraftNames, cell);
         for (std::size_t r = 0; r < kRoleMarkers.size(); ++r) {
-            if (common::readInteger(c.Text1[r]) == cell) {
+            if (common::readInteger(c.rolePlanes[r]) == cell) {
                 caption.push_back('\r');
                 caption.append(kRoleMarkers[r]);
             }

@@ -18,15 +18,16 @@ namespace sortie {
 struct MissionSnapshot {
     const MissionChoices& choices;
     const OptionCatalog& catalog;
-    const std::vector<std::string>& PList;
-    const std::vector<std::string>& TList;
+    const std::vector<std::string>& aircraftNames; // `PList`
+    const std::vector<std::string>& targetNames;   // `TList`
 };
 
 struct MissionSummary {
-    std::string Label9;                                // lines ended by CR LF
-    std::array<std::string, kPlaneCellCount> Label18; // aircraft name, then CR and a marker per role
-    bool Frame3 = false;                               // interdiction type shown
-    bool Frame6 = false;                               // convoy size shown
+    std::string summaryText; // `Label9`, lines ended by CR LF
+    std::array<std::string, kPlaneCellCount>
+        cellCaptions;                   // `Label18`: aircraft name, then CR and a marker per role
+    bool interdictionTypeShown = false; // `Frame3`: interdiction type shown
+    bool convoySizeShown = false;       // `Frame6`: convoy size shown
 };
 
 inline constexpr int kGroundAttack = 4; // `MT` index
@@ -36,8 +37,8 @@ MissionSummary ShowChoice(const MissionSnapshot& mission);
 
 // `PList` entry for a role's text; "-2" and "-1" name the last two entries ("None", "Random").
 // Empty when the index lies outside the list.
-std::string planeNameFor(const std::vector<std::string>& PList, std::string_view text);
+std::string planeNameFor(const std::vector<std::string>& aircraftNames, std::string_view text);
 // `TList` entry for a target or home-base text; empty outside the list.
-std::string targetNameFor(const std::vector<std::string>& TList, std::string_view text);
+std::string targetNameFor(const std::vector<std::string>& targetNames, std::string_view text);
 
 } // namespace sortie

@@ -48,8 +48,8 @@ OptionCatalog makeOptionCatalog(const BuildSettings& settings) {
     set(Group::IntType, "Interdiction type", settings.interdictionTypes);
     set(Group::ISize, "Convoy Size", {"Small", "Medium", "Large", "Random"});
 
-    c.frame1 = {Group::YR, Group::TOD, Group::W,   Group::MT,  Group::HT,
-                Group::FS, Group::SPS, Group::EAL, Group::EPS, Group::AA};
+    c.frameOrder = {Group::YR, Group::TOD, Group::W,   Group::MT,  Group::HT,
+                    Group::FS, Group::SPS, Group::EAL, Group::EPS, Group::AA};
 
     c.boardRows = {BoardRow{"Number of planes", std::nullopt, 1},
                    BoardRow{"Year", Group::YR, 2},

@@ -30,12 +30,12 @@ inline constexpr int kBoardRowCount = 11;
 
 struct OptionCatalog {
     std::array<OptionGroupInfo, kOptionGroupCount> groups; // indexed by Group
-    std::array<Group, 10> frame1;                          // Frame1(0..9)
-    std::array<std::string, 3> PNat{"German", "British", "US"};
-    std::array<std::string, kRoleCount> Plane{"My Aircraft", "My support aircraft", "Enemy primary aircraft",
-                                              "Enemy secondary aircraft"};
-    std::array<std::string, 2> Targo{"My Mission Target", "My Home Base"};
-    std::array<std::string, 2> FL{"1940-44 Frontline", "1945 Frontline"};
+    std::array<Group, 10> frameOrder;                      // Frame1(0..9)
+    std::array<std::string, 3> nationCaptions{"German", "British", "US"};
+    std::array<std::string, kRoleCount> roleCaptions{"My Aircraft", "My support aircraft",
+                                                     "Enemy primary aircraft", "Enemy secondary aircraft"};
+    std::array<std::string, 2> pickCaptions{"My Mission Target", "My Home Base"};
+    std::array<std::string, 2> frontLineCaptions{"1940-44 Frontline", "1945 Frontline"};
     std::array<BoardRow, kBoardRowCount> boardRows;
 
     const OptionGroupInfo& info(Group g) const { return groups[static_cast<std::size_t>(g)]; }

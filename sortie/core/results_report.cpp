@@ -20,8 +20,8 @@ constexpr std::array<std::string_view, 8> kFates{
 constexpr std::array<std::string_view, 5> kRatings{"Mission rating: TERRIBLE!", "Mission rating: POOR",
                                                    "Mission rating: AVERAGE", "Mission rating: GOOD",
                                                    "Mission rating: EXCEPTIONAL"};
-constexpr std::array<std::string_view, 3> kStates{"The mission is still in progress", "The mission was accomplished",
-                                                  "The mission failed"};
+constexpr std::array<std::string_view, 3> kStates{"The mission is still in progress",
+                                                  "The mission was accomplished", "The mission failed"};
 
 // A listed code's text, or the code itself after a plain label when the game wrote something else.
 template <std::size_t N>
@@ -37,18 +37,30 @@ std::string congratulation(double value, std::string_view text) {
 
 std::string reportLine(std::size_t k, double value) {
     switch (k) {
-    case 0: return "Player's point score = " + plainNumber(value);
-    case 1: return "Number of aircraft/ground objects destroyed = " + plainNumber(value);
-    case 2: return coded(kFates, value, "Player's fate: code ");
-    case 3: return coded(kRatings, value, "Mission rating: code ");
-    case 4: return coded(kStates, value, "Mission state: code ");
-    case 5: return {};
-    case 6: return "Squadron kills: " + plainNumber(value);
-    case 7: return "Squadron losses: " + plainNumber(value);
-    case 8: return "Squadron ground targets hit: " + plainNumber(value);
-    case 9: return congratulation(value, "Congratulations! You are to be promoted");
-    case 10: return congratulation(value, "Congratulations! You have been awarded a medal");
-    default: return {};
+    case 0:
+        return "Player's point score = " + plainNumber(value);
+    case 1:
+        return "Number of aircraft/ground objects destroyed = " + plainNumber(value);
+    case 2:
+        return coded(kFates, value, "Player's fate: code ");
+    case 3:
+        return coded(kRatings, value, "Mission rating: code ");
+    case 4:
+        return coded(kStates, value, "Mission state: code ");
+    case 5:
+        return {};
+    case 6:
+        return "Squadron kills: " + plainNumber(value);
+    case 7:
+        return "Squadron losses: " + plainNumber(value);
+    case 8:
+        return "Squadron ground targets hit: " + plainNumber(value);
+    case 9:
+        return congratulation(value, "Congratulations! You are to be promoted");
+    case 10:
+        return congratulation(value, "Congratulations! You have been awarded a medal");
+    default:
+        return {};
     }
 }
 
@@ -89,7 +101,7 @@ ResultsReport showResults(const std::filesystem::path& gameFolder) {
         report.problem = lines.problem;
         return report;
     }
-    report.Label22 = resultsText(lines.value);
+    report.reportText = resultsText(lines.value);
     report.shown = true;
     return report;
 }

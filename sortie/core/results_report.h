@@ -21,8 +21,8 @@ std::string resultsText(const std::vector<std::string>& lines);
 std::string plainNumber(double value);
 
 struct ResultsReport {
-    bool shown = false; // false leaves the board as it is
-    std::string Label22;
+    bool shown = false;     // false leaves the board as it is
+    std::string reportText; // `Label22`
     std::vector<std::string> notes;
     std::optional<common::Problem> problem;
 };

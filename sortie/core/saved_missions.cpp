@@ -145,8 +145,8 @@ SaveResult saveMission(const std::filesystem::path& missionsFolder, std::string_
     result.replaced = std::filesystem::exists(mpf, ec) || std::filesystem::exists(jsv, ec);
 
     const std::string choices = common::joinLinesCrLf(choicesLines(mission.choices));
-    result.saved =
-        writePair(mpf, missionBytes(mission.choices, result.summary.Label9), jsv, choices, result.problems);
+    result.saved = writePair(mpf, missionBytes(mission.choices, result.summary.summaryText), jsv, choices,
+                             result.problems);
     if (result.saved)
         result.notes.push_back(result.replaced
                                    ? "The saved mission \"" + std::string(name) + "\" was replaced"
@@ -166,8 +166,8 @@ common::Result<std::vector<std::string>> listSavedMissions(const std::filesystem
 SavedMissionDetails selectSavedMission(const std::filesystem::path& missionsFolder,
                                        std::string_view fileName) {
     SavedMissionDetails details;
-    details.Label10 = missionsFolder / common::pathFromText(fileName);
-    auto lines = common::readLines(details.Label10);
+    details.selectedMissionPath = missionsFolder / common::pathFromText(fileName);
+    auto lines = common::readLines(details.selectedMissionPath);
     if (lines.problem) {
         details.problem = lines.problem;
         return details;
@@ -176,8 +176,8 @@ SavedMissionDetails selectSavedMission(const std::filesystem::path& missionsFold
     for (const auto& line : lines.value) {
         inDetails = inDetails || line == kDetailsLine;
         if (inDetails) {
-            details.Text3 += line;
-            details.Text3 += "\r\n";
+            details.missionDetails += line;
+            details.missionDetails += "\r\n";
         }
     }
     return details;
@@ -237,8 +237,8 @@ LoadResult loadSavedMission(const std::filesystem::path& gameFolder, const Build
         return result;
     result.loaded = true;
 
-    const auto limits = current.catalog.limits(static_cast<int>(current.PList.size()),
-                                               static_cast<int>(current.TList.size()));
+    const auto limits = current.catalog.limits(static_cast<int>(current.aircraftNames.size()),
+                                               static_cast<int>(current.targetNames.size()));
     auto restored = ReadLast(choicesFile.value.path, current.choices, limits);
     if (restored.problem)
         result.problems.push_back(*restored.problem);
@@ -246,7 +246,7 @@ LoadResult loadSavedMission(const std::filesystem::path& gameFolder, const Build
     for (const auto& note : restored.value.notes)
         result.notes.push_back(common::pathText(jsv.value.path.filename()) + ", " + note);
 
-    const MissionSnapshot loaded{result.choices, current.catalog, current.PList, current.TList};
+    const MissionSnapshot loaded{result.choices, current.catalog, current.aircraftNames, current.targetNames};
     result.summary = ShowChoice(loaded);
     result.notes.push_back("Loaded " + mpfName + " as the mission to fly");
     return result;

@@ -39,8 +39,8 @@ SaveResult saveMission(const std::filesystem::path& missionsFolder, std::string_
 common::Result<std::vector<std::string>> listSavedMissions(const std::filesystem::path& missionsFolder);
 
 struct SavedMissionDetails {
-    std::filesystem::path Label10; // the selected file's full path
-    std::string Text3;             // from the line "DETAILS:" on, each line ended by CR LF
+    std::filesystem::path selectedMissionPath; // `Label10`: the selected file's full path
+    std::string missionDetails; // `Text3`: from the line "DETAILS:" on, each line ended by CR LF
     std::optional<common::Problem> problem;
 };
 

@@ -25,33 +25,36 @@ common::Result<std::string> readLocated(const DataLocator& data, std::string_vie
 
 } // namespace
 
-std::optional<common::Problem> TheatreMap::build(const DataLocator& data, TargetGrid& Tg) {
+std::optional<common::Problem> TheatreMap::build(const DataLocator& data, TargetGrid& grid) {
     ready_ = false;
     label_ = TargetLabelState{};
     picture_.clear();
     auto tiles = readLocated(data, "eaw.tm");
     if (!tiles.ok())
         return tiles.problem;
-    buildFrom(tiles.value, Tg);
+    buildFrom(tiles.value, grid);
     return std::nullopt;
 }
 
-void TheatreMap::buildFrom(std::string_view tiles, TargetGrid& Tg) {
+void TheatreMap::buildFrom(std::string_view tiles, TargetGrid& grid) {
     ready_ = false;
     // A name shown over the old picture may not belong to the new one.
     label_ = TargetLabelState{};
     picture_.clear();
     drawTiles(picture_, tiles);
-    TargPlot(Tg);
+    landTiles_ = 0;
+    for (const char tile : tiles)
+        landTiles_ += isLandTile(static_cast<std::uint8_t>(tile)) ? 1 : 0;
+    TargPlot(grid);
     ready_ = true;
 }
 
-void TheatreMap::TargPlot(TargetGrid& Tg) {
+void TheatreMap::TargPlot(TargetGrid& grid) {
     markers_.clear();
     names_.clear();
-    markers_.reserve(Tg.rows.size());
-    names_.reserve(Tg.rows.size());
-    for (auto& row : Tg.rows) {
+    markers_.reserve(grid.rows.size());
+    names_.reserve(grid.rows.size());
+    for (auto& row : grid.rows) {
         MapMarker m;
         m.mapX = mapXFrom(cell(row, 3), cell(row, 4));
         m.mapY = mapYFrom(cell(row, 7), cell(row, 8));
@@ -72,12 +75,12 @@ void TheatreMap::TargPlot(TargetGrid& Tg) {
 std::optional<common::Problem> TheatreMap::FrontLine(const DataLocator& data, int set) {
     auto file = data.locate("frntline.dat");
     if (!file.ok()) {
-        G_ = FrontLineGrid{};
+        frontLineGrid_ = FrontLineGrid{};
         return file.problem;
     }
     auto bytes = common::readFileBytes(file.value);
     if (!bytes.ok()) {
-        G_ = FrontLineGrid{};
+        frontLineGrid_ = FrontLineGrid{};
         return bytes.problem;
     }
     auto problem = FrontLineFrom(bytes.value, set);
@@ -88,9 +91,9 @@ std::optional<common::Problem> TheatreMap::FrontLine(const DataLocator& data, in
 
 std::optional<common::Problem> TheatreMap::FrontLineFrom(std::string_view bytes, int set) {
     auto line = readFrontLine(bytes, set);
-    G_ = line.value;
+    frontLineGrid_ = line.value;
     if (line.ok())
-        drawFrontLine(picture_, G_);
+        drawFrontLine(picture_, frontLineGrid_);
     return line.problem;
 }
 

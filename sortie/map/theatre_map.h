@@ -46,10 +46,10 @@ class TheatreMap final {
     // The `Label4` build: empties the picture, draws the land of "eaw.tm" and then the markers
     // (`TargPlot`). Without a readable "eaw.tm" the picture stays empty, the flag False, and the
     // problem is returned.
-    std::optional<common::Problem> build(const DataLocator& data, TargetGrid& Tg);
-    void buildFrom(std::string_view tiles, TargetGrid& Tg);
+    std::optional<common::Problem> build(const DataLocator& data, TargetGrid& grid);
+    void buildFrom(std::string_view tiles, TargetGrid& grid);
     // Map positions into `Tg` columns 34 and 35 and a marker per record.
-    void TargPlot(TargetGrid& Tg);
+    void TargPlot(TargetGrid& grid);
     // Reads front-line set `set` into `G` and draws it over the map.
     std::optional<common::Problem> FrontLine(const DataLocator& data, int set);
     std::optional<common::Problem> FrontLineFrom(std::string_view bytes, int set);
@@ -64,20 +64,22 @@ class TheatreMap final {
     void setPointerEnabled(bool enabled);
 
     bool ready() const { return ready_; }
+    std::size_t landTiles() const { return landTiles_; } // tiles the last build drew
     bool pointerEnabled() const { return pointerEnabled_; }
     const MapPicture& picture() const { return picture_; }
     const std::vector<MapMarker>& markers() const { return markers_; }
-    const FrontLineGrid& G() const { return G_; }
-    const TargetLabelState& TargetLabel() const { return label_; }
+    const FrontLineGrid& frontLineGrid() const { return frontLineGrid_; }
+    const TargetLabelState& nameLabel() const { return label_; }
     int hoveredRow() const { return hovered_; } // `Tg` row, 0 before any marker was found
 
   private:
     MapPicture picture_;
     bool ready_ = false;
+    std::size_t landTiles_ = 0;
     bool pointerEnabled_ = true;
     std::vector<MapMarker> markers_; // markers_[k] is `Tg` row k + 1
     std::vector<std::string> names_;
-    FrontLineGrid G_;
+    FrontLineGrid frontLineGrid_;
     TargetLabelState label_;
     int hovered_ = 0;
 };

@@ -22,25 +22,25 @@ common::Problems ScenarioSetup::start(const std::filesystem::path& gameFolder,
                                       const std::filesystem::path& scenariosFolder,
                                       const std::filesystem::path& formPicture) {
     common::Problems problems;
-    Image1_.clear();
+    framePicture_.clear();
     std::error_code pictureError;
     if (std::filesystem::is_regular_file(formPicture, pictureError)) {
         auto bytes = common::readFileBytes(formPicture);
         if (bytes.problem)
             problems.push_back(*bytes.problem);
-        Image1_ = std::move(bytes.value);
+        framePicture_ = std::move(bytes.value);
     } else {
         problems.push_back(
             common::Problem{formPicture, "showing the scenario picture", "the picture is missing"});
     }
-    Label29_ = common::pathText(gameFolder);
+    gameFolderText_ = common::pathText(gameFolder);
     scenariosFolder_ = scenariosFolder;
     names_.clear();
-    Label35_ = {common::pathText(scenariosFolder)};
+    scenarioCaptions_ = {common::pathText(scenariosFolder)};
     chosen_ = -1;
     folder_.clear();
-    Label36_.clear();
-    Label32_.fill({});
+    chosenFolderText_.clear();
+    filePaths_.fill({});
     frameShown_ = true;
 
     std::error_code ec;
@@ -60,9 +60,9 @@ common::Problems ScenarioSetup::start(const std::filesystem::path& gameFolder,
             common::Problem{scenariosFolder, "listing scenarios", "the folder holds no scenario"});
         return problems;
     }
-    Label35_.clear();
+    scenarioCaptions_.clear();
     for (const auto& name : names_)
-        Label35_.push_back(std::string(kPad) + name + std::string(kPad));
+        scenarioCaptions_.push_back(std::string(kPad) + name + std::string(kPad));
     return problems;
 }
 
@@ -71,14 +71,15 @@ bool ScenarioSetup::choose(int k) {
         return false;
     chosen_ = k;
     folder_ = scenariosFolder_ / common::pathFromText(names_[static_cast<std::size_t>(k)]);
-    Label36_ = withSeparator(folder_);
+    chosenFolderText_ = withSeparator(folder_);
     for (std::size_t i = 0; i < kScenarioFileRows; ++i) {
         if (!isScenarioDataRow(i))
             continue;
         // The spelling on disk where the file exists, so the table names what the readers open.
-        const auto resolved = common::resolve(folder_, kLabel31[i]);
-        Label32_[i] = resolved.ok() && resolved.value.exists ? common::pathText(resolved.value.path)
-                                                             : Label36_ + std::string(kLabel31[i]);
+        const auto resolved = common::resolve(folder_, kScenarioFileNames[i]);
+        filePaths_[i] = resolved.ok() && resolved.value.exists
+                            ? common::pathText(resolved.value.path)
+                            : chosenFolderText_ + std::string(kScenarioFileNames[i]);
     }
     return true;
 }
@@ -90,13 +91,13 @@ std::vector<std::string> ScenarioSetup::missingFiles() const {
             continue;
         bool present = false;
         if (chosen_ >= 0) {
-            const auto resolved = common::resolve(folder_, kLabel31[i]);
+            const auto resolved = common::resolve(folder_, kScenarioFileNames[i]);
             std::error_code ec;
             present = resolved.ok() && resolved.value.exists &&
                       std::filesystem::is_regular_file(resolved.value.path, ec);
         }
         if (!present)
-            missing.emplace_back(kLabel31[i]);
+            missing.emplace_back(kScenarioFileNames[i]);
     }
     return missing;
 }

@@ -14,7 +14,7 @@ namespace sortie {
 
 inline constexpr std::size_t kScenarioFileRows = 9;
 // Rows of the file table; "PEV" and "eaw.exe" are named but not looked for in a scenario.
-inline constexpr std::array<std::string_view, kScenarioFileRows> kLabel31 = {
+inline constexpr std::array<std::string_view, kScenarioFileRows> kScenarioFileNames = {
     "Tarnames.str", "Pnames.str",   "eaw.tm",      "targets.dat", "PEV",
     "loadout.dat",  "frntline.dat", "weapons.str", "eaw.exe"};
 inline constexpr std::size_t kScenarioLoadoutRow = 5;
@@ -40,15 +40,17 @@ class ScenarioSetup final {
     // nothing is chosen.
     std::vector<std::string> missingFiles() const;
 
-    const std::string& Image1() const { return Image1_; } // the picture's bytes; empty when missing
-    const std::string& Label29() const { return Label29_; }
+    const std::string& framePicture() const {
+        return framePicture_;
+    } // the picture's bytes; empty when missing
+    const std::string& gameFolderText() const { return gameFolderText_; }
     // Captions of the scenario labels: "   " & the folder's name & "   ". With no scenario the one
     // label shows the scenarios folder's path.
-    const std::vector<std::string>& Label35() const { return Label35_; }
+    const std::vector<std::string>& scenarioCaptions() const { return scenarioCaptions_; }
     std::size_t scenarioCount() const { return names_.size(); }
     int chosen() const { return chosen_; }
-    const std::string& Label36() const { return Label36_; }
-    const std::array<std::string, kScenarioFileRows>& Label32() const { return Label32_; }
+    const std::string& chosenFolderText() const { return chosenFolderText_; }
+    const std::array<std::string, kScenarioFileRows>& filePaths() const { return filePaths_; }
     const std::filesystem::path& folder() const { return folder_; }
     const std::filesystem::path& scenariosFolder() const { return scenariosFolder_; }
 
@@ -57,15 +59,15 @@ class ScenarioSetup final {
     void hideFrame() { frameShown_ = false; }
 
   private:
-    std::string Label29_;
-    std::string Image1_;
+    std::string gameFolderText_;
+    std::string framePicture_;
     std::filesystem::path scenariosFolder_;
     std::vector<std::string> names_;
-    std::vector<std::string> Label35_;
+    std::vector<std::string> scenarioCaptions_;
     int chosen_ = -1;
     std::filesystem::path folder_;
-    std::string Label36_;
-    std::array<std::string, kScenarioFileRows> Label32_{};
+    std::string chosenFolderText_;
+    std::array<std::string, kScenarioFileRows> filePaths_{};
     bool frameShown_ = true;
 };
 

@@ -28,23 +28,23 @@ common::Result<std::string> readReference(const std::filesystem::path& reference
 
 } // namespace
 
-std::string LoadoutCatalogue::Sloc() const {
-    return listing_.Sloc == 0 ? std::string() : std::to_string(listing_.Sloc);
+std::string LoadoutCatalogue::firstRecordPosition() const {
+    return listing_.firstRecord == 0 ? std::string() : std::to_string(listing_.firstRecord);
 }
 
-std::string LoadoutCatalogue::Slab() const {
-    return Slab_ == 0 ? std::string() : std::to_string(Slab_);
+std::string LoadoutCatalogue::chosenRecordPosition() const {
+    return chosenRecord_ == 0 ? std::string() : std::to_string(chosenRecord_);
 }
 
 LoadoutOutcome LoadoutCatalogue::list(const std::filesystem::path& reference, const std::string& Text1_0,
                                       const std::vector<std::string>& weaponNames) {
     LoadoutOutcome out;
-    P_ = Text1_0;
-    aircraft_ = common::readInteger(P_);
+    aircraftListed_ = Text1_0;
+    aircraft_ = common::readInteger(aircraftListed_);
     reference_ = reference;
     // A stale listing of another aircraft or file must never be written afterwards.
     listing_ = {};
-    Slab_ = 0;
+    chosenRecord_ = 0;
     buffer_ = {};
     auto bytes = readReference(reference);
     if (bytes.problem) {
@@ -60,7 +60,8 @@ LoadoutOutcome LoadoutCatalogue::list(const std::filesystem::path& reference, co
                             std::to_string(weaponNames.empty() ? 0 : weaponNames.size() - 1) +
                             " weapon names; it is shown by its number");
     if (!listing_.found())
-        out.notes.push_back("No loadouts for aircraft " + P_ + " in " + common::pathText(reference));
+        out.notes.push_back("No loadouts for aircraft " + aircraftListed_ + " in " +
+                            common::pathText(reference));
     out.done = listing_.found();
     return out;
 }
@@ -68,7 +69,7 @@ LoadoutOutcome LoadoutCatalogue::list(const std::filesystem::path& reference, co
 LoadoutOutcome LoadoutCatalogue::choose(int line) {
     if (!listing_.found())
         return refused("No loadouts are listed: click \"Select your loadout\" first");
-    if (line < 0 || line >= static_cast<int>(listing_.LodList.size()))
+    if (line < 0 || line >= static_cast<int>(listing_.listLines.size()))
         return refused("Choose a line of a listed loadout");
     LoadoutOutcome out;
     auto bytes = readReference(reference_);
@@ -76,7 +77,7 @@ LoadoutOutcome LoadoutCatalogue::choose(int line) {
         out.problems.push_back(*bytes.problem);
         return out;
     }
-    const std::size_t Slab = recordPosition(listing_.Sloc, loadoutOfLine(line));
+    const std::size_t Slab = recordPosition(listing_.firstRecord, loadoutOfLine(line));
     LoadoutRecord record{};
     if (!readLoadoutRecord(bytes.value, Slab, record)) {
         out.problems.push_back(
@@ -84,7 +85,7 @@ LoadoutOutcome LoadoutCatalogue::choose(int line) {
                             "the file no longer holds the record at " + std::to_string(Slab)});
         return out;
     }
-    Slab_ = Slab;
+    chosenRecord_ = Slab;
     buffer_ = record;
     out.done = true;
     return out;
@@ -103,13 +104,13 @@ LoadoutOutcome LoadoutCatalogue::writeChosen(int line, const std::filesystem::pa
     // The run is taken again from the copy being rebuilt, so a copy changed since the listing
     // cannot receive the record over another aircraft's loadouts.
     const LoadoutListing now = listLoadouts(bytes.value, aircraft_, {});
-    if (now.Sloc != listing_.Sloc || now.lastLoadout != listing_.lastLoadout) {
+    if (now.firstRecord != listing_.firstRecord || now.lastLoadout != listing_.lastLoadout) {
         out.notes.push_back(common::pathText(reference_.filename()) +
                             " has changed since it was listed; list the loadouts again");
         return out;
     }
     std::string table = std::move(bytes.value);
-    if (!writeOverRun(table, listing_.Sloc, listing_.count(), buffer_)) {
+    if (!writeOverRun(table, listing_.firstRecord, listing_.count(), buffer_)) {
         out.problems.push_back(
             common::Problem{reference_, "writing the chosen loadout", "the run of records is cut short"});
         return out;
@@ -120,8 +121,8 @@ LoadoutOutcome LoadoutCatalogue::writeChosen(int line, const std::filesystem::pa
         return out;
     }
     out.notes.push_back("Loadout #" + std::to_string(loadoutOfLine(line)) + " written over the " +
-                        std::to_string(listing_.count()) + " loadout(s) of aircraft " + P_ + " in " +
-                        common::pathText(game));
+                        std::to_string(listing_.count()) + " loadout(s) of aircraft " + aircraftListed_ +
+                        " in " + common::pathText(game));
     out.done = true;
     return out;
 }
@@ -140,7 +141,7 @@ LoadoutOutcome LoadoutCatalogue::takeGameTable(const std::filesystem::path& game
         return out;
     }
     listing_ = {};
-    Slab_ = 0;
+    chosenRecord_ = 0;
     buffer_ = {};
     out.notes.push_back("The game's loadout table is now the reference copy " + common::pathText(reference));
     out.done = true;

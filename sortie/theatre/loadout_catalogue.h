@@ -33,21 +33,21 @@ class LoadoutCatalogue final {
     // `Label25`: the game's table becomes the reference copy; the listing is dropped with it.
     LoadoutOutcome takeGameTable(const std::filesystem::path& game, const std::filesystem::path& reference);
 
-    const std::vector<std::string>& LodList() const { return listing_.LodList; }
-    const std::string& P() const { return P_; }
+    const std::vector<std::string>& listLines() const { return listing_.listLines; }
+    const std::string& aircraftListed() const { return aircraftListed_; }
     // `Sloc` and `Slab` as their labels show them: decimal text, empty until set.
-    std::string Sloc() const;
-    std::string Slab() const;
+    std::string firstRecordPosition() const;
+    std::string chosenRecordPosition() const;
     const LoadoutRecord& buffer() const { return buffer_; }
     bool listed() const { return listing_.found(); }
     int lastLoadout() const { return listing_.lastLoadout; }
 
   private:
     std::filesystem::path reference_; // the copy the listing came from
-    std::string P_;
+    std::string aircraftListed_;
     long aircraft_ = -1;
     LoadoutListing listing_;
-    std::size_t Slab_ = 0;
+    std::size_t chosenRecord_ = 0;
     LoadoutRecord buffer_{};
 };
 

@@ -40,18 +40,18 @@ LoadoutListing listLoadouts(std::string_view table, long aircraft,
         }
         const int n = out.lastLoadout + 1;
         if (n == 0)
-            out.Sloc = q;
-        out.LodList.push_back("Loadout #" + std::to_string(n));
+            out.firstRecord = q;
+        out.listLines.push_back("Loadout #" + std::to_string(n));
         for (std::size_t j = 0; j < kLoadoutSlots; ++j) {
             const int weapon = byteAt(table, start + 8 * j + 4);
             const int count = byteAt(table, start + 8 * j + 6);
-            out.LodList.push_back(slotLine(count, weapon, weaponNames));
+            out.listLines.push_back(slotLine(count, weapon, weaponNames));
             if (count > 0 && static_cast<std::size_t>(weapon) >= weaponNames.size() &&
                 std::find(out.unnamedWeapons.begin(), out.unnamedWeapons.end(), weapon) ==
                     out.unnamedWeapons.end())
                 out.unnamedWeapons.push_back(weapon);
         }
-        out.LodList.emplace_back(kLoadoutSeparator);
+        out.listLines.emplace_back(kLoadoutSeparator);
         out.lastLoadout = n;
     }
     return out;

@@ -22,11 +22,11 @@ inline constexpr std::string_view kLoadoutSeparator = "***********************";
 using LoadoutRecord = std::array<std::uint8_t, kLoadoutRecordSize>;
 
 struct LoadoutListing {
-    std::vector<std::string> LodList; // seven lines per loadout
-    std::size_t Sloc = 0;             // 1-based file position of the run's first record; 0 when none
-    int lastLoadout = -1;             // index of the last loadout listed, -1 when none
-    std::vector<int> unnamedWeapons;  // weapon indices beyond the names, each once, in order met
-    bool truncatedRecord = false;     // a record within the scan is cut short by the file's end
+    std::vector<std::string> listLines; // `LodList`: seven lines per loadout
+    std::size_t firstRecord = 0;     // `Sloc`: 1-based file position of the run's first record; 0 when none
+    int lastLoadout = -1;            // index of the last loadout listed, -1 when none
+    std::vector<int> unnamedWeapons; // weapon indices beyond the names, each once, in order met
+    bool truncatedRecord = false;    // a record within the scan is cut short by the file's end
 
     bool found() const { return lastLoadout >= 0; }
     int count() const { return lastLoadout + 1; }
@@ -45,15 +45,15 @@ std::string slotLine(int count, int weapon, const std::vector<std::string>& weap
 inline int loadoutOfLine(int line) {
     return line / static_cast<int>(kLinesPerLoadout);
 }
-inline std::size_t recordPosition(std::size_t Sloc, int loadout) {
-    return Sloc + static_cast<std::size_t>(loadout) * kLoadoutRecordSize;
+inline std::size_t recordPosition(std::size_t firstRecord, int loadout) {
+    return firstRecord + static_cast<std::size_t>(loadout) * kLoadoutRecordSize;
 }
 
 // The 44 bytes at 1-based position `Slab`; false when the file does not hold the whole record.
-bool readLoadoutRecord(std::string_view table, std::size_t Slab, LoadoutRecord& record);
+bool readLoadoutRecord(std::string_view table, std::size_t position, LoadoutRecord& record);
 
 // `table` with `record` written over `count` consecutive records from 1-based position `Sloc`.
 // False (and `table` unchanged) when the run does not lie wholly inside the file.
-bool writeOverRun(std::string& table, std::size_t Sloc, int count, const LoadoutRecord& record);
+bool writeOverRun(std::string& table, std::size_t firstRecord, int count, const LoadoutRecord& record);
 
 } // namespace sortie

@@ -62,7 +62,7 @@ TheatreNames LoadNameLists(const DataLocator& data) {
     // The target names pass through the aircraft list first, as the lists have always been filled.
     auto targetNames = StrToList(data, "tarnames.str");
     note(out.problems, targetNames.problem);
-    out.PList = std::move(targetNames.value);
+    out.aircraftNames = std::move(targetNames.value);
 
     auto located = data.locate("targets.dat");
     if (located.ok()) {
@@ -77,23 +77,23 @@ TheatreNames LoadNameLists(const DataLocator& data) {
     } else {
         note(out.problems, located.problem);
     }
-    auto names = TargList(out.targets, out.PList);
+    auto names = TargList(out.targets, out.aircraftNames);
     note(out.problems, names.problem);
-    out.TList = std::move(names.value);
+    out.targetNames = std::move(names.value);
 
     auto planes = StrToList(data, "pnames.str");
     note(out.problems, planes.problem);
-    out.PList = std::move(planes.value);
+    out.aircraftNames = std::move(planes.value);
     // Cells, roles and the mission file count on "None" and "Random" at 30 and 31.
-    if (planes.ok() && out.PList.size() != kAircraftSlots) {
+    if (planes.ok() && out.aircraftNames.size() != kAircraftSlots) {
         const auto where = data.locate("pnames.str");
         out.problems.push_back(common::Problem{where.value, "reading aircraft names",
-                                               "holds " + std::to_string(out.PList.size()) +
+                                               "holds " + std::to_string(out.aircraftNames.size()) +
                                                    " names instead of 30; the list is cut or padded to 30"});
     }
-    out.PList.resize(kAircraftSlots);
-    out.PList.push_back("None");
-    out.PList.push_back("Random");
+    out.aircraftNames.resize(kAircraftSlots);
+    out.aircraftNames.push_back("None");
+    out.aircraftNames.push_back("Random");
     return out;
 }
 

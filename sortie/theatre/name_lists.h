@@ -26,8 +26,8 @@ common::Result<std::vector<std::string>> TargList(const TargetTable& table,
 inline constexpr std::size_t kAircraftSlots = 30;
 
 struct TheatreNames {
-    std::vector<std::string> PList; // aircraft names, then "None" and "Random"
-    std::vector<std::string> TList; // target names, entry k for record k
+    std::vector<std::string> aircraftNames; // `PList`: aircraft names, then "None" and "Random"
+    std::vector<std::string> targetNames;   // `TList`: target names, entry k for record k
     TargetTable targets;
     common::Problems problems;
 };

@@ -22,7 +22,7 @@ void writeHeadings(TargetGrid::Row& h) {
 
 } // namespace
 
-TargetGrid TargDat(const TargetTable& table, const std::vector<std::string>& TList) {
+TargetGrid TargDat(const TargetTable& table, const std::vector<std::string>& targetNames) {
     TargetGrid grid;
     writeHeadings(grid.headings);
     // Only the row number, the flag byte, "BaseL" and the name stay visible.
@@ -41,8 +41,8 @@ TargetGrid TargDat(const TargetTable& table, const std::vector<std::string>& TLi
         row[0] = std::to_string(k);
         for (std::size_t i = 0; i < record.length; ++i)
             row[1 + i] = std::to_string(record.bytes[i]);
-        if (k < TList.size())
-            row[kTgNameColumn] = TList[k];
+        if (k < targetNames.size())
+            row[kTgNameColumn] = targetNames[k];
         grid.rows.push_back(std::move(row));
     }
     return grid;

@@ -26,6 +26,6 @@ struct TargetGrid {
 
 // Column 0 the record index, 1 to 32 the record's bytes (empty past a short record's end), 33 the name
 // from `TList`, 34 and 35 left for the map positions.
-TargetGrid TargDat(const TargetTable& table, const std::vector<std::string>& TList);
+TargetGrid TargDat(const TargetTable& table, const std::vector<std::string>& targetNames);
 
 } // namespace sortie

@@ -1,12 +1,13 @@
 #include "sortie/ui/aircraft_page.h"
 
 #include "sortie/ui/loadout_panel.h"
+#include "sortie/ui/number_box.h"
 #include "sortie/ui/option_board.h"
 #include "sortie/ui/save_load_panel.h"
 #include "sortie/ui/twips.h"
 #include "ui_support/click_label.h"
-#include "ui_support/qt_text.h"
 #include "ui_support/list_choice.h"
+#include "ui_support/qt_text.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -133,20 +134,20 @@ QWidget* AircraftPage::buildSidePanel() {
 
     // Roles: the role button, the plane index and the plane's name.
     auto* roles = new QGridLayout();
-    roles_ = makeButtons(side, QStringLiteral("Plane"), captions(model_.catalog().Plane), [this](int i) {
-        model_.selectRole(i);
-        emit changed();
-    });
+    roles_ = makeButtons(side, QStringLiteral("Plane"), captions(model_.mission().catalog().roleCaptions),
+                         [this](int i) {
+                             model_.board().selectRole(i);
+                             emit changed();
+                         });
     for (int r = 0; r < kRoleCount; ++r) {
         roles->addWidget(roles_->button(r), r, 0);
         auto* edit = new QLineEdit(side);
         edit->setObjectName(QStringLiteral("Text1"));
         edit->setProperty("index", r);
         edit->setFixedWidth(40);
-        connect(edit, &QLineEdit::textEdited, this, [this, r](const QString& t) {
-            model_.setText1(r, uisupport::toGameBytes(t));
-            emit changed();
-        });
+        takeNumbers(edit, {[this, r](const std::string& t) { return model_.board().setRolePlane(r, t); },
+                           [this, r] { return model_.choices().rolePlanes[static_cast<std::size_t>(r)]; },
+                           [this] { emit changed(); }});
         roles->addWidget(edit, r, 1);
         auto* name = new QLabel(side);
         name->setObjectName(QStringLiteral("Label1"));
@@ -163,20 +164,21 @@ QWidget* AircraftPage::buildSidePanel() {
     text5_ = new QLineEdit(side);
     text5_->setObjectName(QStringLiteral("Text5"));
     text5_->setFixedWidth(40);
-    connect(text5_, &QLineEdit::textEdited, this,
-            [this](const QString& t) { model_.setText5(uisupport::toGameBytes(t)); });
+    takeNumbers(text5_, {[this](const std::string& t) { return model_.board().setAircraftCount(t); },
+                         [this] { return model_.choices().aircraftCount; }, [this] { emit changed(); }});
     numbers->addWidget(text5_);
     check1_ = new QCheckBox(QStringLiteral("Groundstart"), side);
     check1_->setObjectName(QStringLiteral("Check1"));
     connect(check1_, &QCheckBox::clicked, this, [this](bool on) {
-        model_.setCheck1(on);
+        model_.board().setGroundStart(on);
         emit changed();
     });
     numbers->addWidget(check1_);
-    nations_ = makeButtons(side, QStringLiteral("PNat"), captions(model_.catalog().PNat), [this](int i) {
-        model_.selectNation(i);
-        emit changed();
-    });
+    nations_ = makeButtons(side, QStringLiteral("PNat"), captions(model_.mission().catalog().nationCaptions),
+                           [this](int i) {
+                               model_.board().selectNation(i);
+                               emit changed();
+                           });
     for (QAbstractButton* button : nations_->buttons())
         numbers->addWidget(button);
     label3_ = new QLabel(side);
@@ -198,7 +200,7 @@ QWidget* AircraftPage::buildSidePanel() {
     pList_->setObjectName(QStringLiteral("PList"));
     // Only a click or Enter on an entry assigns it; focus or the arrow keys arriving here do not.
     uisupport::onEntryChosen(pList_, [this](int row) {
-        model_.choosePlane(row);
+        model_.board().choosePlane(row);
         emit changed();
     });
     right->addWidget(pList_, 1);
@@ -263,13 +265,13 @@ QWidget* AircraftPage::buildGroups() {
     auto* grid = new QGridLayout(holder);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setSpacing(4);
-    const OptionCatalog& c = model_.catalog();
+    const OptionCatalog& c = model_.mission().catalog();
     auto add = [&](Group g, const QString& frameName, int frameIndex) {
         const OptionGroupInfo& info = c.info(g);
         auto group = std::make_unique<OptionGroup>(
             holder, frameName, frameIndex, uisupport::fromGameBytes(info.frameCaption),
             uisupport::fromGameBytes(info.name), captions(info.captions), [this, g](int i) {
-                model_.selectOption(g, i);
+                model_.board().selectOption(g, i);
                 emit changed();
             });
         const int n = static_cast<int>(groups_.size());
@@ -279,8 +281,8 @@ QWidget* AircraftPage::buildGroups() {
         groups_.emplace_back(g, std::move(group));
         return frame;
     };
-    for (std::size_t i = 0; i < c.frame1.size(); ++i)
-        add(c.frame1[i], QStringLiteral("Frame1"), static_cast<int>(i));
+    for (std::size_t i = 0; i < c.frameOrder.size(); ++i)
+        add(c.frameOrder[i], QStringLiteral("Frame1"), static_cast<int>(i));
     frame3_ = add(Group::IntType, QStringLiteral("Frame3"), -1);
     frame6_ = add(Group::ISize, QStringLiteral("Frame6"), -1);
     return holder;
@@ -289,26 +291,26 @@ QWidget* AircraftPage::buildGroups() {
 void AircraftPage::sync() {
     const MissionChoices& c = model_.choices();
     for (std::size_t r = 0; r < text1_.size(); ++r) {
-        setIfDifferent(text1_[r], c.Text1[r]);
-        label1_[r]->setText(uisupport::fromGameBytes(model_.Label1()[r]));
+        setIfDifferent(text1_[r], c.rolePlanes[r]);
+        label1_[r]->setText(uisupport::fromGameBytes(model_.mission().roleAircraftNames()[r]));
     }
-    setIfDifferent(text5_, c.Text5);
+    setIfDifferent(text5_, c.aircraftCount);
     {
         const QSignalBlocker block(check1_);
-        check1_->setChecked(c.Check1);
+        check1_->setChecked(c.groundStart);
     }
-    selectButton(roles_, c.Plane);
-    selectButton(nations_, c.PNat);
-    label3_->setText(uisupport::fromGameBytes(model_.Label3()));
+    selectButton(roles_, c.roleToFill);
+    selectButton(nations_, c.nation);
+    label3_->setText(uisupport::fromGameBytes(model_.mission().nationText()));
     for (auto& [g, group] : groups_)
         group->select(c.group(g));
-    frame3_->setVisible(model_.Frame3());
-    frame6_->setVisible(model_.Frame6());
-    label9_->setText(uisupport::fromGameLines(model_.Label9()));
-    if (pList_->count() != static_cast<int>(model_.PList().size())) {
+    frame3_->setVisible(model_.mission().summary().interdictionTypeShown);
+    frame6_->setVisible(model_.mission().summary().convoySizeShown);
+    label9_->setText(uisupport::fromGameLines(model_.mission().summary().summaryText));
+    if (pList_->count() != static_cast<int>(model_.mission().lists().aircraftNames.size())) {
         const QSignalBlocker block(pList_);
         pList_->clear();
-        for (const auto& name : model_.PList())
+        for (const auto& name : model_.mission().lists().aircraftNames)
             pList_->addItem(uisupport::fromGameBytes(name));
     }
     saveLoad_->sync();

@@ -63,7 +63,7 @@ Form1::Form1(std::filesystem::path gameFolder, BuildSettings settings, QWidget* 
     connect(frame2_, &AircraftPage::fly, this, &Form1::fly);
     connect(frame2_, &AircraftPage::endProgram, this, &Form1::endProgram);
     connect(frame2_, &AircraftPage::restoreChoices, this, [this] {
-        model_.restoreChoices();
+        model_.mission().restoreChoices();
         sync();
     });
     connect(frame4_, &MapPage::changed, this, &Form1::sync);
@@ -148,7 +148,7 @@ void Form1::showAircraftPage() {
 }
 
 void Form1::fly() {
-    const bool done = model_.LaunchMission();
+    const bool done = model_.launch().LaunchMission();
     sync();
     // The second build's "FLY!" saves the parameters and ends; a failure keeps the window open.
     if (done && model_.settings().flyAction == FlyAction::SaveAndExit)

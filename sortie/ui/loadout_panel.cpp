@@ -31,69 +31,78 @@ LoadoutPanel::LoadoutPanel(MissionBuilder& model, QWidget* parent) : QGroupBox(p
     setObjectName(QStringLiteral("frameLoadout"));
     uisupport::hideOnEscape(this);
     const bool launches = model_.settings().flyAction == FlyAction::LaunchGame;
-    setTitle(QString::fromLatin1(launches ? kLoadoutCaptionFly : kLoadoutCaptionSave));
+    // The caption is longer than the panel is wide on a small screen: it wraps in a label of its own
+    // instead of being cut as a group box title would be.
+    const QString caption = QString::fromLatin1(launches ? kLoadoutCaptionFly : kLoadoutCaptionSave);
+    setAccessibleName(caption);
     setAutoFillBackground(true);
     setStyleSheet(QStringLiteral("#frameLoadout { background: #F4F4EC; font-weight: bold; }"
                                  " #frameLoadout QListWidget { font-weight: normal; }"));
 
     auto* grid = new QGridLayout(this);
+    auto* captionLabel = new QLabel(caption, this);
+    captionLabel->setObjectName(QStringLiteral("loadoutCaption"));
+    captionLabel->setWordWrap(true);
+    // A release on the caption hides the panel as one on the panel's face does.
+    captionLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
+    grid->addWidget(captionLabel, 0, 0, 1, 6);
     lodList_ = new QListWidget(this);
     lodList_->setObjectName(QStringLiteral("LodList"));
-    grid->addWidget(lodList_, 0, 0, 1, 6);
+    grid->addWidget(lodList_, 1, 0, 1, 6);
     connect(lodList_, &QListWidget::clicked, this, [this](const QModelIndex& index) {
-        model_.chooseLoadout(index.row());
+        model_.loadout().choose(index.row());
         emit changed();
     });
     connect(lodList_, &QListWidget::doubleClicked, this, [this](const QModelIndex& index) {
-        model_.writeLoadout(index.row());
+        model_.loadout().write(index.row());
         emit changed();
     });
 
-    auto addValue = [&](const char* name, int column) {
-        grid->addWidget(new QLabel(QString::fromLatin1(name) + QLatin1Char(':'), this), 1, column);
-        auto* value = new QLabel(this);
-        value->setObjectName(QString::fromLatin1(name));
-        value->setMinimumWidth(px(700));
-        grid->addWidget(value, 1, column + 1);
-        return value;
-    };
-    sloc_ = addValue("Sloc", 0);
-    slab_ = addValue("Slab", 2);
-    grid->addWidget(new QLabel(QStringLiteral("P:"), this), 1, 4);
+    // Where the records lie in the file means nothing to a player: those numbers are kept, not shown.
+    for (QLabel** value : {&sloc_, &slab_}) {
+        *value = new QLabel(this);
+        (*value)->hide();
+    }
+    sloc_->setObjectName(QStringLiteral("Sloc"));
+    slab_->setObjectName(QStringLiteral("Slab"));
+    grid->addWidget(new QLabel(QStringLiteral("Loadouts of aircraft number"), this), 2, 0, 1, 2);
     p_ = new QLineEdit(this);
     p_->setObjectName(QStringLiteral("P"));
     p_->setReadOnly(true);
     p_->setFixedWidth(px(700));
-    grid->addWidget(p_, 1, 5);
+    grid->addWidget(p_, 2, 2);
+    aircraftName_ = new QLabel(this);
+    aircraftName_->setObjectName(QStringLiteral("loadoutAircraft"));
+    grid->addWidget(aircraftName_, 2, 3, 1, 3);
 
     // The second build takes its table from the scenario and saves instead of flying.
     if (launches) {
         auto* copy = actionLabel("Label25", QStringLiteral("Copy a newly loaded loadout.dat"), this);
         connect(copy, &uisupport::ClickLabel::clicked, this, [this] {
-            model_.copyNewLoadoutTable();
+            model_.loadout().copyNewTable();
             emit changed();
         });
-        grid->addWidget(copy, 2, 0, 1, 3);
+        grid->addWidget(copy, 3, 0, 1, 3);
         auto* flyLabel = actionLabel("Label26", QStringLiteral("FLY!"), this);
         connect(flyLabel, &uisupport::ClickLabel::clicked, this, [this] {
             hide();
             emit fly();
         });
-        grid->addWidget(flyLabel, 2, 4, 1, 2);
+        grid->addWidget(flyLabel, 3, 4, 1, 2);
     }
-    grid->setRowStretch(0, 1);
+    grid->setRowStretch(1, 1);
 }
 
 void LoadoutPanel::open() {
     show();
     raise();
-    model_.listLoadouts();
+    model_.loadout().list();
     emit changed();
 }
 
 void LoadoutPanel::sync() {
-    const LoadoutCatalogue& c = model_.loadouts();
-    const auto& lines = c.LodList();
+    const LoadoutCatalogue& c = model_.loadout().catalogue();
+    const auto& lines = c.listLines();
     bool same = lodList_->count() == static_cast<int>(lines.size());
     for (int i = 0; same && i < lodList_->count(); ++i)
         same = lodList_->item(i)->text() == uisupport::fromGameBytes(lines[static_cast<std::size_t>(i)]);
@@ -103,9 +112,11 @@ void LoadoutPanel::sync() {
         for (const auto& line : lines)
             lodList_->addItem(uisupport::fromGameBytes(line));
     }
-    sloc_->setText(uisupport::fromGameBytes(c.Sloc()));
-    slab_->setText(uisupport::fromGameBytes(c.Slab()));
-    p_->setText(uisupport::fromGameBytes(c.P()));
+    sloc_->setText(uisupport::fromGameBytes(c.firstRecordPosition()));
+    slab_->setText(uisupport::fromGameBytes(c.chosenRecordPosition()));
+    p_->setText(uisupport::fromGameBytes(c.aircraftListed()));
+    aircraftName_->setText(
+        uisupport::fromGameBytes(planeNameFor(model_.mission().lists().aircraftNames, c.aircraftListed())));
 }
 
 void LoadoutPanel::mouseReleaseEvent(QMouseEvent* event) {

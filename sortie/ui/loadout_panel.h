@@ -1,7 +1,7 @@
 #pragma once
-// The loadout panel `frameLoadout`: the player's aircraft's loadouts in `LodList`, `Sloc`, `Slab`
-// and `P`; a click chooses a loadout, a double-click writes it into the game's table. Releasing the
-// mouse on the panel's own face hides it.
+// The loadout panel `frameLoadout`: the player's aircraft's loadouts in `LodList`, the aircraft in
+// `P` with its name (`Sloc` and `Slab`, file positions, are kept but not shown); a click chooses a loadout, a
+// double-click writes it into the game's table. Releasing the mouse on the panel's own face hides it.
 
 #include "sortie/core/mission_builder.h"
 
@@ -39,6 +39,7 @@ class LoadoutPanel final : public QGroupBox {
     QLabel* sloc_ = nullptr;
     QLabel* slab_ = nullptr;
     QLineEdit* p_ = nullptr;
+    QLabel* aircraftName_ = nullptr;
 };
 
 } // namespace sortie::ui

@@ -46,6 +46,32 @@ void MapImage::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QRect r = event->rect();
     painter.drawImage(r, image, r);
+    paintRings(painter);
+}
+
+void MapImage::setRings(const QVector<MapRing>& rings) {
+    if (rings == rings_)
+        return;
+    rings_ = rings;
+    update();
+}
+
+// A ring clear of the marker inside it, and the name on a pale band so it reads over land and sea.
+void MapImage::paintRings(QPainter& painter) {
+    QFont font = painter.font();
+    font.setBold(true);
+    painter.setFont(font);
+    const QFontMetrics metrics(font);
+    for (const MapRing& ring : rings_) {
+        painter.setPen(QPen(ring.colour, kRingPen));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawEllipse(ring.at, kRingRadius, kRingRadius);
+        const QPoint textAt = ring.at + QPoint(kRingRadius + 4, metrics.ascent() / 2);
+        const QRect band = metrics.boundingRect(ring.name).translated(textAt).adjusted(-2, -1, 2, 1);
+        painter.fillRect(band, QColor(255, 255, 255, 200));
+        painter.setPen(ring.colour);
+        painter.drawText(textAt, ring.name);
+    }
 }
 
 void MapImage::mousePressEvent(QMouseEvent* event) {

@@ -5,12 +5,22 @@
 
 #include "sortie/map/map_picture.h"
 
+#include <QColor>
 #include <QPointF>
+#include <QVector>
 #include <QWidget>
 
 class QLabel;
 
 namespace sortie::ui {
+
+// A chosen place drawn over the picture: a ring round its marker and its name beside it.
+struct MapRing {
+    QPoint at; // map units
+    QColor colour;
+    QString name;
+    bool operator==(const MapRing&) const = default;
+};
 
 class MapImage final : public QWidget {
     Q_OBJECT
@@ -20,6 +30,9 @@ class MapImage final : public QWidget {
     QLabel* targetLabel() const { return targetLabel_; }
     // Shows the name label at (left, top) map units, or hides it.
     void showTargetLabel(bool visible, const QString& caption, double left, double top);
+    // The chosen target and home base, drawn over the picture until replaced.
+    void setRings(const QVector<MapRing>& rings);
+    const QVector<MapRing>& rings() const { return rings_; }
 
   signals:
     // The pointer moved to `mapPos`; `buttonHeld` when any mouse button is down.
@@ -38,7 +51,13 @@ class MapImage final : public QWidget {
     void wheelEvent(QWheelEvent* event) override;
 
   private:
+    void paintRings(class QPainter& painter);
+
+    static constexpr int kRingRadius = 9;
+    static constexpr int kRingPen = 3;
+
     const MapPicture& picture_;
+    QVector<MapRing> rings_;
     QLabel* targetLabel_ = nullptr;
     bool pressed_ = false;
     bool dragging_ = false;

@@ -1,12 +1,14 @@
 #include "sortie/ui/map_page.h"
 
+#include "sortie/ui/map_image.h"
 #include "sortie/ui/map_legend.h"
 #include "sortie/ui/map_view.h"
+#include "sortie/ui/number_box.h"
 #include "sortie/ui/option_groups.h"
 #include "sortie/ui/twips.h"
 #include "ui_support/click_label.h"
-#include "ui_support/qt_text.h"
 #include "ui_support/list_choice.h"
+#include "ui_support/qt_text.h"
 
 #include <QGridLayout>
 #include <QHeaderView>
@@ -51,30 +53,34 @@ QWidget* MapPage::buildSidePanel() {
     auto* side = new QWidget(this);
     auto* grid = new QGridLayout(side);
     grid->setContentsMargins(0, 0, 0, 0);
-    const OptionCatalog& c = model_.catalog();
-    targo_ = makeButtons(side, QStringLiteral("Targo"),
-                         {uisupport::fromGameBytes(c.Targo[0]), uisupport::fromGameBytes(c.Targo[1])},
-                         [this](int i) {
-                             model_.selectTargo(i);
-                             emit changed();
-                         });
+    const OptionCatalog& c = model_.mission().catalog();
+    targo_ = makeButtons(
+        side, QStringLiteral("Targo"),
+        {uisupport::fromGameBytes(c.pickCaptions[0]), uisupport::fromGameBytes(c.pickCaptions[1])},
+        [this](int i) {
+            model_.map().selectPick(i);
+            emit changed();
+        });
     for (int i = 0; i < 2; ++i) {
         grid->addWidget(targo_->button(i), i, 0);
         text6_[static_cast<std::size_t>(i)] = new QLineEdit(side);
         text6_[static_cast<std::size_t>(i)]->setObjectName(QStringLiteral("Text6"));
         text6_[static_cast<std::size_t>(i)]->setProperty("index", i);
         text6_[static_cast<std::size_t>(i)]->setFixedWidth(50);
-        connect(text6_[static_cast<std::size_t>(i)], &QLineEdit::textEdited, this,
-                [this, i](const QString& t) { model_.setText6(i, uisupport::toGameBytes(t)); });
+        takeNumbers(text6_[static_cast<std::size_t>(i)],
+                    {[this, i](const std::string& t) { return model_.map().setPlaceRecord(i, t); },
+                     [this, i] { return model_.choices().targetAndBase[static_cast<std::size_t>(i)]; },
+                     [this] { emit changed(); }});
         grid->addWidget(text6_[static_cast<std::size_t>(i)], i, 1);
         label2_[static_cast<std::size_t>(i)] = new QLabel(side);
         label2_[static_cast<std::size_t>(i)]->setObjectName(QStringLiteral("Label2"));
         label2_[static_cast<std::size_t>(i)]->setProperty("index", i);
         grid->addWidget(label2_[static_cast<std::size_t>(i)], i, 2);
     }
-    fl_ = makeButtons(side, QStringLiteral("FL"),
-                      {uisupport::fromGameBytes(c.FL[0]), uisupport::fromGameBytes(c.FL[1])},
-                      [this](int i) { chooseFrontLine(i); });
+    fl_ = makeButtons(
+        side, QStringLiteral("FL"),
+        {uisupport::fromGameBytes(c.frontLineCaptions[0]), uisupport::fromGameBytes(c.frontLineCaptions[1])},
+        [this](int i) { chooseFrontLine(i); });
     grid->addWidget(fl_->button(0), 2, 0, 1, 2);
     grid->addWidget(fl_->button(1), 2, 2);
 
@@ -84,7 +90,7 @@ QWidget* MapPage::buildSidePanel() {
     tList_ = new QListWidget(side);
     tList_->setObjectName(QStringLiteral("TList"));
     uisupport::onEntryChosen(tList_, [this](int row) {
-        model_.chooseTarget(row);
+        model_.map().chooseTarget(row);
         emit changed();
     });
     grid->addWidget(tList_, 4, 0, 1, 3);
@@ -97,7 +103,8 @@ QWidget* MapPage::buildSidePanel() {
     tg_->setTabKeyNavigation(false);
     grid->addWidget(tg_, 5, 0, 1, 3);
 
-    auto* actions = new QHBoxLayout();
+    // Two rows: "Save parameters and exit" takes as much room as the other two together.
+    auto* actions = new QGridLayout();
     auto* makeMap = actionLabel("Label4", QStringLiteral("Make a new map"), side);
     label4_ = makeMap;
     connect(makeMap, &uisupport::ClickLabel::clicked, this, &MapPage::rebuildMap);
@@ -105,10 +112,10 @@ QWidget* MapPage::buildSidePanel() {
     connect(back, &uisupport::ClickLabel::clicked, this, &MapPage::showAircraftPage);
     auto* fly = actionLabel("Label16", uisupport::fromGameBytes(model_.settings().flyCaption), side);
     connect(fly, &uisupport::ClickLabel::clicked, this, &MapPage::fly);
-    actions->addWidget(makeMap);
-    actions->addWidget(back);
-    actions->addWidget(fly);
-    actions->addStretch();
+    actions->addWidget(makeMap, 0, 0);
+    actions->addWidget(back, 0, 1);
+    actions->addWidget(fly, 1, 0, 1, 2, Qt::AlignLeft);
+    actions->setColumnStretch(2, 1);
     grid->addLayout(actions, 6, 0, 1, 3);
     grid->setRowStretch(4, 1);
     grid->setRowStretch(5, 1);
@@ -118,10 +125,10 @@ QWidget* MapPage::buildSidePanel() {
 void MapPage::loadTargets() {
     const QSignalBlocker block(tList_);
     tList_->clear();
-    for (const auto& name : model_.TList())
+    for (const auto& name : model_.mission().lists().targetNames)
         tList_->addItem(uisupport::fromGameBytes(name));
 
-    const TargetGrid& grid = model_.Tg();
+    const TargetGrid& grid = model_.mission().lists().targetGrid;
     tg_->setUpdatesEnabled(false);
     tg_->clear();
     tg_->setColumnCount(kTgColumns);
@@ -157,29 +164,29 @@ template <class Build> void MapPage::building(Build build) {
 }
 
 void MapPage::buildOnFirstVisit() {
-    if (!model_.theatreMap().ready())
+    if (!model_.map().theatreMap().ready())
         building([this] {
-            if (model_.buildMap())
-                model_.FrontLine(0);
+            if (model_.map().build())
+                model_.map().FrontLine(0);
         });
     legend_->drawLegend();
 }
 
 void MapPage::rebuildMap() {
-    building([this] { model_.buildMap(); });
+    building([this] { model_.map().makeNewMap(); });
 }
 
 void MapPage::chooseFrontLine(int index) {
-    building([this, index] { model_.chooseFrontLine(index); });
+    building([this, index] { model_.map().chooseFrontLine(index); });
 }
 
 void MapPage::setPointerEnabled(bool enabled) {
-    model_.setMapPointerEnabled(enabled);
+    model_.map().setPointerEnabled(enabled);
     mapView_->refreshLabel();
 }
 
 void MapPage::showMapColumns() {
-    const TargetGrid& grid = model_.Tg();
+    const TargetGrid& grid = model_.mission().lists().targetGrid;
     const int rows = std::min(tg_->rowCount(), static_cast<int>(grid.rows.size()));
     if (tg_->columnCount() < kTgColumns)
         return;
@@ -194,15 +201,22 @@ void MapPage::showMapColumns() {
 
 void MapPage::sync() {
     const MissionChoices& c = model_.choices();
-    selectButton(targo_, c.Targo);
-    selectButton(fl_, c.FL);
+    selectButton(targo_, c.nextPick);
+    selectButton(fl_, c.frontLine);
     for (std::size_t i = 0; i < 2; ++i) {
-        if (text6_[i]->text() != uisupport::fromGameBytes(c.Text6[i])) {
+        if (text6_[i]->text() != uisupport::fromGameBytes(c.targetAndBase[i])) {
             const QSignalBlocker block(text6_[i]);
-            text6_[i]->setText(uisupport::fromGameBytes(c.Text6[i]));
+            text6_[i]->setText(uisupport::fromGameBytes(c.targetAndBase[i]));
         }
-        label2_[i]->setText(uisupport::fromGameBytes(model_.Label2()[i]));
+        label2_[i]->setText(uisupport::fromGameBytes(model_.mission().placeNames()[i]));
     }
+    // In the legend's colours: the home base as an airfield, the target as a target.
+    QVector<MapRing> rings;
+    for (const ChosenPlace& place : model_.map().chosenPlaces())
+        rings.push_back({QPoint(static_cast<int>(place.mapX), static_cast<int>(place.mapY)),
+                         place.which == kTargoHomeBase ? QColor(0xFF, 0, 0) : QColor(0, 0, 0xFF),
+                         uisupport::fromGameBytes(place.name)});
+    mapView_->image()->setRings(rings);
 }
 
 } // namespace sortie::ui

@@ -21,13 +21,13 @@ std::optional<std::string> renderMap(const std::filesystem::path& gameFolder, co
     MissionBuilder builder(gameFolder, settings);
     builder.start();
     // The same road as the map page's first visit.
-    if (!builder.buildMap() || !builder.FrontLine(0))
+    if (!builder.map().build() || !builder.map().FrontLine(0))
         return builder.messages().back();
 
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
-    if (!toImage(builder.theatreMap().picture()).save(&buffer, "PNG"))
+    if (!toImage(builder.map().theatreMap().picture()).save(&buffer, "PNG"))
         return "The map picture cannot be encoded as PNG";
     if (auto problem = common::writeFileAtomically(
             file, std::string_view(png.constData(), static_cast<std::size_t>(png.size()))))

@@ -35,7 +35,7 @@ MapView::MapView(MissionBuilder& model, QWidget* parent) : QWidget(parent), mode
     frame7_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     frame7_->setMinimumSize(320, 240);
     frame7_->installEventFilter(this);
-    image_ = new MapImage(model_.theatreMap().picture(), frame7_);
+    image_ = new MapImage(model_.map().theatreMap().picture(), frame7_);
     image_->move(0, 0);
 
     scrollY_ = new QScrollBar(Qt::Vertical, this);
@@ -63,7 +63,7 @@ MapView::MapView(MissionBuilder& model, QWidget* parent) : QWidget(parent), mode
 
     connect(image_, &MapImage::pointerMoved, this, &MapView::onPointer);
     connect(image_, &MapImage::clicked, this, [this] {
-        model_.clickMap();
+        model_.map().click();
         emit picked();
     });
     connect(image_, &MapImage::dragged, this,
@@ -143,12 +143,12 @@ void MapView::setPictureOffset(QPoint offset) {
 }
 
 void MapView::onPointer(QPointF mapPos, bool buttonHeld) {
-    model_.hoverMap(mapPos.x(), mapPos.y(), buttonHeld);
+    model_.map().hover(mapPos.x(), mapPos.y(), buttonHeld);
     refreshLabel();
 }
 
 void MapView::refreshLabel() {
-    const TargetLabelState& label = model_.theatreMap().TargetLabel();
+    const TargetLabelState& label = model_.map().theatreMap().nameLabel();
     image_->showTargetLabel(label.visible, uisupport::fromGameBytes(label.caption), label.left, label.top);
 }
 

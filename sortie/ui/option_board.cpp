@@ -55,11 +55,11 @@ OptionBoard::OptionBoard(MissionBuilder& model, QWidget* parent) : QWidget(paren
         cell->installEventFilter(this);
         cell->hide();
         connect(cell, &uisupport::ClickLabel::pressed, this, [this, i](Qt::MouseButton b) {
-            model_.pressOnCell(toModelButton(b), i);
+            model_.board().pressOnCell(toModelButton(b), i);
             sync();
         });
         connect(cell, &uisupport::ClickLabel::released, this, [this, i](Qt::MouseButton b) {
-            model_.releaseOnCell(toModelButton(b), i);
+            model_.board().releaseOnCell(toModelButton(b), i);
             sync();
             emit changed();
         });
@@ -79,7 +79,7 @@ OptionBoard::OptionBoard(MissionBuilder& model, QWidget* parent) : QWidget(paren
         row->installEventFilter(this);
         row->hide();
         connect(row, &uisupport::ClickLabel::released, this, [this](Qt::MouseButton b) {
-            model_.releaseOnBoard(toModelButton(b), true);
+            model_.board().releaseOnBoard(toModelButton(b), true);
             sync();
             emit changed();
         });
@@ -112,18 +112,18 @@ OptionBoard::OptionBoard(MissionBuilder& model, QWidget* parent) : QWidget(paren
 }
 
 QSize OptionBoard::designSize() const {
-    const BoardGeometry& g = model_.board();
+    const BoardGeometry& g = model_.board().geometry();
     return {px(g.width), px(g.height)};
 }
 
 double OptionBoard::scale() const {
-    const BoardGeometry& g = model_.board();
+    const BoardGeometry& g = model_.board().geometry();
     return g.width > 0 ? width() * 15.0 / g.width : 1.0;
 }
 
 // The labels keep their places on the board whatever size it is drawn at.
 void OptionBoard::placeLabels() {
-    const BoardGeometry& g = model_.board();
+    const BoardGeometry& g = model_.board().geometry();
     const double s = scale();
     for (int i = 0; i < kPlaneCellCount; ++i)
         cells_[static_cast<std::size_t>(i)]->setGeometry(pixelRect(g.planeCell(i), s));
@@ -138,28 +138,28 @@ void OptionBoard::resizeEvent(QResizeEvent* event) {
 }
 
 void OptionBoard::sync() {
-    const BoardView& v = model_.boardView();
+    const BoardView& v = model_.board().view();
     for (std::size_t i = 0; i < cells_.size(); ++i) {
-        cells_[i]->setText(caption(v.cellCaption[i]));
+        cells_[i]->setText(caption(model_.mission().summary().cellCaptions[i]));
         cells_[i]->setVisible(v.cellShown[i]);
     }
     for (std::size_t i = 0; i < rows_.size(); ++i) {
         rows_[i]->setText(caption(v.rowCaption[i]));
         rows_[i]->setVisible(v.rowShown[i]);
     }
-    label20_->setText(caption(v.Label20));
-    label20_->setVisible(v.label20Shown);
-    label11_->setText(caption(v.Label11));
-    label11_->setVisible(v.label11Shown);
-    label22_->setText(uisupport::fromGameLines(v.Label22));
-    label22_->setVisible(v.Label22Shown);
+    label20_->setText(caption(v.nameCaption));
+    label20_->setVisible(v.nameShown);
+    label11_->setText(caption(v.valueCaption));
+    label11_->setVisible(v.valueShown);
+    label22_->setText(uisupport::fromGameLines(v.reportText));
+    label22_->setVisible(v.reportShown);
     update();
 }
 
 const QPixmap& OptionBoard::picture(int entry) {
     auto it = pictures_.find(entry);
     if (it == pictures_.end()) {
-        it = pictures_.insert(entry, uisupport::pictureFromBytes(model_.PicShow(entry)));
+        it = pictures_.insert(entry, uisupport::pictureFromBytes(model_.board().PicShow(entry)));
     }
     return it.value();
 }
@@ -167,7 +167,7 @@ const QPixmap& OptionBoard::picture(int entry) {
 void OptionBoard::hoverAt(QPointF pixel) {
     // The model measures the board at its design size; a scaled board scales the pointer back.
     const double twipsPerPixel = 15.0 / scale();
-    model_.hoverBoard(pixel.x() * twipsPerPixel, pixel.y() * twipsPerPixel);
+    model_.board().hover(pixel.x() * twipsPerPixel, pixel.y() * twipsPerPixel);
     sync();
 }
 
@@ -177,7 +177,7 @@ void OptionBoard::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void OptionBoard::mouseReleaseEvent(QMouseEvent* event) {
-    model_.releaseOnBoard(toModelButton(event->button()), false);
+    model_.board().releaseOnBoard(toModelButton(event->button()), false);
     sync();
     emit changed();
 }
@@ -197,7 +197,7 @@ bool OptionBoard::eventFilter(QObject* watched, QEvent* event) {
 
 void OptionBoard::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    const QPixmap& pixmap = picture(model_.boardView().picture);
+    const QPixmap& pixmap = picture(model_.board().view().picture);
     if (pixmap.isNull())
         paintPlainBoard(painter);
     else
@@ -206,7 +206,7 @@ void OptionBoard::paintEvent(QPaintEvent*) {
 
 // Without a picture the board still shows where its cells and rows are and what they hold.
 void OptionBoard::paintPlainBoard(QPainter& painter) {
-    const BoardGeometry& g = model_.board();
+    const BoardGeometry& g = model_.board().geometry();
     painter.fillRect(rect(), QColor(0xE8, 0xF0, 0xE0));
     QFont font = painter.font();
     font.setPointSize(9);
@@ -219,14 +219,14 @@ void OptionBoard::paintPlainBoard(QPainter& painter) {
         painter.setPen(QColor(0x80, 0x90, 0x80));
         painter.drawRect(cell.adjusted(2, 2, -2, -2));
         painter.setPen(Qt::black);
-        const auto& names = model_.PList();
+        const auto& names = model_.mission().lists().aircraftNames;
         const QString name = static_cast<std::size_t>(i) < names.size()
                                  ? uisupport::fromGameBytes(names[static_cast<std::size_t>(i)])
                                  : QString();
         painter.drawText(cell.adjusted(6, 6, -6, -6), Qt::AlignCenter | Qt::TextWordWrap, name);
     }
     const double optH = g.optionRowHeight * s / 15.0;
-    const OptionCatalog& c = model_.catalog();
+    const OptionCatalog& c = model_.mission().catalog();
     for (int r = 0; r < kBoardRowCount; ++r) {
         const QRectF row(4 * colW, r * optH, width() - 4 * colW, optH);
         painter.fillRect(row.adjusted(2, 2, -2, -2), QColor(0xD8, 0xE4, 0xF8));

@@ -2,8 +2,8 @@
 
 #include "ui_support/click_label.h"
 #include "ui_support/escape_hides.h"
-#include "ui_support/qt_text.h"
 #include "ui_support/list_choice.h"
+#include "ui_support/qt_text.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -48,8 +48,9 @@ SaveLoadPanel::SaveLoadPanel(MissionBuilder& model, QWidget* parent) : QFrame(pa
     grid->addWidget(file1_, 3, 0, 1, 3);
     connect(file1_, &QListWidget::currentTextChanged, this, &SaveLoadPanel::select);
     uisupport::focusNeverChooses(file1_);
-    label10_ =
-        named(new QLabel(uisupport::fromPath(std::filesystem::path(model_.Label10())), this), "Label10");
+    label10_ = named(
+        new QLabel(uisupport::fromPath(std::filesystem::path(model_.saveLoad().selectedMissionPath())), this),
+        "Label10");
     label10_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     grid->addWidget(label10_, 4, 0, 1, 3);
     grid->addWidget(named(new QLabel(QStringLiteral("Details:"), this), "Label28"), 5, 0);
@@ -63,14 +64,14 @@ SaveLoadPanel::SaveLoadPanel(MissionBuilder& model, QWidget* parent) : QFrame(pa
     auto* load = named(new QPushButton(QStringLiteral("Load"), this), "Command2");
     grid->addWidget(load, 7, 0);
     connect(load, &QPushButton::clicked, this, [this] {
-        model_.loadSavedMission();
+        model_.saveLoad().load();
         emit changed();
     });
     if (model_.settings().flyAction == FlyAction::LaunchGame) {
         auto* fly = named(new QPushButton(QStringLiteral("FLY"), this), "Command3");
         grid->addWidget(fly, 7, 1);
         connect(fly, &QPushButton::clicked, this, [this] {
-            model_.startGame();
+            model_.launch().startGame();
             emit changed();
         });
     } else {
@@ -86,19 +87,19 @@ SaveLoadPanel::SaveLoadPanel(MissionBuilder& model, QWidget* parent) : QFrame(pa
 }
 
 void SaveLoadPanel::save() {
-    model_.saveMission(uisupport::toNameBytes(text2_->text()));
+    model_.saveLoad().save(uisupport::toNameBytes(text2_->text()));
     emit changed();
 }
 
 void SaveLoadPanel::select(const QString& fileName) {
     if (fileName.isEmpty())
         return;
-    model_.selectSavedMission(uisupport::toNameBytes(fileName));
+    model_.saveLoad().select(uisupport::toNameBytes(fileName));
     emit changed();
 }
 
 void SaveLoadPanel::sync() {
-    const auto& saved = model_.savedMissions();
+    const auto& saved = model_.saveLoad().savedMissions();
     bool same = file1_->count() == static_cast<int>(saved.size());
     for (int i = 0; same && i < file1_->count(); ++i)
         same = file1_->item(i)->text() == uisupport::fromNameBytes(saved[static_cast<std::size_t>(i)]);
@@ -113,8 +114,8 @@ void SaveLoadPanel::sync() {
         if (!current.isEmpty() && !found.isEmpty())
             file1_->setCurrentItem(found.first());
     }
-    label10_->setText(uisupport::fromPath(std::filesystem::path(model_.Label10())));
-    const QString details = uisupport::fromGameLines(model_.Text3());
+    label10_->setText(uisupport::fromPath(std::filesystem::path(model_.saveLoad().selectedMissionPath())));
+    const QString details = uisupport::fromGameLines(model_.saveLoad().missionDetails());
     if (text3_->toPlainText() != details)
         text3_->setPlainText(details);
 }

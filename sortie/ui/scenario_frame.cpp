@@ -35,18 +35,19 @@ ScenarioFrame::ScenarioFrame(MissionBuilder& model, QWidget* parent) : QGroupBox
     setStyleSheet(
         QStringLiteral("#Frame11 { background: #1C2A3A; color: white; font-weight: bold; font-size: 12pt; }"
                        " #Frame11 QLabel { color: white; }"));
-    const ScenarioSetup& s = model_.scenario();
+    const ScenarioSetup& s = model_.scenario().setup();
 
     auto* layout = new QHBoxLayout(this);
     auto* image1 = new QLabel(this);
     image1->setObjectName(QStringLiteral("Image1"));
-    if (const QPixmap picture = uisupport::pictureFromBytes(s.Image1()); !picture.isNull())
-        image1->setPixmap(picture.scaled(720, 600, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    if (const QPixmap picture = uisupport::pictureFromBytes(s.framePicture()); !picture.isNull())
+        image1->setPixmap(picture.scaled(620, 520, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     image1->setAlignment(Qt::AlignCenter);
-    image1->setFixedWidth(740);
+    // With the list beside it the frame stays within a 1280-pixel screen.
+    image1->setFixedWidth(640);
     layout->addWidget(image1);
 
-    // Everything the player needs stays within the left 1350 pixels of the window.
+    // Everything the player needs stays within the left 1230 pixels of the window.
     auto* rightHolder = new QWidget(this);
     rightHolder->setFixedWidth(560);
     auto* right = new QVBoxLayout(rightHolder);
@@ -66,8 +67,9 @@ ScenarioFrame::ScenarioFrame(MissionBuilder& model, QWidget* parent) : QGroupBox
     auto* table = new QGridLayout();
     table->setHorizontalSpacing(10);
     for (std::size_t i = 0; i < kScenarioFileRows; ++i) {
-        auto* name = new QLabel(
-            QString::fromLatin1(kLabel31[i].data(), static_cast<qsizetype>(kLabel31[i].size())), this);
+        auto* name = new QLabel(QString::fromLatin1(kScenarioFileNames[i].data(),
+                                                    static_cast<qsizetype>(kScenarioFileNames[i].size())),
+                                this);
         name->setObjectName(QStringLiteral("Label31"));
         name->setProperty("index", static_cast<int>(i));
         auto* path = new QLabel(this);
@@ -93,7 +95,7 @@ ScenarioFrame::ScenarioFrame(MissionBuilder& model, QWidget* parent) : QGroupBox
     actions->addStretch();
     right->addLayout(actions);
 
-    auto* label29 = new QLabel(uisupport::fromPath(std::filesystem::path(s.Label29())), this);
+    auto* label29 = new QLabel(uisupport::fromPath(std::filesystem::path(s.gameFolderText())), this);
     label29->setObjectName(QStringLiteral("Label29"));
     label29->setStyleSheet(QStringLiteral("QLabel { font-weight: normal; font-size: 9pt; }"));
     right->addWidget(label29);
@@ -103,7 +105,7 @@ ScenarioFrame::ScenarioFrame(MissionBuilder& model, QWidget* parent) : QGroupBox
 }
 
 void ScenarioFrame::buildScenarioList(QWidget* frame12) {
-    const auto& captions = model_.scenario().Label35();
+    const auto& captions = model_.scenario().setup().scenarioCaptions();
     frame12->setMinimumHeight(px(kScenarioSpacingTwips) * static_cast<int>(captions.size()) + 16);
     for (std::size_t k = 0; k < captions.size(); ++k) {
         auto* label = new uisupport::ClickLabel(
@@ -114,10 +116,10 @@ void ScenarioFrame::buildScenarioList(QWidget* frame12) {
         label->installEventFilter(this);
         label->raise();
         // With no scenario the one label only names the folder that was searched.
-        if (k < model_.scenario().scenarioCount()) {
+        if (k < model_.scenario().setup().scenarioCount()) {
             const int index = static_cast<int>(k);
             connect(label, &uisupport::ClickLabel::clicked, this, [this, index] {
-                model_.chooseScenario(index);
+                model_.scenario().choose(index);
                 emit changed();
             });
         }
@@ -127,9 +129,9 @@ void ScenarioFrame::buildScenarioList(QWidget* frame12) {
 
 bool ScenarioFrame::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonDblClick) {
-        for (std::size_t k = 0; k < label35_.size() && k < model_.scenario().scenarioCount(); ++k)
+        for (std::size_t k = 0; k < label35_.size() && k < model_.scenario().setup().scenarioCount(); ++k)
             if (watched == label35_[k]) {
-                model_.chooseScenario(static_cast<int>(k));
+                model_.scenario().choose(static_cast<int>(k));
                 emit changed();
                 emit continueClicked();
                 return true;
@@ -144,16 +146,16 @@ void ScenarioFrame::showBusy(bool busy) {
 }
 
 void ScenarioFrame::sync() {
-    const ScenarioSetup& s = model_.scenario();
+    const ScenarioSetup& s = model_.scenario().setup();
     for (std::size_t k = 0; k < label35_.size(); ++k) {
         const bool chosen = static_cast<int>(k) == s.chosen();
         label35_[k]->setStyleSheet(chosen ? QStringLiteral("QLabel { color: #FF0000; font-size: 13pt; }")
                                           : QStringLiteral("QLabel { color: #FFFFFF; font-size: 13pt; }"));
         label35_[k]->adjustSize();
     }
-    label36_->setText(QDir::toNativeSeparators(uisupport::fromNameBytes(s.Label36())));
+    label36_->setText(QDir::toNativeSeparators(uisupport::fromNameBytes(s.chosenFolderText())));
     for (std::size_t i = 0; i < kScenarioFileRows; ++i)
-        label32_[i]->setText(QDir::toNativeSeparators(uisupport::fromNameBytes(s.Label32()[i])));
+        label32_[i]->setText(QDir::toNativeSeparators(uisupport::fromNameBytes(s.filePaths()[i])));
 }
 
 } // namespace sortie::ui

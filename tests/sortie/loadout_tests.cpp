@@ -66,16 +66,16 @@ TEST_F(LoadoutTest, ThreeRecordsListAsTwentyOneLinesWithEmptySlotsKept) {
         "Loadout #0", "8  Gun", "2  Bomb", "",          "",    "",          "***********************",
         "Loadout #1", "8  Gun", "",        "6  Rocket", "",    "",          "***********************",
         "Loadout #2", "6  Gun", "1  Bomb", "",          "3  ", "2  Rocket", "***********************"};
-    EXPECT_EQ(catalogue.LodList(), expected);
-    EXPECT_EQ(catalogue.Sloc(), "49"); // record 1: byte offset 48, 1-based 49
-    EXPECT_EQ(catalogue.P(), "5");
+    EXPECT_EQ(catalogue.listLines(), expected);
+    EXPECT_EQ(catalogue.firstRecordPosition(), "49"); // record 1: byte offset 48, 1-based 49
+    EXPECT_EQ(catalogue.aircraftListed(), "5");
     EXPECT_EQ(catalogue.lastLoadout(), 2);
 }
 
 TEST_F(LoadoutTest, ClickOnLineFifteenChoosesTheThirdRecord) {
     catalogue.list(reference, "5", kWeapons);
     EXPECT_TRUE(catalogue.choose(15).done);
-    EXPECT_EQ(catalogue.Slab(), "137");
+    EXPECT_EQ(catalogue.chosenRecordPosition(), "137");
     const std::string third = sampleRecords()[3];
     EXPECT_EQ(std::string(catalogue.buffer().begin(), catalogue.buffer().end()), third);
 }
@@ -105,8 +105,8 @@ TEST_F(LoadoutTest, EachWriteStartsFromTheReferenceSoChoicesDoNotAccumulate) {
 TEST_F(LoadoutTest, WeaponBeyondTheNamesIsShownByItsNumberAndReported) {
     dir.write("PEV/Loadout.dat", table({record(4, {{9, 2}, {9, 1}, {0, 0}, {12, 0}}, 1)}));
     const LoadoutOutcome out = catalogue.list(reference, "4", kWeapons);
-    EXPECT_EQ(catalogue.LodList()[1], "2  weapon 9");
-    EXPECT_EQ(catalogue.LodList()[4], ""); // count 0: not shown, not reported
+    EXPECT_EQ(catalogue.listLines()[1], "2  weapon 9");
+    EXPECT_EQ(catalogue.listLines()[4], ""); // count 0: not shown, not reported
     ASSERT_EQ(out.notes.size(), 1u);
     EXPECT_NE(out.notes[0].find("Weapon 9"), std::string::npos);
 }
@@ -118,8 +118,8 @@ TEST_F(LoadoutTest, RecordsFromPositionSevenThousandSevenHundredAreNeverConsider
         records.push_back(record(k < 173 ? 1 : 3, {{1, 1}}, k % 200));
     dir.write("PEV/Loadout.dat", table(records));
     catalogue.list(reference, "3", kWeapons);
-    EXPECT_EQ(catalogue.LodList().size(), 14u);
-    EXPECT_EQ(catalogue.Sloc(), std::to_string(4 + 44 * 173 + 1));
+    EXPECT_EQ(catalogue.listLines().size(), 14u);
+    EXPECT_EQ(catalogue.firstRecordPosition(), std::to_string(4 + 44 * 173 + 1));
     ASSERT_TRUE(catalogue.writeChosen(0, gameTable()).done);
     auto expected = records;
     expected[174] = records[173];
@@ -128,13 +128,13 @@ TEST_F(LoadoutTest, RecordsFromPositionSevenThousandSevenHundredAreNeverConsider
     records.push_back(record(9, {{1, 1}}, 0)); // record 177, beyond the limit
     dir.write("PEV/Loadout.dat", table(records));
     EXPECT_FALSE(catalogue.list(reference, "9", kWeapons).done);
-    EXPECT_TRUE(catalogue.LodList().empty());
+    EXPECT_TRUE(catalogue.listLines().empty());
 }
 
 TEST_F(LoadoutTest, ARecordCutShortIsNotListed) {
     dir.write("PEV/Loadout.dat", table({record(6, {{1, 1}}, 1), record(6, {{2, 2}}, 2).substr(0, 20)}));
     const LoadoutOutcome out = catalogue.list(reference, "6", kWeapons);
-    EXPECT_EQ(catalogue.LodList().size(), 7u);
+    EXPECT_EQ(catalogue.listLines().size(), 7u);
     EXPECT_FALSE(out.notes.empty());
 }
 
@@ -146,12 +146,12 @@ TEST_F(LoadoutTest, NothingIsChangedWithoutAListing) {
     // Listed an aircraft without loadouts.
     EXPECT_FALSE(catalogue.list(reference, "29", kWeapons).done);
     EXPECT_FALSE(catalogue.writeChosen(0, gameTable()).done);
-    EXPECT_EQ(catalogue.Sloc(), "");
+    EXPECT_EQ(catalogue.firstRecordPosition(), "");
     // A missing reference copy drops an earlier listing too.
     catalogue.list(reference, "5", kWeapons);
     const LoadoutOutcome missing = catalogue.list(dir.path() / "PEV" / "none.dat", "5", kWeapons);
     ASSERT_EQ(missing.problems.size(), 1u);
-    EXPECT_TRUE(catalogue.LodList().empty());
+    EXPECT_TRUE(catalogue.listLines().empty());
     EXPECT_FALSE(catalogue.writeChosen(1, gameTable()).done);
     EXPECT_EQ(dir.read("Loadout.dat"), "game table");
 }
@@ -193,7 +193,7 @@ TEST_F(LoadoutTest, ANewlyLoadedGameTableBecomesTheReference) {
     catalogue.list(reference, "5", kWeapons);
     EXPECT_TRUE(catalogue.takeGameTable(gameTable(), reference).done);
     EXPECT_EQ(slurp(reference), fresh);
-    EXPECT_TRUE(catalogue.LodList().empty()); // the old listing no longer matches the file
+    EXPECT_TRUE(catalogue.listLines().empty()); // the old listing no longer matches the file
 
     std::filesystem::remove(gameTable());
     EXPECT_FALSE(catalogue.takeGameTable(gameTable(), reference).done);
@@ -209,10 +209,10 @@ TEST(LoadoutBuilderTest, ThePlayersAircraftIsListedFromTheBuilderFolder) {
     game.write("loadout.dat", "stock");
     MissionBuilder b(game.path(), sortieSettings());
     b.start();
-    b.listLoadouts();
-    EXPECT_EQ(b.loadouts().LodList()[1], "2  Bomb");
-    EXPECT_EQ(b.loadouts().LodList()[8], "4  Gun");
-    b.writeLoadout(8);
+    b.loadout().list();
+    EXPECT_EQ(b.loadout().catalogue().listLines()[1], "2  Bomb");
+    EXPECT_EQ(b.loadout().catalogue().listLines()[8], "4  Gun");
+    b.loadout().write(8);
     EXPECT_EQ(game.read("loadout.dat"), table({record(9, {{1, 4}}, 2), record(9, {{1, 4}}, 2)}));
 }
 

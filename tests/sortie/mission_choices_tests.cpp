@@ -19,24 +19,25 @@ TEST(ChoicesFile, FreshChoicesWriteTheDefaultsInTwentyCrLfLines) {
     EXPECT_EQ(out.str(),
               "9\r\n4\r\n10\r\n16\r\n19\r\n 255 \r\n95\r\n127\r\n"
               " 0 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 1 \r\n 1 \r\n");
-    EXPECT_EQ(MissionChoices{}.PNat, kBritish);
+    EXPECT_EQ(MissionChoices{}.nation, kBritish);
 }
 
 TEST(ChoicesFile, WrittenChoicesReadBackEqual) {
     testing::TempFolder folder;
     MissionChoices c;
-    c.Text1 = {"3", "-2", "29", "-1"};
-    c.Text5 = "12";
-    c.Text6 = {"7", "0"};
-    c.Check1 = true;
-    c.TOD = 4, c.W = 4, c.MT = 4, c.YR = 3, c.EPS = 3, c.AA = 2, c.EAL = 1, c.FS = 3, c.HT = 2, c.SPS = 1;
-    c.IntType = 3, c.ISize = 0;
+    c.rolePlanes = {"3", "-2", "29", "-1"};
+    c.aircraftCount = "12";
+    c.targetAndBase = {"7", "0"};
+    c.groundStart = true;
+    c.timeOfDay = 4, c.weather = 4, c.missionType = 4, c.year = 3, c.enemySkill = 3, c.enemyAAA = 2,
+    c.enemyActivity = 1, c.formationSize = 3, c.altitude = 2, c.friendlySkill = 1;
+    c.interdictionType = 3, c.convoySize = 0;
     const auto file = folder.path() / "pevset.txt";
     ASSERT_FALSE(writeChoicesFile(file, c).has_value());
     const auto back = ReadLast(file, MissionChoices{}, kLimits);
     ASSERT_TRUE(back.ok());
     EXPECT_TRUE(back.value.notes.empty());
-    c.PNat = kUS;
+    c.nation = kUS;
     EXPECT_EQ(back.value.choices, c);
 }
 
@@ -46,7 +47,7 @@ TEST(ChoicesFile, StartFlagZeroOrBelowMeansGroundStart) {
     for (const auto& [line, ground] : cases) {
         std::vector<std::string> lines = choicesLines(MissionChoices{});
         lines[5] = line;
-        EXPECT_EQ(parseChoices(lines, MissionChoices{}, kLimits).choices.Check1, ground) << line;
+        EXPECT_EQ(parseChoices(lines, MissionChoices{}, kLimits).choices.groundStart, ground) << line;
     }
 }
 
@@ -58,16 +59,16 @@ TEST(ChoicesFile, NumbersAreReadLenientlyAndTextsKeptAsTheyStand) {
     lines[10] = "";      // MT: no number is 0
     const auto r = parseChoices(lines, MissionChoices{}, kLimits);
     EXPECT_TRUE(r.notes.empty());
-    EXPECT_EQ(r.choices.Text1[0], " 20 ");
-    EXPECT_EQ(r.choices.PNat, kGerman);
-    EXPECT_EQ(r.choices.TOD, 3);
-    EXPECT_EQ(r.choices.W, 2);
-    EXPECT_EQ(r.choices.MT, 0);
+    EXPECT_EQ(r.choices.rolePlanes[0], " 20 ");
+    EXPECT_EQ(r.choices.nation, kGerman);
+    EXPECT_EQ(r.choices.timeOfDay, 3);
+    EXPECT_EQ(r.choices.weather, 2);
+    EXPECT_EQ(r.choices.missionType, 0);
 }
 
 TEST(ChoicesFile, ShortFileAndValuesOutOfRangeKeepTheCurrentValuesAndSaySo) {
     MissionChoices current;
-    current.YR = 2;
+    current.year = 2;
     std::vector<std::string> lines = choicesLines(MissionChoices{});
     lines[0] = "31";   // Random is not allowed for the player's aircraft
     lines[2] = "40";   // beyond the aircraft list
@@ -77,13 +78,13 @@ TEST(ChoicesFile, ShortFileAndValuesOutOfRangeKeepTheCurrentValuesAndSaySo) {
     lines[10] = "-1 "; // MT
     lines.resize(11);  // lines 12 to 20 missing
     const auto r = parseChoices(lines, current, kLimits);
-    EXPECT_EQ(r.choices.Text1[0], "9");
-    EXPECT_EQ(r.choices.Text1[1], "10");
-    EXPECT_EQ(r.choices.Text5, "4");
-    EXPECT_EQ(r.choices.Text6[0], "127");
-    EXPECT_EQ(r.choices.TOD, 0);
-    EXPECT_EQ(r.choices.MT, 1);
-    EXPECT_EQ(r.choices.YR, 2);
+    EXPECT_EQ(r.choices.rolePlanes[0], "9");
+    EXPECT_EQ(r.choices.rolePlanes[1], "10");
+    EXPECT_EQ(r.choices.aircraftCount, "4");
+    EXPECT_EQ(r.choices.targetAndBase[0], "127");
+    EXPECT_EQ(r.choices.timeOfDay, 0);
+    EXPECT_EQ(r.choices.missionType, 1);
+    EXPECT_EQ(r.choices.year, 2);
     EXPECT_EQ(r.notes.size(), 7u);
     EXPECT_NE(r.notes.front().find("11 of 20 lines"), std::string::npos);
 }
@@ -91,7 +92,7 @@ TEST(ChoicesFile, ShortFileAndValuesOutOfRangeKeepTheCurrentValuesAndSaySo) {
 TEST(ChoicesFile, MissingFileIsAProblemAndChangesNothing) {
     testing::TempFolder folder;
     MissionChoices current;
-    current.MT = 3;
+    current.missionType = 3;
     const auto r = ReadLast(folder.path() / "pevset.txt", current, kLimits);
     EXPECT_TRUE(r.problem.has_value());
     EXPECT_EQ(r.value.choices, current);

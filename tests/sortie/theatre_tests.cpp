@@ -26,15 +26,15 @@ TEST(TargetTable, EntryRowAndRecordNameTheSameRecordWhateverTheHeaderSays) {
     writeFile(game.path() / "targets.dat", targetsBytes(10, records)); // header says 10, file holds 12
 
     const TheatreNames names = LoadNameLists(locatorFor(game.path()));
-    ASSERT_EQ(names.TList.size(), 12u);
+    ASSERT_EQ(names.targetNames.size(), 12u);
     EXPECT_EQ(names.targets.headerCount, 10u);
-    const TargetGrid grid = TargDat(names.targets, names.TList);
+    const TargetGrid grid = TargDat(names.targets, names.targetNames);
     ASSERT_EQ(grid.rows.size(), 12u);
     const std::vector<std::string> expected{"Lille", "Manston", "Calais", "Dover"};
     for (std::size_t k = 0; k < 12; ++k) {
-        EXPECT_EQ(names.TList[k], expected[k % 4]) << "record " << k;
+        EXPECT_EQ(names.targetNames[k], expected[k % 4]) << "record " << k;
         EXPECT_EQ(grid.rows[k][0], std::to_string(k));
-        EXPECT_EQ(grid.rows[k][kTgNameColumn], names.TList[k]);
+        EXPECT_EQ(grid.rows[k][kTgNameColumn], names.targetNames[k]);
         EXPECT_EQ(grid.rows[k][17], std::to_string(3 - k % 4)); // "TstrL"
     }
     EXPECT_TRUE(names.targets.records[5].isAirfield());
@@ -126,20 +126,20 @@ TEST(DataFiles, MissingFilesAreReportedAndTheListsStillHaveTheirShape) {
     TempFolder game;
     const TheatreNames names = LoadNameLists(locatorFor(game.path()));
     EXPECT_EQ(names.problems.size(), 3u); // tarnames.str, targets.dat, pnames.str
-    EXPECT_TRUE(names.TList.empty());
-    ASSERT_EQ(names.PList.size(), 32u);
-    EXPECT_EQ(names.PList[30], "None");
-    EXPECT_EQ(names.PList[31], "Random");
+    EXPECT_TRUE(names.targetNames.empty());
+    ASSERT_EQ(names.aircraftNames.size(), 32u);
+    EXPECT_EQ(names.aircraftNames[30], "None");
+    EXPECT_EQ(names.aircraftNames[31], "Random");
 }
 
 TEST(DataFiles, AircraftListOfAnotherLengthIsReportedAndKeepsNoneAndRandomAt30And31) {
     TempFolder game;
     writeFile(game.path() / "pnames.str", stringTableBytes({"A", "B", "C"}));
     const TheatreNames names = LoadNameLists(locatorFor(game.path()));
-    ASSERT_EQ(names.PList.size(), 32u);
-    EXPECT_EQ(names.PList[2], "C");
-    EXPECT_EQ(names.PList[3], "");
-    EXPECT_EQ(names.PList[30], "None");
+    ASSERT_EQ(names.aircraftNames.size(), 32u);
+    EXPECT_EQ(names.aircraftNames[2], "C");
+    EXPECT_EQ(names.aircraftNames[3], "");
+    EXPECT_EQ(names.aircraftNames[30], "None");
     bool reported = false;
     for (const auto& p : names.problems)
         reported = reported || p.reason.find("holds 3 names instead of 30") != std::string::npos;
@@ -153,7 +153,7 @@ TEST(DataFiles, TruncatedStringTableKeepsTheNamesBeforeTheBreak) {
     writeFile(game.path() / "tarnames.str", bytes);
     writeFile(game.path() / "targets.dat", targetsBytes(3, {{0, 0, 0}, {1, 0, 0}, {2, 0, 0}}));
     const TheatreNames names = LoadNameLists(locatorFor(game.path()));
-    EXPECT_EQ(names.TList, (std::vector<std::string>{"Alpha", "Bravo", ""}));
+    EXPECT_EQ(names.targetNames, (std::vector<std::string>{"Alpha", "Bravo", ""}));
     EXPECT_GE(names.problems.size(), 2u);
 }
 

@@ -13,8 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string table(bytes);
     sortie::LoadoutRecord record{};
     for (int loadout = 0; loadout < listing.count(); ++loadout)
-        sortie::readLoadoutRecord(table, sortie::recordPosition(listing.Sloc, loadout), record);
-    sortie::writeOverRun(table, listing.Sloc, listing.count(), record);
+        sortie::readLoadoutRecord(table, sortie::recordPosition(listing.firstRecord, loadout), record);
+    sortie::writeOverRun(table, listing.firstRecord, listing.count(), record);
     if (table.size() != bytes.size())
         fuzzing::broken("writing a loadout changed the table's length");
     return 0;

@@ -57,100 +57,133 @@ class MapInBuilder : public ::testing::Test {
 TEST_F(MapInBuilder, FilesComeFromTheGameFolderElseTheBuilderFolderInAnyLetterCase) {
     std::filesystem::rename(game() / "eaw.tm", game() / "PEV" / "EAW.TM");
     auto b = started();
-    EXPECT_TRUE(b->buildMap());
-    EXPECT_TRUE(b->theatreMap().ready());
-    EXPECT_EQ(b->theatreMap().picture().at(100, 100), kAirfieldColour);
-    EXPECT_EQ(b->theatreMap().picture().at(700, 700), kLandColour);
-    EXPECT_EQ(b->Tg().rows[2][kTgMapXColumn], "900");
-    EXPECT_EQ(b->Tg().rows[2][kTgMapYColumn], "300");
+    EXPECT_TRUE(b->map().build());
+    EXPECT_TRUE(b->map().theatreMap().ready());
+    EXPECT_EQ(b->map().theatreMap().picture().at(100, 100), kAirfieldColour);
+    EXPECT_EQ(b->map().theatreMap().picture().at(700, 700), kLandColour);
+    EXPECT_EQ(b->mission().lists().targetGrid.rows[2][kTgMapXColumn], "900");
+    EXPECT_EQ(b->mission().lists().targetGrid.rows[2][kTgMapYColumn], "300");
 
     std::filesystem::rename(game() / "frntline.dat", game() / "PEV" / "FrntLine.dat");
-    EXPECT_TRUE(b->FrontLine(0));
-    EXPECT_EQ(b->theatreMap().picture().at(150, 10), kFrontLineColour);
+    EXPECT_TRUE(b->map().FrontLine(0));
+    EXPECT_EQ(b->map().theatreMap().picture().at(150, 10), kFrontLineColour);
 }
 
 TEST_F(MapInBuilder, MissingTileMapLeavesTheMapNotReadyAndSaysWhy) {
     std::filesystem::remove(game() / "eaw.tm");
     auto b = started();
-    EXPECT_FALSE(b->buildMap());
-    EXPECT_FALSE(b->theatreMap().ready());
+    EXPECT_FALSE(b->map().build());
+    EXPECT_FALSE(b->map().theatreMap().ready());
     ASSERT_FALSE(b->messages().empty());
     EXPECT_NE(b->messages().back().find("eaw.tm"), std::string::npos) << b->messages().back();
-    EXPECT_EQ(b->theatreMap().picture().at(700, 700), kMapBackground);
-    b->hoverMap(100, 100, false);
-    b->clickMap();
-    EXPECT_FALSE(b->theatreMap().TargetLabel().visible);
-    EXPECT_EQ(b->choices().Text6[0], MissionChoices{}.Text6[0]);
+    EXPECT_EQ(b->map().theatreMap().picture().at(700, 700), kMapBackground);
+    b->map().hover(100, 100, false);
+    b->map().click();
+    EXPECT_FALSE(b->map().theatreMap().nameLabel().visible);
+    EXPECT_EQ(b->choices().targetAndBase[0], MissionChoices{}.targetAndBase[0]);
 }
 
 TEST_F(MapInBuilder, MissingOrShortFrontLinesKeepTheMapUsableAndSayWhy) {
     auto b = started();
-    ASSERT_TRUE(b->buildMap());
+    ASSERT_TRUE(b->map().build());
     std::filesystem::resize_file(game() / "frntline.dat", 600 * 12 + 40);
-    b->chooseFrontLine(1);
-    EXPECT_TRUE(b->theatreMap().ready());
-    EXPECT_EQ(b->choices().FL, 1);
+    b->map().chooseFrontLine(1);
+    EXPECT_TRUE(b->map().theatreMap().ready());
+    EXPECT_EQ(b->choices().frontLine, 1);
     EXPECT_NE(b->messages().back().find("front-line set 12 needs bytes 7200 to 7799"), std::string::npos)
         << b->messages().back();
-    EXPECT_EQ(b->theatreMap().picture().at(150, 1000), kLandColour);
+    EXPECT_EQ(b->map().theatreMap().picture().at(150, 1000), kLandColour);
 
     std::filesystem::remove(game() / "frntline.dat");
     const auto count = b->messages().size();
-    EXPECT_FALSE(b->FrontLine(0));
+    EXPECT_FALSE(b->map().FrontLine(0));
     EXPECT_EQ(b->messages().size(), count + 1);
     EXPECT_NE(b->messages().back().find("frntline.dat"), std::string::npos);
-    EXPECT_TRUE(b->theatreMap().ready());
+    EXPECT_TRUE(b->map().theatreMap().ready());
 }
 
 TEST_F(MapInBuilder, FrontLineButtonsRebuildTheMapWithSetZeroOrTwelve) {
     auto b = started();
-    ASSERT_TRUE(b->buildMap());
-    ASSERT_TRUE(b->FrontLine(0));
-    b->chooseFrontLine(1);
-    EXPECT_EQ(b->theatreMap().G().set, 12);
-    EXPECT_EQ(b->theatreMap().picture().at(150, 1000), kFrontLineColour);
-    EXPECT_EQ(b->theatreMap().picture().at(150, 10), kLandColour) << "the old line is erased";
-    b->chooseFrontLine(0);
-    EXPECT_EQ(b->theatreMap().picture().at(150, 10), kFrontLineColour);
-    EXPECT_EQ(b->theatreMap().picture().at(150, 1000), kLandColour);
+    ASSERT_TRUE(b->map().build());
+    ASSERT_TRUE(b->map().FrontLine(0));
+    b->map().chooseFrontLine(1);
+    EXPECT_EQ(b->map().theatreMap().frontLineGrid().set, 12);
+    EXPECT_EQ(b->map().theatreMap().picture().at(150, 1000), kFrontLineColour);
+    EXPECT_EQ(b->map().theatreMap().picture().at(150, 10), kLandColour) << "the old line is erased";
+    b->map().chooseFrontLine(0);
+    EXPECT_EQ(b->map().theatreMap().picture().at(150, 10), kFrontLineColour);
+    EXPECT_EQ(b->map().theatreMap().picture().at(150, 1000), kLandColour);
 }
 
 TEST_F(MapInBuilder, PicksAlternateTargetAndHomeBaseAndRefuseNonAirfieldBases) {
     auto b = started();
-    ASSERT_TRUE(b->buildMap());
-    b->selectTargo(kTargoTarget);
+    ASSERT_TRUE(b->map().build());
+    b->map().selectPick(kTargoTarget);
 
-    b->hoverMap(501, 199, false); // Place 1, not an airfield
-    b->clickMap();
-    EXPECT_EQ(b->choices().Text6[0], "1");
-    EXPECT_EQ(b->Label2()[0], "Place 1");
-    EXPECT_EQ(b->choices().Targo, kTargoHomeBase);
+    b->map().hover(501, 199, false); // Place 1, not an airfield
+    b->map().click();
+    EXPECT_EQ(b->choices().targetAndBase[0], "1");
+    EXPECT_EQ(b->mission().placeNames()[0], "Place 1");
+    EXPECT_EQ(b->choices().nextPick, kTargoHomeBase);
 
-    b->hoverMap(1300, 402, false); // Place 3 is no airfield: refused, still choosing the base
-    b->clickMap();
-    EXPECT_EQ(b->choices().Targo, kTargoHomeBase);
-    EXPECT_EQ(b->choices().Text6[1], MissionChoices{}.Text6[1]);
+    b->map().hover(1300, 402, false); // Place 3 is no airfield: refused, still choosing the base
+    b->map().click();
+    EXPECT_EQ(b->choices().nextPick, kTargoHomeBase);
+    EXPECT_EQ(b->choices().targetAndBase[1], MissionChoices{}.targetAndBase[1]);
 
-    b->hoverMap(898, 300, false);
-    b->clickMap();
-    EXPECT_EQ(b->choices().Text6[1], "2");
-    EXPECT_EQ(b->Label2()[1], "Place 2");
-    EXPECT_EQ(b->choices().Targo, kTargoTarget);
+    b->map().hover(898, 300, false);
+    b->map().click();
+    EXPECT_EQ(b->choices().targetAndBase[1], "2");
+    EXPECT_EQ(b->mission().placeNames()[1], "Place 2");
+    EXPECT_EQ(b->choices().nextPick, kTargoTarget);
 
-    b->hoverMap(100, 100, false);
-    b->clickMap();
-    EXPECT_EQ(b->choices().Text6[0], "0");
-    EXPECT_EQ(b->choices().Targo, kTargoHomeBase);
+    b->map().hover(100, 100, false);
+    b->map().click();
+    EXPECT_EQ(b->choices().targetAndBase[0], "0");
+    EXPECT_EQ(b->choices().nextPick, kTargoHomeBase);
 
-    // The summary takes the picks at its next rebuild.
-    b->ShowChoice();
-    EXPECT_NE(b->Label9().find("Home Base: Place 2"), std::string::npos) << b->Label9();
-    EXPECT_NE(b->Label9().find("Target: Place 0"), std::string::npos);
+    // The summary follows each pick at once.
+    EXPECT_NE(b->mission().summary().summaryText.find("Home Base: Place 2"), std::string::npos)
+        << b->mission().summary().summaryText;
+    EXPECT_NE(b->mission().summary().summaryText.find("Target: Place 0"), std::string::npos);
 
-    b->hoverMap(700, 700, false); // open country: nothing under the pointer, nothing picked
-    b->clickMap();
-    EXPECT_EQ(b->choices().Text6[0], "0");
-    EXPECT_EQ(b->choices().Targo, kTargoHomeBase);
+    b->map().hover(700, 700, false); // open country: nothing under the pointer, nothing picked
+    b->map().click();
+    EXPECT_EQ(b->choices().targetAndBase[0], "0");
+    EXPECT_EQ(b->choices().nextPick, kTargoHomeBase);
+}
+
+TEST_F(MapInBuilder, TheChosenTargetAndHomeBaseAreMarkedAfterEveryKindOfChoice) {
+    auto b = started();
+    EXPECT_TRUE(b->map().chosenPlaces().empty()) << "no map yet";
+    ASSERT_TRUE(b->map().makeNewMap());
+    EXPECT_NE(b->messages().back().find("A new map was made: 204800 land tiles and 4 target markers in "),
+              std::string::npos)
+        << b->messages().back();
+    EXPECT_TRUE(b->map().chosenPlaces().empty()); // 127 and 95 name no record here
+
+    const auto places = [&b] {
+        std::vector<std::tuple<int, long, long, std::string>> out;
+        for (const ChosenPlace& p : b->map().chosenPlaces())
+            out.emplace_back(p.which, p.mapX, p.mapY, p.name);
+        return out;
+    };
+    using Places = std::vector<std::tuple<int, long, long, std::string>>;
+    b->map().selectPick(kTargoTarget);
+    b->map().chooseTarget(1);
+    EXPECT_EQ(places(), (Places{{kTargoTarget, 500, 200, "Place 1"}}));
+    b->map().selectPick(kTargoHomeBase);
+    b->map().hover(898, 300, false);
+    b->map().click();
+    EXPECT_EQ(places(), (Places{{kTargoHomeBase, 900, 300, "Place 2"}, {kTargoTarget, 500, 200, "Place 1"}}));
+    ASSERT_TRUE(b->map().setPlaceRecord(kTargoTarget, "3"));
+    EXPECT_EQ(std::get<3>(places().back()), "Place 3");
+
+    MissionChoices stored;
+    stored.targetAndBase = {"2", "0"};
+    ASSERT_FALSE(writeChoicesFile(game() / "PEV" / "pevset.txt", stored));
+    b->mission().restoreChoices();
+    EXPECT_EQ(places(), (Places{{kTargoHomeBase, 100, 100, "Place 0"}, {kTargoTarget, 900, 300, "Place 2"}}));
 }
 
 } // namespace

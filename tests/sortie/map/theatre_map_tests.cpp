@@ -73,10 +73,10 @@ TEST(TargPlot, MarkersOffThePictureAreNeitherDrawnNorPickable) {
     EXPECT_EQ(map.picture().at(2557, 1279), kAirfieldColour);
 
     map.hover(0, -58368, false);
-    EXPECT_FALSE(map.TargetLabel().visible);
+    EXPECT_FALSE(map.nameLabel().visible);
     EXPECT_FALSE(map.pick(0));
     map.hover(2558.5, 1278, false);
-    EXPECT_EQ(map.TargetLabel().caption, "last pixel");
+    EXPECT_EQ(map.nameLabel().caption, "last pixel");
 }
 
 class Pointer : public ::testing::Test {
@@ -92,42 +92,42 @@ class Pointer : public ::testing::Test {
 
 TEST_F(Pointer, NameShowsWithinTwoUnitsInBothDirectionsAndTheLaterRowWins) {
     map.hover(402, 298, false);
-    EXPECT_TRUE(map.TargetLabel().visible);
-    EXPECT_EQ(map.TargetLabel().caption, "Bridge C");
-    EXPECT_DOUBLE_EQ(map.TargetLabel().left, 407);
-    EXPECT_DOUBLE_EQ(map.TargetLabel().top, 298);
+    EXPECT_TRUE(map.nameLabel().visible);
+    EXPECT_EQ(map.nameLabel().caption, "Bridge C");
+    EXPECT_DOUBLE_EQ(map.nameLabel().left, 407);
+    EXPECT_DOUBLE_EQ(map.nameLabel().top, 298);
     EXPECT_EQ(map.hoveredRow(), 3);
 
     map.hover(402.5, 300, false);
-    EXPECT_FALSE(map.TargetLabel().visible);
-    EXPECT_EQ(map.TargetLabel().caption, "");
+    EXPECT_FALSE(map.nameLabel().visible);
+    EXPECT_EQ(map.nameLabel().caption, "");
     EXPECT_EQ(map.hoveredRow(), 3) << "the hovered record stays until another is found";
     map.hover(400, 297.5, false);
-    EXPECT_FALSE(map.TargetLabel().visible);
+    EXPECT_FALSE(map.nameLabel().visible);
 
     // (101, 100) is within reach of both A (100, 100) and B (103, 101): B is the later row.
     map.hover(101, 100, false);
-    EXPECT_EQ(map.TargetLabel().caption, "Depot B");
+    EXPECT_EQ(map.nameLabel().caption, "Depot B");
     EXPECT_EQ(map.hoveredRow(), 2);
     map.hover(99, 100, false);
-    EXPECT_EQ(map.TargetLabel().caption, "Field A");
+    EXPECT_EQ(map.nameLabel().caption, "Field A");
 }
 
 TEST_F(Pointer, NothingChangesWithAButtonHeldDuringABuildOrWithThePointerOff) {
     map.hover(400, 300, false);
     map.hover(800, 600, true);
-    EXPECT_EQ(map.TargetLabel().caption, "Bridge C");
+    EXPECT_EQ(map.nameLabel().caption, "Bridge C");
 
     map.setPointerEnabled(false);
-    EXPECT_FALSE(map.TargetLabel().visible);
+    EXPECT_FALSE(map.nameLabel().visible);
     map.hover(800, 600, false);
-    EXPECT_FALSE(map.TargetLabel().visible);
+    EXPECT_FALSE(map.nameLabel().visible);
     EXPECT_FALSE(map.pick(0));
     map.setPointerEnabled(true);
 
     TheatreMap unbuilt;
     unbuilt.hover(0, 0, false);
-    EXPECT_FALSE(unbuilt.TargetLabel().visible);
+    EXPECT_FALSE(unbuilt.nameLabel().visible);
 }
 
 TEST_F(Pointer, HomeBaseMustBeAnAirfieldWhileAnyRecordMayBeTheTarget) {
@@ -194,9 +194,9 @@ TEST(FrontLine, DrawsGreenSegmentsBetweenConsecutivePointsOnly) {
                                        {frontPointAt(100, 100), frontPointAt(200, 100),
                                         frontPointAt(200, 300), frontTerminator(), frontPointAt(900, 900)});
     ASSERT_FALSE(map.FrontLineFrom(bytes, 0));
-    EXPECT_EQ(map.G().end, 3);
-    EXPECT_EQ(map.G().points[1].mapX, 200);
-    EXPECT_EQ(map.G().points[2].mapY, 300);
+    EXPECT_EQ(map.frontLineGrid().end, 3);
+    EXPECT_EQ(map.frontLineGrid().points[1].mapX, 200);
+    EXPECT_EQ(map.frontLineGrid().points[2].mapY, 300);
     const MapPicture& p = map.picture();
     EXPECT_EQ(p.at(150, 100), kFrontLineColour);
     EXPECT_EQ(p.at(200, 200), kFrontLineColour);
@@ -215,7 +215,7 @@ TEST(FrontLine, ASetTheFileDoesNotWhollyHoldIsRefusedAndDrawsNothing) {
     const auto problem = map.FrontLineFrom(bytes, 12);
     ASSERT_TRUE(problem);
     EXPECT_NE(problem->reason.find("set 12 needs bytes 7200 to 7799"), std::string::npos) << problem->reason;
-    EXPECT_EQ(map.G().end, 0);
+    EXPECT_EQ(map.frontLineGrid().end, 0);
     EXPECT_EQ(map.picture().pixels(), before);
     EXPECT_TRUE(map.ready()) << "the map and its markers stay usable";
     EXPECT_TRUE(map.FrontLineFrom("", 0));

@@ -35,7 +35,7 @@ TEST(GameIniRewrite, MissingKeysAreNotAddedAndALastLineGainsItsLineEnd) {
 // The stand-in program is the game on Windows, started directly; a report in the same words as the
 // POSIX stand-in's keeps the tests one.
 class Launch : public MissionTest {
-protected:
+  protected:
     void SetUp() override { testsupport::installStandIn(game() / "PEVeaw.exe"); }
 
     std::string awaitReports() const {
@@ -92,7 +92,7 @@ TEST_F(Launch, FlyRewritesTheIniWritesTheMissionAndChoicesAndStartsTheGame) {
                     "PlayerPlane=3", "PlayerPlanes", "Last=line"}));
     EXPECT_EQ(slurp(game() / "Savedata" / "SingMiss.mpf"), kGroundAttackMissionFile);
     EXPECT_EQ(slurp(game() / "PEV" / "pevset.txt"), kGroundAttackChoicesFile);
-    EXPECT_EQ(result.summary.Label9, kGroundAttackSummary);
+    EXPECT_EQ(result.summary.summaryText, kGroundAttackSummary);
     EXPECT_FALSE(std::filesystem::exists(game() / "pevini"));
 }
 

@@ -22,14 +22,14 @@ TEST_F(MissionFile, GroundStartGroundAttackAndNoneAndRandomRoles) {
     const auto file = game() / "Savedata" / "SingMiss.mpf";
     const auto made = Make_mpf(file, snapshot());
     ASSERT_FALSE(made.problem) << made.problem->text();
-    EXPECT_EQ(made.summary.Label9, kGroundAttackSummary);
+    EXPECT_EQ(made.summary.summaryText, kGroundAttackSummary);
     EXPECT_EQ(slurp(file), kGroundAttackMissionFile);
 }
 
 TEST_F(MissionFile, EscortStillCarriesInterdictionTypeAndConvoySize) {
-    choices.MT = 0;
-    choices.IntType = 0;
-    choices.ISize = 2;
+    choices.missionType = 0;
+    choices.interdictionType = 0;
+    choices.convoySize = 2;
     const auto lines = missionLines(choices);
     ASSERT_EQ(lines.size(), 22u);
     EXPECT_EQ(lines[3], " 0 ");
@@ -38,7 +38,7 @@ TEST_F(MissionFile, EscortStillCarriesInterdictionTypeAndConvoySize) {
 }
 
 TEST_F(MissionFile, TheSummaryIsRebuiltFromTheChoicesNotTakenFromAnEarlierOne) {
-    choices.Text6[kTargoTarget] = "42";
+    choices.targetAndBase[kTargoTarget] = "42";
     const auto file = game() / "mission.mpf";
     ASSERT_FALSE(Make_mpf(file, snapshot()).problem);
     EXPECT_NE(slurp(file).find("DETAILS:\r\nMy aircraft: Plane 9\r\n"), std::string::npos);

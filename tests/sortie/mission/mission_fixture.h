@@ -31,7 +31,7 @@ inline std::string crlf(std::initializer_list<std::string_view> lines) {
 using testsupport::slurp;
 
 class MissionTest : public ::testing::Test {
-protected:
+  protected:
     MissionTest() {
         for (int i = 0; i < 30; ++i)
             PList.push_back("Plane " + std::to_string(i));
@@ -58,23 +58,23 @@ protected:
 // Ground start, "Ground Attack", a "None" and a "Random" role, and no option at its first index.
 inline MissionChoices groundAttackChoices() {
     MissionChoices c;
-    c.Text1 = {"3", "-2", "-1", "29"};
-    c.Text5 = "12";
-    c.Text6 = {"0", "199"};
-    c.Check1 = true;
-    c.YR = 3;
-    c.TOD = 4;
-    c.W = 4;
-    c.MT = 4;
-    c.HT = 3;
-    c.FS = 2;
-    c.SPS = 3;
-    c.EAL = 1;
-    c.EPS = 2;
-    c.AA = 3;
-    c.IntType = 3;
-    c.ISize = 3;
-    c.PNat = kUS;
+    c.rolePlanes = {"3", "-2", "-1", "29"};
+    c.aircraftCount = "12";
+    c.targetAndBase = {"0", "199"};
+    c.groundStart = true;
+    c.year = 3;
+    c.timeOfDay = 4;
+    c.weather = 4;
+    c.missionType = 4;
+    c.altitude = 3;
+    c.formationSize = 2;
+    c.friendlySkill = 3;
+    c.enemyActivity = 1;
+    c.enemySkill = 2;
+    c.enemyAAA = 3;
+    c.interdictionType = 3;
+    c.convoySize = 3;
+    c.nation = kUS;
     return c;
 }
 
@@ -124,21 +124,21 @@ inline const std::string kGroundAttackSummary = crlf({
 
 // The initial mission as the game's mission file, worked out line by line.
 inline const std::string kInitialMissionFile =
-    crlf({" 0 ", " 0 ", " 0 ", " 1 ", "4", " 0 ", "9", "10", " 0 ", " 0 ", " 0 ", "16", "19", " 0 ", " 0 ",
-          "-1 ", "95", "127", " 1 ", " 1 ", "", "DETAILS:"}) +
+    crlf({" 0 ", " 0 ", " 0 ", " 1 ", "4",   " 0 ", "9",   "10",  " 0 ", " 0 ", " 0 ",
+          "16",  "19",  " 0 ", " 0 ", "-1 ", "95",  "127", " 1 ", " 1 ", "",    "DETAILS:"}) +
     kInitialSummary + "\r\n";
 
 inline const std::string kGroundAttackMissionFile =
-    crlf({" 3 ", " 4 ", " 4 ", " 4 ", "12", " 3 ", "3", "-2", " 2 ", " 3 ", " 1 ", "-1", "29", " 3 ", " 2 ",
-          " 0 ", "199", "0", " 3 ", " 3 ", "", "DETAILS:"}) +
+    crlf({" 3 ", " 4 ", " 4 ", " 4 ", "12",  " 3 ", "3", "-2",  " 2 ", " 3 ", " 1 ",
+          "-1",  "29",  " 3 ", " 2 ", " 0 ", "199", "0", " 3 ", " 3 ", "",    "DETAILS:"}) +
     kGroundAttackSummary + "\r\n";
 
-inline const std::string kInitialChoicesFile = crlf({"9", "4", "10", "16", "19", " 255 ", "95", "127", " 0 ", " 0 ",
-                                                     " 1 ", " 0 ", " 0 ", " 0 ", " 0 ", " 0 ", " 0 ", " 0 ", " 1 ",
-                                                     " 1 "});
+inline const std::string kInitialChoicesFile =
+    crlf({"9",   "4",   "10",  "16",  "19",  " 255 ", "95",  "127", " 0 ", " 0 ",
+          " 1 ", " 0 ", " 0 ", " 0 ", " 0 ", " 0 ",   " 0 ", " 0 ", " 1 ", " 1 "});
 
 inline const std::string kGroundAttackChoicesFile =
-    crlf({"3", "12", "-2", "-1", "29", " 0 ", "199", "0", " 4 ", " 4 ", " 4 ", " 3 ", " 2 ", " 3 ", " 1 ", " 2 ",
-          " 3 ", " 3 ", " 3 ", " 3 "});
+    crlf({"3",   "12",  "-2",  "-1",  "29",  " 0 ", "199", "0",   " 4 ", " 4 ",
+          " 4 ", " 3 ", " 2 ", " 3 ", " 1 ", " 2 ", " 3 ", " 3 ", " 3 ", " 3 "});
 
 } // namespace sortie::testing

@@ -22,21 +22,22 @@ TEST_F(Results, AFullResultsFileGivesTheWholeReport) {
     writeFile(game() / "results.txt", crlf({"250", "3", "1", "3", "1", "0", "4", "1", "2", "-1", "5", "77"}));
     const auto report = showResults(game());
     ASSERT_TRUE(report.shown);
-    EXPECT_EQ(report.Label22, "THE RESULTS OF THE LAST MISSION\r\r" +
-                                  cr({"Player's point score = 250", "Number of aircraft/ground objects destroyed = 3",
-                                      "You landed your plane", "Mission rating: GOOD",
-                                      "The mission was accomplished", "", "Squadron kills: 4", "Squadron losses: 1",
-                                      "Squadron ground targets hit: 2", "",
-                                      "Congratulations! You have been awarded a medal"}));
+    EXPECT_EQ(report.reportText,
+              "THE RESULTS OF THE LAST MISSION\r\r" +
+                  cr({"Player's point score = 250", "Number of aircraft/ground objects destroyed = 3",
+                      "You landed your plane", "Mission rating: GOOD", "The mission was accomplished", "",
+                      "Squadron kills: 4", "Squadron losses: 1", "Squadron ground targets hit: 2", "",
+                      "Congratulations! You have been awarded a medal"}));
 }
 
 TEST_F(Results, AShortFileGivesOnlyItsLines) {
     writeFile(game() / "RESULTS.TXT", "  12 points\n0\n6");
     const auto report = showResults(game());
     ASSERT_TRUE(report.shown);
-    EXPECT_EQ(report.Label22, "THE RESULTS OF THE LAST MISSION\r\r" +
-                                  cr({"Player's point score = 12",
-                                      "Number of aircraft/ground objects destroyed = 0", "You were killed"}));
+    EXPECT_EQ(report.reportText,
+              "THE RESULTS OF THE LAST MISSION\r\r" +
+                  cr({"Player's point score = 12", "Number of aircraft/ground objects destroyed = 0",
+                      "You were killed"}));
 }
 
 TEST_F(Results, OddValuesAreShownPlainly) {

@@ -31,7 +31,7 @@ TEST_F(SavedMissions, SaveWritesTheMissionAndItsChoicesAndListsIt) {
     EXPECT_EQ(slurp(missions() / "Dover.mpf"), kGroundAttackMissionFile);
     EXPECT_EQ(slurp(missions() / "Dover.jsv"), kGroundAttackChoicesFile);
     EXPECT_EQ(result.File1, std::vector<std::string>{"Dover.mpf"});
-    EXPECT_EQ(result.summary.Label9, kGroundAttackSummary);
+    EXPECT_EQ(result.summary.summaryText, kGroundAttackSummary);
 }
 
 TEST_F(SavedMissions, SavingUnderAnExistingNameReplacesBothFilesWhateverTheirCaseAndSaysSo) {
@@ -102,11 +102,11 @@ TEST_F(SavedMissions, AMissingSavedMissionsFolderIsReported) {
 TEST_F(SavedMissions, SelectingShowsTheDetailsFromTheDetailsLineOn) {
     writeFile(missions() / "a.mpf", crlf({" 0 ", "details:", "DETAILS:", "My aircraft: X", ""}));
     const auto details = selectSavedMission(missions(), "a.mpf");
-    EXPECT_EQ(details.Label10, missions() / "a.mpf");
-    EXPECT_EQ(details.Text3, crlf({"DETAILS:", "My aircraft: X", ""}));
+    EXPECT_EQ(details.selectedMissionPath, missions() / "a.mpf");
+    EXPECT_EQ(details.missionDetails, crlf({"DETAILS:", "My aircraft: X", ""}));
 
     writeFile(missions() / "b.mpf", "1\n2\nno details here\n");
-    EXPECT_EQ(selectSavedMission(missions(), "b.mpf").Text3, "");
+    EXPECT_EQ(selectSavedMission(missions(), "b.mpf").missionDetails, "");
     EXPECT_TRUE(selectSavedMission(missions(), "gone.mpf").problem);
 }
 
@@ -139,7 +139,7 @@ TEST_F(LoadingMissions, ASavedMissionRoundTripsIntoTheGameAndTheChoices) {
     EXPECT_EQ(slurp(game() / "PEV" / "PEVSet.txt"), kGroundAttackChoicesFile);
     EXPECT_FALSE(testsupport::hasEntrySpelled(game() / "PEV", "pevset.txt"));
     EXPECT_EQ(result.choices, saved);
-    EXPECT_EQ(result.summary.Label9, kGroundAttackSummary);
+    EXPECT_EQ(result.summary.summaryText, kGroundAttackSummary);
 }
 
 // The name is kept as text from the save box to the list and back to the files: UTF-8 on Windows,
@@ -155,10 +155,10 @@ TEST_F(LoadingMissions, AMissionNamedBeyondAsciiIsSavedListedSelectedAndLoadedAs
     EXPECT_EQ(listed.value, std::vector<std::string>{name + ".mpf"});
     const auto details = selectSavedMission(missions(), listed.value[0]);
     EXPECT_FALSE(details.problem);
-    EXPECT_EQ(details.Label10, missions() / common::pathFromText(name + ".mpf"));
+    EXPECT_EQ(details.selectedMissionPath, missions() / common::pathFromText(name + ".mpf"));
 
     choices = {};
-    const auto result = loadSavedMission(game(), settings, details.Label10, snapshot());
+    const auto result = loadSavedMission(game(), settings, details.selectedMissionPath, snapshot());
     ASSERT_TRUE(result.loaded) << (result.problems.empty() ? "" : result.problems[0].text());
     EXPECT_EQ(result.choices, groundAttackChoices());
 }

@@ -11,58 +11,59 @@ class Summary : public MissionTest {};
 
 TEST_F(Summary, InitialChoicesGiveEighteenLabelledLines) {
     const auto summary = ShowChoice(snapshot());
-    EXPECT_EQ(summary.Label9, kInitialSummary);
-    EXPECT_FALSE(summary.Frame3);
-    EXPECT_FALSE(summary.Frame6);
+    EXPECT_EQ(summary.summaryText, kInitialSummary);
+    EXPECT_FALSE(summary.interdictionTypeShown);
+    EXPECT_FALSE(summary.convoySizeShown);
 }
 
 TEST_F(Summary, GroundAttackAddsTheInterdictionLinesAndFramesAndOtherTypesRemoveThem) {
     choices = groundAttackChoices();
     const auto attack = ShowChoice(snapshot());
-    EXPECT_EQ(attack.Label9, kGroundAttackSummary);
-    EXPECT_TRUE(attack.Frame3);
-    EXPECT_TRUE(attack.Frame6);
+    EXPECT_EQ(attack.summaryText, kGroundAttackSummary);
+    EXPECT_TRUE(attack.interdictionTypeShown);
+    EXPECT_TRUE(attack.convoySizeShown);
 
-    choices.MT = 3;
+    choices.missionType = 3;
     const auto intercept = ShowChoice(snapshot());
-    EXPECT_FALSE(intercept.Frame3);
-    EXPECT_FALSE(intercept.Frame6);
-    EXPECT_EQ(intercept.Label9.find("Interdiction"), std::string::npos);
-    EXPECT_NE(intercept.Label9.find("Mission type: Intercept\r\nWeather: Overcast\r\n"), std::string::npos);
+    EXPECT_FALSE(intercept.interdictionTypeShown);
+    EXPECT_FALSE(intercept.convoySizeShown);
+    EXPECT_EQ(intercept.summaryText.find("Interdiction"), std::string::npos);
+    EXPECT_NE(intercept.summaryText.find("Mission type: Intercept\r\nWeather: Overcast\r\n"),
+              std::string::npos);
 }
 
 TEST_F(Summary, NamesFollowTheCurrentIndicesSoAMapPickShowsAtOnce) {
-    choices.Text6 = {"3", "4"};
+    choices.targetAndBase = {"3", "4"};
     const auto summary = ShowChoice(snapshot());
-    EXPECT_NE(summary.Label9.find("Home Base: Target 4\r\nTarget: Target 3\r\n"), std::string::npos);
+    EXPECT_NE(summary.summaryText.find("Home Base: Target 4\r\nTarget: Target 3\r\n"), std::string::npos);
 
     // An index outside the lists names nothing rather than reading past them.
-    choices.Text6 = {"900", "-5"};
-    choices.Text1[1] = "77";
+    choices.targetAndBase = {"900", "-5"};
+    choices.rolePlanes[1] = "77";
     const auto outside = ShowChoice(snapshot());
-    EXPECT_NE(outside.Label9.find("My support aircraft: \r\n"), std::string::npos);
-    EXPECT_NE(outside.Label9.find("Home Base: \r\nTarget: \r\n"), std::string::npos);
+    EXPECT_NE(outside.summaryText.find("My support aircraft: \r\n"), std::string::npos);
+    EXPECT_NE(outside.summaryText.find("Home Base: \r\nTarget: \r\n"), std::string::npos);
 }
 
 TEST_F(Summary, PlaneCellsCarryEveryRoleMarkerInRoleOrder) {
-    choices.Text1 = {"9", "9", "-1", "20"};
+    choices.rolePlanes = {"9", "9", "-1", "20"};
     const auto summary = ShowChoice(snapshot());
-    EXPECT_EQ(summary.Label18[9], "Plane 9\rMy plane\rMy support planes");
-    EXPECT_EQ(summary.Label18[20], "Plane 20\rEnemy #2  plane");
-    EXPECT_EQ(summary.Label18[31], "Random"); // a "Random" role marks no cell
-    EXPECT_EQ(summary.Label18[30], "None");
-    EXPECT_EQ(summary.Label18[16], "Plane 16");
+    EXPECT_EQ(summary.cellCaptions[9], "Plane 9\rMy plane\rMy support planes");
+    EXPECT_EQ(summary.cellCaptions[20], "Plane 20\rEnemy #2  plane");
+    EXPECT_EQ(summary.cellCaptions[31], "Random"); // a "Random" role marks no cell
+    EXPECT_EQ(summary.cellCaptions[30], "None");
+    EXPECT_EQ(summary.cellCaptions[16], "Plane 16");
 
-    choices.Text1 = {"0", "-2", "0", "0"};
-    EXPECT_EQ(ShowChoice(snapshot()).Label18[0], "Plane 0\rMy plane\rEnemy #1 plane\rEnemy #2  plane");
+    choices.rolePlanes = {"0", "-2", "0", "0"};
+    EXPECT_EQ(ShowChoice(snapshot()).cellCaptions[0], "Plane 0\rMy plane\rEnemy #1 plane\rEnemy #2  plane");
 }
 
 TEST_F(Summary, ASecondBuildShowsItsOwnInterdictionTypes) {
     const auto second = makeOptionCatalog(sortiexSettings());
-    choices.MT = 4;
-    choices.IntType = 4;
+    choices.missionType = 4;
+    choices.interdictionType = 4;
     const auto summary = ShowChoice({choices, second, PList, TList});
-    EXPECT_NE(summary.Label9.find("Interdiction Type: Warships\r\nInterdiction Size: Medium\r\n"),
+    EXPECT_NE(summary.summaryText.find("Interdiction Type: Warships\r\nInterdiction Size: Medium\r\n"),
               std::string::npos);
 }
 

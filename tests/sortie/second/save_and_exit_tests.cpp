@@ -19,7 +19,7 @@ class SaveAndExitTest : public ::testing::Test {
         testing::makeSecondBuildFolder(game.path());
         builder = std::make_unique<MissionBuilder>(game.path(), sortiexSettings());
         builder->start();
-        builder->chooseScenario(1);
+        builder->scenario().choose(1);
         ASSERT_TRUE(builder->beginScenario());
         builder->finishScenario();
     }
@@ -34,10 +34,10 @@ class SaveAndExitTest : public ::testing::Test {
 };
 
 TEST_F(SaveAndExitTest, WritesTheIniTheMissionAndTheChoicesIntoTheBuilderFolder) {
-    builder->setText1(0, "16"); // a German aircraft
-    builder->selectOption(Group::MT, 4);
-    builder->selectOption(Group::IntType, 4);
-    ASSERT_TRUE(builder->LaunchMission()) << messages();
+    builder->board().setRolePlane(0, "16"); // a German aircraft
+    builder->board().selectOption(Group::MT, 4);
+    builder->board().selectOption(Group::IntType, 4);
+    ASSERT_TRUE(builder->launch().LaunchMission()) << messages();
 
     EXPECT_EQ(game.read("eaw.ini"), "Width=1024\r\nPlayerNation=0\r\nPlayerPlane=16\r\nYear=1940\r\n");
     EXPECT_FALSE(std::filesystem::exists(game.path() / "pev.ini"));
@@ -56,14 +56,14 @@ TEST_F(SaveAndExitTest, WritesTheIniTheMissionAndTheChoicesIntoTheBuilderFolder)
 }
 
 TEST_F(SaveAndExitTest, TheFiveInterdictionTypesAreOffered) {
-    EXPECT_EQ(builder->catalog().info(Group::IntType).captions,
+    EXPECT_EQ(builder->mission().catalog().info(Group::IntType).captions,
               (std::vector<std::string>{"Trucks", "Armour", "Train", "Ships", "Warships"}));
 }
 
 TEST_F(SaveAndExitTest, AnIniThatCannotBeReplacedStopsEverythingAndKeepsTheWindow) {
     const std::string before = game.read("eaw.ini");
     std::filesystem::create_directories(game.path() / "pev.ini" / "blocked");
-    EXPECT_FALSE(builder->LaunchMission());
+    EXPECT_FALSE(builder->launch().LaunchMission());
     EXPECT_EQ(game.read("eaw.ini"), before);
     EXPECT_FALSE(std::filesystem::exists(game.path() / "PEV" / "SingMiss.mpf"));
     EXPECT_NE(messages().find("eaw.ini"), std::string::npos);
@@ -71,13 +71,13 @@ TEST_F(SaveAndExitTest, AnIniThatCannotBeReplacedStopsEverythingAndKeepsTheWindo
 
 TEST_F(SaveAndExitTest, AMissionOrChoicesFileThatCannotBeWrittenIsNamed) {
     std::filesystem::create_directories(game.path() / "PEV" / "SingMiss.mpf" / "blocked");
-    EXPECT_FALSE(builder->LaunchMission());
+    EXPECT_FALSE(builder->launch().LaunchMission());
     EXPECT_NE(messages().find("SingMiss.mpf"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(game.path() / "PEV" / "pevset.txt"));
 
     std::filesystem::remove_all(game.path() / "PEV" / "SingMiss.mpf");
     std::filesystem::create_directories(game.path() / "PEV" / "pevset.txt" / "blocked");
-    EXPECT_FALSE(builder->LaunchMission());
+    EXPECT_FALSE(builder->launch().LaunchMission());
     EXPECT_NE(messages().find("pevset.txt"), std::string::npos);
 }
 
@@ -85,7 +85,7 @@ TEST_F(SaveAndExitTest, AReadOnlyIniOrChoicesFileIsReportedBeforeAnythingIsSaved
     namespace fs = std::filesystem;
     const std::string before = game.read("eaw.ini");
     fs::permissions(game.path() / "eaw.ini", fs::perms::owner_read);
-    EXPECT_FALSE(builder->LaunchMission());
+    EXPECT_FALSE(builder->launch().LaunchMission());
     EXPECT_EQ(game.read("eaw.ini"), before);
     EXPECT_FALSE(fs::exists(game.path() / "PEV" / "SingMiss.mpf"));
     EXPECT_NE(messages().find("eaw.ini: the file is read-only"), std::string::npos) << messages();
@@ -94,23 +94,23 @@ TEST_F(SaveAndExitTest, AReadOnlyIniOrChoicesFileIsReportedBeforeAnythingIsSaved
     fs::permissions(game.path() / "eaw.ini", fs::perms::owner_write, fs::perm_options::add);
     testing::writeFile(game.path() / "PEV" / "pevset.txt", "old choices");
     fs::permissions(game.path() / "PEV" / "pevset.txt", fs::perms::owner_read);
-    EXPECT_FALSE(builder->LaunchMission());
+    EXPECT_FALSE(builder->launch().LaunchMission());
     EXPECT_EQ(game.read("eaw.ini"), before);
     EXPECT_EQ(game.read("PEV/pevset.txt"), "old choices");
     EXPECT_FALSE(fs::exists(game.path() / "PEV" / "SingMiss.mpf"));
 }
 
 TEST_F(SaveAndExitTest, LoadInstallsTheSavedPairInTheBuilderFolder) {
-    builder->selectOption(Group::IntType, 4);
-    ASSERT_TRUE(builder->saveMission("Warships run")) << messages();
+    builder->board().selectOption(Group::IntType, 4);
+    ASSERT_TRUE(builder->saveLoad().save("Warships run")) << messages();
     const std::string mpf = game.read("PEV/PEVMissions/Warships run.mpf");
     const std::string jsv = game.read("PEV/PEVMissions/Warships run.jsv");
-    builder->selectOption(Group::IntType, 0);
-    builder->selectSavedMission("Warships run.mpf");
-    ASSERT_TRUE(builder->loadSavedMission()) << messages();
+    builder->board().selectOption(Group::IntType, 0);
+    builder->saveLoad().select("Warships run.mpf");
+    ASSERT_TRUE(builder->saveLoad().load()) << messages();
     EXPECT_EQ(game.read("PEV/SingMiss.mpf"), mpf);
     EXPECT_EQ(game.read("PEV/pevset.txt"), jsv);
-    EXPECT_EQ(builder->choices().IntType, 4);
+    EXPECT_EQ(builder->choices().interdictionType, 4);
 }
 
 } // namespace

@@ -38,9 +38,10 @@ TEST_F(ScenarioTest, EverySubfolderGetsAPaddedLabelInFolderOrder) {
     ScenarioSetup s;
     EXPECT_TRUE(
         s.start(game.path(), scenarios(), scenarios().parent_path() / "PEVScreens" / "FormPic").empty());
-    EXPECT_EQ(s.Label35(), (std::vector<std::string>{"   Alpha   ", "   Bravo   ", "   Charlie   "}));
-    EXPECT_EQ(s.Label29(), game.path().string());
-    EXPECT_EQ(s.Image1(), "form picture");
+    EXPECT_EQ(s.scenarioCaptions(),
+              (std::vector<std::string>{"   Alpha   ", "   Bravo   ", "   Charlie   "}));
+    EXPECT_EQ(s.gameFolderText(), game.path().string());
+    EXPECT_EQ(s.framePicture(), "form picture");
     EXPECT_EQ(s.chosen(), -1);
     EXPECT_TRUE(s.frameShown());
 }
@@ -51,16 +52,16 @@ TEST_F(ScenarioTest, ChoosingFillsTheFileTableWithTheFilesAsSpelledOnDisk) {
     ASSERT_TRUE(s.choose(0));
     const std::string folder =
         (scenarios() / "Alpha").string() + static_cast<char>(std::filesystem::path::preferred_separator);
-    EXPECT_EQ(s.Label36(), folder);
-    EXPECT_EQ(s.Label32()[0], folder + "tarnames.str");
-    EXPECT_EQ(s.Label32()[5], folder + "loadout.dat");
-    EXPECT_EQ(s.Label32()[7], folder + "weapons.str");
-    EXPECT_EQ(s.Label32()[4], "");
-    EXPECT_EQ(s.Label32()[8], "");
+    EXPECT_EQ(s.chosenFolderText(), folder);
+    EXPECT_EQ(s.filePaths()[0], folder + "tarnames.str");
+    EXPECT_EQ(s.filePaths()[5], folder + "loadout.dat");
+    EXPECT_EQ(s.filePaths()[7], folder + "weapons.str");
+    EXPECT_EQ(s.filePaths()[4], "");
+    EXPECT_EQ(s.filePaths()[8], "");
     EXPECT_TRUE(s.missingFiles().empty());
 
     ASSERT_TRUE(s.choose(2));
-    EXPECT_EQ(s.Label32()[1], (scenarios() / "Charlie" / "Pnames.str").string());
+    EXPECT_EQ(s.filePaths()[1], (scenarios() / "Charlie" / "Pnames.str").string());
     EXPECT_EQ(s.missingFiles(), std::vector<std::string>{"frntline.dat"});
     EXPECT_FALSE(s.choose(3));
     EXPECT_EQ(s.chosen(), 2);
@@ -70,59 +71,59 @@ TEST_F(ScenarioTest, AMissingScenariosFolderIsReportedByNameAndListsNothing) {
     std::filesystem::remove_all(scenarios());
     MissionBuilder b = started();
     EXPECT_TRUE(mentions(b.messages(), "PEVScenarios"));
-    EXPECT_EQ(b.scenario().scenarioCount(), 0u);
-    EXPECT_EQ(b.scenario().Label35(), std::vector<std::string>{scenarios().string()});
-    b.chooseScenario(0);
+    EXPECT_EQ(b.scenario().setup().scenarioCount(), 0u);
+    EXPECT_EQ(b.scenario().setup().scenarioCaptions(), std::vector<std::string>{scenarios().string()});
+    b.scenario().choose(0);
     EXPECT_FALSE(b.beginScenario());
-    EXPECT_TRUE(b.scenario().frameShown());
+    EXPECT_TRUE(b.scenario().setup().frameShown());
 }
 
 TEST_F(ScenarioTest, StartUpLoadsNoTheatreUntilAScenarioIsLoaded) {
     MissionBuilder b = started();
-    EXPECT_TRUE(b.TList().empty());
-    EXPECT_TRUE(b.Tg().rows.empty());
-    EXPECT_TRUE(b.scenario().frameShown());
+    EXPECT_TRUE(b.mission().lists().targetNames.empty());
+    EXPECT_TRUE(b.mission().lists().targetGrid.rows.empty());
+    EXPECT_TRUE(b.scenario().setup().frameShown());
     // Over the board only the default picture shows while the frame is up.
-    b.hoverBoard(9300, 886.0 * 3 + 400);
-    EXPECT_EQ(b.boardView().picture, -1);
-    EXPECT_EQ(b.PicShow(b.boardView().picture), "kob picture");
+    b.board().hover(9300, 886.0 * 3 + 400);
+    EXPECT_EQ(b.board().view().picture, -1);
+    EXPECT_EQ(b.board().PicShow(b.board().view().picture), "kob picture");
 }
 
 TEST_F(ScenarioTest, OkBeforeAChoiceOrOnAScenarioLackingAFileLoadsNothing) {
     MissionBuilder b = started();
     EXPECT_FALSE(ok(b));
     EXPECT_TRUE(mentions(b.messages(), "Choose a scenario first"));
-    b.chooseScenario(2);
+    b.scenario().choose(2);
     EXPECT_FALSE(ok(b));
     EXPECT_TRUE(mentions(b.messages(), "lacks frntline.dat"));
-    EXPECT_TRUE(b.TList().empty());
-    EXPECT_TRUE(b.weaponNames().empty());
-    EXPECT_TRUE(b.scenario().frameShown());
+    EXPECT_TRUE(b.mission().lists().targetNames.empty());
+    EXPECT_TRUE(b.mission().lists().weaponNames.empty());
+    EXPECT_TRUE(b.scenario().setup().frameShown());
 
     // The player chooses again and goes on.
-    b.chooseScenario(1);
+    b.scenario().choose(1);
     EXPECT_TRUE(ok(b));
-    EXPECT_EQ(b.TList().size(), 150u);
+    EXPECT_EQ(b.mission().lists().targetNames.size(), 150u);
 }
 
 TEST_F(ScenarioTest, OkReadsEveryTheatreFileFromTheChosenScenario) {
     MissionBuilder b = started();
-    b.chooseScenario(0);
+    b.scenario().choose(0);
     ASSERT_TRUE(ok(b));
-    EXPECT_FALSE(b.scenario().frameShown());
-    EXPECT_EQ(b.PList().size(), 32u);
-    EXPECT_EQ(b.PList()[9], "Alpha plane 9");
-    EXPECT_EQ(b.PList()[31], "Random");
-    EXPECT_EQ(b.TList().size(), 200u);
-    EXPECT_EQ(b.Tg().rows[127][kTgNameColumn], "Alpha target 127");
-    EXPECT_EQ(b.weaponNames(), (std::vector<std::string>{"", "Alpha gun", "Alpha bomb"}));
-    EXPECT_EQ(b.choices().Text1, (std::array<std::string, 4>{"9", "10", "16", "19"}));
-    EXPECT_EQ(b.Label1()[3], "Alpha plane 19");
-    EXPECT_EQ(b.Label2()[1], "Alpha target 95");
-    EXPECT_NE(b.Label9().find("Alpha plane 9"), std::string::npos);
+    EXPECT_FALSE(b.scenario().setup().frameShown());
+    EXPECT_EQ(b.mission().lists().aircraftNames.size(), 32u);
+    EXPECT_EQ(b.mission().lists().aircraftNames[9], "Alpha plane 9");
+    EXPECT_EQ(b.mission().lists().aircraftNames[31], "Random");
+    EXPECT_EQ(b.mission().lists().targetNames.size(), 200u);
+    EXPECT_EQ(b.mission().lists().targetGrid.rows[127][kTgNameColumn], "Alpha target 127");
+    EXPECT_EQ(b.mission().lists().weaponNames, (std::vector<std::string>{"", "Alpha gun", "Alpha bomb"}));
+    EXPECT_EQ(b.choices().rolePlanes, (std::array<std::string, 4>{"9", "10", "16", "19"}));
+    EXPECT_EQ(b.mission().roleAircraftNames()[3], "Alpha plane 19");
+    EXPECT_EQ(b.mission().placeNames()[1], "Alpha target 95");
+    EXPECT_NE(b.mission().summary().summaryText.find("Alpha plane 9"), std::string::npos);
     // The board's pictures come from the screens folder, falling back to "KobPic".
-    EXPECT_EQ(b.PicShow(3), "weather picture");
-    EXPECT_EQ(b.PicShow(5), "kob picture");
+    EXPECT_EQ(b.board().PicShow(3), "weather picture");
+    EXPECT_EQ(b.board().PicShow(5), "kob picture");
 }
 
 TEST_F(ScenarioTest, StoredChoicesAreRestoredAfterTheScenarioDefaults) {
@@ -131,27 +132,27 @@ TEST_F(ScenarioTest, StoredChoicesAreRestoredAfterTheScenarioDefaults) {
         "12\r\n 6 \r\n13\r\n14\r\n15\r\n 0 \r\n3\r\n4\r\n"
         " 1 \r\n 1 \r\n 4 \r\n 1 \r\n 1 \r\n 1 \r\n 1 \r\n 1 \r\n 1 \r\n 1 \r\n 4 \r\n 2 \r\n");
     MissionBuilder b = started();
-    b.chooseScenario(1);
+    b.scenario().choose(1);
     ASSERT_TRUE(ok(b));
-    EXPECT_EQ(b.choices().Text1[0], "12");
-    EXPECT_EQ(b.Label1()[0], "Bravo plane 12");
-    EXPECT_EQ(b.choices().IntType, 4);
-    EXPECT_NE(b.Label9().find("Warships"), std::string::npos);
-    EXPECT_EQ(b.Label2()[0], "Bravo target 4");
+    EXPECT_EQ(b.choices().rolePlanes[0], "12");
+    EXPECT_EQ(b.mission().roleAircraftNames()[0], "Bravo plane 12");
+    EXPECT_EQ(b.choices().interdictionType, 4);
+    EXPECT_NE(b.mission().summary().summaryText.find("Warships"), std::string::npos);
+    EXPECT_EQ(b.mission().placeNames()[0], "Bravo target 4");
 }
 
 TEST_F(ScenarioTest, LoadoutsComeFromTheScenarioAndGoToTheGamesTable) {
     MissionBuilder b = started();
-    b.listLoadouts();
-    EXPECT_TRUE(b.loadouts().LodList().empty());
+    b.loadout().list();
+    EXPECT_TRUE(b.loadout().catalogue().listLines().empty());
     EXPECT_FALSE(b.messages().empty());
 
-    b.chooseScenario(1);
+    b.scenario().choose(1);
     ASSERT_TRUE(ok(b));
-    b.listLoadouts();
-    ASSERT_EQ(b.loadouts().LodList().size(), 14u);
-    EXPECT_EQ(b.loadouts().LodList()[8], "2  Bravo bomb");
-    b.writeLoadout(8);
+    b.loadout().list();
+    ASSERT_EQ(b.loadout().catalogue().listLines().size(), 14u);
+    EXPECT_EQ(b.loadout().catalogue().listLines()[8], "2  Bravo bomb");
+    b.loadout().write(8);
     const std::string reference = game.read("PEV/PEVScenarios/Bravo/loadout.dat");
     const std::string expected = reference.substr(0, 4) + reference.substr(48, 44) + reference.substr(48, 44);
     EXPECT_EQ(game.read("Loadout.dat"), expected);

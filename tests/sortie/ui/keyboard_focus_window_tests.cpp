@@ -91,7 +91,7 @@ class KeyboardFocusWindowTest final : public QObject {
         const std::string ini = testsupport::slurp(game("eaw.ini"));
         QVERIFY(ini.find("PlayerPlane=9\r\n") != std::string::npos);
         QVERIFY(ini.find("PlayerNation=1\r\n") != std::string::npos);
-        QVERIFY(firstLine.endsWith(QString::fromStdString(f->model().PList()[9])));
+        QVERIFY(firstLine.endsWith(QString::fromStdString(f->model().mission().lists().aircraftNames[9])));
     }
 
     // Arrow keys only move the current entry; Enter or a click on an entry assigns it to the role.
@@ -101,14 +101,14 @@ class KeyboardFocusWindowTest final : public QObject {
         QVERIFY(tabTo(f, pList));
         QTest::keyClick(pList, Qt::Key_Down);
         QTest::keyClick(pList, Qt::Key_Down);
-        QCOMPARE(f->model().choices().Text1[0], std::string("9"));
+        QCOMPARE(f->model().choices().rolePlanes[0], std::string("9"));
         QTest::keyClick(pList, Qt::Key_Return);
-        QCOMPARE(f->model().choices().Text1[0], std::to_string(pList->currentRow()));
+        QCOMPARE(f->model().choices().rolePlanes[0], std::to_string(pList->currentRow()));
         QCOMPARE(find<QLabel>(f, "Label1", 0)->text(), pList->currentItem()->text());
 
         const QRect entry = pList->visualItemRect(pList->item(12));
         QTest::mouseClick(pList->viewport(), Qt::LeftButton, {}, entry.center());
-        QCOMPARE(f->model().choices().Text1[0], std::string("12"));
+        QCOMPARE(f->model().choices().rolePlanes[0], std::string("12"));
     }
 
     // The target list on the map page: focus arriving picks nothing; a click picks the entry.
@@ -125,7 +125,7 @@ class KeyboardFocusWindowTest final : public QObject {
         QTest::keyClick(tList, Qt::Key_Down);
         QCOMPARE(f->model().choices(), before);
         QTest::keyClick(tList, Qt::Key_Enter);
-        QCOMPARE(f->model().choices().Text6[kTargoHomeBase], std::to_string(tList->currentRow()));
+        QCOMPARE(f->model().choices().targetAndBase[kTargoHomeBase], std::to_string(tList->currentRow()));
     }
 
     // The second build's pages and its save-and-load list take the same care.
@@ -136,10 +136,10 @@ class KeyboardFocusWindowTest final : public QObject {
         QVERIFY(!find<QWidget>(f, "Frame11")->isVisible());
         QTest::mouseClick(find<QWidget>(f, "Label7"), Qt::LeftButton);
         const MissionChoices before = f->model().choices();
-        const std::string details = f->model().Text3();
+        const std::string details = f->model().saveLoad().missionDetails();
         tabAround(f, 150);
         QCOMPARE(f->model().choices(), before);
-        QCOMPARE(f->model().Text3(), details);
+        QCOMPARE(f->model().saveLoad().missionDetails(), details);
     }
 };
 

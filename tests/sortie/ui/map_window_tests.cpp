@@ -15,6 +15,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QToolButton>
 #include <QtTest>
@@ -84,25 +85,75 @@ class MapWindowTest final : public QObject {
 
     void startUpBuildsTheMapOnceWithTheFirstFrontLineAndTheLegend() {
         Form1* f = open();
-        const TheatreMap& map = f->model().theatreMap();
+        const TheatreMap& map = f->model().map().theatreMap();
         QVERIFY(map.ready());
-        QCOMPARE(map.G().set, 0);
-        QVERIFY(map.G().end >= 2);
+        QCOMPARE(map.frontLineGrid().set, 0);
+        QVERIFY(map.frontLineGrid().end >= 2);
         QCOMPARE(messages(f), QString());
         QCOMPARE(find<QLabel>(f, "Label4")->text(), QStringLiteral("Make a new map"));
         QCOMPARE(find<QLabel>(f, "Label6", 0)->text(), QStringLiteral("Airfields (bases)"));
         const demo::Target& tangmere = demo::targets()[95];
         QCOMPARE(map.picture().at(tangmere.mapX, tangmere.mapY), kAirfieldColour);
-        QCOMPARE(f->model().Tg().rows[95][kTgMapXColumn], std::to_string(tangmere.mapX));
+        QCOMPARE(f->model().mission().lists().targetGrid.rows[95][kTgMapXColumn],
+                 std::to_string(tangmere.mapX));
 
         // A later visit keeps the front line last chosen.
         find<QAbstractButton>(f, "FL", 1)->click();
-        QCOMPARE(map.G().set, 12);
+        QCOMPARE(map.frontLineGrid().set, 12);
         QTest::mouseClick(find<QWidget>(f, "Label13"), Qt::LeftButton);
         showMapPage();
-        QCOMPARE(map.G().set, 12);
+        QCOMPARE(map.frontLineGrid().set, 12);
         QVERIFY(checked(f, 1));
         testing::grabTo(f, "sortie-map.png");
+    }
+
+    // The chosen target and home base are ringed in the legend's colours with their names, whether
+    // they came from start-up, the target list, a saved mission or a restore.
+    void theMapShowsTheChosenTargetAndHomeBase() {
+        Form1* f = open();
+        showMapPage();
+        const auto ringAt = [this](int record) -> const ui::MapRing* {
+            const demo::Target& t = demo::targets()[static_cast<std::size_t>(record)];
+            for (const ui::MapRing& ring : image()->rings())
+                if (ring.at == QPoint(t.mapX, t.mapY) && ring.name == QString::fromStdString(t.name))
+                    return &ring;
+            return nullptr;
+        };
+        QCOMPARE(image()->rings().size(), 2);
+        QVERIFY(ringAt(127) && ringAt(127)->colour == QColor(0, 0, 0xFF));
+        QVERIFY(ringAt(95) && ringAt(95)->colour == QColor(0xFF, 0, 0));
+        // Drawn on screen: the ring's right edge, nine pixels from the marker.
+        const demo::Target& boulogne = demo::targets()[127];
+        const QPoint at = reveal(boulogne.mapX, boulogne.mapY);
+        QCOMPARE(image()->grab().toImage().pixelColor(at + QPoint(9, 0)), QColor(0, 0, 0xFF));
+        testing::grabTo(f, "sortie-map-chosen.png");
+
+        find<QAbstractButton>(f, "Targo", 0)->click();
+        chooseEntry(find<QListWidget>(f, "TList"), 12);
+        QVERIFY(ringAt(12) && !ringAt(127));
+
+        QTest::mouseClick(find<QWidget>(f, "Label13"), Qt::LeftButton);
+        QTest::mouseClick(find<QWidget>(f, "Label30"), Qt::LeftButton); // no stored choices yet
+        QVERIFY(ringAt(12));
+        QTest::mouseClick(find<QWidget>(f, "Label7"), Qt::LeftButton);
+        auto* file1 = find<QListWidget>(f, "File1");
+        file1->setCurrentRow(0);
+        QTest::mouseClick(find<QWidget>(f, "Command2"), Qt::LeftButton);
+        const int loadedTarget = std::stoi(f->model().choices().targetAndBase[0]);
+        QVERIFY(ringAt(loadedTarget));
+        QVERIFY(ringAt(std::stoi(f->model().choices().targetAndBase[1])));
+    }
+
+    void makeANewMapSaysWhatItBuiltAndHowLong() {
+        Form1* f = open();
+        showMapPage();
+        QTest::mouseClick(find<QWidget>(f, "Label4"), Qt::LeftButton);
+        const QString shown = messages(f);
+        QVERIFY2(shown.contains(QStringLiteral("A new map was made: ")), qPrintable(shown));
+        QVERIFY(shown.contains(
+            QRegularExpression(QStringLiteral("\\d+ land tiles and \\d+ target markers in [0-9.]+ s"))));
+        QCOMPARE(find<QLabel>(f, "Label4")->text(), QStringLiteral("Make a new map"));
+        QCOMPARE(image()->rings().size(), 2);
     }
 
     void namesAndPicksFollowThePointerAtAnyScrollPosition() {
@@ -123,12 +174,16 @@ class MapWindowTest final : public QObject {
         QCOMPARE(find<QLineEdit>(f, "Text6", 0)->text(), QString::number(shown));
         QCOMPARE(find<QLabel>(f, "Label2", 0)->text(), targetLabel()->text());
         QVERIFY(find<QAbstractButton>(f, "Targo", 1)->isChecked());
+        // The summary says so at once, without another choice to rebuild it.
+        QVERIFY(
+            find<QLabel>(f, "Label9")->text().contains(QStringLiteral("\nTarget: ") + targetLabel()->text()));
 
         // A target is refused as home base; an airfield is taken and the pick turns back to target.
         const int base = 95;
         const demo::Target& tangmere = demo::targets()[base];
         QTest::mouseMove(image(), reveal(tangmere.mapX, tangmere.mapY + 2));
-        QCOMPARE(f->model().theatreMap().hoveredRow(), expectedRecord(tangmere.mapX, tangmere.mapY + 2) + 1);
+        QCOMPARE(f->model().map().theatreMap().hoveredRow(),
+                 expectedRecord(tangmere.mapX, tangmere.mapY + 2) + 1);
         QTest::mouseClick(image(), Qt::LeftButton, {}, QPoint(tangmere.mapX, tangmere.mapY + 2));
         QCOMPARE(find<QLineEdit>(f, "Text6", 1)->text(),
                  QString::number(expectedRecord(tangmere.mapX, tangmere.mapY + 2)));
@@ -194,13 +249,13 @@ class MapWindowTest final : public QObject {
     void missingFilesAreReportedAndLeaveTheCaptionAndMapSafe() {
         fs::remove(game_->path() / "frntline.dat");
         Form1* f = open();
-        QVERIFY(f->model().theatreMap().ready());
+        QVERIFY(f->model().map().theatreMap().ready());
         QVERIFY(messages(f).contains(QStringLiteral("frntline.dat")));
 
         fs::remove(game_->path() / "eaw.tm");
         QTest::mouseClick(find<QWidget>(f, "Label4"), Qt::LeftButton);
         QCOMPARE(find<QLabel>(f, "Label4")->text(), QStringLiteral("Make a new map"));
-        QVERIFY(!f->model().theatreMap().ready());
+        QVERIFY(!f->model().map().theatreMap().ready());
         QVERIFY(messages(f).contains(QStringLiteral("The map cannot be drawn")));
         const demo::Target& boulogne = demo::targets()[127];
         showMapPage();
@@ -214,7 +269,8 @@ class MapWindowTest final : public QObject {
         QCOMPARE(ui::renderMap(game_->path(), sortieSettings(), file), std::optional<std::string>());
         QImage png(QString::fromStdString(file.string()));
         QCOMPARE(png.size(), QSize(2560, 1280));
-        QCOMPARE(png.convertToFormat(QImage::Format_RGB32), ui::toImage(f->model().theatreMap().picture()));
+        QCOMPARE(png.convertToFormat(QImage::Format_RGB32),
+                 ui::toImage(f->model().map().theatreMap().picture()));
 
         fs::remove(game_->path() / "eaw.tm");
         const auto reason = ui::renderMap(game_->path(), sortieSettings(), file);

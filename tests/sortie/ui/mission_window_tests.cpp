@@ -87,7 +87,7 @@ class MissionWindowTest final : public QObject {
 
     void summaryMarkersAndInterdictionFrames() {
         Form1* f = open();
-        const auto& names = f->model().PList();
+        const auto& names = f->model().mission().lists().aircraftNames;
         const QStringList summary = find<QLabel>(f, "Label9")->text().split(QLatin1Char('\n'));
         QCOMPARE(summary.size(), 18);
         QCOMPARE(summary[0], QStringLiteral("My aircraft: ") + QString::fromStdString(names[9]));
@@ -117,6 +117,61 @@ class MissionWindowTest final : public QObject {
         grab("sortie-summary.png");
         choose(find<QAbstractButton>(f, "MT", 0));
         QVERIFY(find<QWidget>(f, "Frame6")->isHidden());
+    }
+
+    // Each kind of choice shows in the summary at once, and FLY! writes exactly what it shows.
+    void summaryFollowsEveryChoiceAndFlyWritesIt() {
+        Form1* f = open();
+        const auto& names = f->model().mission().lists().aircraftNames;
+        auto* label9 = find<QLabel>(f, "Label9");
+        chooseEntry(find<QListWidget>(f, "PList"), 12);
+        QVERIFY(
+            label9->text().startsWith(QStringLiteral("My aircraft: ") + QString::fromStdString(names[12])));
+
+        // The right button moves on to the next role; the left button on a cell fills it.
+        QTest::mouseMove(board(), cellCentre(6, board()));
+        auto* cell = find<QLabel>(f, "Label18", 6);
+        QTest::mouseClick(cell, Qt::RightButton);
+        QTest::mouseClick(cell, Qt::LeftButton);
+        QVERIFY(label9->text().contains(QStringLiteral("\nMy support aircraft: ") +
+                                        QString::fromStdString(names[6])));
+        QTest::mousePress(cell, Qt::MiddleButton);
+        QVERIFY(find<QLabel>(f, "Label18", 6)->text().endsWith(QStringLiteral("\nMy support planes")));
+        QTest::mouseRelease(cell, Qt::MiddleButton);
+
+        choose(find<QAbstractButton>(f, "PNat", 0));
+        QVERIFY(label9->text().contains(QStringLiteral("\nMy support aircraft: ") +
+                                        QString::fromStdString(names[6])));
+        click(find<QWidget>(f, "Label14"));
+        QTRY_VERIFY(fs::exists(wineLog()));
+        const std::string mission = testsupport::slurp(game("SaveData/SingMiss.mpf"));
+        const auto details = mission.find("DETAILS:\r\n");
+        QVERIFY(details != std::string::npos);
+        QString written = QString::fromLatin1(mission.substr(details + 10));
+        written.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        QCOMPARE(written.trimmed(), label9->text().trimmed());
+    }
+
+    // "Number(1 to 12)" takes nothing else: 20 is refused as typed, an emptied box on Enter, and the
+    // box shows the number in force again.
+    void numberOfAircraftTakesOnlyOneToTwelve() {
+        Form1* f = open();
+        auto* text5 = find<QLineEdit>(f, "Text5");
+        text5->clear();
+        QTest::keyClicks(text5, QStringLiteral("20"));
+        QCOMPARE(text5->text(), QStringLiteral("2"));
+        QVERIFY(messages(f).contains(QStringLiteral("Number of aircraft: \"20\" was refused")));
+        text5->selectAll();
+        QTest::keyClick(text5, Qt::Key_Backspace);
+        QTest::keyClick(text5, Qt::Key_Return);
+        QCOMPARE(text5->text(), QStringLiteral("2"));
+        QVERIFY(messages(f).contains(QStringLiteral("Number of aircraft: \"\" was refused")));
+        QVERIFY(find<QLabel>(f, "Label9")->text().contains(QStringLiteral("\nNumber of aircraft: 2\n")));
+
+        click(find<QWidget>(f, "Label14"));
+        QTRY_VERIFY(fs::exists(wineLog()));
+        QVERIFY(testsupport::slurp(game("SaveData/SingMiss.mpf"))
+                    .starts_with(" 0 \r\n 0 \r\n 0 \r\n 1 \r\n2\r\n"));
     }
 
     void saveListSelectAndLoadBack() {
@@ -185,7 +240,7 @@ class MissionWindowTest final : public QObject {
         click(find<QWidget>(f, "Label12"));
         choose(find<QAbstractButton>(f, "Targo", 0));
         chooseEntry(find<QListWidget>(f, "TList"), 12);
-        const std::string target = f->model().TList()[12];
+        const std::string target = f->model().mission().lists().targetNames[12];
         click(find<QWidget>(f, "Label16"));
 
         QTRY_VERIFY(fs::exists(wineLog()));
@@ -216,7 +271,7 @@ class MissionWindowTest final : public QObject {
         grab("sortie-flown.png");
     }
 
-    void resultsReportCoversTheBoardUntilThePointerMoves() {
+    void resultsReportCoversTheBoardUntilClicked() {
         Form1* f = open();
         QTest::mouseMove(board(), cellCentre(5, board()));
         QVERIFY(find<QLabel>(f, "Label18", 5)->isVisible());
@@ -231,6 +286,8 @@ class MissionWindowTest final : public QObject {
         QCOMPARE(lines.last(), QStringLiteral("Congratulations! You have been awarded a medal"));
         grab("sortie-results.png");
         QTest::mouseMove(board(), cellCentre(6, board()));
+        QVERIFY(report->isVisible());
+        QTest::mouseClick(report, Qt::LeftButton, {}, report->rect().center());
         QVERIFY(!report->isVisible());
 
         fs::remove(game("results.txt"));

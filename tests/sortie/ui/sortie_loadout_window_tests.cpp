@@ -56,7 +56,7 @@ class SortieLoadoutWindowTest final : public QObject {
         QTest::mouseClick(find<QLabel>(f, "Label24"), Qt::LeftButton);
         QVERIFY(panel()->isVisible());
         QCOMPARE(
-            panel()->title(),
+            find<QLabel>(panel(), "loadoutCaption")->text(),
             QStringLiteral("Select one and double click, then click here to hide this panel or click FLY!"));
         QCOMPARE(find<QLineEdit>(f, "P")->text(), QStringLiteral("9"));
         // Aircraft 9 has three loadouts in a run, and one more record after other aircraft.

@@ -82,7 +82,7 @@ class SortiexWindowTest final : public QObject {
         QCOMPARE(label("Label16")->text(), QStringLiteral("Save parameters and exit"));
         QCOMPARE(find<QLabel>(find<QWidget>(f, "Frame10"), "Label26")->text(),
                  QStringLiteral("PEV\\PEVMissions"));
-        QCOMPARE(find<QGroupBox>(f, "frameLoadout")->title(),
+        QCOMPARE(find<QLabel>(find<QWidget>(f, "frameLoadout"), "loadoutCaption")->text(),
                  QStringLiteral("Select one and double click, then click here to hide this panel "));
         QVERIFY(!find<QWidget>(find<QWidget>(f, "frameLoadout"), "Label26"));
         testing::grabTo(f, "sortiex-scenario-frame.png");
@@ -119,11 +119,12 @@ class SortiexWindowTest final : public QObject {
                      demo::kScenarioTargets[static_cast<std::size_t>(k)]);
             QCOMPARE(find<QListWidget>(f, "PList")->count(), 32);
             QVERIFY(find<QWidget>(f, "Frame2")->isVisible());
-            QCOMPARE(label("Label1", 0)->text(), QString::fromStdString(f->model().PList()[9]));
+            QCOMPARE(label("Label1", 0)->text(),
+                     QString::fromStdString(f->model().mission().lists().aircraftNames[9]));
             QVERIFY(!label("Label9")->text().isEmpty());
             // The map is drawn from the scenario's own theatre, with one marker per scenario target,
             // and takes the pointer once the scenario frame is gone.
-            const auto& map = f->model().theatreMap();
+            const auto& map = f->model().map().theatreMap();
             QVERIFY2(map.ready(), qPrintable(messages(f)));
             QVERIFY(map.pointerEnabled());
             QCOMPARE(static_cast<int>(map.markers().size()),
@@ -138,8 +139,8 @@ class SortiexWindowTest final : public QObject {
         QTest::mouseDClick(label("Label35", 2), Qt::LeftButton, {}, QPoint(20, 8));
         QVERIFY(frame11()->isVisible());
         QVERIFY2(messages(f).contains(QStringLiteral("frntline.dat")), qPrintable(messages(f)));
-        QVERIFY(!f->model().theatreMap().ready());
-        QVERIFY(!f->model().theatreMap().pointerEnabled());
+        QVERIFY(!f->model().map().theatreMap().ready());
+        QVERIFY(!f->model().map().theatreMap().pointerEnabled());
     }
 
     void saveParametersAndExitWritesTheThreeFilesAndEnds() {

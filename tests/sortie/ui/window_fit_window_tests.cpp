@@ -6,6 +6,7 @@
 
 #include <QLabel>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QtTest>
 
 #include <memory>
@@ -77,6 +78,43 @@ class WindowFitTest final : public QObject {
         for (const char* name : {"Frame11", "Label35", "Label33", "Label22"})
             QVERIFY2(reachable(f, find<QWidget>(f, name)), name);
         grabTo(f, "sortiex-scenario-1366.png");
+    }
+
+    // No design name and no cut caption on screen, in either build, on either small screen; nothing
+    // scrolls sideways.
+    void noDesignNamesNorCutCaptionsOnSmallScreens() {
+        for (const QSize size : {kSmallWorkArea, QSize(1280, 720)}) {
+            const QString at = QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
+            Form1* f = openAt(size);
+            auto* sideways = find<QScrollArea>(f, "pageScroll")->horizontalScrollBar();
+            QTest::mouseClick(find<QWidget>(f, "Label7"), Qt::LeftButton);
+            QCOMPARE(find<QLabel>(f, "Label10")->text(), QString());
+            QTest::mouseClick(find<QWidget>(f, "Label7"), Qt::LeftButton);
+            QTest::mouseClick(find<QWidget>(f, "Label24"), Qt::LeftButton);
+            auto* panel = find<QWidget>(f, "frameLoadout");
+            for (const char* name : {"Sloc", "Slab"})
+                QVERIFY2(!find<QWidget>(panel, name)->isVisible(), name);
+            auto* caption = find<QLabel>(panel, "loadoutCaption");
+            QVERIFY2(caption->height() >= caption->heightForWidth(caption->width()), qPrintable(at));
+            QVERIFY2(!sideways->isVisible(), qPrintable(at));
+            grabTo(f, qPrintable(QStringLiteral("sortie-loadout-%1.png").arg(at)));
+
+            f = openAt(size, sortiexSettings());
+            sideways = find<QScrollArea>(f, "pageScroll")->horizontalScrollBar();
+            QVERIFY2(!sideways->isVisible(), qPrintable(at));
+            grabTo(f, qPrintable(QStringLiteral("sortiex-scenario-%1.png").arg(at)));
+            QTest::mouseDClick(find<QLabel>(f, "Label35", 0), Qt::LeftButton, {}, QPoint(20, 8));
+            QTest::mouseClick(find<QWidget>(f, "Label12"), Qt::LeftButton);
+            QVERIFY(find<QWidget>(f, "Frame4")->isVisible());
+            QVERIFY2(!sideways->isVisible(), qPrintable(at));
+            for (const char* name : {"Label4", "Label13", "Label16"}) {
+                auto* label = find<QLabel>(f, name);
+                QVERIFY2(label->width() >= label->sizeHint().width(),
+                         qPrintable(at + QLatin1Char(' ') + QLatin1String(name)));
+                QVERIFY2(reachable(f, label), name);
+            }
+            grabTo(f, qPrintable(QStringLiteral("sortiex-map-%1.png").arg(at)));
+        }
     }
 
     // At each size the board keeps its shape, and the pointer over the middle of a column and row

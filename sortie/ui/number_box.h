@@ -1,0 +1,21 @@
+#pragma once
+// A text box that takes only numbers the game understands: a keystroke that makes a whole value
+// applies it at once, an impossible one is refused (the model says why) and the box shows the value
+// in force again; an unfinished one ("" or "-") waits for Enter or for the focus to leave.
+
+#include <QLineEdit>
+
+#include <functional>
+#include <string>
+
+namespace sortie::ui {
+
+struct NumberBoxCalls {
+    std::function<bool(const std::string&)> apply; // false: refused, nothing changed
+    std::function<std::string()> inForce;          // the value the mission holds now
+    std::function<void()> changed;                 // redraw the window and its message line
+};
+
+void takeNumbers(QLineEdit* box, NumberBoxCalls calls);
+
+} // namespace sortie::ui
