@@ -75,8 +75,10 @@ std::string installLine(const std::string& planeSetName, const PlaneInstallRepor
     if (!report.recordWritten)
         return planeSetName + " was not installed" +
                (report.written.empty() ? std::string() : "; written: " + fileNames(report.written));
-    std::string line = "Installed " + planeSetName + " into slot " + std::to_string(report.qiv.slot) + ": " +
-                       fileNames(report.written) + " written";
+    std::string line = "Installed " + planeSetName + " into slot " + std::to_string(report.qiv.slot);
+    if (!report.replacedName.empty())
+        line += " in place of " + report.replacedName;
+    line += ": " + fileNames(report.written) + " written";
     if (!report.notWritten.empty())
         line += "; not written: " + fileNames(report.notWritten);
     return line;
@@ -102,6 +104,12 @@ PlaneInstallReport installPlaneSet(const fs::path& planeSetFolder, const fs::pat
                                        " characters; the picture menus hold at most 254"});
         return report;
     }
+
+    // Read before anything is written: afterwards the slot bears the new name. The table's own
+    // problems are reported when the names are written.
+    if (PlaneNamesTable before; !before.LoadPnames(gameFolder) && qiv.slot >= 0 &&
+                                static_cast<std::size_t>(qiv.slot) < before.rows().size())
+        report.replacedName = before.rows()[static_cast<std::size_t>(qiv.slot)];
 
     if (auto failed = writePlaneRecord(gameFolder, qiv.slot, qiv.record)) {
         report.problems.push_back(std::move(*failed));

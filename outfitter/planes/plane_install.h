@@ -24,13 +24,15 @@ inline const std::array<std::vector<int>, 3> kMenuSlotOrders = {{
 struct PlaneInstallReport {
     QivFile qiv;
     bool recordWritten = false; // the aircraft is in its slot (the row takes the mark)
+    // The name "pnames.str" gave the slot before the install; empty when it could not be read.
+    std::string replacedName;
     std::vector<std::filesystem::path> written;
     std::vector<std::filesystem::path> notWritten;
     common::Problems problems; // ends with one line naming what was and was not written on failure
 };
 
-// The message line's account of an install: "Installed P-Fast 109 into slot 3: planes.dat, pnames.str
-// written", or why it was not.
+// The message line's account of an install: "Installed P-Fast 109 into slot 3 in place of Spitfire
+// Mk IIa: planes.dat, pnames.str written", or why it was not.
 std::string installLine(const std::string& planeSetName, const PlaneInstallReport& report);
 
 PlaneInstallReport installPlaneSet(const std::filesystem::path& planeSetFolder,

@@ -114,10 +114,10 @@ AutoscriptStore::SaveResult AutoscriptStore::save(std::string_view name, std::st
     const auto folder = ensureFolder(selectorFolder_, kAutoscriptsFolderName, problems);
     if (!folder)
         return {Outcome::Refused, problems.empty() ? std::nullopt : std::optional(problems.front())};
-    if (auto problem = common::writeFileAtomically(
-            *folder / common::pathFromText(existing ? *existing : fileName), fileBytes(text)))
+    const auto file = *folder / common::pathFromText(existing ? *existing : fileName);
+    if (auto problem = common::writeFileAtomically(file, fileBytes(text)))
         return {Outcome::Refused, std::move(problem)};
-    return {Outcome::Saved, std::nullopt};
+    return {Outcome::Saved, std::nullopt, file};
 }
 
 } // namespace outfitter

@@ -23,6 +23,7 @@ class AutoscriptStore final {
     struct SaveResult {
         Outcome outcome = Outcome::Refused;
         std::optional<common::Problem> problem; // why it was refused
+        std::filesystem::path file{};           // the script written, on Saved
     };
 
     explicit AutoscriptStore(std::filesystem::path selectorFolder);

@@ -24,6 +24,13 @@ std::string withCrLf(std::string_view text) {
     return out;
 }
 
+IniSaveOutcome outcomeOf(IniSaveOutcome::Status status, std::optional<common::Problem> problem) {
+    IniSaveOutcome outcome;
+    outcome.status = status;
+    outcome.problem = std::move(problem);
+    return outcome;
+}
+
 } // namespace
 
 std::optional<fs::path> GameSettings::findIni(std::optional<common::Problem>& problem) const {
@@ -60,20 +67,34 @@ common::Problems GameSettings::IniRead(const fs::path& eawIni) {
 
 IniSaveOutcome GameSettings::inisave(const IniValues& boxes, bool ready) {
     if (!ready)
-        return {IniSaveOutcome::Status::NotReady, std::nullopt};
+        return outcomeOf(IniSaveOutcome::Status::NotReady, std::nullopt);
     std::optional<common::Problem> problem;
     const auto ini = findIni(problem);
     if (problem)
-        return {IniSaveOutcome::Status::Failed, problem};
+        return outcomeOf(IniSaveOutcome::Status::Failed, problem);
     if (!ini)
-        return {IniSaveOutcome::Status::NoIniFile, std::nullopt};
+        return outcomeOf(IniSaveOutcome::Status::NoIniFile, std::nullopt);
     const auto lines = common::readLines(*ini);
     if (!lines.ok())
-        return {IniSaveOutcome::Status::Failed, lines.problem};
+        return outcomeOf(IniSaveOutcome::Status::Failed, lines.problem);
+    const auto before = readIniValues(lines.value);
+    IniSaveOutcome outcome;
+    for (std::size_t k = 0; k < kIniKeyCount; ++k) {
+        if (!before[k])
+            continue;
+        if (auto refusal = checkIniValue(k, boxes[k])) {
+            outcome.status = IniSaveOutcome::Status::Refused;
+            outcome.refusal = std::move(refusal);
+            return outcome;
+        }
+        if (*before[k] != boxes[k])
+            outcome.changed.push_back(k);
+    }
     if (auto failed = replaceIniFile(*ini, iniWithValues(lines.value, boxes)))
-        return {IniSaveOutcome::Status::Failed, std::move(failed)};
+        return outcomeOf(IniSaveOutcome::Status::Failed, std::move(failed));
     values_ = boxes;
-    return {};
+    outcome.file = *ini;
+    return outcome;
 }
 
 IniFreeText GameSettings::IniEdit() const {
@@ -94,15 +115,16 @@ IniSaveOutcome GameSettings::InSaver(std::string_view text) {
     std::optional<common::Problem> problem;
     const auto ini = findIni(problem);
     if (problem)
-        return {IniSaveOutcome::Status::Failed, problem};
+        return outcomeOf(IniSaveOutcome::Status::Failed, problem);
     if (!ini)
-        return {IniSaveOutcome::Status::NoIniFile, std::nullopt};
+        return outcomeOf(IniSaveOutcome::Status::NoIniFile, std::nullopt);
     if (auto failed = replaceIniFile(*ini, withCrLf(text) + "\r\n"))
-        return {IniSaveOutcome::Status::Failed, std::move(failed)};
+        return outcomeOf(IniSaveOutcome::Status::Failed, std::move(failed));
     auto reread = IniRead(*ini);
-    if (!reread.empty())
-        return {IniSaveOutcome::Status::Saved, reread.front()};
-    return {};
+    auto outcome = outcomeOf(IniSaveOutcome::Status::Saved,
+                             reread.empty() ? std::nullopt : std::optional(reread.front()));
+    outcome.file = *ini;
+    return outcome;
 }
 
 } // namespace outfitter

@@ -4,6 +4,7 @@
 // (`IniEdit`, `InSaver`). Every save replaces the file through "eaw.ink", never in place.
 
 #include "outfitter/settings/ini_keys.h"
+#include "outfitter/settings/ini_value_check.h"
 
 #include "common/problem.h"
 
@@ -11,6 +12,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace outfitter {
 
@@ -20,9 +22,14 @@ struct IniSaveOutcome {
         NotReady,  // the ready flag was off: nothing was written
         NoIniFile, // the game folder holds no "eaw.ini": nothing was written
         Failed,    // "eaw.ini" is as it was; `problem` says why
+        Refused,   // a box the game could not read: nothing was written; `refusal` says which
     };
     Status status = Status::Saved;
     std::optional<common::Problem> problem;
+    std::optional<IniRefusal> refusal;
+    // Keys (indexes into kIniKeys) whose lines were written with a value other than before.
+    std::vector<std::size_t> changed;
+    std::filesystem::path file; // the file written, on Saved
 };
 
 struct IniFreeText {
@@ -46,7 +53,8 @@ class GameSettings final {
     common::Problems IniRead(const std::filesystem::path& eawIni);
 
     // Writes `boxes` into the keyed lines of "eaw.ini"; the boxes become the values on success.
-    // Nothing is written while `ready` is off.
+    // Nothing is written while `ready` is off, nor when a box of a key the file holds fails
+    // checkIniValue (boxes of keys the file lacks are never written, so never checked).
     IniSaveOutcome inisave(const IniValues& boxes, bool ready);
 
     // The whole file for the free-text box.

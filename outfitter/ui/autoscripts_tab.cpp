@@ -5,6 +5,7 @@
 #include "qiv_form_texts.h"
 #include "ui_support/click_label.h"
 #include "ui_support/escape_hides.h"
+#include "ui_support/message_box.h"
 #include "ui_support/name_items.h"
 #include "ui_support/qt_text.h"
 
@@ -40,8 +41,8 @@ uisupport::ClickLabel* commandLabel(const QString& text, const QString& name, in
 
 } // namespace
 
-AutoscriptsTab::AutoscriptsTab(SetBrowser& browser, ProgressDisplay& progress, QWidget* parent)
-    : QWidget(parent), browser_(browser), progress_(progress), label1_(new QLabel(this)),
+AutoscriptsTab::AutoscriptsTab(SelectorSession& session, ProgressDisplay& progress, QWidget* parent)
+    : QWidget(parent), session_(session), browser_(session.browser()), progress_(progress), label1_(new QLabel(this)),
       list6_(new QListWidget(this)), text2_(new QPlainTextEdit(this)) {
     label1_->setObjectName(u"Label1"_s);
     list6_->setObjectName(u"List6"_s);
@@ -205,6 +206,7 @@ void AutoscriptsTab::save(bool overwrite) {
             emit problemsReported({uisupport::fromProblem(*result.problem)});
         return;
     case AutoscriptStore::Outcome::Saved:
+        session_.record({overwrite ? ChangeKind::Patch : ChangeKind::Copy, result.file, "autoscript saved"});
         listScripts();
         emit autoscriptsChanged();
         return;
@@ -255,11 +257,29 @@ void AutoscriptsTab::runScript() {
 }
 
 void AutoscriptsTab::deleteDefaultMissions() {
-    const auto report = outfitter::deleteDefaultMissions(browser_.gameFolder());
+    common::Problems problems;
+    const auto missions = listDefaultMissions(browser_.gameFolder(), problems);
     QStringList lines;
+    for (const auto& problem : problems)
+        lines << uisupport::fromProblem(problem);
+    if (missions.empty()) {
+        lines << texts::kNoDefaultMissions;
+        emit problemsReported(lines);
+        return;
+    }
+    const auto count = static_cast<int>(missions.size());
+    const auto answer = uisupport::MessageBox::question(
+        this, texts::kDelMsn, count == 1 ? texts::kDelMsnAskOne : texts::kDelMsnAsk.arg(count));
+    if (answer != QMessageBox::Yes) {
+        if (!lines.isEmpty())
+            emit problemsReported(lines);
+        return;
+    }
+    const auto report = deleteMissions(missions);
+    recordFiles(session_.sink(), report.done, "by Del MSN", ChangeKind::Delete);
     for (const auto& problem : report.problems)
         lines << uisupport::fromProblem(problem);
-    lines << u"Default missions deleted: %1"_s.arg(report.done.size());
+    lines << texts::kDefaultMissionsDeleted.arg(report.done.size());
     emit problemsReported(lines);
 }
 

@@ -2,8 +2,8 @@
 // The "Autoscripts and Program launch" tab: the programs of the game folder with the three launch
 // labels, saving the current selection as an autoscript, running a saved one, and "Del MSN".
 
+#include "outfitter/session/selector_session.h"
 #include "outfitter/sets/package_items.h"
-#include "outfitter/sets/set_browser.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -28,7 +28,8 @@ enum class LaunchStyle { JustLaunch = 0, MinimiseAndLaunch = 1, ExitAndLaunch = 
 class AutoscriptsTab final : public QWidget {
     Q_OBJECT
   public:
-    AutoscriptsTab(SetBrowser& browser, ProgressDisplay& progress, QWidget* parent = nullptr);
+    // Saved scripts and deleted missions go into the session's log.
+    AutoscriptsTab(SelectorSession& session, ProgressDisplay& progress, QWidget* parent = nullptr);
 
     void showStartup(const StartupResult& startup);
     void showSummary(const std::vector<std::string>& lines);
@@ -52,6 +53,7 @@ class AutoscriptsTab final : public QWidget {
     void runScript();
     void deleteDefaultMissions();
 
+    SelectorSession& session_;
     SetBrowser& browser_;
     ProgressDisplay& progress_;
     std::filesystem::path selectorFolder_;

@@ -31,8 +31,8 @@ QLabel* resolutionLabel(int index, QWidget* parent) {
 
 } // namespace
 
-GeneralSettingsTab::GeneralSettingsTab(GameSettings& settings, const SetBrowser& browser, QWidget* parent)
-    : QWidget(parent), settings_(settings), browser_(browser), frame2_(new UserSettingsPanel(this)),
+GeneralSettingsTab::GeneralSettingsTab(SelectorSession& session, QWidget* parent)
+    : QWidget(parent), session_(session), settings_(session.settings()), frame2_(new UserSettingsPanel(this)),
       iniEdit_(new QPushButton(texts::kIniEdit, this)), frame21_(new IniEditorPanel(this)),
       eawDirLabel_(new QLabel(this)), widthLabel_(resolutionLabel(0, this)),
       heightLabel_(resolutionLabel(1, this)), credits_(new QLabel(texts::kLinksCaption, this)),
@@ -98,11 +98,40 @@ void GeneralSettingsTab::showStartup(const StartupResult& startup) {
     frame2_->setValues(settings_.values());
 }
 
-void GeneralSettingsTab::inisave() {
-    const auto outcome = settings_.inisave(frame2_->values(), browser_.ready());
-    if (outcome.status == IniSaveOutcome::Status::NotReady)
+void GeneralSettingsTab::inisave(int key) {
+    const auto boxes = frame2_->values();
+    const auto outcome = settings_.inisave(boxes, session_.acceptsChanges());
+    using Status = IniSaveOutcome::Status;
+    if (outcome.status == Status::NotReady)
         emit problemsReported({texts::kIniNotSavedRefreshing});
+    if (outcome.refusal)
+        emit problemsReported({refusalText(*outcome.refusal)});
+    if (outcome.status == Status::Saved) {
+        // Enter on an unchanged box still saves it; the line names that box then.
+        auto keys = outcome.changed;
+        if (keys.empty() && key >= 0 && static_cast<std::size_t>(key) < kIniKeyCount)
+            keys.push_back(static_cast<std::size_t>(key));
+        std::string lines;
+        for (const auto k : keys)
+            lines += (lines.empty() ? "" : ", ") + std::string(kIniKeys[k].key) + boxes[k];
+        session_.record({ChangeKind::Patch, outcome.file, lines});
+        emit problemsReported({texts::kIniSaved.arg(uisupport::fromGameBytes(lines))});
+    }
     report(outcome.problem);
+}
+
+QString GeneralSettingsTab::refusalText(const IniRefusal& refusal) const {
+    const QString box = uisupport::fromGameBytes(kIniKeys[refusal.key].label);
+    const QString value = uisupport::fromGameBytes(refusal.value);
+    switch (refusal.reason) {
+    case IniRefusal::Reason::NotWholeNumber:
+        return texts::kIniNotWholeNumber.arg(box, value);
+    case IniRefusal::Reason::TooLarge:
+        return texts::kIniTooLarge.arg(box, value).arg(kIniValueLimit);
+    case IniRefusal::Reason::OutOfRange:
+        break;
+    }
+    return texts::kIniOutOfRange.arg(box, value).arg(refusal.lowest).arg(refusal.highest);
 }
 
 void GeneralSettingsTab::IniEdit() {
@@ -113,8 +142,11 @@ void GeneralSettingsTab::IniEdit() {
 
 void GeneralSettingsTab::InSaver() {
     const auto outcome = settings_.InSaver(frame21_->text());
-    if (outcome.status == IniSaveOutcome::Status::Saved)
+    if (outcome.status == IniSaveOutcome::Status::Saved) {
         frame2_->setValues(settings_.values());
+        session_.record({ChangeKind::Patch, outcome.file, "the whole file from the editor"});
+        emit problemsReported({texts::kIniFreeTextSaved});
+    }
     report(outcome.problem);
 }
 

@@ -3,8 +3,7 @@
 // the six game settings of "eaw.ini" (`Frame2`) and the whole file for free editing (`Frame21`).
 
 #include "outfitter/core/selector_startup.h"
-#include "outfitter/sets/set_browser.h"
-#include "outfitter/settings/game_settings.h"
+#include "outfitter/session/selector_session.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -20,8 +19,8 @@ class UserSettingsPanel;
 class GeneralSettingsTab final : public QWidget {
     Q_OBJECT
   public:
-    // The ready flag of `browser` gates saving the six settings.
-    GeneralSettingsTab(GameSettings& settings, const SetBrowser& browser, QWidget* parent = nullptr);
+    // The session's ready rule gates saving the six settings; each save goes into its log.
+    explicit GeneralSettingsTab(SelectorSession& session, QWidget* parent = nullptr);
 
     void showStartup(const StartupResult& startup);
 
@@ -29,13 +28,14 @@ class GeneralSettingsTab final : public QWidget {
     void problemsReported(const QStringList& lines);
 
   private:
-    void inisave();
+    void inisave(int key);
+    QString refusalText(const IniRefusal& refusal) const;
     void IniEdit();
     void InSaver();
     void report(const std::optional<common::Problem>& problem);
 
+    SelectorSession& session_;
     GameSettings& settings_;
-    const SetBrowser& browser_;
     UserSettingsPanel* frame2_;
     QPushButton* iniEdit_;
     IniEditorPanel* frame21_;

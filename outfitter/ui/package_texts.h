@@ -23,5 +23,9 @@ inline const QString kAutoLoading = u"Loading "_s;
 inline const QString kDelMsn = u"Del MSN"_s;
 inline const QString kDelMsnTip =
     u"Deletes the default mission files (Default*.msn) of the Savedata folder"_s;
+inline const QString kDelMsnAsk = u"Delete the %1 default missions (Default*.msn) of the Savedata folder?"_s;
+inline const QString kDelMsnAskOne = u"Delete the 1 default mission (Default*.msn) of the Savedata folder?"_s;
+inline const QString kNoDefaultMissions = u"No default missions (Default*.msn) to delete in Savedata."_s;
+inline const QString kDefaultMissionsDeleted = u"Default missions deleted: %1"_s;
 
 } // namespace outfitter::texts

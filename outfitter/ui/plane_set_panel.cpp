@@ -1,5 +1,6 @@
 #include "plane_set_panel.h"
 
+#include "current_row_delegate.h"
 #include "set_grid.h"
 #include "ui_support/qt_text.h"
 
@@ -110,6 +111,12 @@ PlaneSetPanel::PlaneSetPanel(PlaneSetGrid& model, QWidget* parent)
     hide();
 
     connect(g1_, &QTableWidget::cellClicked, this, [this](int row, int) { installRow(row); });
+    CurrentRowDelegate::install(g1_);
+    // A row reached with the keys is described as the mouse going over it is.
+    connect(g1_, &QTableWidget::currentCellChanged, this, [this](int row, int, int previousRow, int) {
+        if (g1_->hasFocus() && row >= 0 && previousRow >= 0 && row != previousRow)
+            hoverRow(row);
+    });
 }
 
 void PlaneSetPanel::showGrid() {

@@ -225,7 +225,7 @@ void PlanesSkinsTab::showSkin(int row, bool hovering) {
 bool PlanesSkinsTab::refusedWhileRefreshing() {
     // The summary refresh does nothing while "Refresh!" replays the ledger, so a change now would
     // never reach the ledger.
-    if (browser_.ready())
+    if (readyCheck_ ? readyCheck_() : browser_.ready())
         return false;
     emit problemsReported({texts::kSkinsWaitForRefresh});
     return true;
@@ -278,6 +278,7 @@ void PlanesSkinsTab::rename() {
     if (refusedWhileRefreshing())
         return;
     const QString wanted = text3_->text();
+    const std::string oldName = skins_.rows()[static_cast<std::size_t>(row)].name;
     const auto outcome = skins_.rename(static_cast<std::size_t>(row), uisupport::toNameBytes(wanted));
     switch (outcome.check.verdict) {
     case SkinNameVerdict::InUse:
@@ -302,6 +303,11 @@ void PlanesSkinsTab::rename() {
     if (outcome.problem) {
         report({*outcome.problem});
         return;
+    }
+    if (outcome.renamed && changeSink_) {
+        const auto& renamed = skins_.rows()[static_cast<std::size_t>(row)].name;
+        changeSink_({ChangeKind::Rename, skins_.storeFolder() / common::pathFromText(renamed),
+                     "from the skin " + oldName});
     }
     {
         Raised busy(busy_);

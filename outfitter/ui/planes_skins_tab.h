@@ -49,6 +49,8 @@ class PlanesSkinsTab final : public QWidget {
     const std::string& currentCode() const { return currentCode_; }
     // Where each skin file copied or deleted is recorded.
     void setChangeSink(ChangeSink sink) { changeSink_ = std::move(sink); }
+    // The session's ready rule; without one the browser's ready flag.
+    void setReadyCheck(std::function<bool()> check) { readyCheck_ = std::move(check); }
 
   public slots:
     void resetPicture();
@@ -92,6 +94,7 @@ class PlanesSkinsTab final : public QWidget {
     QVBoxLayout* planeSetPlace_;
     std::optional<std::filesystem::path> background_;
     ChangeSink changeSink_;
+    std::function<bool()> readyCheck_;
     std::string currentCode_;
     int hoveredRow_ = -1;
     bool list1Pressed_ = false; // a mouse button is down on `List1`: its release does the filtering

@@ -20,18 +20,82 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
+#include <QTimer>
+#include <QTabBar>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
 namespace outfitter {
+
+namespace {
+
+// A tab's scroll area asks for the room its tab wants, so the window can open at that size; it
+// scrolls only when the screen gives less.
+class TabScroll final : public QScrollArea {
+  public:
+    using QScrollArea::QScrollArea;
+    QSize sizeHint() const override {
+        if (!widget())
+            return QScrollArea::sizeHint();
+        // A short screen scrolls the tab up and down; the bar must not cost the tab its width.
+        const QSize wanted = widget()->sizeHint().expandedTo(widget()->minimumSizeHint());
+        return wanted + QSize(2 * frameWidth() + verticalScrollBar()->sizeHint().width(), 2 * frameWidth());
+    }
+};
+
+// The focusable widgets of a layout in reading order: a row left to right, a column top to bottom,
+// a grid row by row, each panel's own controls where the panel stands.
+void collectReadingOrder(const QLayout* layout, QList<QWidget*>& out);
+
+void collectWidget(QWidget* widget, QList<QWidget*>& out) {
+    if (widget->focusPolicy() & Qt::TabFocus)
+        out << widget;
+    if (const auto* inner = widget->layout())
+        collectReadingOrder(inner, out);
+}
+
+void collectReadingOrder(const QLayout* layout, QList<QWidget*>& out) {
+    struct Placed {
+        QLayoutItem* item;
+        int row;
+        int column;
+    };
+    QList<Placed> items;
+    const auto* grid = qobject_cast<const QGridLayout*>(layout);
+    for (int i = 0; i < layout->count(); ++i) {
+        int row = 0, column = i, rowSpan = 0, columnSpan = 0;
+        if (grid)
+            grid->getItemPosition(i, &row, &column, &rowSpan, &columnSpan);
+        items.append({layout->itemAt(i), row, column});
+    }
+    if (grid)
+        std::stable_sort(items.begin(), items.end(), [](const Placed& a, const Placed& b) {
+            return a.row != b.row ? a.row < b.row : a.column < b.column;
+        });
+    const auto* box = qobject_cast<const QBoxLayout*>(layout);
+    if (box && (box->direction() == QBoxLayout::RightToLeft || box->direction() == QBoxLayout::BottomToTop))
+        std::reverse(items.begin(), items.end());
+    for (const auto& placed : items) {
+        if (auto* widget = placed.item->widget())
+            collectWidget(widget, out);
+        else if (const auto* inner = placed.item->layout())
+            collectReadingOrder(inner, out);
+    }
+}
+
+} // namespace
 
 QIVForm::QIVForm(std::filesystem::path gameFolder, QIVFormOptions options, QWidget* parent)
     : QWidget(parent), instance_(std::make_unique<SingleInstance>(options.instanceLockPath)),
@@ -63,8 +127,22 @@ QIVForm::QIVForm(std::filesystem::path gameFolder, QIVFormOptions options, QWidg
     showProblems(finished.work.problems);
     ssTab1_->setCurrentIndex(0);
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    placeInWorkArea();
+}
+
+void QIVForm::placeInWorkArea() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect work = screen->availableGeometry();
+    // The frame is not known before the window is shown; leave room for a title bar and borders so
+    // the message line at the bottom stays on the screen.
+    const QSize frame(2 * kFrameAllowance, kTitleAllowance + kFrameAllowance);
+    const QSize room = (work.size() - frame).expandedTo(minimumSizeHint());
+    resize(sizeHint().boundedTo(room));
+    const QSize outer = size() + frame;
+    move(work.x() + std::max(0, (work.width() - outer.width()) / 2),
+         work.y() + std::max(0, (work.height() - outer.height()) / 2));
 }
 
 QIVForm::~QIVForm() = default;
@@ -85,10 +163,11 @@ void QIVForm::buildWindow() {
     ssTab1_ = new QTabWidget(this);
     ssTab1_->setObjectName(u"SSTab1"_s);
     auto& browser = session_->browser();
-    generalTab_ = new GeneralSettingsTab(session_->settings(), browser, ssTab1_);
+    generalTab_ = new GeneralSettingsTab(*session_, ssTab1_);
     setsTab_ = new CompleteSetsTab(*session_, *progress_, ssTab1_);
     worldTab_ = new WorldSettingsTab(ssTab1_);
-    autoscriptsTab_ = new AutoscriptsTab(browser, *progress_, ssTab1_);
+    worldTab_->setChangeSink(session_->sink());
+    autoscriptsTab_ = new AutoscriptsTab(*session_, *progress_, ssTab1_);
     planesTab_ = new PlanesSkinsTab(session_->skins(), browser, *progress_, ssTab1_);
     planeSetPanel_ = new PlaneSetPanel(session_->planeSets(), planesTab_);
     planeSetPanel_->setReadyCheck([this] { return session_->acceptsChanges(); });
@@ -96,7 +175,7 @@ void QIVForm::buildWindow() {
     // Each tab scrolls when the window is smaller than it, so no screen or scale makes the window
     // larger than the screen; on a larger window the tabs grow.
     const auto scrolled = [this](QWidget* tab) {
-        auto* scroll = new QScrollArea(ssTab1_);
+        auto* scroll = new TabScroll(ssTab1_);
         scroll->setObjectName(tab->objectName().isEmpty() ? u"tabScroll"_s : tab->objectName() + u"Scroll"_s);
         scroll->setWidgetResizable(true);
         scroll->setFrameShape(QFrame::NoFrame);
@@ -117,10 +196,11 @@ void QIVForm::buildWindow() {
     messages_->setFixedHeight(messages_->fontMetrics().lineSpacing() * 4 + 12);
     messages_->setPlaceholderText(u"Messages"_s);
 
-    auto* command3 = new QPushButton(texts::kExit, this);
-    command3->setObjectName(u"Command3"_s);
+    // "Minimise" before "Exit", in the focus chain as on the screen.
     auto* command8 = new QPushButton(texts::kMinimise, this);
     command8->setObjectName(u"Command8"_s);
+    auto* command3 = new QPushButton(texts::kExit, this);
+    command3->setObjectName(u"Command3"_s);
     auto* showLogLabel = new uisupport::ClickLabel(u"Show log"_s, this);
     showLogLabel->setObjectName(u"ShowLog"_s);
     showLogLabel->setStyleSheet(u"color: #0000c0; text-decoration: underline;"_s);
@@ -139,17 +219,12 @@ void QIVForm::buildWindow() {
     layout->addWidget(ssTab1_, 1);
     layout->addWidget(progressBar_);
     layout->addLayout(bottom);
-    // As large as the tabs want, but never larger than the screen's work area.
-    QSize start = sizeHint().expandedTo(QSize(1040, 700));
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        start = start.boundedTo(screen->availableGeometry().size());
-    resize(start);
-
     connect(command3, &QPushButton::clicked, this, &QIVForm::exitProgram);
     connect(command8, &QPushButton::clicked, this, &QWidget::showMinimized);
     connect(showLogLabel, &uisupport::ClickLabel::clicked, this, &QIVForm::showLog);
     const auto sink = [this](const Change& change) { logChange(change); };
     planesTab_->setChangeSink(sink);
+    planesTab_->setReadyCheck([this] { return session_->acceptsChanges(); });
     planeSetPanel_->setChangeSink(sink);
     connect(setsTab_, &CompleteSetsTab::problemsReported, this, &QIVForm::showMessages);
     connect(setsTab_, &CompleteSetsTab::summaryChanged, this,
@@ -173,6 +248,23 @@ void QIVForm::buildWindow() {
     connect(autoscriptsTab_, &AutoscriptsTab::autoscriptsChanged, setsTab_,
             &CompleteSetsTab::refreshPackages);
     connect(worldTab_, &WorldSettingsTab::problemsReported, this, &QIVForm::showMessages);
+    orderFocusChain(layout);
+}
+
+void QIVForm::orderFocusChain(const QLayout* windowLayout) {
+    // Tab goes through the tab bar, each tab's controls in reading order (Qt passes over those of
+    // hidden tabs), then the bottom row.
+    QList<QWidget*> chain{ssTab1_->tabBar()};
+    for (int tab = 0; tab < ssTab1_->count(); ++tab)
+        if (const auto* scroll = qobject_cast<QScrollArea*>(ssTab1_->widget(tab)); scroll && scroll->widget())
+            collectWidget(scroll->widget(), chain);
+    QList<QWidget*> window;
+    collectReadingOrder(windowLayout, window);
+    for (auto* widget : window)
+        if (!chain.contains(widget) && !ssTab1_->isAncestorOf(widget))
+            chain << widget;
+    for (qsizetype i = 1; i < chain.size(); ++i)
+        QWidget::setTabOrder(chain[i - 1], chain[i]);
 }
 
 SessionHooks QIVForm::hooks(QIVFormOptions& options) {
@@ -252,6 +344,32 @@ void QIVForm::showLog() {
     }
     logPanel_->setGeometry(ssTab1_->geometry());
     logPanel_->open(text.value, uisupport::fromPath(log.file()));
+}
+
+void QIVForm::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (fitted_)
+        return;
+    fitted_ = true;
+    // The tab pane's own frame is known only once the window is laid out on the screen.
+    QTimer::singleShot(0, this, &QIVForm::widenToTabs);
+}
+
+void QIVForm::widenToTabs() {
+    // Widen the window by whatever the widest tab still lacks, as far as the work area allows.
+    const auto* page = ssTab1_->currentWidget();
+    if (!page || !screen())
+        return;
+    int lacking = 0;
+    for (int tab = 0; tab < ssTab1_->count(); ++tab)
+        lacking = std::max(lacking, ssTab1_->widget(tab)->sizeHint().width() - page->width());
+    const QRect work = screen()->availableGeometry();
+    const int wanted = std::min(work.width() - 2 * kFrameAllowance, width() + lacking);
+    if (wanted <= width())
+        return;
+    resize(wanted, height());
+    if (frameGeometry().right() > work.right())
+        move(std::max(work.left(), work.right() - frameGeometry().width() + 1), y());
 }
 
 void QIVForm::resizeEvent(QResizeEvent* event) {

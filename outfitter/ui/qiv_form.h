@@ -16,6 +16,7 @@
 #include <functional>
 #include <memory>
 
+class QLayout;
 class QPlainTextEdit;
 class QProgressBar;
 class QTabWidget;
@@ -31,6 +32,10 @@ class PlanesSkinsTab;
 class ProgressDisplay;
 class WorldSettingsTab;
 enum class LaunchStyle;
+
+// Room kept for a window frame the system has not drawn yet: a title bar and a border.
+inline constexpr int kTitleAllowance = 32;
+inline constexpr int kFrameAllowance = 8;
 
 struct QIVFormOptions {
     QString instanceLockPath = SingleInstance::defaultLockPath();
@@ -58,9 +63,14 @@ class QIVForm final : public QWidget {
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     void buildWindow();
+    // Opens at the size the tabs want, bounded by the primary screen's work area, and centred in it.
+    void placeInWorkArea();
+    void orderFocusChain(const QLayout* windowLayout);
+    void widenToTabs();
     static uisupport::ProgramIdentity identity();
     // The session's own wiring, with what this window redraws after it, and the package items of skins
     // and plane sets routed through their grids as the player's own clicks.
@@ -88,6 +98,7 @@ class QIVForm final : public QWidget {
     LogPanel* logPanel_ = nullptr;
     QProgressBar* progressBar_ = nullptr;
     std::unique_ptr<ProgressDisplay> progress_;
+    bool fitted_ = false; // widened to the tabs once, when first shown
 };
 
 } // namespace outfitter

@@ -1,5 +1,7 @@
 #include "set_grid.h"
 
+#include "current_row_delegate.h"
+
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
@@ -85,6 +87,7 @@ SetGrid::SetGrid(QWidget* parent) : QTableWidget(parent) {
     setFixedHeight(setGridHeight(rowHeight, 1));
 
     connect(this, &QTableWidget::cellClicked, this, [this](int row, int) { emit rowChosen(row); });
+    CurrentRowDelegate::install(this);
 }
 
 void SetGrid::showRows(const std::vector<SetRow>& rows) {
@@ -149,7 +152,11 @@ void SetGrid::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
+    // A row reached with the keys shows its details, as the mouse going over it does.
+    const int before = currentRow();
     QTableWidget::keyPressEvent(event);
+    if (currentRow() != before && currentRow() >= 0)
+        emit rowHovered(currentRow());
 }
 
 void SetGrid::mouseMoveEvent(QMouseEvent* event) {

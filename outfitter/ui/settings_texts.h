@@ -14,6 +14,15 @@ inline const QString kClickToHide = u"Click to hide"_s;
 inline const QString kInSaver = u"Save ini in EAW Directory"_s;
 inline const QString kIniNotSavedRefreshing =
     u"eaw.ini was not saved while the set list is being rebuilt; press Enter again when it is done."_s;
+// %1 the box's caption, %2 its text as typed.
+inline const QString kIniNotWholeNumber = u"eaw.ini not saved: %1 \"%2\" is not a whole number."_s;
+// %3 the largest number the game reads.
+inline const QString kIniTooLarge = u"eaw.ini not saved: %1 \"%2\" is above %3."_s;
+// %3 and %4 the lowest and highest values.
+inline const QString kIniOutOfRange = u"eaw.ini not saved: %1 \"%2\" is not from %3 to %4."_s;
+// %1 the saved lines, as "Month=7" joined by ", ".
+inline const QString kIniSaved = u"eaw.ini: %1 saved"_s;
+inline const QString kIniFreeTextSaved = u"eaw.ini saved from the editor"_s;
 
 inline const QString kSkinAll = u"ALL"_s;
 inline const QString kSkinSelected = u"Selected"_s;

@@ -1,5 +1,6 @@
 #include "skin_grid.h"
 
+#include "current_row_delegate.h"
 #include "set_grid.h"
 #include "ui_support/qt_text.h"
 
@@ -45,6 +46,7 @@ SkinGrid::SkinGrid(QWidget* parent) : QTableWidget(parent) {
     setFixedWidth(width + verticalScrollBar()->sizeHint().width() + 2 * frameWidth());
 
     connect(this, &QTableWidget::cellDoubleClicked, this, [this](int row, int) { emit rowActivated(row); });
+    CurrentRowDelegate::install(this);
 }
 
 void SkinGrid::showRows(const std::vector<SkinRow>& rows) {
@@ -84,7 +86,11 @@ void SkinGrid::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
+    // A row reached with the keys shows its skin, as the mouse going over it does.
+    const int before = currentRow();
     QTableWidget::keyPressEvent(event);
+    if (currentRow() != before && currentRow() >= 0 && !isRowHidden(currentRow()))
+        emit rowHovered(currentRow());
 }
 
 void SkinGrid::mouseMoveEvent(QMouseEvent* event) {

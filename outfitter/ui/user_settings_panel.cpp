@@ -25,7 +25,8 @@ UserSettingsPanel::UserSettingsPanel(QWidget* parent) : QGroupBox(texts::kUserSe
         const int column = 2 * static_cast<int>(k / 3);
         layout->addWidget(label, row, column);
         layout->addWidget(box, row, column + 1);
-        connect(box, &QLineEdit::returnPressed, this, &UserSettingsPanel::saveRequested);
+        connect(box, &QLineEdit::returnPressed, this,
+                [this, key = static_cast<int>(k)] { emit saveRequested(key); });
         boxes_[k] = box;
     }
     layout->setColumnStretch(4, 1);

@@ -22,7 +22,8 @@ class UserSettingsPanel final : public QGroupBox {
     IniValues values() const;
 
   signals:
-    void saveRequested();
+    // Enter in the box of kIniKeys[key].
+    void saveRequested(int key);
 
   private:
     std::array<QLineEdit*, kIniKeyCount> boxes_{};

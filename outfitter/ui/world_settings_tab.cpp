@@ -6,7 +6,9 @@
 
 #include "outfitter/sets/music_switch.h"
 
+#include <QEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -37,6 +39,32 @@ WorldSettingsTab::WorldSettingsTab(QWidget* parent)
 
     connect(list4_, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { switchMusic(item->text()); });
+    list4_->installEventFilter(this);
+    list4_->viewport()->installEventFilter(this);
+}
+
+bool WorldSettingsTab::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == list4_->viewport()) {
+        // The first click of a double-click has switched and written the list anew; the second
+        // would land on whatever name moved under the pointer.
+        if (event->type() == QEvent::MouseButtonDblClick) {
+            swallowRelease_ = true;
+            return true;
+        }
+        if (event->type() == QEvent::MouseButtonRelease && swallowRelease_) {
+            swallowRelease_ = false;
+            return true;
+        }
+        if (event->type() == QEvent::MouseButtonPress)
+            swallowRelease_ = false;
+    } else if (watched == list4_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && list4_->currentItem()) {
+            switchMusic(list4_->currentItem()->text());
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void WorldSettingsTab::showStartup(const StartupResult& startup) {
@@ -57,8 +85,13 @@ void WorldSettingsTab::switchMusic(const QString& chosen) {
     for (int i = 0; i < list4_->count(); ++i)
         if (list4_->item(i)->text() == chosen)
             chosenBytes = uisupport::nameBytes(list4_->item(i));
-    const auto result = outfitter::switchMusic(
-        gameFolder_, chosenBytes, uisupport::nameBytesOf(label11_->property("nameBytes"), label11_->text()));
+    const std::string before = uisupport::nameBytesOf(label11_->property("nameBytes"), label11_->text());
+    const auto result = outfitter::switchMusic(gameFolder_, chosenBytes, before);
+    if (result.switched && changeSink_) {
+        const auto music = gameFolder_ / kActiveMusicFolderName;
+        changeSink_({ChangeKind::Rename, gameFolder_ / common::pathFromText(before), "from Music (music switched)"});
+        changeSink_({ChangeKind::Rename, music, "from " + chosenBytes + " (music switched)"});
+    }
     showMusic(result.music);
     QStringList lines;
     for (const auto& problem : result.problems)

@@ -13,8 +13,8 @@ namespace eaw::startup {
 // "<configuration folder>/eaw-suite/<program>.geometry"; empty when no configuration folder is known.
 std::filesystem::path windowGeometryFile(std::string_view program);
 
-// Restores `window` from `file` when that holds a geometry (moved onto a screen if it would be off
-// every screen), and saves it there whenever the window closes. Returns whether it restored.
+// Restores `window` from `file` when that holds a geometry lying wholly within the work area of a
+// present screen, and saves it there whenever the window closes. Returns whether it restored.
 bool rememberWindowGeometry(QWidget& window, const std::filesystem::path& file);
 
 } // namespace eaw::startup

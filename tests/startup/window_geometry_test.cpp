@@ -3,6 +3,8 @@
 
 #include "test_support/temp_folder.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QWidget>
 #include <QtTest>
 
@@ -45,6 +47,36 @@ class WindowGeometryTest final : public QObject {
         QVERIFY(eaw::startup::rememberWindowGeometry(second, file));
         QCOMPARE(second.size(), QSize(640, 420));
         QCOMPARE(second.pos(), QPoint(120, 90));
+    }
+
+    void aPlaceReachingPastTheScreenIsNotTakenButAWholeOneIsKeptToThePixel() {
+        const auto file = eaw::startup::windowGeometryFile("outfitter");
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        {
+            QWidget hanging;
+            QVERIFY(!eaw::startup::rememberWindowGeometry(hanging, file));
+            // The bottom rows, where a message line sits, lie below the screen.
+            hanging.setGeometry(screen.left() + 10, screen.bottom() - 200, 300, 260);
+            hanging.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&hanging));
+            hanging.close();
+        }
+        QWidget again;
+        again.setGeometry(screen.left() + 40, screen.top() + 30, 200, 150);
+        QVERIFY(!eaw::startup::rememberWindowGeometry(again, file));
+        QCOMPARE(again.geometry(), QRect(screen.left() + 40, screen.top() + 30, 200, 150));
+
+        // Closed and started again many times, a window that fits stays exactly where it was.
+        const QRect wanted(screen.left() + 20, screen.top() + 25, 320, 240);
+        again.setGeometry(wanted);
+        for (int run = 0; run < 3; ++run) {
+            again.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&again));
+            again.close();
+            QWidget next;
+            QVERIFY(eaw::startup::rememberWindowGeometry(next, file));
+            QCOMPARE(next.geometry(), wanted);
+        }
     }
 
     void aDamagedFileIsIgnoredAndReplacedOnClose() {

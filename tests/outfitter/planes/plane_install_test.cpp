@@ -112,4 +112,21 @@ TEST(PlaneInstall, AFailedNamesStepSaysWhichFilesWereWrittenAndWhichNot) {
     EXPECT_EQ(game.read("picplna.mnu"), planetest::menuFile(1, planetest::menuNames(9)).substr(0, 100));
 }
 
+TEST(PlaneInstall, TheLineNamesTheAircraftThatLeftTheSlot) {
+    PlaneGame game;
+    const auto first = installPlaneSet(game.planeSet("Spit", planetest::qivLines("Spitfire Mk IIa", 3)), game.path());
+    EXPECT_EQ(first.replacedName, "Stock 3");
+    const auto second =
+        installPlaneSet(game.planeSet("Bolt", planetest::qivLines("Thunderbolt II", 3)), game.path());
+    EXPECT_EQ(outfitter::installLine("Thunderbolt II", second),
+              "Installed Thunderbolt II into slot 3 in place of Spitfire Mk IIa: planes.dat, pnames.str, "
+              "picplnb.mnu, picplna.mnu, picplng.mnu written");
+
+    // Without a names table there is no old name to give, and the line says only what it knows.
+    std::filesystem::remove(game.path() / "pnames.str");
+    const auto third = installPlaneSet(game.planeSet("Spit", planetest::qivLines("Spitfire Mk IIa", 3)), game.path());
+    EXPECT_TRUE(third.replacedName.empty());
+    EXPECT_EQ(outfitter::installLine("Spit", third).rfind("Installed Spit into slot 3: planes.dat written", 0), 0u);
+}
+
 } // namespace

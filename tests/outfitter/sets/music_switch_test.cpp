@@ -93,4 +93,19 @@ TEST_F(MusicSwitching, DelMsnRemovesOnlyTheDefaultMissions) {
     EXPECT_TRUE(deleteDefaultMissions(game_).done.empty());
 }
 
+TEST_F(MusicSwitching, DelMsnDeletesWhatThePlayerWasAskedAboutAndNothingThatCameSince) {
+    write(savedata_ / "Default1.msn", "1");
+    write(savedata_ / "Default2.msn", "2");
+    common::Problems problems;
+    const auto asked = outfitter::listDefaultMissions(game_, problems);
+    EXPECT_TRUE(problems.empty());
+    ASSERT_EQ(asked.size(), 2u);
+    std::filesystem::remove(savedata_ / "Default2.msn"); // gone meanwhile: not counted as deleted
+    write(savedata_ / "Default3.msn", "3");              // came meanwhile: not asked about, so kept
+    const auto report = outfitter::deleteMissions(asked);
+    EXPECT_TRUE(report.ok());
+    EXPECT_EQ(report.done, (std::vector<std::filesystem::path>{savedata_ / "Default1.msn"}));
+    EXPECT_EQ(names(savedata_), (Names{"Default3.msn"}));
+}
+
 } // namespace

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <vector>
 
 namespace {
 
@@ -68,23 +69,65 @@ TEST_F(GameSettingsTest, MissingFileReadsNothingAndSavesNothing) {
 
 TEST_F(GameSettingsTest, SaveRewritesEveryKeyedLineWithTheBoxTextAsTypedAndKeepsTheRest) {
     game.write("eaw.ini", kMixedIni);
-    const IniValues boxes{"1280", " 1024 x", "", "1", "7", "abc"};
+    const IniValues boxes{"1280", "01024", "0", "1", "7", "65535"};
     const auto outcome = settings.inisave(boxes, true);
     ASSERT_EQ(outcome.status, Status::Saved) << (outcome.problem ? outcome.problem->text() : "");
     EXPECT_EQ(game.read("eaw.ini"), "; settings\r\n"
                                     "Width=1280\r\n"
                                     "width=640\r\n"
-                                    "Height= 1024 x\r\n"
-                                    "ExtraSquads=\r\n"
+                                    "Height=01024\r\n"
+                                    "ExtraSquads=0\r\n"
                                     "FirstDay=3\r\n"
                                     " Day=9\r\n"
                                     "Day=1\r\n"
                                     "Month=7\r\n"
                                     "Year=1940\r\n"
                                     "Month=7\r\n"
-                                    "PlaneSetNumber=abc\r\n");
+                                    "PlaneSetNumber=65535\r\n");
     EXPECT_EQ(settings.values(), boxes);
+    EXPECT_EQ(outcome.changed, (std::vector<std::size_t>{0, 1, 3, 4, 5})) << "ExtraSquads read as 0 already";
+    EXPECT_EQ(outcome.file, ini());
     EXPECT_FALSE(inkLeft());
+}
+
+TEST_F(GameSettingsTest, AValueTheGameCannotReadRefusesTheWholeSaveAndNamesTheBox) {
+    game.write("eaw.ini", kMixedIni);
+    using Reason = outfitter::IniRefusal::Reason;
+    const struct {
+        IniValues boxes;
+        std::size_t key;
+        Reason reason;
+    } cases[] = {
+        {{"1280", "768", "2", "45", "7", "1"}, 3, Reason::OutOfRange},
+        {{"1280", "768", "2", "0", "7", "1"}, 3, Reason::OutOfRange},
+        {{"1280", "768", "2", "15", "abc", "1"}, 4, Reason::NotWholeNumber},
+        {{"1280", "768", "2", "15", "13", "1"}, 4, Reason::OutOfRange},
+        {{"65536", "768", "2", "15", "7", "1"}, 0, Reason::TooLarge},
+        {{"99999999999999999999", "768", "2", "15", "7", "1"}, 0, Reason::TooLarge},
+        {{"1280", " 768", "2", "15", "7", "1"}, 1, Reason::NotWholeNumber},
+        {{"1280", "768", "-2", "15", "7", "1"}, 2, Reason::NotWholeNumber},
+        {{"1280", "768", "2", "15", "7", ""}, 5, Reason::NotWholeNumber},
+        {{"1280", "768", "2", "15", "7.5", "1"}, 4, Reason::NotWholeNumber},
+    };
+    for (const auto& c : cases) {
+        const auto outcome = settings.inisave(c.boxes, true);
+        ASSERT_EQ(outcome.status, Status::Refused) << c.boxes[c.key];
+        ASSERT_TRUE(outcome.refusal);
+        EXPECT_EQ(outcome.refusal->key, c.key);
+        EXPECT_EQ(outcome.refusal->value, c.boxes[c.key]);
+        EXPECT_EQ(outcome.refusal->reason, c.reason) << c.boxes[c.key];
+        EXPECT_EQ(game.read("eaw.ini"), kMixedIni);
+        EXPECT_FALSE(inkLeft());
+    }
+    EXPECT_EQ(settings.values(), IniValues{});
+}
+
+TEST_F(GameSettingsTest, BoxesOfKeysTheFileLacksAreNeitherCheckedNorWritten) {
+    game.write("eaw.ini", "Day=3\r\n");
+    const auto outcome = settings.inisave({"", "x", "", "31", "", ""}, true);
+    ASSERT_EQ(outcome.status, Status::Saved);
+    EXPECT_EQ(game.read("eaw.ini"), "Day=31\r\n");
+    EXPECT_EQ(outcome.changed, (std::vector<std::size_t>{3}));
 }
 
 TEST_F(GameSettingsTest, SaveEndsEveryLineWithCrLfAndAddsNoKey) {

@@ -3,7 +3,11 @@
 
 #include "package_window_harness.h"
 
+#include "ui_support/message_box.h"
+
+#include <QApplication>
 #include <QFrame>
+#include <QMouseEvent>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -35,6 +39,8 @@ class AutoscriptWindowTest final : public QObject {
         QCOMPARE(demo.game.read("QIV128/Autoscripts/My Summer.set"),
                  std::string("W-Desert Air War\r\nG-Cloud Textures\r\n\r\n"));
         QVERIFY(DemoWindow::texts(demo.find<QListWidget>(u"File10"_s)).contains(u"My Summer.set"_s));
+        QVERIFY(demo.form->changeLog().read().value.find("copy QIV128/Autoscripts/My Summer.set autoscript saved") !=
+                std::string::npos);
         QVERIFY(DemoWindow::texts(demo.find<QListWidget>(u"GUPC"_s)).contains(u"My Summer.set"_s));
 
         // Another case of the same name: asked, "Cancel" keeps the old file.
@@ -91,17 +97,65 @@ class AutoscriptWindowTest final : public QObject {
             QVERIFY(demo.form->grab().save(shots + u"/autoscripts.png"_s));
     }
 
-    void delMsnDeletesOnlyTheDefaultMissions() {
+    void delMsnAsksWithTheCountAndDeletesOnlyTheDefaultMissionsOnYes() {
         DemoWindow demo(lockPath());
         demo.open(3);
         auto* delmsn = demo.find<QPushButton>(u"delmsn"_s);
         QCOMPARE(delmsn->text(), u"Del MSN"_s);
         QVERIFY(!delmsn->toolTip().isEmpty());
+
+        uisupport::MessageBox::setNextAnswer(QMessageBox::No);
+        QTest::mouseClick(delmsn, Qt::LeftButton);
+        const auto& asked = uisupport::MessageBox::lastShown();
+        QVERIFY(asked.has_value());
+        QCOMPARE(asked->text, u"Delete the 2 default missions (Default*.msn) of the Savedata folder?"_s);
+        QCOMPARE(asked->buttons, QMessageBox::Yes | QMessageBox::No);
+        QVERIFY(demo.exists("SaveData/Default1.msn"));
+        QVERIFY(demo.exists("SaveData/Default2.msn"));
+
+        uisupport::MessageBox::setNextAnswer(QMessageBox::Yes);
         QTest::mouseClick(delmsn, Qt::LeftButton);
         QVERIFY(!demo.exists("SaveData/Default1.msn"));
         QVERIFY(!demo.exists("SaveData/Default2.msn"));
         QVERIFY(demo.exists("SaveData/Training.msn"));
         QVERIFY(demo.exists("SaveData/MyDefault.msn"));
+        QVERIFY2(demo.messages().endsWith(u"Default missions deleted: 2"_s), qPrintable(demo.messages()));
+        const std::string log = demo.form->changeLog().read().value;
+        QVERIFY2(log.find("delete SaveData/Default1.msn by Del MSN") != std::string::npos, log.c_str());
+        QVERIFY(log.find("delete SaveData/Default2.msn by Del MSN") != std::string::npos);
+
+        // Nothing left to delete: said, and not asked (an answer stands by so a wrong question cannot hang).
+        uisupport::MessageBox::setNextAnswer(QMessageBox::No);
+        QTest::mouseClick(delmsn, Qt::LeftButton);
+        QVERIFY(demo.messages().endsWith(u"No default missions (Default*.msn) to delete in Savedata."_s));
+    }
+
+    void aDoubleClickOnTheMusicListSwitchesOnceAndEachSwitchIsLogged() {
+        DemoWindow demo(lockPath());
+        demo.open(2);
+        auto* list4 = demo.find<QListWidget>(u"List4"_s);
+        auto* label11 = demo.find<QLabel>(u"Label11"_s);
+        const auto found = list4->findItems(u"MusicSwing"_s, Qt::MatchExactly);
+        QVERIFY(!found.isEmpty());
+        // As a mouse gives it: a click, then the second press as a double-click, and its release.
+        const QPoint at = list4->visualItemRect(found.front()).center();
+        QTest::mouseClick(list4->viewport(), Qt::LeftButton, {}, at);
+        QMouseEvent second(QEvent::MouseButtonDblClick, at, list4->viewport()->mapToGlobal(at), Qt::LeftButton,
+                           Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(list4->viewport(), &second);
+        QTest::mouseRelease(list4->viewport(), Qt::LeftButton, {}, at);
+        QCOMPARE(label11->text(), u"MusicSwing"_s);
+        QCOMPARE(DemoWindow::texts(list4), (QStringList{u"MusicOriginal"_s, u"MusicBigBand"_s}));
+        QVERIFY(demo.game.read("Music/track01.bgm").rfind("DEMO MusicSwing", 0) == 0);
+        const std::string log = demo.form->changeLog().read().value;
+        QVERIFY2(log.find("rename MusicOriginal from Music") != std::string::npos, log.c_str());
+        QVERIFY(log.find("rename Music from MusicSwing") != std::string::npos);
+
+        // Enter on the current entry switches as a click does.
+        list4->setFocus();
+        list4->setCurrentRow(1); // "MusicBigBand"
+        QTest::keyClick(list4, Qt::Key_Return);
+        QCOMPARE(label11->text(), u"MusicBigBand"_s);
     }
 
     void twoMusicSwitchesInARowAndARefusedOneChangingNothing() {

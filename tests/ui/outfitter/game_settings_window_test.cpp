@@ -67,14 +67,50 @@ class GameSettingsWindowTest final : public QObject {
         QCOMPARE(demo.game.read("eaw.ini"), expected);
 
         // Both "Month=" lines take the value; "month=" is another key to the game and stays.
-        demo.find<QLineEdit>("Text4")->setText(u" 3 squads"_s);
+        demo.find<QLineEdit>("Text4")->setText(u"3"_s);
         typeAndEnter(demo, "Text88", u"9"_s);
         expected = replaced(replaced(expected, "Month=8\r\n", "Month=9\r\n"), "ExtraSquads=2\r\n",
-                            "ExtraSquads= 3 squads\r\n");
+                            "ExtraSquads=3\r\n");
         QCOMPARE(demo.game.read("eaw.ini"), expected);
         QVERIFY(expected.find("month=3\r\n") != std::string::npos);
         QVERIFY(!demo.exists("eaw.ink"));
-        QCOMPARE(demo.messages(), QString());
+        QCOMPARE(demo.messages(), u"eaw.ini: Width=1280 saved\neaw.ini: ExtraSquads=3, Month=9 saved"_s);
+        const auto log = demo.form->changeLog().read();
+        QVERIFY(log.ok());
+        QVERIFY2(log.value.find("eaw.ini Width=1280\r\n") != std::string::npos, log.value.c_str());
+        QVERIFY(log.value.find("eaw.ini ExtraSquads=3, Month=9\r\n") != std::string::npos);
+    }
+
+    void aValueTheGameCannotReadIsRefusedByNameAndLeavesTheFile() {
+        DemoWindow demo;
+        const std::string original = demo.game.read("eaw.ini");
+        demo.open(kGeneralTab);
+        const struct {
+            const char* box;
+            QString typed;
+            QString message;
+        } refused[] = {
+            {"Text7", u"45"_s, u"eaw.ini not saved: Day \"45\" is not from 1 to 31."_s},
+            {"Text88", u"abc"_s, u"eaw.ini not saved: Month \"abc\" is not a whole number."_s},
+            {"Text88", u"0"_s, u"eaw.ini not saved: Month \"0\" is not from 1 to 12."_s},
+            {"Text5", u"65536"_s, u"eaw.ini not saved: Width \"65536\" is above 65535."_s},
+            {"Text6", u"-1"_s, u"eaw.ini not saved: Height \"-1\" is not a whole number."_s},
+            {"Text11", u""_s, u"eaw.ini not saved: Planeset \"\" is not a whole number."_s},
+        };
+        for (const auto& [box, typed, message] : refused) {
+            const QString before = demo.find<QLineEdit>(box)->text();
+            demo.find<QPlainTextEdit>("messages")->clear();
+            typeAndEnter(demo, box, typed);
+            QCOMPARE(demo.messages(), message);
+            QCOMPARE(demo.game.read("eaw.ini"), original);
+            demo.find<QLineEdit>(box)->setText(before);
+        }
+        QVERIFY(!demo.exists("QIV128/outfitter.log") || demo.form->changeLog().read().value.find("eaw.ini") ==
+                                                            std::string::npos);
+        demo.find<QPlainTextEdit>("messages")->clear();
+        typeAndEnter(demo, "Text88", u"7"_s);
+        QCOMPARE(demo.messages(), u"eaw.ini: Month=7 saved"_s);
+        QVERIFY(demo.game.read("eaw.ini").find("\r\nMonth=7\r\n") != std::string::npos);
     }
 
     void theFreeTextViewShowsTheFileAndSavesWhatWasTyped() {
@@ -104,7 +140,10 @@ class GameSettingsWindowTest final : public QObject {
 
         QTest::mouseClick(frame21, Qt::LeftButton, {}, QPoint(frame21->width() - 4, 4));
         QVERIFY(frame21->isHidden());
-        QCOMPARE(demo.messages(), QString());
+        // The free text is the player's own: it is saved unchecked, and logged.
+        QCOMPARE(demo.messages(), u"eaw.ini saved from the editor"_s);
+        QVERIFY(demo.form->changeLog().read().value.find("eaw.ini the whole file from the editor") !=
+                std::string::npos);
     }
 
     void aSaveThatCannotBeWrittenIsReportedAndChangesNothing() {
@@ -132,7 +171,7 @@ class GameSettingsWindowTest final : public QObject {
         typeAndEnter(demo, "Text7", u"1"_s);
         QVERIFY(demo.game.read("eaw.ini").find("\r\nDay=1\r\n") != std::string::npos);
         QVERIFY((fs::status(ini).permissions() & fs::perms::owner_write) != fs::perms::none);
-        QCOMPARE(demo.messages(), QString());
+        QCOMPARE(demo.messages(), u"eaw.ini: Day=1 saved"_s);
     }
 
     void nothingIsSavedWhileTheSetListIsRebuilt() {

@@ -121,6 +121,51 @@ class KeyboardFocusWindowTest final : public QObject {
         }
         QVERIFY(filesOf(game.path()) == files);
     }
+
+    void theKeysMoveADrawnRowThatShowsItsDetailsAndTabReadsInOrder() {
+        TempGameFolder game;
+        QVERIFY(demo::writeDemoGame(game.path()).ok());
+        outfitter::QIVFormOptions options;
+        options.instanceLockPath = locks_.filePath(u"outfitter-rows.lock"_s);
+        options.endProgram = [] {};
+        outfitter::QIVForm form(game.path(), options);
+        form.show();
+        QApplication::setActiveWindow(&form);
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        auto* tabs = form.findChild<QTabWidget*>(u"SSTab1"_s);
+        tabs->setCurrentIndex(1);
+
+        // Down on the set grid moves its current row and shows that set as the mouse over it does.
+        auto* grid = form.findChild<QTableWidget*>(u"Unigrid"_s);
+        auto* details = form.findChild<QLabel*>(u"MyLabel"_s);
+        grid->setFocus(Qt::TabFocusReason);
+        QVERIFY(grid->hasFocus());
+        const int first = grid->currentRow();
+        QTest::keyClick(grid, Qt::Key_Down);
+        QTest::keyClick(grid, Qt::Key_Down);
+        const int row = grid->currentRow();
+        QVERIFY(row > first);
+        const QString shown = details->text();
+        QVERIFY(!shown.isEmpty());
+        QTest::mouseMove(grid->viewport(), grid->visualItemRect(grid->item(first < 0 ? 0 : first, 1)).center());
+        QTest::mouseMove(grid->viewport(), grid->visualItemRect(grid->item(row, 1)).center());
+        QCOMPARE(details->text(), shown);
+
+        // Tab reads the tab column by column, then the bottom row: "Minimise" before "Exit".
+        form.findChild<QListWidget*>(u"List3"_s)->setFocus(Qt::TabFocusReason);
+        QStringList order;
+        for (int press = 0; press < 60; ++press) {
+            QWidget* focus = QApplication::focusWidget();
+            if (focus && !focus->objectName().isEmpty() && !order.contains(focus->objectName()))
+                order << focus->objectName();
+            QTest::keyClick(focus ? focus : &form, Qt::Key_Tab);
+        }
+        const QStringList expected{u"List3"_s, u"Unigrid"_s, u"Command1"_s, u"GUPC"_s,
+                                   u"LoadQ"_s, u"messages"_s, u"Command8"_s, u"Command3"_s};
+        for (qsizetype i = 1; i < expected.size(); ++i)
+            QVERIFY2(order.indexOf(expected[i - 1]) >= 0 && order.indexOf(expected[i - 1]) < order.indexOf(expected[i]),
+                     qPrintable(order.join(u", "_s)));
+    }
 };
 
 QTEST_MAIN(KeyboardFocusWindowTest)

@@ -261,6 +261,8 @@ class SkinTabWindowTest final : public QObject {
         tab.click(kSpit92);
         tab.rename(u"92 Sqn"_s);
         QCOMPARE(demo.ledger(), std::string(kSetsLedger) + "92 Sqn\r\n\r\n");
+        QVERIFY(demo.form->changeLog().read().value.find(
+                    "rename QIV128/SkinFolder/92 Sqn from the skin Spitfire IX 92 Sqn\r\n") != std::string::npos);
         tab.doubleClick(u"92 Sqn"_s);
         QVERIFY(!demo.exists("sp09skin.tpc"));
         QCOMPARE(demo.messages(),
