@@ -67,13 +67,14 @@ void printList(SelectorSession& session, std::ostream& out) {
 // The set named exactly, else the one set whose name matches without regard to case.
 std::optional<std::size_t> findSetRow(const std::vector<SetRow>& rows, const std::string& name) {
     std::optional<std::size_t> found;
+    std::size_t matches = 0;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         if (rows[i].name == name)
             return i;
-        if (common::equalsIgnoreCase(rows[i].name, name))
-            found = found ? std::optional<std::size_t>() : std::optional(i);
+        if (common::equalsIgnoreCase(rows[i].name, name) && matches++ == 0)
+            found = i;
     }
-    return found;
+    return matches == 1 ? found : std::nullopt;
 }
 
 int fail(std::ostream& err, const std::string& reason) {

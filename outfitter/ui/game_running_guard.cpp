@@ -55,6 +55,10 @@ bool GameRunningGuard::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
         break;
+    case QEvent::Drop: // archives dropped on the grid to be added
+        if (refuse())
+            return true;
+        break;
     case QEvent::MouseButtonRelease:
         if (releaseTaken_) {
             releaseTaken_ = false;

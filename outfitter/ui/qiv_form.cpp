@@ -177,7 +177,7 @@ void QIVForm::buildWindow() {
     // What changes the game folder waits while the game runs from it; looking and checking do not.
     auto* guard = new GameRunningGuard(*session_, this);
     for (const auto* name : {"Unigrid", "Command1", "LoadQ", "Command6", "delmsn", "Label39", "G1", "Option1",
-                             "InSaver", "Frame2", "List4"})
+                             "InSaver", "Frame2", "List4", "AddSet"})
         guard->watch(ssTab1_, QString::fromLatin1(name));
     guard->watch(ssTab1_, u"SK1"_s, true);
     connect(guard, &GameRunningGuard::refused, this, &QIVForm::showMessages);

@@ -30,7 +30,8 @@ QColor stateColour(LoadedState state) {
 SetFilesPanel::SetFilesPanel(const SelectorSession& session, QWidget* parent)
     : QWidget(parent), session_(session), caption_(new QLabel(this)), files_(new QTreeWidget(this)) {
     setObjectName(u"SetFiles"_s);
-    caption_->setObjectName(u"SetFilesCaption"_s);
+    // The caption follows the pointer and the current row: a view, not a choice, so it goes unnamed
+    // among the window's controls.
     caption_->setWordWrap(true);
     caption_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     files_->setObjectName(u"SetFilesList"_s);
