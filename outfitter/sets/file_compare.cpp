@@ -7,14 +7,31 @@
 #include <system_error>
 #include <vector>
 
+#if !defined(_WIN32)
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 namespace outfitter {
 
 namespace fs = std::filesystem;
 
 namespace {
 
-// Unbuffered reads of a whole block each: the stream's own buffer would only add a copy.
+// One block for each file; a check of thousands of files allocates the buffer once per thread.
 constexpr std::size_t kBlock = 1 << 20;
+
+char* blocks() {
+    thread_local std::vector<char> buffer(2 * kBlock);
+    return buffer.data();
+}
+
+} // namespace
+
+#if defined(_WIN32)
+
+namespace {
 
 struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
@@ -22,11 +39,7 @@ struct FileCloser {
 using File = std::unique_ptr<std::FILE, FileCloser>;
 
 File openForReading(const fs::path& path) {
-#if defined(_WIN32)
     File file(::_wfopen(path.c_str(), L"rb"));
-#else
-    File file(std::fopen(path.c_str(), "rb"));
-#endif
     if (file)
         std::setvbuf(file.get(), nullptr, _IONBF, 0);
     return file;
@@ -76,31 +89,116 @@ CompareResult compareWithCopy(const fs::path& gameFile, const fs::path& copy) {
         result.problem = readProblem(copy);
         return result;
     }
-    // One buffer for both files; thread-local so a check of thousands of files allocates it once.
-    thread_local std::vector<char> buffer(2 * kBlock);
-    char* const left = buffer.data();
-    char* const right = buffer.data() + kBlock;
+    char* const left = blocks();
+    char* const right = left + kBlock;
     for (;;) {
         const auto gotA = std::fread(left, 1, kBlock, a.get());
         const auto gotB = std::fread(right, 1, kBlock, b.get());
         result.bytesRead += gotA + gotB;
-        if (gotA != gotB || std::memcmp(left, right, gotA) != 0) {
-            // Same size but a short read on one side: either it changed while read, or it failed.
-            if (std::ferror(a.get()))
-                result.problem = readProblem(gameFile);
-            else if (std::ferror(b.get()))
-                result.problem = readProblem(copy);
+        const bool failed = std::ferror(a.get()) || std::ferror(b.get());
+        if (failed)
+            result.problem = readProblem(std::ferror(a.get()) ? gameFile : copy);
+        if (failed || gotA != gotB || std::memcmp(left, right, gotA) != 0) {
             result.comparison = Comparison::Differs;
             return result;
         }
-        if (gotA < kBlock) {
-            if (std::ferror(a.get()))
-                result.problem = readProblem(gameFile);
-            else if (std::ferror(b.get()))
-                result.problem = readProblem(copy);
+        if (gotA < kBlock)
             return result;
+    }
+}
+
+#else
+
+namespace {
+
+// A descriptor closed with its scope.
+class Descriptor final {
+  public:
+    explicit Descriptor(const fs::path& path) : fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {}
+    ~Descriptor() {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return fd_; }
+
+  private:
+    int fd_;
+};
+
+// Reads up to `size` bytes, fewer only at the end of the file; -1 on a failure.
+ssize_t readFully(int fd, char* into, std::size_t size) {
+    std::size_t got = 0;
+    while (got < size) {
+        const ssize_t now = ::read(fd, into + got, size - got);
+        if (now < 0 && errno == EINTR)
+            continue;
+        if (now < 0)
+            return -1;
+        if (now == 0)
+            break;
+        got += static_cast<std::size_t>(now);
+    }
+    return static_cast<ssize_t>(got);
+}
+
+} // namespace
+
+// Opened and read at once: a file of less than a block is sized by its read, so most game files cost
+// an open and a read each; only files that fill a block are sized before more is read.
+CompareResult compareWithCopy(const fs::path& gameFile, const fs::path& copy) {
+    CompareResult result;
+    const Descriptor a(gameFile);
+    if (a.get() < 0) {
+        if (errno == ENOENT || errno == ENOTDIR)
+            result.comparison = Comparison::Missing;
+        else
+            result.problem = common::problemFromErrno(gameFile, "reading", errno);
+        return result;
+    }
+    const Descriptor b(copy);
+    if (b.get() < 0) {
+        result.problem = common::problemFromErrno(copy, "reading", errno);
+        return result;
+    }
+    char* const left = blocks();
+    char* const right = left + kBlock;
+    for (bool first = true;; first = false) {
+        const ssize_t gotA = readFully(a.get(), left, kBlock);
+        if (gotA < 0) {
+            // A folder where the file should be reads as EISDIR: not the owner's bytes.
+            if (errno != EISDIR)
+                result.problem = common::problemFromErrno(gameFile, "reading", errno);
+            result.comparison = Comparison::Differs;
+            return result;
+        }
+        const ssize_t gotB = readFully(b.get(), right, kBlock);
+        if (gotB < 0) {
+            result.problem = common::problemFromErrno(copy, "reading", errno);
+            result.comparison = Comparison::Differs;
+            return result;
+        }
+        result.bytesRead += static_cast<std::uint64_t>(gotA + gotB);
+        if (gotA != gotB || std::memcmp(left, right, static_cast<std::size_t>(gotA)) != 0) {
+            result.comparison = Comparison::Differs;
+            return result;
+        }
+        if (static_cast<std::size_t>(gotA) < kBlock)
+            return result; // both ended together
+        if (first) {
+            // Large files: sizes before the rest is read.
+            struct stat gameStat {};
+            struct stat copyStat {};
+            if (::fstat(a.get(), &gameStat) == 0 && ::fstat(b.get(), &copyStat) == 0 &&
+                gameStat.st_size != copyStat.st_size) {
+                result.comparison = Comparison::Differs;
+                return result;
+            }
         }
     }
 }
+
+#endif
 
 } // namespace outfitter

@@ -1,3 +1,4 @@
+#include "outfitter/sets/file_compare.h"
 #include "outfitter/sets/folder_check.h"
 #include "outfitter/sets/set_files.h"
 
@@ -176,6 +177,35 @@ TEST_F(FolderCheckTest, AnOwnersLostCopyIsAProblemNotAPass) {
     const auto check = checkGameFolder(game_, loaded);
     EXPECT_FALSE(check.problems.empty());
     EXPECT_FALSE(check.allAsLoaded());
+}
+
+} // namespace
+
+namespace {
+
+// Files beyond one read block: the last byte, the length and a folder in the file's place all count.
+TEST_F(SetFilesTest, ComparisonSeesEveryByteOfLargeFilesAndAFolderInTheFilesPlace) {
+    std::string bytes(3 * 1024 * 1024 + 17, 'a');
+    for (std::size_t i = 0; i < bytes.size(); i += 4093)
+        bytes[i] = static_cast<char>(i);
+    const auto copy = write(selector_ / "W-Big/big.ter", bytes);
+    const auto placed = write(game_ / "big.ter", bytes);
+    EXPECT_EQ(compareWithCopy(placed, copy).comparison, Comparison::Same);
+    EXPECT_EQ(compareWithCopy(placed, copy).bytesRead, 2 * bytes.size());
+
+    bytes.back() ^= 1;
+    write(game_ / "big.ter", bytes);
+    EXPECT_EQ(compareWithCopy(placed, copy).comparison, Comparison::Differs);
+    bytes.back() ^= 1;
+    write(game_ / "big.ter", bytes + "more");
+    EXPECT_EQ(compareWithCopy(placed, copy).comparison, Comparison::Differs);
+
+    fs::remove(placed);
+    EXPECT_EQ(compareWithCopy(placed, copy).comparison, Comparison::Missing);
+    fs::create_directory(placed);
+    const auto folder = compareWithCopy(placed, copy);
+    EXPECT_EQ(folder.comparison, Comparison::Differs);
+    EXPECT_FALSE(folder.problem);
 }
 
 } // namespace
