@@ -1,8 +1,8 @@
 #include "outfitter/sets/folder_check.h"
 
-#include "outfitter/sets/file_compare.h"
 #include "outfitter/sets/game_targets.h"
 
+#include "common/file_compare.h"
 #include "common/names.h"
 
 #include <algorithm>
@@ -113,12 +113,12 @@ FolderCheck checkGameFolder(const fs::path& gameFolder, const std::vector<FileOw
         bool same = false;
         bool missing = false;
         for (auto holder = list.rbegin(); holder != list.rend() && !same; ++holder) {
-            const auto compared = compareWithCopy(*gameFile, holder->file->source);
+            const auto compared = common::compareWithCopy(*gameFile, holder->file->source);
             check.bytesRead += compared.bytesRead;
             if (compared.problem)
                 check.problems.push_back(*compared.problem);
-            same = !compared.problem && compared.comparison == Comparison::Same;
-            missing = compared.comparison == Comparison::Missing;
+            same = !compared.problem && compared.comparison == common::Comparison::Same;
+            missing = compared.comparison == common::Comparison::Missing;
         }
         if (!same) {
             finding.fault = missing ? CheckFault::Missing : CheckFault::Differs;

@@ -1,8 +1,8 @@
 #include "outfitter/sets/set_files.h"
 
-#include "outfitter/sets/file_compare.h"
 #include "outfitter/sets/game_targets.h"
 
+#include "common/file_compare.h"
 #include "common/folder_index.h"
 #include "common/names.h"
 
@@ -119,10 +119,10 @@ SetFiles listSetFiles(const SetFilesQuery& query) {
             line.originalKept = originals->holds(place, name);
             line.state = LoadedState::Missing;
             if (line.gameFileThere) {
-                const auto compared = compareWithCopy(gameFile, query.folder / common::pathFromText(name));
+                const auto compared = common::compareWithCopy(gameFile, query.folder / common::pathFromText(name));
                 if (compared.problem)
                     result.problems.push_back(*compared.problem);
-                line.state = compared.comparison == Comparison::Same ? LoadedState::AsLoaded : LoadedState::Changed;
+                line.state = compared.comparison == common::Comparison::Same ? LoadedState::AsLoaded : LoadedState::Changed;
                 // A later load of a set sharing the name put its own copy there: not a change.
                 if (line.state == LoadedState::Changed)
                     if (const auto it = loaded.find(k); it != loaded.end())
@@ -134,7 +134,7 @@ SetFiles listSetFiles(const SetFilesQuery& query) {
                                 break;
                             }
                             if (file &&
-                                compareWithCopy(gameFile, file->source).comparison == Comparison::Same) {
+                                common::compareWithCopy(gameFile, file->source).comparison == common::Comparison::Same) {
                                 line.state = LoadedState::HeldByOther;
                                 line.heldBy = (*owner)->name;
                                 break;

@@ -1,4 +1,4 @@
-#include "outfitter/sets/file_compare.h"
+#include "common/file_compare.h"
 #include "outfitter/sets/folder_check.h"
 #include "outfitter/sets/set_files.h"
 
@@ -190,21 +190,21 @@ TEST_F(SetFilesTest, ComparisonSeesEveryByteOfLargeFilesAndAFolderInTheFilesPlac
         bytes[i] = static_cast<char>(i);
     const auto copy = write(selector_ / "W-Big/big.ter", bytes);
     const auto placed = write(game_ / "big.ter", bytes);
-    EXPECT_EQ(compareWithCopy(placed, copy).comparison, Comparison::Same);
-    EXPECT_EQ(compareWithCopy(placed, copy).bytesRead, 2 * bytes.size());
+    EXPECT_EQ(common::compareWithCopy(placed, copy).comparison, common::Comparison::Same);
+    EXPECT_EQ(common::compareWithCopy(placed, copy).bytesRead, 2 * bytes.size());
 
     bytes.back() ^= 1;
     write(game_ / "big.ter", bytes);
-    EXPECT_EQ(compareWithCopy(placed, copy).comparison, Comparison::Differs);
+    EXPECT_EQ(common::compareWithCopy(placed, copy).comparison, common::Comparison::Differs);
     bytes.back() ^= 1;
     write(game_ / "big.ter", bytes + "more");
-    EXPECT_EQ(compareWithCopy(placed, copy).comparison, Comparison::Differs);
+    EXPECT_EQ(common::compareWithCopy(placed, copy).comparison, common::Comparison::Differs);
 
     fs::remove(placed);
-    EXPECT_EQ(compareWithCopy(placed, copy).comparison, Comparison::Missing);
+    EXPECT_EQ(common::compareWithCopy(placed, copy).comparison, common::Comparison::Missing);
     fs::create_directory(placed);
-    const auto folder = compareWithCopy(placed, copy);
-    EXPECT_EQ(folder.comparison, Comparison::Differs);
+    const auto folder = common::compareWithCopy(placed, copy);
+    EXPECT_EQ(folder.comparison, common::Comparison::Differs);
     EXPECT_FALSE(folder.problem);
 }
 

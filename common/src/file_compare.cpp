@@ -1,4 +1,4 @@
-#include "outfitter/sets/file_compare.h"
+#include "common/file_compare.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -13,7 +13,7 @@
 #include <unistd.h>
 #endif
 
-namespace outfitter {
+namespace common {
 
 namespace fs = std::filesystem;
 
@@ -45,8 +45,8 @@ File openForReading(const fs::path& path) {
     return file;
 }
 
-common::Problem readProblem(const fs::path& path) {
-    return common::problemFromErrno(path, "reading", errno ? errno : EIO);
+Problem readProblem(const fs::path& path) {
+    return problemFromErrno(path, "reading", errno ? errno : EIO);
 }
 
 } // namespace
@@ -65,12 +65,12 @@ CompareResult compareWithCopy(const fs::path& gameFile, const fs::path& copy) {
     }
     const auto gameSize = fs::file_size(gameFile, ec);
     if (ec) {
-        result.problem = common::problemFromError(gameFile, "reading", ec);
+        result.problem = problemFromError(gameFile, "reading", ec);
         return result;
     }
     const auto copySize = fs::file_size(copy, ec);
     if (ec) {
-        result.problem = common::problemFromError(copy, "reading", ec);
+        result.problem = problemFromError(copy, "reading", ec);
         return result;
     }
     if (gameSize != copySize) {
@@ -154,12 +154,12 @@ CompareResult compareWithCopy(const fs::path& gameFile, const fs::path& copy) {
         if (errno == ENOENT || errno == ENOTDIR)
             result.comparison = Comparison::Missing;
         else
-            result.problem = common::problemFromErrno(gameFile, "reading", errno);
+            result.problem = problemFromErrno(gameFile, "reading", errno);
         return result;
     }
     const Descriptor b(copy);
     if (b.get() < 0) {
-        result.problem = common::problemFromErrno(copy, "reading", errno);
+        result.problem = problemFromErrno(copy, "reading", errno);
         return result;
     }
     char* const left = blocks();
@@ -169,13 +169,13 @@ CompareResult compareWithCopy(const fs::path& gameFile, const fs::path& copy) {
         if (gotA < 0) {
             // A folder where the file should be reads as EISDIR: not the owner's bytes.
             if (errno != EISDIR)
-                result.problem = common::problemFromErrno(gameFile, "reading", errno);
+                result.problem = problemFromErrno(gameFile, "reading", errno);
             result.comparison = Comparison::Differs;
             return result;
         }
         const ssize_t gotB = readFully(b.get(), right, kBlock);
         if (gotB < 0) {
-            result.problem = common::problemFromErrno(copy, "reading", errno);
+            result.problem = problemFromErrno(copy, "reading", errno);
             result.comparison = Comparison::Differs;
             return result;
         }
@@ -201,4 +201,4 @@ CompareResult compareWithCopy(const fs::path& gameFile, const fs::path& copy) {
 
 #endif
 
-} // namespace outfitter
+} // namespace common
