@@ -85,8 +85,7 @@ TEST_F(AddCommand, ClashesHostileArchivesAndBadUsageAreRefusedInOneLineWithNothi
     const auto hostile = downloads_ / "evil.tar";
     makeArchive(hostile, ArchiveFormat::Tar, {file("../../escape.dat", "x")});
     EXPECT_EQ(run({"--add", hostile.string(), "--category", "W", game_.string()}), 1);
-    const auto said = err_.str(); // one string: two calls would give two
-    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+    EXPECT_EQ(std::count(err_.str().begin(), err_.str().end(), '\n'), 1) << err_.str();
 
     const auto loose = downloads_ / "loose.zip";
     makeArchive(loose, ArchiveFormat::Zip, {file("a.tpc", "a")});
