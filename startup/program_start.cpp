@@ -104,7 +104,9 @@ const ProgramInfo& outfitterProgram() {
          {"--list", "", "print the sets, their categories and load marks, then end"},
          {"--add", "PATH", "add the set(s) of an archive or folder to QIV128, then end"},
          {"--category", "LETTER", "with --add: the category letter of the new set"},
-         {"--name", "NAME", "with --add: the name of the new set (default: the archive's name)"}}};
+         {"--name", "NAME", "with --add: the name of the new set (default: the archive's name)"},
+         {"--files", "SET", "print each file of SET, where loading puts it and what it meets there"},
+         {"--check", "", "compare the loaded files with their sets' copies; exit 1 when any differ"}}};
     return info;
 }
 

@@ -64,6 +64,19 @@ void printList(SelectorSession& session, std::ostream& out) {
     }
 }
 
+// The set named exactly, else the one set whose name matches without regard to case.
+std::optional<std::size_t> findSetRow(const std::vector<SetRow>& rows, const std::string& name) {
+    std::optional<std::size_t> found;
+    std::size_t matches = 0;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (rows[i].name == name)
+            return i;
+        if (common::equalsIgnoreCase(rows[i].name, name) && matches++ == 0)
+            found = i;
+    }
+    return matches == 1 ? found : std::nullopt;
+}
+
 int fail(std::ostream& err, const std::string& reason) {
     err << kProgram << ": " << reason << "\n";
     return 1;
@@ -81,7 +94,8 @@ std::optional<CliRequest> cliRequest(const std::vector<eaw::startup::GivenOption
             (option.name == "--apply" && request.apply) || (option.name == "--launch" && request.launch) ||
             (option.name == "--reset" && request.reset) || (option.name == "--list" && request.list) ||
             (option.name == "--add" && request.add) || (option.name == "--category" && request.category) ||
-            (option.name == "--name" && request.name);
+            (option.name == "--name" && request.name) || (option.name == "--files" && request.files) ||
+            (option.name == "--check" && request.check);
         if (again) {
             refusal = "option \"" + option.name + "\" is given twice";
             return request;
@@ -100,6 +114,10 @@ std::optional<CliRequest> cliRequest(const std::vector<eaw::startup::GivenOption
             request.category = option.value;
         else if (option.name == "--name")
             request.name = option.value;
+        else if (option.name == "--files")
+            request.files = option.value;
+        else if (option.name == "--check")
+            request.check = true;
     }
     if (request.reset && !request.apply)
         refusal = "option \"--reset\" works only with \"--apply\"";
@@ -107,12 +125,16 @@ std::optional<CliRequest> cliRequest(const std::vector<eaw::startup::GivenOption
         refusal = "options \"--category\" and \"--name\" work only with \"--add\"";
     else if (request.add && (request.apply || request.launch))
         refusal = "option \"--add\" works alone (with \"--category\", \"--name\" and \"--list\")";
+    else if ((request.files || request.check) && (request.apply || request.launch || request.add))
+        refusal = "options \"--files\" and \"--check\" only read: they work alone (or with \"--list\")";
     return request;
 }
 
 int runCli(const CliRequest& request, const fs::path& gameFolder, std::ostream& out, std::ostream& err) {
-    if (!eaw::startup::holdsGame(gameFolder))
-        return fail(err, "there is no eaw.exe in " + common::pathText(gameFolder));
+    if (!eaw::startup::holdsGame(gameFolder)) {
+        fail(err, "there is no eaw.exe in " + common::pathText(gameFolder));
+        return request.check ? 2 : 1;
+    }
     SelectorSession session(gameFolder);
     if (session.startup().selectorFolder.empty())
         return fail(err, session.startupProblems().empty() ? "the selector folder cannot be made"
@@ -121,6 +143,11 @@ int runCli(const CliRequest& request, const fs::path& gameFolder, std::ostream& 
     std::size_t problems = 0;
     for (const auto& line : session.startupChange().told)
         out << line << "\n";
+
+    if (request.add || request.apply) {
+        if (const auto refusal = session.changeRefusal())
+            return fail(err, *refusal);
+    }
 
     if (request.add) {
         const auto source = common::pathFromText(*request.add);
@@ -172,6 +199,35 @@ int runCli(const CliRequest& request, const fs::path& gameFolder, std::ostream& 
 
     if (request.list)
         printList(session, out);
+
+    if (request.files) {
+        const auto& rows = session.browser().rows();
+        const auto row = findSetRow(rows, *request.files);
+        if (!row)
+            return fail(err, "there is no set \"" + *request.files + "\" in QIV128");
+        const auto files = session.setFiles(*row);
+        out << files.set << (files.loaded ? " (loaded)" : " (not loaded)") << ": " << files.files.size()
+            << (files.files.size() == 1 ? " file" : " files") << "\n";
+        for (const auto& line : files.files)
+            out << lineText(line, files.loaded) << "\n";
+        for (const auto& problem : files.problems)
+            err << kProgram << ": " << problem.text() << "\n";
+        if (!files.problems.empty())
+            code = 1;
+    }
+
+    if (request.check) {
+        const auto check = session.checkGameFolder();
+        for (const auto& finding : check.findings)
+            out << findingText(finding) << "\n";
+        for (const auto& problem : check.problems)
+            err << kProgram << ": " << problem.text() << "\n";
+        out << check.files << (check.files == 1 ? " file" : " files") << " checked, "
+            << check.findings.size() << (check.findings.size() == 1 ? " missing or changed" : " missing or changed")
+            << "\n";
+        if (!check.allAsLoaded())
+            code = 1;
+    }
 
     if (request.launch && problems == 0) {
         if (auto problem = session.browser().launch(*request.launch, common::WindowMode::Normal))

@@ -2,7 +2,8 @@
 // The selector without a window, for launchers and shortcuts: `--apply PACKAGE [--reset]` loads an
 // autoscript exactly as "Load this package" does, `--launch PROGRAM` starts a program of the game
 // folder, `--list` prints the sets, categories and marks, `--add PATH [--category L] [--name N]` adds
-// a set from an archive or folder. Each prints what it did and fails with a
+// a set from an archive or folder, `--files SET` prints each file of a set and what it meets,
+// `--check` compares the loaded files with their owners' copies. Each prints what it did and fails with a
 // one-line reason.
 
 #include "startup/program_start.h"
@@ -23,6 +24,8 @@ struct CliRequest {
     std::optional<std::string> add;      // an archive or folder to add as a set
     std::optional<std::string> category; // with add: the category letter
     std::optional<std::string> name;     // with add: the set's name
+    std::optional<std::string> files;    // a set whose files to print
+    bool check = false;                  // compare the game folder with what is loaded
 };
 
 // The selector's options among those start-up let through; nullopt when there are none (the window
@@ -31,7 +34,8 @@ std::optional<CliRequest> cliRequest(const std::vector<eaw::startup::GivenOption
                                      std::string& refusal);
 
 // Does what `request` asks in `gameFolder` and returns the exit code: 0 when everything was done,
-// 1 with the reason on `err` when anything failed.
+// 1 with the reason on `err` when anything failed. `--check` gives 0 when every file is as loaded,
+// 1 with the list of files missing or changed, 2 when the folder holds no game.
 int runCli(const CliRequest& request, const std::filesystem::path& gameFolder, std::ostream& out,
            std::ostream& err);
 

@@ -11,6 +11,10 @@
 #include "outfitter/planes/skin_store.h"
 #include "outfitter/sets/set_browser.h"
 #include "outfitter/settings/game_settings.h"
+#include "outfitter/sets/folder_check.h"
+#include "outfitter/sets/set_files.h"
+
+#include "common/game_process.h"
 
 #include <filesystem>
 #include <functional>
@@ -57,6 +61,21 @@ class SelectorSession final {
     // The ready rule: nothing in the game folder changes while start-up or "Refresh!" replays the
     // ledger, whichever window part or command asks.
     bool acceptsChanges() const { return browser_.ready() && !browser_.refreshing(); }
+
+    // The game's program running from this game folder, if it is: loads, unloads, installs, "Reset
+    // All" and settings saves are refused then (the game reads the files they would change), with
+    // `changeRefusal` as the message; the views and the check still work.
+    std::optional<common::RunningProgram> gameRunning() const;
+    std::optional<std::string> changeRefusal() const;
+
+    // The files of the set of grid row `row`, and the loaded owners it shares names with.
+    SetFiles setFiles(std::size_t row) const;
+    std::string sharedSummary(std::size_t row) const;
+    // Every loaded set's, skin's and plane set's files against their own copies; writes nothing.
+    FolderCheck checkGameFolder(const std::function<bool(std::size_t, std::size_t)>& progress = {}) const;
+    // Puts the owners' copies back over the files the check found missing or changed; refused while
+    // the game runs. Each file copied is logged.
+    FileWorkReport loadAgain(const FolderCheck& check);
 
     // What went wrong while starting: reading the skins, the start-up itself.
     const common::Problems& startupProblems() const { return startupProblems_; }

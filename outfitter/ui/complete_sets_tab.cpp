@@ -1,5 +1,8 @@
 #include "complete_sets_tab.h"
 
+#include "folder_check_button.h"
+#include "set_files_panel.h"
+
 #include "ui_support/message_box.h"
 #include "add_set_panel.h"
 #include "package_panel.h"
@@ -77,7 +80,8 @@ CompleteSetsTab::CompleteSetsTab(SelectorSession& session, ProgressDisplay& prog
       myImage_(pictureLabel(u"MyImage"_s, this)), myLabel_(new QLabel(this)),
       text9_(new QPlainTextEdit(this)), command1_(new QPushButton(texts::kResetAll, this)),
       packages_(new PackagePanel(session.browser(), progress, this)), addSet_(new AddSetPanel(session, this)),
-      loadFrame_(new QFrame(this)) {
+      loadFrame_(new QFrame(this)), setFiles_(new SetFilesPanel(session, this)),
+      checkFolder_(new FolderCheckButton(session, progress, this)) {
     list3_->setObjectName(u"List3"_s);
     list3_->setFixedWidth(220);
     list3_->setMouseTracking(true);
@@ -117,6 +121,7 @@ CompleteSetsTab::CompleteSetsTab(SelectorSession& session, ProgressDisplay& prog
     grid->addWidget(label22);
     grid->addWidget(unigrid_, 0, Qt::AlignLeft);
     grid->addWidget(label33_, 0, Qt::AlignLeft);
+    grid->addWidget(setFiles_, 1);
     grid->addWidget(addSet_);
     grid->addStretch(1);
     label22->setFixedWidth(unigrid_->width());
@@ -137,6 +142,7 @@ CompleteSetsTab::CompleteSetsTab(SelectorSession& session, ProgressDisplay& prog
     side->addWidget(new QLabel(texts::kWhatsSet, this));
     side->addWidget(scrolling(label8_, this), 1);
     side->addWidget(command1_, 0, Qt::AlignLeft);
+    side->addWidget(checkFolder_, 0, Qt::AlignLeft);
 
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(categories);
@@ -158,6 +164,10 @@ CompleteSetsTab::CompleteSetsTab(SelectorSession& session, ProgressDisplay& prog
     connect(addSet_, &AddSetPanel::added, this, &CompleteSetsTab::showAdded);
     connect(addSet_, &AddSetPanel::busyChanged, this, &CompleteSetsTab::setBusy);
     connect(unigrid_, &SetGrid::pathsDropped, addSet_, &AddSetPanel::add);
+    connect(unigrid_, &QTableWidget::currentCellChanged, setFiles_, [this](int row) { setFiles_->showSet(row); });
+    connect(setFiles_, &SetFilesPanel::problemsReported, this, &CompleteSetsTab::problemsReported);
+    connect(checkFolder_, &FolderCheckButton::problemsReported, this, &CompleteSetsTab::problemsReported);
+    connect(checkFolder_, &FolderCheckButton::loadedAgain, setFiles_, &SetFilesPanel::refresh);
 }
 
 void CompleteSetsTab::setBusy(bool busy) {
@@ -251,6 +261,9 @@ void CompleteSetsTab::hoverRow(int row) {
         uisupport::showPicture(myImage_, description.picture);
     hoveredRow_ = row;
     report(description.problems);
+    setFiles_->showSet(row);
+    if (auto* item = unigrid_->item(row, 1))
+        item->setToolTip(setFiles_->toolTipFor(row));
 }
 
 void CompleteSetsTab::showBackground() {
@@ -331,6 +344,9 @@ void CompleteSetsTab::redraw(const BrowserChange& change) {
     if (!told.isEmpty())
         emit problemsReported(told);
     report(change.work.problems);
+    setFiles_->refresh();
+    if (auto* item = unigrid_->item(setFiles_->shownRow(), 1))
+        item->setToolTip(setFiles_->toolTipFor(setFiles_->shownRow()));
 }
 
 void CompleteSetsTab::report(const common::Problems& problems) {

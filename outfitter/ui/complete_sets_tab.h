@@ -24,8 +24,10 @@ class ClickLabel;
 namespace outfitter {
 
 class AddSetPanel;
+class FolderCheckButton;
 class PackagePanel;
 class ProgressDisplay;
+class SetFilesPanel;
 class SetGrid;
 
 // The pause between two rows added by "Refresh!", so the list visibly grows row by row.
@@ -79,6 +81,8 @@ class CompleteSetsTab final : public QWidget {
     PackagePanel* packages_;
     AddSetPanel* addSet_;
     QWidget* loadFrame_;
+    SetFilesPanel* setFiles_;         // `SetFiles`
+    FolderCheckButton* checkFolder_; // "Check game folder"
     std::optional<std::filesystem::path> background_;
     int hoveredRow_ = -1;
     QTimer refreshTimer_;

@@ -2,6 +2,7 @@
 
 #include "autoscripts_tab.h"
 #include "complete_sets_tab.h"
+#include "game_running_guard.h"
 #include "general_settings_tab.h"
 #include "log_panel.h"
 #include "plane_set_panel.h"
@@ -248,6 +249,13 @@ void QIVForm::buildWindow() {
     connect(autoscriptsTab_, &AutoscriptsTab::autoscriptsChanged, setsTab_,
             &CompleteSetsTab::refreshPackages);
     connect(worldTab_, &WorldSettingsTab::problemsReported, this, &QIVForm::showMessages);
+    // What changes the game folder waits while the game runs from it; looking and checking do not.
+    auto* guard = new GameRunningGuard(*session_, this);
+    for (const auto* name : {"Unigrid", "Command1", "LoadQ", "Command6", "delmsn", "Label39", "G1", "Option1",
+                             "InSaver", "Frame2", "List4", "AddSet"})
+        guard->watch(ssTab1_, QString::fromLatin1(name));
+    guard->watch(ssTab1_, u"SK1"_s, true);
+    connect(guard, &GameRunningGuard::refused, this, &QIVForm::showMessages);
     orderFocusChain(layout);
 }
 
