@@ -120,10 +120,13 @@ CompleteSetsTab::CompleteSetsTab(SelectorSession& session, ProgressDisplay& prog
     grid->setContentsMargins(0, 0, 0, 0);
     grid->addWidget(label22);
     grid->addWidget(unigrid_, 0, Qt::AlignLeft);
-    grid->addWidget(label33_, 0, Qt::AlignLeft);
+    // "Add a set..." sits beside "Refresh!", so the files panel below keeps the height that is left.
+    auto* gridActions = new QHBoxLayout;
+    gridActions->addWidget(label33_, 0, Qt::AlignLeft | Qt::AlignVCenter);
+    gridActions->addStretch(1);
+    gridActions->addWidget(addSet_);
+    grid->addLayout(gridActions);
     grid->addWidget(setFiles_, 1);
-    grid->addWidget(addSet_);
-    grid->addStretch(1);
     label22->setFixedWidth(unigrid_->width());
 
     auto* frame23 = new QGroupBox(texts::kDetailHint, this);

@@ -47,7 +47,7 @@ SetFilesPanel::SetFilesPanel(const SelectorSession& session, QWidget* parent)
     files_->setColumnWidth(PlaceColumn, 80);
     files_->setColumnWidth(MeetsColumn, 300);
     files_->setColumnWidth(StateColumn, 130);
-    files_->setMinimumHeight(110);
+    files_->setMinimumHeight(70);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
