@@ -27,7 +27,7 @@ bool sameFolder(const fs::path& a, const fs::path& b) {
 }
 
 // The name after the last separator of either kind: Wine passes Windows paths.
-std::string_view baseName(std::string_view path) {
+[[maybe_unused]] std::string_view baseName(std::string_view path) {
     const auto cut = path.find_last_of("/\\");
     return cut == std::string_view::npos ? path : path.substr(cut + 1);
 }
