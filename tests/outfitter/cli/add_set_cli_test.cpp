@@ -3,6 +3,8 @@
 
 #include "outfitter/cli/cli_runner.h"
 
+#include "command_line.h"
+
 #include "archive_maker.h"
 #include "make_demo_game/demo_game.h"
 #include "test_support/temp_folder.h"
@@ -25,20 +27,7 @@ class AddCommand : public ::testing::Test {
         downloads_ = dir_.folder("Downloads");
     }
     int run(const std::vector<std::string>& args) {
-        out_.str({});
-        err_.str({});
-        std::ostringstream ignored;
-        const auto start =
-            eaw::startup::readCommandLine(args, eaw::startup::outfitterProgram(), dir_.path(), ignored, err_);
-        if (start.exitCode)
-            return *start.exitCode;
-        std::string refusal;
-        const auto request = cliRequest(start.options, refusal);
-        if (!request || !refusal.empty()) {
-            err_ << refusal;
-            return 2;
-        }
-        return runCli(*request, game_, out_, err_);
+        return outfitter::testing::runCommandLine(args, dir_.path(), game_, out_, err_);
     }
     std::vector<std::string> sets() const {
         std::vector<std::string> names;

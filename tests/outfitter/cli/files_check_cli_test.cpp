@@ -1,5 +1,7 @@
 #include "outfitter/cli/cli_runner.h"
 
+#include "command_line.h"
+
 #include "make_demo_game/demo_game.h"
 #include "test_support/running_program.h"
 #include "test_support/temp_folder.h"
@@ -24,20 +26,7 @@ class FilesAndCheck : public ::testing::Test {
         ASSERT_TRUE(demo::writeDemoGame(game_).ok());
     }
     int run(const std::vector<std::string>& args, fs::path folder = {}) {
-        out_.str({});
-        err_.str({});
-        std::ostringstream ignored;
-        const auto start =
-            eaw::startup::readCommandLine(args, eaw::startup::outfitterProgram(), dir_.path(), ignored, err_);
-        if (start.exitCode)
-            return *start.exitCode;
-        std::string refusal;
-        const auto request = cliRequest(start.options, refusal);
-        if (!request || !refusal.empty()) {
-            err_ << refusal;
-            return 2;
-        }
-        return runCli(*request, folder.empty() ? (start.gameFolder ? *start.gameFolder : game_) : folder, out_, err_);
+        return outfitter::testing::runCommandLine(args, dir_.path(), game_, out_, err_, folder);
     }
     std::vector<std::string> outLines() const {
         std::vector<std::string> lines;
