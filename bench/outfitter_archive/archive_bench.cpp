@@ -1,6 +1,8 @@
 // Adding a 400-file, 200 MB ".zip" (stored and deflated) as a set, against `bsdtar -xf` of the same
 // archive into the same file system, in the same run.
 
+#include "support/scratch_folder.h"
+
 #include "outfitter/archive/set_import.h"
 #include "outfitter/core/category_table.h"
 
@@ -23,23 +25,14 @@ namespace {
 
 constexpr int kFiles = 400;
 
+// Beside the build, not in /tmp, which may be a memory file system unlike a game folder's disk.
 class Scratch final {
   public:
-    Scratch() {
-        // Beside the build, not in /tmp, which may be a memory file system unlike a game folder's disk.
-        std::string pattern = (fs::current_path() / "eaw-archive-bench-XXXXXX").string();
-        if (!::mkdtemp(pattern.data()))
-            throw std::runtime_error("cannot make a temporary folder");
-        root_ = pattern;
-    }
-    ~Scratch() {
-        std::error_code ec;
-        fs::remove_all(root_, ec);
-    }
-    const fs::path& root() const { return root_; }
+    Scratch() : folder_(fs::current_path(), "eaw-archive-bench") {}
+    const fs::path& root() const { return folder_.root(); }
 
   private:
-    fs::path root_;
+    bench::ScratchFolder folder_;
 };
 
 // Game data is neither random nor all alike: stretches of noise between repeated records, so that

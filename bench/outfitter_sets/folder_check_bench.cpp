@@ -2,6 +2,8 @@
 // same pairs run one after another in the same run, with every file in the page cache; and the files
 // panel of a 2,000-file loaded set among 19 others.
 
+#include "support/scratch_folder.h"
+
 #include "outfitter/sets/folder_check.h"
 #include "outfitter/sets/set_files.h"
 
@@ -33,20 +35,11 @@ constexpr std::size_t kTotalBytes = std::size_t{1} << 30;
 
 class Scratch final {
   public:
-    Scratch() {
-        std::string pattern = (fs::temp_directory_path() / "eaw-check-bench-XXXXXX").string();
-        if (!::mkdtemp(pattern.data()))
-            throw std::runtime_error("cannot make a temporary folder");
-        root_ = pattern;
-    }
-    ~Scratch() {
-        std::error_code ec;
-        fs::remove_all(root_, ec);
-    }
-    const fs::path& root() const { return root_; }
+    Scratch() : folder_(fs::temp_directory_path(), "eaw-check-bench") {}
+    const fs::path& root() const { return folder_.root(); }
 
   private:
-    fs::path root_;
+    bench::ScratchFolder folder_;
 };
 
 void writeTwice(const fs::path& a, const fs::path& b, std::size_t size, unsigned seed) {

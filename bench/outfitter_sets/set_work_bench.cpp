@@ -1,6 +1,8 @@
 // Loading a 200 MB set and cleaning 10,000 files out of a game folder, against `cp` and `find -delete`
 // of the same files in the same run.
 
+#include "support/scratch_folder.h"
+
 #include "outfitter/sets/clean_up.h"
 #include "outfitter/sets/set_installer.h"
 
@@ -27,20 +29,11 @@ constexpr int kCleanUpFiles = 10000;
 
 class Scratch final {
   public:
-    Scratch() {
-        std::string pattern = (fs::temp_directory_path() / "eaw-bench-XXXXXX").string();
-        if (!::mkdtemp(pattern.data()))
-            throw std::runtime_error("cannot make a temporary folder");
-        root_ = pattern;
-    }
-    ~Scratch() {
-        std::error_code ec;
-        fs::remove_all(root_, ec);
-    }
-    const fs::path& root() const { return root_; }
+    Scratch() : folder_(fs::temp_directory_path(), "eaw-bench") {}
+    const fs::path& root() const { return folder_.root(); }
 
   private:
-    fs::path root_;
+    bench::ScratchFolder folder_;
 };
 
 void writeFile(const fs::path& file, std::size_t size, char seed) {
