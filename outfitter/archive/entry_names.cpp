@@ -1,8 +1,8 @@
 #include "outfitter/archive/entry_names.h"
 
-#include "outfitter/planes/skin_names.h"
-
 #include "common/names.h"
+
+#include <map>
 
 namespace outfitter {
 
@@ -16,22 +16,17 @@ bool isDriveLetter(std::string_view part) {
 } // namespace
 
 std::string folderNameFault(std::string_view name) {
-    // The same rule a skin folder's new name meets: the one rule of this program for names of folders.
-    const auto check = checkSkinName(name, {});
-    switch (check.verdict) {
-    case SkinNameVerdict::Empty:
-        return "the name is empty";
-    case SkinNameVerdict::NotAFolderName:
-        return check.reason;
-    default:
-        return {};
-    }
+    return name.empty() ? "the name is empty" : common::folderNameFault(name);
 }
 
 std::optional<std::vector<std::string>> splitEntryName(std::string_view name, std::string& fault) {
     fault.clear();
     if (name.empty()) {
         fault = "the entry has no name";
+        return std::nullopt;
+    }
+    if (name.size() > kLongestEntryName) {
+        fault = "the name is longer than " + std::to_string(kLongestEntryName) + " bytes";
         return std::nullopt;
     }
     if (name.front() == '/' || name.front() == '\\') {
@@ -83,26 +78,45 @@ std::string joinEntryName(const std::vector<std::string>& parts, std::size_t fro
     return joined;
 }
 
+struct EntryNameSet::Node {
+    const Node* parent = nullptr;
+    std::string spelling; // the component as first seen
+    bool isFile = false;
+    std::map<std::string, std::unique_ptr<Node>> children; // by upperForCompare of the component
+
+    std::string path() const {
+        std::vector<const Node*> chain;
+        for (const Node* node = this; node && node->parent; node = node->parent)
+            chain.push_back(node);
+        std::string joined;
+        for (auto node = chain.rbegin(); node != chain.rend(); ++node)
+            joined += (joined.empty() ? "" : "/") + (*node)->spelling;
+        return joined;
+    }
+};
+
+EntryNameSet::EntryNameSet() : root_(std::make_unique<Node>()) {}
+EntryNameSet::~EntryNameSet() = default;
+
 std::string EntryNameSet::add(const std::vector<std::string>& parts, bool isFile) {
     // Every folder on the way is implied, whether or not the archive lists it.
-    for (std::size_t depth = 1; depth < parts.size(); ++depth)
-        if (auto fault = addOne(joinEntryName(parts, 0, depth), false, false); !fault.empty())
-            return fault;
-    return addOne(joinEntryName(parts), isFile, true);
-}
-
-std::string EntryNameSet::addOne(const std::string& path, bool isFile, bool explicitEntry) {
-    const auto key = common::toUpperAscii(path);
-    const auto [it, isNew] = byUpperName_.try_emplace(key, Seen{path, isFile});
-    if (isNew)
-        return {};
-    const auto& seen = it->second;
-    if (seen.spelling != path)
-        return "its name differs only in letter case from \"" + seen.spelling + "\"";
-    if (seen.isFile != isFile)
-        return "the name is both a file and a folder";
-    if (isFile && explicitEntry)
-        return "the archive holds this file twice";
+    Node* node = root_.get();
+    for (std::size_t depth = 0; depth < parts.size(); ++depth) {
+        const bool asFile = isFile && depth + 1 == parts.size();
+        auto& child = node->children[common::upperForCompare(parts[depth])];
+        if (!child) {
+            child = std::make_unique<Node>(Node{node, parts[depth], asFile, {}});
+            node = child.get();
+            continue;
+        }
+        node = child.get();
+        if (node->spelling != parts[depth])
+            return "its name differs only in letter case from \"" + node->path() + "\"";
+        if (node->isFile != asFile)
+            return "the name is both a file and a folder";
+        if (asFile)
+            return "the archive holds this file twice";
+    }
     return {};
 }
 

@@ -4,7 +4,7 @@
 // the set folder or clash with another name on the game's case-blind file system.
 
 #include <cstdint>
-#include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,7 +15,9 @@ namespace outfitter {
 // The components of an entry's name, "/" and "\" both separating (archives made on Windows use
 // either); "." and empty components are dropped. nullopt with `fault` set when the name is refused:
 // absolute, with a drive letter, with ".." anywhere, or with a component that a folder on Windows or
-// Linux cannot hold (reserved device names, < > : " | ? *, control characters, a trailing dot or blank).
+// Linux cannot hold (reserved device names, < > : " | ? *, control characters, a trailing dot or blank),
+// or longer than kLongestEntryName bytes.
+inline constexpr std::size_t kLongestEntryName = 4096;
 std::optional<std::vector<std::string>> splitEntryName(std::string_view name, std::string& fault);
 
 // Why `name` cannot name a folder on Windows or Linux ("" when it can). An empty name is refused too.
@@ -27,21 +29,23 @@ std::string inQuotes(std::string_view name);
 std::string joinEntryName(const std::vector<std::string>& parts, std::size_t from = 0,
                           std::size_t to = static_cast<std::size_t>(-1));
 
-// Collects the entries of one source and refuses two whose names differ only in letter case, a name
-// given twice, and a name used both for a file and for a folder, since the set could not be written
-// as the archive holds it on Windows.
+// Collects the entries of one source and refuses two whose names differ only in letter case (as
+// Windows compares them, accents included), a name given twice, and a name used both for a file and
+// for a folder, since the set could not be written as the archive holds it on Windows. Kept as a tree
+// of components, so a listing is checked in time and memory linear in its size.
 class EntryNameSet final {
   public:
+    EntryNameSet();
+    ~EntryNameSet();
+    EntryNameSet(const EntryNameSet&) = delete;
+    EntryNameSet& operator=(const EntryNameSet&) = delete;
+
     // Returns the refusal for `parts` (a file when `isFile`), or "" when it is new and consistent.
     std::string add(const std::vector<std::string>& parts, bool isFile);
 
   private:
-    struct Seen {
-        std::string spelling;
-        bool isFile = false;
-    };
-    std::string addOne(const std::string& path, bool isFile, bool explicitEntry);
-    std::map<std::string, Seen> byUpperName_;
+    struct Node;
+    std::unique_ptr<Node> root_;
 };
 
 } // namespace outfitter

@@ -2,6 +2,8 @@
 
 #include "outfitter/archive/source_reader.h"
 
+#include "common/file_identity.h"
+
 #include <fstream>
 #include <vector>
 
@@ -15,13 +17,18 @@ constexpr std::size_t kCopyBlock = 1 << 20;
 
 class FolderReader final : public SourceReader {
   public:
-    FolderReader(fs::path folder, std::string prefix)
-        : folder_(std::move(folder)), prefix_(std::move(prefix)) {}
+    FolderReader(fs::path folder, std::string prefix, const fs::path& selectorFolder)
+        : folder_(std::move(folder)), prefix_(std::move(prefix)),
+          selector_(common::fileIdentity(selectorFolder)) {}
 
     std::optional<SourceEntry> next(std::optional<common::Problem>& problem) override {
         std::error_code ec;
         if (!started_) {
             started_ = true;
+            if (selector_ && common::fileIdentity(folder_) == selector_) {
+                problem = common::Problem{folder_, "adding", kSelectorFolderInside};
+                return std::nullopt;
+            }
             walk_ = fs::recursive_directory_iterator(folder_, fs::directory_options::none, ec);
         } else if (walk_ != fs::recursive_directory_iterator()) {
             walk_.increment(ec);
@@ -50,6 +57,10 @@ class FolderReader final : public SourceReader {
             break;
         case fs::file_type::directory:
             entry.kind = SourceEntryKind::Folder;
+            if (selector_ && common::fileIdentity(current_) == selector_) {
+                problem = common::Problem{current_, "adding", kSelectorFolderInside};
+                return std::nullopt;
+            }
             break;
         case fs::file_type::symlink:
             entry.kind = SourceEntryKind::SymbolicLink;
@@ -67,7 +78,6 @@ class FolderReader final : public SourceReader {
             problem = common::problemFromError(current_, "reading", ec);
             return std::nullopt;
         }
-        read_ = 0;
         return entry;
     }
 
@@ -80,7 +90,6 @@ class FolderReader final : public SourceReader {
             in.read(buffer.data(), static_cast<std::streamsize>(buffer.size()));
             const auto got = static_cast<std::size_t>(in.gcount());
             if (got > 0) {
-                read_ += got;
                 if (!take(std::string_view(buffer.data(), got)))
                     return std::nullopt;
             }
@@ -91,21 +100,20 @@ class FolderReader final : public SourceReader {
         }
     }
 
-    std::uint64_t packedSoFar() const override { return read_; }
-
   private:
     fs::path folder_;
     std::string prefix_;
     fs::recursive_directory_iterator walk_;
+    std::optional<common::FileIdentity> selector_;
     fs::path current_;
     bool started_ = false;
-    std::uint64_t read_ = 0;
 };
 
 } // namespace
 
-std::unique_ptr<SourceReader> openFolderReader(const fs::path& folder, const std::string& prefix) {
-    return std::make_unique<FolderReader>(folder, prefix);
+std::unique_ptr<SourceReader> openFolderReader(const fs::path& folder, const std::string& prefix,
+                                               const fs::path& selectorFolder) {
+    return std::make_unique<FolderReader>(folder, prefix, selectorFolder);
 }
 
 } // namespace outfitter

@@ -2,19 +2,37 @@
 
 #include "outfitter/archive/entry_names.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace outfitter {
 
 namespace fs = std::filesystem;
 
-namespace {
-
-std::string megabytes(std::uint64_t bytes) {
-    return std::to_string((bytes + 999'999) / 1'000'000) + " MB";
+std::pair<std::string, std::string> megabytesApart(std::uint64_t needed, std::uint64_t available) {
+    std::uint64_t unit = 1'000'000;
+    int decimals = 0;
+    const auto round = [&](std::uint64_t bytes) { return (bytes + unit / 2) / unit; };
+    while (unit > 1 && round(needed) == round(available)) {
+        unit /= 10;
+        ++decimals;
+    }
+    const auto text = [&](std::uint64_t bytes) {
+        auto digits = std::to_string(round(bytes));
+        if (decimals > 0) {
+            digits.insert(0, static_cast<std::size_t>(std::max<int>(0, decimals + 1 - int(digits.size()))), '0');
+            digits.insert(digits.size() - static_cast<std::size_t>(decimals), ".");
+        }
+        return digits + " MB";
+    };
+    return {text(needed), text(available)};
 }
 
-} // namespace
-
 std::optional<std::vector<std::string>> checkEntry(const SourceEntry& entry, std::string& fault) {
+    if (entry.nameUnreadable) {
+        fault = "its name is not valid UTF-8, though the archive says it is";
+        return std::nullopt;
+    }
     if (entry.encrypted) {
         fault = "the entry is protected by a password";
         return std::nullopt;
@@ -48,9 +66,9 @@ std::optional<common::Problem> freeSpaceRefusal(const fs::path& folder, std::uin
     const auto space = fs::space(folder, ec);
     if (ec || space.available >= bytes)
         return std::nullopt;
+    const auto [needed, available] = megabytesApart(bytes, space.available);
     return common::Problem{folder, "adding the set to",
-                           "it needs " + megabytes(bytes) + " but the disk has only " +
-                               megabytes(space.available) + " free"};
+                           "it needs " + needed + " but the disk has only " + available + " free"};
 }
 
 } // namespace outfitter

@@ -1,35 +1,20 @@
 #include "outfitter/archive/import_staging.h"
 
+#include "outfitter/core/import_commit.h"
 #include "outfitter/core/stale_temporaries.h"
 
-#include "common/folder_index.h"
 
 namespace outfitter {
 
 namespace fs = std::filesystem;
-
-namespace {
-
-struct Move {
-    fs::path from, to;
-};
-
-void undo(std::vector<Move>& moves) {
-    for (auto move = moves.rbegin(); move != moves.rend(); ++move) {
-        std::error_code ec;
-        fs::rename(move->to, move->from, ec);
-    }
-    moves.clear();
-}
-
-} // namespace
 
 ImportStaging::ImportStaging(fs::path selectorFolder, fs::path folder, std::vector<std::string> setFolders)
     : selectorFolder_(std::move(selectorFolder)), folder_(std::move(folder)),
       setFolders_(std::move(setFolders)) {}
 
 ImportStaging::~ImportStaging() {
-    removeFolder();
+    if (!keepForNextStart_)
+        removeFolder();
 }
 
 void ImportStaging::removeFolder() {
@@ -66,45 +51,20 @@ fs::path ImportStaging::setFolder(std::size_t set) const {
     return folder_ / kImportStagedFolder / common::pathFromText(setFolders_.at(set));
 }
 
-common::Problems ImportStaging::commit(bool replaceExisting) {
-    common::Problems problems;
-    auto index = common::FolderIndex::scan(selectorFolder_);
-    if (!index.ok())
-        return {*index.problem};
-    std::vector<Move> moves;
-    const auto fail = [&](common::Problem problem) {
-        undo(moves);
-        return common::Problems{std::move(problem)};
-    };
-    for (std::size_t set = 0; set < setFolders_.size(); ++set) {
-        const auto& name = setFolders_[set];
-        const auto target = selectorFolder_ / common::pathFromText(name);
-        const auto existing = index.value.find(name);
-        if (!existing.ok())
-            return fail(*existing.problem);
-        if (existing.value) {
-            const auto& entry = *existing.value;
-            const auto inTheWay = selectorFolder_ / common::pathFromText(entry.name);
-            if (entry.kind != common::EntryKind::Folder)
-                return fail({inTheWay, "adding the set", "something that is not a set folder has its name"});
-            if (!replaceExisting)
-                return fail({inTheWay, "adding the set", "a set folder of that name is already there"});
-            std::error_code ec;
-            const auto aside = folder_ / kImportReplacedFolder;
-            fs::create_directory(aside, ec);
-            if (!ec)
-                fs::rename(inTheWay, aside / common::pathFromText(entry.name), ec);
-            if (ec)
-                return fail(common::problemFromError(inTheWay, "moving aside the set folder", ec));
-            moves.push_back({inTheWay, aside / common::pathFromText(entry.name)});
-            index.value.noteRemoved(entry.name);
-        }
+common::Problems ImportStaging::commit(bool replaceExisting, const std::string& source) {
+    const ImportCommit commit{source, replaceExisting, setFolders_};
+    if (auto failed = writeImportCommit(folder_, commit))
+        return {*failed};
+    auto problems = placeStagedSets(selectorFolder_, folder_, commit);
+    if (!problems.empty()) {
+        // The player is told it failed, so no later start may finish it.
         std::error_code ec;
-        fs::rename(setFolder(set), target, ec);
-        if (ec)
-            return fail(common::problemFromError(target, "renaming the unpacked set into place as", ec));
-        moves.push_back({setFolder(set), target});
-        index.value.noteCreated({name, common::EntryKind::Folder});
+        fs::remove(folder_ / kImportCommitNote, ec);
+        // A set that could not be put back stays aside for the next start, which returns it.
+        if (problems.size() > 1) {
+            keepForNextStart_ = true;
+            return problems;
+        }
     }
     removeFolder();
     return problems;

@@ -24,13 +24,14 @@ class ImportStaging final {
     ~ImportStaging();
 
     const std::filesystem::path& folder() const { return folder_; }
+    const std::filesystem::path& selectorFolder() const { return selectorFolder_; }
     std::filesystem::path setFolder(std::size_t set) const;
 
     // Renames every set into place, each first moving aside a folder of its name in any case when
-    // `replaceExisting` (else such a folder refuses the whole). A failure part-way puts back what was
-    // moved, so either every set arrived or none did. The selector folder is looked at through the
-    // folder index, whatever the letter case of the names in it.
-    common::Problems commit(bool replaceExisting);
+    // `replaceExisting` (else such a folder refuses the whole). A note names the sets first, so a kill
+    // part-way is finished by the next start; a failure part-way puts back what was moved, so either
+    // every set arrived or none did. `source` names the archive or folder for that start's message.
+    common::Problems commit(bool replaceExisting, const std::string& source);
 
   private:
     ImportStaging(std::filesystem::path selectorFolder, std::filesystem::path folder,
@@ -40,6 +41,7 @@ class ImportStaging final {
     std::filesystem::path selectorFolder_;
     std::filesystem::path folder_;
     std::vector<std::string> setFolders_;
+    bool keepForNextStart_ = false;
 };
 
 } // namespace outfitter

@@ -10,6 +10,8 @@
 
 #include "common/folder_index.h"
 
+#include <limits>
+
 namespace outfitter {
 
 namespace fs = std::filesystem;
@@ -36,10 +38,14 @@ class Unpacker final {
     common::Problems run(ImportResult& result) {
         std::optional<common::Problem> failure;
         std::unique_ptr<SourceReader> reader = plan_.isFolder
-                                                   ? openFolderReader(plan_.source, plan_.folderPrefix)
+                                                   ? openFolderReader(plan_.source, plan_.folderPrefix, staging_.selectorFolder())
                                                    : openArchiveReader(plan_.source, failure);
         if (!reader)
             return {*failure};
+        std::error_code ec;
+        archiveSize_ = plan_.isFolder ? 0 : fs::file_size(plan_.source, ec);
+        const auto space = fs::space(staging_.folder(), ec);
+        freeSpace_ = ec ? std::numeric_limits<std::uint64_t>::max() : space.available;
         if (!report())
             return cancel(result);
         while (const auto entry = reader->next(failure)) {
@@ -62,7 +68,7 @@ class Unpacker final {
                     return {common::problemFromError(target, "making the folder", ec)};
                 continue;
             }
-            auto problems = unpackFile(*reader, *entry, target, result);
+            auto problems = unpackFile(*reader, target, result);
             if (!problems.empty() || result.cancelled)
                 return problems;
         }
@@ -79,7 +85,7 @@ class Unpacker final {
         return {};
     }
 
-    common::Problems unpackFile(SourceReader& reader, const SourceEntry& entry, const fs::path& target,
+    common::Problems unpackFile(SourceReader& reader, const fs::path& target,
                                 ImportResult& result) {
         std::error_code ec;
         fs::create_directories(target.parent_path(), ec);
@@ -97,12 +103,8 @@ class Unpacker final {
             }
             written += block.size();
             done_ += block.size();
-            // Counted as written, so a header that understates the size changes nothing.
-            const auto packed = std::max<std::uint64_t>(reader.packedSoFar(), 1);
-            if (written > plan_.limits.bytes && written > plan_.limits.ratio * packed) {
-                stopped = entryProblem(plan_.source, entry.name,
-                                       "it unpacks to more than " + withThousands(plan_.limits.ratio) +
-                                           " times its packed size (a compression bomb)");
+            if (auto refused = overLimit()) {
+                stopped = std::move(refused);
                 return false;
             }
             if (!report()) {
@@ -124,6 +126,21 @@ class Unpacker final {
         return {};
     }
 
+    // The whole archive is measured, counted as written, so a header that understates a size, many
+    // entries just under a limit each, or a sparse file's holes change nothing.
+    std::optional<common::Problem> overLimit() const {
+        if (!plan_.isFolder && done_ > plan_.limits.bytes &&
+            done_ > plan_.limits.ratio * std::max<std::uint64_t>(archiveSize_, 1))
+            return common::Problem{plan_.source, "adding",
+                                   "it unpacks to more than " + withThousands(plan_.limits.ratio) +
+                                       " times its own size (a compression bomb)"};
+        if (done_ > freeSpace_)
+            return common::Problem{plan_.source, "adding",
+                                   "it unpacks to more than the " + withThousands(freeSpace_ / 1'000'000) +
+                                       " MB the disk had free"};
+        return std::nullopt;
+    }
+
     const ImportPlan& plan_;
     const ImportStaging& staging_;
     const std::function<bool(const ImportProgress&)>& progress_;
@@ -131,6 +148,8 @@ class Unpacker final {
     EntryNameSet names_;
     FileWriter writer_;
     std::uint64_t done_ = 0;
+    std::uint64_t archiveSize_ = 0;
+    std::uint64_t freeSpace_ = 0;
 };
 
 // What stands in the way of writing the plan now, before a byte is unpacked.
@@ -177,7 +196,7 @@ ImportResult importSets(const ImportPlan& plan, const fs::path& selectorFolder, 
         return result;
     result.problems = Unpacker(plan, *staging, progress).run(result);
     if (result.problems.empty() && !result.cancelled)
-        result.problems = staging->commit(replaceExisting);
+        result.problems = staging->commit(replaceExisting, common::pathText(plan.source));
     if (!result.problems.empty() || result.cancelled) {
         result.files = result.bytes = 0;
         return result;

@@ -4,6 +4,7 @@
 #include "outfitter/archive/import_rules.h"
 #include "outfitter/archive/source_reader.h"
 
+#include "common/file_identity.h"
 #include "common/folder_index.h"
 
 #include <algorithm>
@@ -17,24 +18,17 @@ namespace {
 // A hostile archive may hold thousands of bad names; the first ones say enough.
 constexpr std::size_t kMostEntryProblems = 20;
 
-std::unique_ptr<SourceReader> openSource(const ImportPlan& plan, std::optional<common::Problem>& problem) {
+std::unique_ptr<SourceReader> openSource(const ImportPlan& plan, const fs::path& selectorFolder,
+                                         std::optional<common::Problem>& problem) {
     if (plan.isFolder)
-        return openFolderReader(plan.source, plan.folderPrefix);
+        return openFolderReader(plan.source, plan.folderPrefix, selectorFolder);
     return openArchiveReader(plan.source, problem);
 }
 
 // A folder source that holds the selector folder, or lies in it, would be walked while it is written to.
+// Told by identity, so a bind mount or a link of "QIV128" under another name is known too.
 bool overlapsSelectorFolder(const fs::path& source, const fs::path& selectorFolder) {
-    std::error_code ec;
-    const auto from = fs::weakly_canonical(source, ec);
-    const auto into = fs::weakly_canonical(selectorFolder, ec);
-    if (ec)
-        return false;
-    const auto within = [](const fs::path& inner, const fs::path& outer) {
-        const auto relative = inner.lexically_relative(outer);
-        return !relative.empty() && *relative.begin() != "..";
-    };
-    return within(from, into) || within(into, from);
+    return common::isSameOrInside(source, selectorFolder) || common::isSameOrInside(selectorFolder, source);
 }
 
 std::vector<std::string> setFoldersOf(const ImportPlan& plan) {
@@ -132,6 +126,55 @@ void checkProposals(ImportPlan& plan, const CategoryTable& categories, const fs:
 
 } // namespace
 
+void planFromListing(ImportPlan& plan, SourceReader& reader, const CategoryTable& categories,
+                     const std::string& baseName, const std::optional<std::string>& letter,
+                     const std::optional<std::string>& name) {
+    const auto& source = plan.source;
+    std::optional<common::Problem> readFailure;
+    std::vector<ListedEntry> listed;
+    EntryNameSet names;
+    std::size_t refused = 0;
+    while (const auto entry = reader.next(readFailure)) {
+        std::string fault;
+        auto parts = checkEntry(*entry, fault);
+        if (parts && !isMacMetadata(*parts))
+            fault = names.add(*parts, entry->kind == SourceEntryKind::File);
+        if (!fault.empty()) {
+            if (++refused <= kMostEntryProblems)
+                plan.problems.push_back(entryProblem(source, entry->name, fault));
+            continue;
+        }
+        listed.push_back({std::move(*parts), entry->kind == SourceEntryKind::File, entry->size});
+    }
+    if (refused > kMostEntryProblems)
+        plan.problems.push_back(
+            {source, "adding",
+             "and " + std::to_string(refused - kMostEntryProblems) + " more entries like these"});
+    if (readFailure)
+        plan.problems.push_back(*readFailure);
+    if (!plan.problems.empty())
+        return;
+
+    const auto choice = chooseLayout(listed, categories);
+    plan.layout = choice.layout;
+    plan.prefix = choice.prefix;
+    proposeSets(plan, choice, baseName, letter, name);
+
+    const auto setFolders = setFoldersOf(plan);
+    for (const auto& entry : listed) {
+        EntryRoute route;
+        const auto kind = routeEntry(plan.layout, plan.prefix, setFolders, entry.parts, route);
+        if (kind == RouteKind::LeftOut && entry.isFile)
+            plan.leftOut.push_back(joinEntryName(entry.parts));
+        if (kind != RouteKind::IntoSet || !entry.isFile)
+            continue;
+        ++plan.files;
+        plan.bytes += entry.size;
+    }
+    if (plan.files == 0)
+        plan.problems.push_back({source, "adding", "it holds no file to add as a set"});
+}
+
 ImportPlan planImport(const fs::path& source, const CategoryTable& categories, const fs::path& selectorFolder,
                       std::optional<std::string> letter, std::optional<std::string> name) {
     ImportPlan plan;
@@ -152,7 +195,7 @@ ImportPlan planImport(const fs::path& source, const CategoryTable& categories, c
     }
     if (plan.isFolder && overlapsSelectorFolder(source, selectorFolder)) {
         plan.problems.push_back(
-            {source, "adding", "a set cannot be added from \"QIV128\" itself or a folder holding it"});
+            {source, "adding", kSelectorFolderInside});
         return plan;
     }
     const auto sourceName = source.has_filename() ? source.filename() : source.parent_path().filename();
@@ -160,53 +203,15 @@ ImportPlan planImport(const fs::path& source, const CategoryTable& categories, c
     if (plan.isFolder && setFolderLetter(baseName, categories))
         plan.folderPrefix = baseName; // the folder is itself the set
 
-    std::optional<common::Problem> readFailure;
-    const auto reader = openSource(plan, readFailure);
-    std::vector<ListedEntry> listed;
-    EntryNameSet names;
-    std::size_t refused = 0;
-    while (reader) {
-        const auto entry = reader->next(readFailure);
-        if (!entry)
-            break;
-        std::string fault;
-        auto parts = checkEntry(*entry, fault);
-        if (parts && !isMacMetadata(*parts))
-            fault = names.add(*parts, entry->kind == SourceEntryKind::File);
-        if (!fault.empty()) {
-            if (++refused <= kMostEntryProblems)
-                plan.problems.push_back(entryProblem(source, entry->name, fault));
-            continue;
-        }
-        listed.push_back({std::move(*parts), entry->kind == SourceEntryKind::File, entry->size});
+    std::optional<common::Problem> openFailure;
+    const auto reader = openSource(plan, selectorFolder, openFailure);
+    if (!reader) {
+        plan.problems.push_back(*openFailure);
+        return plan;
     }
-    if (refused > kMostEntryProblems)
-        plan.problems.push_back(
-            {source, "adding",
-             "and " + std::to_string(refused - kMostEntryProblems) + " more entries like these"});
-    if (readFailure)
-        plan.problems.push_back(*readFailure);
+    planFromListing(plan, *reader, categories, baseName, letter, name);
     if (!plan.problems.empty())
         return plan;
-
-    const auto choice = chooseLayout(listed, categories);
-    plan.layout = choice.layout;
-    plan.prefix = choice.prefix;
-    proposeSets(plan, choice, baseName, letter, name);
-
-    const auto setFolders = setFoldersOf(plan);
-    for (const auto& entry : listed) {
-        EntryRoute route;
-        const auto kind = routeEntry(plan.layout, plan.prefix, setFolders, entry.parts, route);
-        if (kind == RouteKind::LeftOut && entry.isFile)
-            plan.leftOut.push_back(joinEntryName(entry.parts));
-        if (kind != RouteKind::IntoSet || !entry.isFile)
-            continue;
-        ++plan.files;
-        plan.bytes += entry.size;
-    }
-    if (plan.files == 0)
-        plan.problems.push_back({source, "adding", "it holds no file to add as a set"});
     checkProposals(plan, categories, selectorFolder);
     if (auto full = freeSpaceRefusal(selectorFolder, plan.bytes))
         plan.problems.push_back(*full);

@@ -6,6 +6,7 @@
 // under "QIV128", from which each whole set is renamed into place.
 
 #include "outfitter/archive/import_layout.h"
+#include "outfitter/archive/source_reader.h"
 #include "outfitter/core/category_table.h"
 
 #include "common/problem.h"
@@ -27,8 +28,9 @@ struct ImportProposal {         // one set folder the source will become
     std::string sourceFolder;   // the folder of the source that becomes this set ("" for the whole source)
 };
 
-// A compression bomb is an entry that unpacks to more than `ratio` times its packed size AND to more
-// than `bytes`; both counted as the contents arrive.
+// A compression bomb is an archive whose contents, counted as they are written (a sparse file's holes
+// included), come to more than `ratio` times the archive's own size AND to more than `bytes`. Writing
+// more than the disk had free when the unpacking began refuses the add as well.
 struct ImportLimits {
     std::uint64_t ratio = 1000;
     std::uint64_t bytes = 100ull * 1000 * 1000;
@@ -56,6 +58,13 @@ struct ImportPlan {
 ImportPlan planImport(const std::filesystem::path& source, const CategoryTable& categories,
                       const std::filesystem::path& selectorFolder, std::optional<std::string> letter,
                       std::optional<std::string> name);
+
+// The part of planning that reads the listing: every entry of `reader` checked, the layout chosen, the
+// sets proposed and counted (problems and letterNeeded set in `plan`, whose `source` names it). It
+// touches no file, so it can be given any listing; its time and memory grow with the listing's size.
+void planFromListing(ImportPlan& plan, SourceReader& reader, const CategoryTable& categories,
+                     const std::string& baseName, const std::optional<std::string>& letter,
+                     const std::optional<std::string>& name);
 
 struct ImportProgress {
     std::uint64_t bytesDone = 0, bytesTotal = 0;

@@ -1,8 +1,11 @@
 #include "stale_temporaries.h"
 
+#include "import_commit.h"
+
 #include "common/atomic_file.h"
 #include "common/folder_index.h"
 #include "common/game_file_ops.h"
+#include "common/names.h"
 
 #include <random>
 
@@ -42,6 +45,39 @@ void restoreReplacedSets(const fs::path& selectorFolder, const fs::path& importF
     }
 }
 
+std::string namesText(const std::vector<std::string>& names) {
+    std::string text;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        text += (i == 0 ? "" : i + 1 == names.size() ? " and " : ", ") + names[i];
+    return text;
+}
+
+// An add killed between the renames of its sets is finished: every set it named arrives, or, when
+// that cannot be done, none. Returns false when the import folder must stay for another try.
+bool finishCommittedImport(const fs::path& selectorFolder, const fs::path& importFolder,
+                           common::Problems& problems) {
+    const auto commit = readImportCommit(importFolder);
+    if (!commit.ok()) {
+        problems.push_back(*commit.problem);
+        return true; // a note that cannot be read tells nothing: the folder goes, sets aside come back
+    }
+    if (!commit.value)
+        return true;
+    const auto& work = *commit.value;
+    const auto source = "\"" + common::lastPathComponent(work.source) + "\"";
+    auto failed = placeStagedSets(selectorFolder, importFolder, work);
+    if (failed.empty()) {
+        problems.push_back({{}, {}, "Adding sets from " + source + " was interrupted; it was finished: " +
+                                        namesText(work.sets) + (work.sets.size() == 1 ? " was" : " were") +
+                                        " added"});
+        return true;
+    }
+    problems.push_back({{}, {}, "Adding sets from " + source +
+                                    " was interrupted and could not be finished, so none of its sets was added"});
+    problems.insert(problems.end(), failed.begin(), failed.end());
+    return true;
+}
+
 } // namespace
 
 std::string newImportFolderName() {
@@ -75,6 +111,8 @@ std::vector<fs::path> removeStaleImportFolders(const fs::path& selectorFolder, c
         if (entry.kind != common::EntryKind::Folder || !isImportFolderName(entry.name))
             continue;
         const auto folder = selectorFolder / common::pathFromText(entry.name);
+        if (!finishCommittedImport(selectorFolder, folder, problems))
+            continue; // kept, so the next start tries again
         restoreReplacedSets(selectorFolder, folder, problems);
         std::error_code ec;
         fs::remove_all(folder, ec); // never follows a link: one inside is removed as a link

@@ -11,6 +11,7 @@ namespace common::faults {
 enum class Operation {
     Write,  // one write of file contents (a copy's chunk, an atomic write's chunk)
     Delete, // one deletion of a game file
+    Rename, // one rename of a whole set folder into or out of its place
 };
 
 // Called before each operation on `file`; returns the errno to fail it with, or 0 to let it run. The

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace outfitter::testing {
@@ -24,7 +25,18 @@ struct ArchiveItem {
     std::uint64_t zeros = 0; // a file of this many zero bytes instead of `contents`
     ItemKind kind = ItemKind::File;
     std::string target = {}; // what a link points at
+    // A sparse file of `zeros` bytes whose data (the byte 'd') lies only in these runs of offset and
+    // length; the rest is holes. Tar formats only.
+    std::vector<std::pair<std::uint64_t, std::uint64_t>> dataRuns = {};
 };
+
+// The contents a sparse item stands for, holes as zeros.
+inline std::string sparseContents(const ArchiveItem& item) {
+    std::string bytes(item.zeros, '\0');
+    for (const auto& [offset, length] : item.dataRuns)
+        bytes.replace(offset, length, length, 'd');
+    return bytes;
+}
 
 inline ArchiveItem file(std::string name, std::string contents) {
     return {std::move(name), std::move(contents)};
@@ -94,6 +106,9 @@ inline void makeArchive(const std::filesystem::path& file, ArchiveFormat format,
             archive_entry_set_filetype(entry, AE_IFREG);
             archive_entry_set_size(entry,
                                    static_cast<la_int64_t>(item.zeros ? item.zeros : item.contents.size()));
+            for (const auto& [offset, length] : item.dataRuns)
+                archive_entry_sparse_add_entry(entry, static_cast<la_int64_t>(offset),
+                                               static_cast<la_int64_t>(length));
             break;
         case ItemKind::Folder:
             archive_entry_set_filetype(entry, AE_IFDIR);
@@ -120,11 +135,16 @@ inline void makeArchive(const std::filesystem::path& file, ArchiveFormat format,
         if (item.kind != ItemKind::File)
             continue;
         if (item.zeros) {
-            for (std::uint64_t left = item.zeros; left > 0;) {
-                const auto chunk = static_cast<std::size_t>(std::min<std::uint64_t>(left, zeros.size()));
-                if (archive_write_data(writer, zeros.data(), chunk) < 0)
+            // The writer is handed the whole stream and leaves out a sparse file's holes itself.
+            for (std::uint64_t at = 0; at < item.zeros;) {
+                const auto chunk = static_cast<std::size_t>(std::min<std::uint64_t>(item.zeros - at, zeros.size()));
+                std::string data(zeros.data(), chunk);
+                for (const auto& [offset, length] : item.dataRuns)
+                    for (auto i = std::max(offset, at); i < std::min(offset + length, at + chunk); ++i)
+                        data[static_cast<std::size_t>(i - at)] = 'd';
+                if (archive_write_data(writer, data.data(), chunk) < 0)
                     check(ARCHIVE_FATAL, "data");
-                left -= chunk;
+                at += chunk;
             }
         } else if (!item.contents.empty() &&
                    archive_write_data(writer, item.contents.data(), item.contents.size()) < 0) {

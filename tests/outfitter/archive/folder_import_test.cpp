@@ -3,6 +3,10 @@
 
 #include "import_fixture.h"
 
+#if !defined(_WIN32)
+#include <sys/mount.h>
+#endif
+
 #include "outfitter/archive/source_reader.h"
 
 namespace outfitter::testing {
@@ -167,6 +171,37 @@ TEST_F(FolderImport, TheSelectorFolderItselfOrAFolderAboveOrInsideItIsNoSource) 
 }
 
 #if !defined(_WIN32)
+TEST_F(FolderImport, TheSelectorFolderUnderAnotherNameIsKnownByWhatItIsNotByItsPath) {
+    dir_.write("EAW/QIV128/W-Desert/a.dat", "a");
+    const auto mounted = dir_.folder("Downloads/mounted");
+    const auto holder = dir_.folder("Downloads/holder");
+    const auto inside = dir_.folder("Downloads/holder/inner");
+    if (::mount(selector_.c_str(), mounted.c_str(), nullptr, MS_BIND, nullptr) != 0)
+        GTEST_SKIP() << "cannot bind-mount here";
+    const bool second = ::mount(selector_.c_str(), inside.c_str(), nullptr, MS_BIND, nullptr) == 0;
+    const auto before = written();
+    for (const auto& source : {mounted, holder}) {
+        if (source == holder && !second)
+            continue;
+        const auto plan = this->plan(source, "W", "Again");
+        // And were the plan's refusal passed over, the walk itself refuses.
+        ImportPlan forced;
+        forced.source = source;
+        forced.isFolder = true;
+        forced.sets = {{"W-Again", "W", "Again", {}, {}}};
+        const auto result = add(forced, true);
+        if (source == mounted) {
+            EXPECT_NE(allText(plan.problems).find("cannot be added from \"QIV128\" itself"), std::string::npos)
+                << allText(plan.problems);
+        }
+        EXPECT_NE(allText(result.problems).find("cannot be added from \"QIV128\" itself"), std::string::npos)
+            << allText(result.problems);
+    }
+    ::umount2(mounted.c_str(), MNT_DETACH);
+    ::umount2(inside.c_str(), MNT_DETACH);
+    EXPECT_EQ(written(), before);
+}
+
 TEST_F(FolderImport, AFolderHoldingALinkIsRefusedWhole) {
     const auto source = dir_.folder("Downloads/W-Linked");
     dir_.write("Downloads/W-Linked/planes.dat", "p");

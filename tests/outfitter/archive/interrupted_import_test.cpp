@@ -7,6 +7,8 @@
 #include "outfitter/core/selector_startup.h"
 #include "outfitter/core/stale_temporaries.h"
 
+#include "common/file_faults.h"
+
 #include "test_support/child_process.h"
 
 #include <csignal>
@@ -83,6 +85,55 @@ TEST_F(InterruptedImport, ASetMovedAsideForItsReplacementGoesBackWhenTheNewOneNe
                                      "EAW/QIV128/W-Desert/old.dat", "EAW/QIV128/T-Sands/",
                                      "EAW/QIV128/T-Sands/new.dat", "EAW/QIV128/.import-mine/",
                                      "EAW/QIV128/.import-mine/keep.dat"}));
+}
+
+TEST_F(InterruptedImport, AnArchiveOfSeveralSetsKilledBetweenItsRenamesArrivesWholeAtTheNextStart) {
+    const auto source = downloads_ / "three.zip";
+    makeArchive(source, ArchiveFormat::Zip,
+                {file("QIV128/W-One/a.dat", "one"), file("QIV128/T-Two/b.dat", "two"),
+                 file("QIV128/F-Three/c.dat", "three")});
+    // What a whole add leaves: the three sets, and no trace of a set it replaced.
+    const auto whole = [](std::set<std::string> all) {
+        all.erase("EAW/QIV128/w-one/");
+        all.erase("EAW/QIV128/w-one/old.dat");
+        for (const auto* name : {"W-One/", "W-One/a.dat", "T-Two/", "T-Two/b.dat", "F-Three/", "F-Three/c.dat"})
+            all.insert(std::string("EAW/QIV128/") + name);
+        return all;
+    };
+    for (const bool replace : {false, true}) {
+        // Replacing: an older W-One stands in the way and is moved aside first (one more rename).
+        if (replace)
+            dir_.write("EAW/QIV128/w-one/old.dat", "old");
+        const auto plan = this->plan(source);
+        ASSERT_TRUE(plan.problems.empty()) << allText(plan.problems);
+        const auto before = written();
+        for (int killAt = 1; killAt <= (replace ? 4 : 3); ++killAt) {
+            SCOPED_TRACE(std::to_string(killAt) + (replace ? " replacing" : ""));
+            const auto outcome = testsupport::runInChild([&](const testsupport::Say&) {
+                int renames = 0;
+                const common::faults::Scope dies([&](common::faults::Operation operation, const fs::path&) {
+                    if (operation == common::faults::Operation::Rename && ++renames == killAt)
+                        std::raise(SIGKILL);
+                    return 0;
+                });
+                importSets(plan, selector_, replace, {});
+                return 0;
+            });
+            ASSERT_EQ(outcome.signal, SIGKILL) << outcome.output;
+            common::Problems told;
+            removeStaleTemporaries({selector_}, told);
+            EXPECT_EQ(allText(told),
+                      "Adding sets from \"three.zip\" was interrupted; it was finished: F-Three, T-Two and "
+                      "W-One were added\n");
+            EXPECT_EQ(written(), whole(before));
+            EXPECT_EQ(read("EAW/QIV128/F-Three/c.dat"), "three");
+            for (const auto* name : {"W-One", "T-Two", "F-Three"})
+                fs::remove_all(selector_ / name);
+            if (replace)
+                dir_.write("EAW/QIV128/w-one/old.dat", "old");
+            EXPECT_EQ(written(), before);
+        }
+    }
 }
 
 TEST(ImportFolderNames, OnlyOurOwnFormIsTakenForAnImportFolder) {

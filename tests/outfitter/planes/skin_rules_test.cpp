@@ -43,10 +43,10 @@ TEST(SkinNames, ExactNameOfAnySkinItsOwnIncludedIsInUse) {
 TEST(SkinNames, NamesNoFolderCanHoldAreRefused) {
     EXPECT_EQ(checkSkinName("", {}).verdict, SkinNameVerdict::Empty);
     for (const char* name : {".", "..", "a/b", "a\\b", "dots.", "blank ", "CON", "con.txt", "Lpt1", "aux .x",
-                             "com9", "what?", "a:b", "tab\there", "<new>"})
+                             "com9", "COM0", "what?", "a:b", "tab\there", "<new>"})
         EXPECT_EQ(checkSkinName(name, {}).verdict, SkinNameVerdict::NotAFolderName) << name;
     EXPECT_EQ(checkSkinName(std::string(256, 'x'), {}).verdict, SkinNameVerdict::NotAFolderName);
-    for (const char* name : {"COM0", "CONSOLE", "Lpt10", " leading blank", "Bf 109G-6 (JG 26)", "..x"})
+    for (const char* name : {"CONSOLE", "Lpt10", " leading blank", "Bf 109G-6 (JG 26)", "..x"})
         EXPECT_EQ(checkSkinName(name, {}).verdict, SkinNameVerdict::Usable) << name;
 }
 
