@@ -5,7 +5,7 @@ ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 # Debian packages the build and the tests need. fonts-dejavu-core gives offscreen windows real text;
 # libarchive-tools gives the benchmark its baseline (bsdtar); help2man makes the manual pages.
 PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
-          fonts-dejavu-core libarchive-dev libarchive-tools help2man)
+          fonts-dejavu-core libarchive-dev libarchive-tools help2man ccache)
 
 die() {
     echo "$*" >&2
