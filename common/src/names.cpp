@@ -69,7 +69,11 @@ char32_t upperCodePoint(char32_t c) {
 std::size_t decodeUtf8(std::string_view text, std::size_t at, char32_t& c) {
     const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
     const unsigned char lead = byte(at);
-    std::size_t length = lead < 0x80 ? 1 : (lead >> 5) == 6 ? 2 : (lead >> 4) == 14 ? 3 : (lead >> 3) == 30 ? 4 : 0;
+    std::size_t length = lead < 0x80         ? 1
+                         : (lead >> 5) == 6  ? 2
+                         : (lead >> 4) == 14 ? 3
+                         : (lead >> 3) == 30 ? 4
+                                             : 0;
     if (length == 0 || at + length > text.size())
         return 0;
     c = length == 1 ? lead : length == 2 ? lead & 0x1F : length == 3 ? lead & 0x0F : lead & 0x07;

@@ -318,7 +318,8 @@ class LibarchiveReader final : public SourceReader {
     common::Problem damaged(Handle& handle, const char* action, int rc = ARCHIVE_FATAL) {
         if (rc == ARCHIVE_FATAL)
             handle.fatal = true;
-        std::string reason = &handle == &archive_ && !streamFailure_.empty() ? streamFailure_ : handle.error();
+        std::string reason =
+            &handle == &archive_ && !streamFailure_.empty() ? streamFailure_ : handle.error();
         // Asking about encryption is allowed only while the archive is still usable.
         if (!handle.fatal && archive_read_has_encrypted_entries(handle.a) > 0)
             reason = "the archive is protected by a password";

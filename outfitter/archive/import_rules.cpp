@@ -20,7 +20,8 @@ std::pair<std::string, std::string> megabytesApart(std::uint64_t needed, std::ui
     const auto text = [&](std::uint64_t bytes) {
         auto digits = std::to_string(round(bytes));
         if (decimals > 0) {
-            digits.insert(0, static_cast<std::size_t>(std::max<int>(0, decimals + 1 - int(digits.size()))), '0');
+            digits.insert(0, static_cast<std::size_t>(std::max<int>(0, decimals + 1 - int(digits.size()))),
+                          '0');
             digits.insert(digits.size() - static_cast<std::size_t>(decimals), ".");
         }
         return digits + " MB";

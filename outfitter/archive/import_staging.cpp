@@ -3,7 +3,6 @@
 #include "outfitter/core/import_commit.h"
 #include "outfitter/core/stale_temporaries.h"
 
-
 namespace outfitter {
 
 namespace fs = std::filesystem;

@@ -37,9 +37,9 @@ class Unpacker final {
     // Writes every entry that belongs to a set; a problem or a cancel stops it at once.
     common::Problems run(ImportResult& result) {
         std::optional<common::Problem> failure;
-        std::unique_ptr<SourceReader> reader = plan_.isFolder
-                                                   ? openFolderReader(plan_.source, plan_.folderPrefix, staging_.selectorFolder())
-                                                   : openArchiveReader(plan_.source, failure);
+        std::unique_ptr<SourceReader> reader =
+            plan_.isFolder ? openFolderReader(plan_.source, plan_.folderPrefix, staging_.selectorFolder())
+                           : openArchiveReader(plan_.source, failure);
         if (!reader)
             return {*failure};
         std::error_code ec;
@@ -85,8 +85,7 @@ class Unpacker final {
         return {};
     }
 
-    common::Problems unpackFile(SourceReader& reader, const fs::path& target,
-                                ImportResult& result) {
+    common::Problems unpackFile(SourceReader& reader, const fs::path& target, ImportResult& result) {
         std::error_code ec;
         fs::create_directories(target.parent_path(), ec);
         if (ec)

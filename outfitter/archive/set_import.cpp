@@ -194,8 +194,7 @@ ImportPlan planImport(const fs::path& source, const CategoryTable& categories, c
         return plan;
     }
     if (plan.isFolder && overlapsSelectorFolder(source, selectorFolder)) {
-        plan.problems.push_back(
-            {source, "adding", kSelectorFolderInside});
+        plan.problems.push_back({source, "adding", kSelectorFolderInside});
         return plan;
     }
     const auto sourceName = source.has_filename() ? source.filename() : source.parent_path().filename();

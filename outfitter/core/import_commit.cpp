@@ -32,8 +32,7 @@ void takeBack(const fs::path& selectorFolder, const fs::path& importFolder, cons
     for (auto set = commit.sets.rbegin(); set != commit.sets.rend(); ++set) {
         const auto name = common::pathFromText(*set);
         const auto placed = selectorFolder / name;
-        if (!common::entryKindAt(staged / name) &&
-            common::entryKindAt(placed) == common::EntryKind::Folder)
+        if (!common::entryKindAt(staged / name) && common::entryKindAt(placed) == common::EntryKind::Folder)
             if (auto failed = renameFolder(placed, staged / name, "taking back the set folder"))
                 problems.push_back(*failed);
         const auto moved = common::FolderIndex::scan(aside);
@@ -65,8 +64,8 @@ common::Result<std::optional<ImportCommit>> readImportCommit(const fs::path& imp
         return {std::nullopt, lines.problem};
     if (lines.value.size() < 3 || (lines.value[0] != "add" && lines.value[0] != "replace"))
         return {std::nullopt, common::Problem{note, "reading", "the note of an unfinished add is damaged"}};
-    ImportCommit commit{lines.value[1], lines.value[0] == "replace",
-                        {lines.value.begin() + 2, lines.value.end()}};
+    ImportCommit commit{
+        lines.value[1], lines.value[0] == "replace", {lines.value.begin() + 2, lines.value.end()}};
     return {std::move(commit), std::nullopt};
 }
 

@@ -16,9 +16,9 @@ namespace outfitter {
 inline constexpr const char* kImportCommitNote = "commit";
 
 struct ImportCommit {
-    std::string source;              // what the sets came from, as text, for the start's message
-    bool replace = false;            // a set folder of the same name (any case) is moved aside
-    std::vector<std::string> sets;   // the set folders, as staged in the import folder's "new"
+    std::string source;            // what the sets came from, as text, for the start's message
+    bool replace = false;          // a set folder of the same name (any case) is moved aside
+    std::vector<std::string> sets; // the set folders, as staged in the import folder's "new"
 };
 
 std::optional<common::Problem> writeImportCommit(const std::filesystem::path& importFolder,

@@ -67,13 +67,17 @@ bool finishCommittedImport(const fs::path& selectorFolder, const fs::path& impor
     const auto source = "\"" + common::lastPathComponent(work.source) + "\"";
     auto failed = placeStagedSets(selectorFolder, importFolder, work);
     if (failed.empty()) {
-        problems.push_back({{}, {}, "Adding sets from " + source + " was interrupted; it was finished: " +
-                                        namesText(work.sets) + (work.sets.size() == 1 ? " was" : " were") +
-                                        " added"});
+        problems.push_back({{},
+                            {},
+                            "Adding sets from " + source +
+                                " was interrupted; it was finished: " + namesText(work.sets) +
+                                (work.sets.size() == 1 ? " was" : " were") + " added"});
         return true;
     }
-    problems.push_back({{}, {}, "Adding sets from " + source +
-                                    " was interrupted and could not be finished, so none of its sets was added"});
+    problems.push_back({{},
+                        {},
+                        "Adding sets from " + source +
+                            " was interrupted and could not be finished, so none of its sets was added"});
     problems.insert(problems.end(), failed.begin(), failed.end());
     return true;
 }

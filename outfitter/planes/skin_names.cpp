@@ -3,7 +3,6 @@
 #include "common/folder_listing.h"
 #include "common/names.h"
 
-
 namespace outfitter {
 
 std::string aircraftCode(const std::filesystem::path& skinFolder, common::Problems& problems) {

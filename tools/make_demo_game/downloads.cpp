@@ -65,11 +65,12 @@ std::string writeDownloads(const std::filesystem::path& folder) {
     if (ec)
         return folder.string() + ": " + ec.message();
     // Loose files: the dialog proposes "Malta 1942" and asks for the category.
-    auto failed = write(folder / "Malta 1942.zip", false, false,
-                        {{"contents.txt", "Malta under siege, summer 1942.\r\nSpitfires from the carriers.\r\n"},
-                         {"malta.ter", filler("malta.ter", 40000)},
-                         {"valletta.msn", filler("valletta.msn", 900)},
-                         {"siege.bgm", filler("siege.bgm", 3000)}});
+    auto failed =
+        write(folder / "Malta 1942.zip", false, false,
+              {{"contents.txt", "Malta under siege, summer 1942.\r\nSpitfires from the carriers.\r\n"},
+               {"malta.ter", filler("malta.ter", 40000)},
+               {"valletta.msn", filler("valletta.msn", 900)},
+               {"siege.bgm", filler("siege.bgm", 3000)}});
     // A set folder named with its letter, inside a 7-Zip archive.
     if (failed.empty())
         failed = write(folder / "night-fighters.7z", true, false,

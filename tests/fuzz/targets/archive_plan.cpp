@@ -36,8 +36,11 @@ outfitter::SourceEntry entryOf(std::string_view line) {
     using Kind = outfitter::SourceEntryKind;
     outfitter::SourceEntry entry;
     const char kind = line.empty() ? 'f' : line.front();
-    entry.kind = kind == 'd' ? Kind::Folder : kind == 'l' ? Kind::SymbolicLink : kind == 'h' ? Kind::HardLink
-               : kind == 'p' ? Kind::Device : Kind::File;
+    entry.kind = kind == 'd'   ? Kind::Folder
+                 : kind == 'l' ? Kind::SymbolicLink
+                 : kind == 'h' ? Kind::HardLink
+                 : kind == 'p' ? Kind::Device
+                               : Kind::File;
     entry.encrypted = kind == 'e';
     std::size_t at = line.empty() ? 0 : 1;
     while (at < line.size() && line[at] == ' ')

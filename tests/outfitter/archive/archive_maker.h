@@ -137,7 +137,8 @@ inline void makeArchive(const std::filesystem::path& file, ArchiveFormat format,
         if (item.zeros) {
             // The writer is handed the whole stream and leaves out a sparse file's holes itself.
             for (std::uint64_t at = 0; at < item.zeros;) {
-                const auto chunk = static_cast<std::size_t>(std::min<std::uint64_t>(item.zeros - at, zeros.size()));
+                const auto chunk =
+                    static_cast<std::size_t>(std::min<std::uint64_t>(item.zeros - at, zeros.size()));
                 std::string data(zeros.data(), chunk);
                 for (const auto& [offset, length] : item.dataRuns)
                     for (auto i = std::max(offset, at); i < std::min(offset + length, at + chunk); ++i)

@@ -20,7 +20,8 @@ namespace fs = std::filesystem;
 std::string gameText(std::size_t size) {
     std::string text;
     for (std::uint32_t line = 0; text.size() < size; ++line)
-        text += "Plane" + std::to_string(line * 2654435761u % 997) + "=Speed " + std::to_string(line % 451) + "\r\n";
+        text += "Plane" + std::to_string(line * 2654435761u % 997) + "=Speed " + std::to_string(line % 451) +
+                "\r\n";
     text.resize(size);
     return text;
 }
@@ -155,10 +156,12 @@ TEST_F(DamagedArchive, NamesWindowsReservesOrCannotTellApartAreRefused) {
     EXPECT_TRUE(splitEntryName("W-Set/CONSOLE.txt", fault));
 
     const auto twins =
-        archive("twins.zip", ArchiveFormat::Zip, {file("W-Set/\xC3\x89t\xC3\xA9.dat", "a"), file("W-Set/\xC3\xA9t\xC3\xA9.dat", "b")});
+        archive("twins.zip", ArchiveFormat::Zip,
+                {file("W-Set/\xC3\x89t\xC3\xA9.dat", "a"), file("W-Set/\xC3\xA9t\xC3\xA9.dat", "b")});
     EXPECT_NE(allText(this->plan(twins).problems).find("differs only in letter case"), std::string::npos);
-    const auto greek = archive("greek.zip", ArchiveFormat::Zip,
-                               {file("W-Set/\xCE\xA3\xCE\xB9.dat", "a"), file("W-Set/\xCF\x83\xCE\xB9.dat", "b")});
+    const auto greek =
+        archive("greek.zip", ArchiveFormat::Zip,
+                {file("W-Set/\xCE\xA3\xCE\xB9.dat", "a"), file("W-Set/\xCF\x83\xCE\xB9.dat", "b")});
     EXPECT_NE(allText(this->plan(greek).problems).find("differs only in letter case"), std::string::npos);
 }
 

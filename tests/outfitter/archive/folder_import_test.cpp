@@ -191,7 +191,8 @@ TEST_F(FolderImport, TheSelectorFolderUnderAnotherNameIsKnownByWhatItIsNotByItsP
         forced.sets = {{"W-Again", "W", "Again", {}, {}}};
         const auto result = add(forced, true);
         if (source == mounted) {
-            EXPECT_NE(allText(plan.problems).find("cannot be added from \"QIV128\" itself"), std::string::npos)
+            EXPECT_NE(allText(plan.problems).find("cannot be added from \"QIV128\" itself"),
+                      std::string::npos)
                 << allText(plan.problems);
         }
         EXPECT_NE(allText(result.problems).find("cannot be added from \"QIV128\" itself"), std::string::npos)

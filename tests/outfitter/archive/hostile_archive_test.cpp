@@ -173,8 +173,7 @@ TEST_F(HostileArchive, AnEntryThatUnpacksFarBeyondItsPackedSizeIsStoppedAsItIsWr
         most = progress.bytesDone;
         return true;
     });
-    EXPECT_NE(allText(result.problems)
-                  .find("bomb.7z: it unpacks to more than 1,000 times its own size"),
+    EXPECT_NE(allText(result.problems).find("bomb.7z: it unpacks to more than 1,000 times its own size"),
               std::string::npos)
         << allText(result.problems);
     EXPECT_LT(most, 110'000'000u); // stopped soon after the 100 MB mark, not at the end

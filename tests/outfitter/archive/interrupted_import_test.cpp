@@ -96,7 +96,8 @@ TEST_F(InterruptedImport, AnArchiveOfSeveralSetsKilledBetweenItsRenamesArrivesWh
     const auto whole = [](std::set<std::string> all) {
         all.erase("EAW/QIV128/w-one/");
         all.erase("EAW/QIV128/w-one/old.dat");
-        for (const auto* name : {"W-One/", "W-One/a.dat", "T-Two/", "T-Two/b.dat", "F-Three/", "F-Three/c.dat"})
+        for (const auto* name :
+             {"W-One/", "W-One/a.dat", "T-Two/", "T-Two/b.dat", "F-Three/", "F-Three/c.dat"})
             all.insert(std::string("EAW/QIV128/") + name);
         return all;
     };
