@@ -59,7 +59,30 @@ std::optional<std::vector<std::string>> checkEntry(const SourceEntry& entry, std
 }
 
 common::Problem entryProblem(const fs::path& source, std::string_view entry, const std::string& why) {
-    return {source, "adding", inQuotes(entry) + ": " + why};
+    constexpr std::size_t kLongestShown = 160;
+    if (entry.size() <= kLongestShown)
+        return {source, "adding", inQuotes(entry) + ": " + why};
+    // A hostile name may run to thousands of bytes; its ends say which entry it is.
+    return {
+        source, "adding",
+        inQuotes(std::string(entry.substr(0, 100)) + "..." + std::string(entry.substr(entry.size() - 50))) +
+            ": " + why};
+}
+
+std::string withThousands(std::uint64_t number) {
+    auto digits = std::to_string(number);
+    for (auto at = digits.size(); at > 3; at -= 3)
+        digits.insert(at - 3, ",");
+    return digits;
+}
+
+std::optional<common::Problem> bombRefusal(const fs::path& source, const ImportLimits& limits,
+                                           std::uint64_t archiveSize, std::uint64_t bytes) {
+    if (bytes <= limits.bytes || bytes <= limits.ratio * std::max<std::uint64_t>(archiveSize, 1))
+        return std::nullopt;
+    return common::Problem{source, "adding",
+                           "it unpacks to more than " + withThousands(limits.ratio) +
+                               " times its own size (a compression bomb)"};
 }
 
 std::optional<common::Problem> freeSpaceRefusal(const fs::path& folder, std::uint64_t bytes) {

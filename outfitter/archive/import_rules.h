@@ -19,7 +19,23 @@ namespace outfitter {
 // devices, pipes) or its name refuses it.
 std::optional<std::vector<std::string>> checkEntry(const SourceEntry& entry, std::string& fault);
 
-// A refusal naming the entry, for the message line.
+// A compression bomb is an archive whose contents, counted as they are written (a sparse file's holes
+// included), come to more than `ratio` times the archive's own size AND to more than `bytes`. Writing
+// more than the disk had free when the unpacking began refuses the add as well.
+struct ImportLimits {
+    std::uint64_t ratio = 1000;
+    std::uint64_t bytes = 100ull * 1000 * 1000;
+};
+
+// Why an archive of `archiveSize` bytes that unpacks to `bytes` is a compression bomb, if it is one:
+// asked of the sizes the listing declares, and again of what is written as it is written.
+std::optional<common::Problem> bombRefusal(const std::filesystem::path& source, const ImportLimits& limits,
+                                           std::uint64_t archiveSize, std::uint64_t bytes);
+
+// A number with thousands separators: "1,000".
+std::string withThousands(std::uint64_t number);
+
+// A refusal naming the entry (a very long name shortened in the middle), for the message line.
 common::Problem entryProblem(const std::filesystem::path& source, std::string_view entry,
                              const std::string& why);
 

@@ -18,13 +18,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string withThousands(std::uint64_t number) {
-    auto digits = std::to_string(number);
-    for (auto at = digits.size(); at > 3; at -= 3)
-        digits.insert(at - 3, ",");
-    return digits;
-}
-
 class Unpacker final {
   public:
     Unpacker(const ImportPlan& plan, const ImportStaging& staging,
@@ -128,11 +121,9 @@ class Unpacker final {
     // The whole archive is measured, counted as written, so a header that understates a size, many
     // entries just under a limit each, or a sparse file's holes change nothing.
     std::optional<common::Problem> overLimit() const {
-        if (!plan_.isFolder && done_ > plan_.limits.bytes &&
-            done_ > plan_.limits.ratio * std::max<std::uint64_t>(archiveSize_, 1))
-            return common::Problem{plan_.source, "adding",
-                                   "it unpacks to more than " + withThousands(plan_.limits.ratio) +
-                                       " times its own size (a compression bomb)"};
+        if (!plan_.isFolder)
+            if (auto bomb = bombRefusal(plan_.source, plan_.limits, archiveSize_, done_))
+                return bomb;
         if (done_ > freeSpace_)
             return common::Problem{plan_.source, "adding",
                                    "it unpacks to more than the " + withThousands(freeSpace_ / 1'000'000) +

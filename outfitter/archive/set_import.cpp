@@ -212,6 +212,11 @@ ImportPlan planImport(const fs::path& source, const CategoryTable& categories, c
     if (!plan.problems.empty())
         return plan;
     checkProposals(plan, categories, selectorFolder);
+    // The sizes the listing declares are asked first; what is written is counted again as it arrives.
+    std::error_code sizeError;
+    if (!plan.isFolder)
+        if (auto bomb = bombRefusal(source, plan.limits, fs::file_size(source, sizeError), plan.bytes))
+            plan.problems.push_back(*bomb);
     if (auto full = freeSpaceRefusal(selectorFolder, plan.bytes))
         plan.problems.push_back(*full);
     return plan;

@@ -6,6 +6,7 @@
 // under "QIV128", from which each whole set is renamed into place.
 
 #include "outfitter/archive/import_layout.h"
+#include "outfitter/archive/import_rules.h"
 #include "outfitter/archive/source_reader.h"
 #include "outfitter/core/category_table.h"
 
@@ -26,14 +27,6 @@ struct ImportProposal {         // one set folder the source will become
     std::string name;           // the part after "LETTER-"
     std::string existingFolder; // an existing set folder of the same name in ANY letter case, "" if none
     std::string sourceFolder;   // the folder of the source that becomes this set ("" for the whole source)
-};
-
-// A compression bomb is an archive whose contents, counted as they are written (a sparse file's holes
-// included), come to more than `ratio` times the archive's own size AND to more than `bytes`. Writing
-// more than the disk had free when the unpacking began refuses the add as well.
-struct ImportLimits {
-    std::uint64_t ratio = 1000;
-    std::uint64_t bytes = 100ull * 1000 * 1000;
 };
 
 struct ImportPlan {
