@@ -82,6 +82,23 @@ int fail(std::ostream& err, const std::string& reason) {
     return 1;
 }
 
+bool isSelector(const common::LockHolder& holder) {
+    return holder.program.empty() || holder.program == kProgram;
+}
+
+// The one line of a change refused because another process is changing the game folder.
+std::string busyRefusal(const fs::path& gameFolder, const common::LockHolder& holder) {
+    const auto who = isSelector(holder) ? std::string(kProgram) + " is already changing "
+                                        : holder.program + " is writing to ";
+    return who + common::pathText(gameFolder) + common::processText(holder) + "; try again when it has finished";
+}
+
+// The note of a command that only reads, printed before what it lists.
+std::string busyNote(const common::LockHolder& holder) {
+    const auto who = isSelector(holder) ? "Another " + std::string(kProgram) : holder.program;
+    return who + common::processText(holder) + " is changing this game folder; what is listed may change.";
+}
+
 } // namespace
 
 std::optional<CliRequest> cliRequest(const std::vector<eaw::startup::GivenOption>& options,
@@ -135,10 +152,25 @@ int runCli(const CliRequest& request, const fs::path& gameFolder, std::ostream& 
         fail(err, "there is no eaw.exe in " + common::pathText(gameFolder));
         return request.check ? 2 : 1;
     }
-    SelectorSession session(gameFolder);
-    if (session.startup().selectorFolder.empty())
+    SelectorSession session(gameFolder, false);
+    if (request.changesGameFolder()) {
+        // Taken before start-up reads the journal or removes anything, and held to the end.
+        if (!session.takeLock(request.lockWait))
+            return fail(err, session.lock().problem() ? session.lock().problem()->text()
+                                                       : busyRefusal(gameFolder, session.lock().holder()));
+        session.start();
+    } else {
+        if (const auto holder = session.lockedElsewhere())
+            out << busyNote(*holder) << "\n";
+        session.start({}, StartupMode::ReadOnly);
+    }
+    if (session.startup().selectorFolder.empty()) {
+        if (!request.changesGameFolder() && session.startupProblems().empty())
+            return fail(err, "there is no QIV128 in " + common::pathText(gameFolder) +
+                                 ": nothing has been added or loaded there yet");
         return fail(err, session.startupProblems().empty() ? "the selector folder cannot be made"
                                                            : session.startupProblems().front().text());
+    }
     int code = 0;
     std::size_t problems = 0;
     for (const auto& line : session.startupChange().told)

@@ -4,10 +4,14 @@
 // folder, `--list` prints the sets, categories and marks, `--add PATH [--category L] [--name N]` adds
 // a set from an archive or folder, `--files SET` prints each file of a set and what it meets,
 // `--check` compares the loaded files with their owners' copies. Each prints what it did and fails with a
-// one-line reason.
+// one-line reason. `--apply` and `--add` hold the game folder's lock for the whole run, waiting a few
+// seconds for it; the others only read, never repair, and say so when another process holds it.
 
 #include "startup/program_start.h"
 
+#include "common/game_folder_lock.h"
+
+#include <chrono>
 #include <filesystem>
 #include <iosfwd>
 #include <optional>
@@ -26,6 +30,10 @@ struct CliRequest {
     std::optional<std::string> name;     // with add: the set's name
     std::optional<std::string> files;    // a set whose files to print
     bool check = false;                  // compare the game folder with what is loaded
+    // How long a command that changes the game folder waits for another process to finish.
+    std::chrono::milliseconds lockWait = common::kGameFolderLockWait;
+
+    bool changesGameFolder() const { return apply || add; }
 };
 
 // The selector's options among those start-up let through; nullopt when there are none (the window

@@ -68,7 +68,8 @@ CategoryTable CategoryTable::parse(const std::vector<std::string>& lines, const 
     return table;
 }
 
-CategoryTable CategoryTable::load(const std::filesystem::path& selectorFolder, common::Problems& problems) {
+CategoryTable CategoryTable::load(const std::filesystem::path& selectorFolder, common::Problems& problems,
+                                  bool writeMissing) {
     const auto where = common::resolve(selectorFolder, kCategoryFileName);
     if (!where.ok()) {
         problems.push_back(*where.problem);
@@ -76,6 +77,8 @@ CategoryTable CategoryTable::load(const std::filesystem::path& selectorFolder, c
     }
     const auto& file = where.value.path;
     if (!where.value.exists) {
+        if (!writeMissing)
+            return parse(defaultLines(), file, problems);
         if (auto failed = common::writeFileAtomically(file, defaultBytes())) {
             problems.push_back(*failed);
             // The player still gets the default categories for this session.

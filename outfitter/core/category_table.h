@@ -38,7 +38,9 @@ class CategoryTable final {
 
     // Finds "qiv.ini" in `selectorFolder` whatever its letter case, writes the default lines when it is
     // missing (an existing file is never rewritten) and reads it.
-    static CategoryTable load(const std::filesystem::path& selectorFolder, common::Problems& problems);
+    // With `writeMissing` false a missing file is not made; its default categories serve all the same.
+    static CategoryTable load(const std::filesystem::path& selectorFolder, common::Problems& problems,
+                              bool writeMissing = true);
 
     const std::vector<Category>& categories() const { return categories_; }
     std::size_t size() const { return categories_.size(); }

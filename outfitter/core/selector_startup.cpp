@@ -114,25 +114,30 @@ void recoverInterruptedWork(StartupResult& result, const StartupSeams& seams) {
 
 } // namespace
 
-StartupResult SelectorStartup::run(const std::filesystem::path& gameFolder, const StartupSeams& seams) {
+StartupResult SelectorStartup::run(const std::filesystem::path& gameFolder, const StartupSeams& seams,
+                                  StartupMode mode) {
     StartupResult result;
     result.gameFolder = gameFolder;
+    result.readOnly = mode == StartupMode::ReadOnly;
     auto& problems = result.problems;
+    const auto folder = [&](const std::filesystem::path& base, std::string_view name) {
+        return result.readOnly ? findFolder(base, name, problems) : ensureFolder(base, name, problems);
+    };
 
-    const auto selector = ensureFolder(gameFolder, kSelectorFolderName, problems);
+    const auto selector = folder(gameFolder, kSelectorFolderName);
 
     auto programs = common::listFiles(gameFolder, "*.exe");
     if (!programs.ok())
         problems.push_back(*programs.problem);
     result.programs = std::move(programs.value);
 
-    const auto savedata = ensureFolder(gameFolder, "Savedata", problems);
-    const auto music = ensureFolder(gameFolder, "Music", problems);
+    const auto savedata = folder(gameFolder, "Savedata");
+    const auto music = folder(gameFolder, "Music");
 
     if (selector) {
         result.selectorFolder = *selector;
-        ensureFolder(*selector, "Autoscripts", problems);
-        result.categories = CategoryTable::load(*selector, problems);
+        folder(*selector, "Autoscripts");
+        result.categories = CategoryTable::load(*selector, problems, !result.readOnly);
     }
 
     if (const auto eawIni = findFile(gameFolder, "eaw.ini", problems)) {
@@ -145,19 +150,23 @@ StartupResult SelectorStartup::run(const std::filesystem::path& gameFolder, cons
 
     if (selector) {
         // A replace killed part-way has put the old set back only once its import folder is cleared.
-        removeStaleImportFolders(*selector, problems);
+        if (!result.readOnly)
+            removeStaleImportFolders(*selector, problems);
         result.sets = SetCatalog::scan(*selector, result.categories, problems);
-        ensureFolder(*selector, "Skinfolder", problems);
-        ensureLedger(*selector, problems);
+        folder(*selector, "Skinfolder");
+        if (!result.readOnly)
+            ensureLedger(*selector, problems);
         replayLedger(result, seams);
-        recoverInterruptedWork(result, seams);
+        if (!result.readOnly)
+            recoverInterruptedWork(result, seams);
     }
 
     std::vector<std::filesystem::path> ours{gameFolder};
     for (const auto& folder : {savedata, music, selector})
         if (folder)
             ours.push_back(*folder);
-    removeStaleTemporaries(ours, problems);
+    if (!result.readOnly)
+        removeStaleTemporaries(ours, problems);
     // Told once here; every writer and load refuses such a name until the player settles it.
     for (const auto& folder : {std::optional(gameFolder), savedata, music}) {
         if (!folder)

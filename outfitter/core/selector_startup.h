@@ -21,6 +21,11 @@ namespace outfitter {
 
 inline constexpr const char* kSelectorFolderName = "QIV128";
 
+// A start that may change the game folder repairs what a killed run left; only one holding the game
+// folder's lock may, since what looks left over may be another live process's work. A start that
+// only reads makes, deletes and finishes nothing.
+enum class StartupMode { Repair, ReadOnly };
+
 struct StartupResult {
     std::filesystem::path gameFolder;
     std::filesystem::path selectorFolder; // as spelt on disk; empty when it could not be made
@@ -34,13 +39,15 @@ struct StartupResult {
     // Work that died part-way, its book-keeping done; what the engine must still finish.
     std::optional<WorkJournal> interrupted;
     std::optional<PackageJournal> interruptedPackage;
+    bool readOnly = false;          // started with StartupMode::ReadOnly: nothing was made or repaired
     bool gameSettingsFound = false; // "eaw.ini" exists (and was handed to the settings seam)
     common::Problems problems;      // everything that went wrong or was skipped, in order
 };
 
 class SelectorStartup final {
   public:
-    static StartupResult run(const std::filesystem::path& gameFolder, const StartupSeams& seams = {});
+    static StartupResult run(const std::filesystem::path& gameFolder, const StartupSeams& seams = {},
+                             StartupMode mode = StartupMode::Repair);
 };
 
 } // namespace outfitter

@@ -4,6 +4,7 @@
 #include "outfitter/sets/package_items.h"
 #include "outfitter/sets/package_loader.h"
 
+#include "common/game_folder_lock.h"
 #include "common/names.h"
 
 #include <algorithm>
@@ -12,6 +13,13 @@
 namespace outfitter {
 
 namespace fs = std::filesystem;
+
+namespace {
+
+// How the selector names itself in the lock file, for the other programs' refusals.
+constexpr const char* kProgramName = "outfitter";
+
+} // namespace
 
 SelectorSession::SelectorSession(const fs::path& gameFolder, bool startNow)
     : gameFolder_(gameFolder), settings_(gameFolder), skins_(gameFolder), planeSets_(gameFolder) {
@@ -92,12 +100,28 @@ ChangeSink SelectorSession::sink() {
     return [this](const Change& change) { record(change); };
 }
 
-void SelectorSession::start(SessionHooks hooks) {
+bool SelectorSession::takeLock(std::chrono::milliseconds wait) {
+    if (!lock_.held())
+        lock_ = common::takeGameFolderLock(gameFolder_, kProgramName, wait);
+    return lock_.held();
+}
+
+std::optional<common::LockHolder> SelectorSession::lockedElsewhere() const {
+    if (lock_.held())
+        return std::nullopt;
+    return common::gameFolderLockHolder(gameFolder_);
+}
+
+void SelectorSession::start(SessionHooks hooks, StartupMode mode) {
+    if (mode == StartupMode::Repair && !takeLock())
+        mode = StartupMode::ReadOnly;
     // The skin grid is filled before the ledger replay marks its rows.
     startupProblems_ = skins_.load();
+    if (mode == StartupMode::ReadOnly && lock_.problem())
+        startupProblems_.push_back(*lock_.problem());
     fillSeams(hooks);
     logged_ = std::move(hooks.logged);
-    startup_ = SelectorStartup::run(gameFolder_, hooks.startup);
+    startup_ = SelectorStartup::run(gameFolder_, hooks.startup, mode);
     startupProblems_.insert(startupProblems_.end(), startup_.problems.begin(), startup_.problems.end());
     if (!startup_.selectorFolder.empty())
         log_ = ChangeLog(gameFolder_, startup_.selectorFolder);

@@ -14,8 +14,10 @@
 #include "outfitter/sets/folder_check.h"
 #include "outfitter/sets/set_files.h"
 
+#include "common/file_lock.h"
 #include "common/game_process.h"
 
+#include <chrono>
 #include <filesystem>
 #include <functional>
 
@@ -43,7 +45,20 @@ class SelectorSession final {
     SelectorSession& operator=(const SelectorSession&) = delete;
 
     // Reads the skins, runs start-up (ledger replay, interrupted work finished) and makes the browser.
-    void start(SessionHooks hooks = {});
+    // A start that may change the game folder takes its lock first, without waiting, unless it is
+    // held already, and keeps it; when another process holds it, or with `ReadOnly`, nothing is made,
+    // deleted or finished, since what looks left over may be that process's live work.
+    void start(SessionHooks hooks = {}, StartupMode mode = StartupMode::Repair);
+
+    // The game folder's lock ("QIV128/.qiv-lock"): the command line holds it for its whole run, a
+    // window for its start and for each change. Taking makes "QIV128" when missing.
+    bool takeLock(std::chrono::milliseconds wait = std::chrono::milliseconds(0));
+    void releaseLock() { lock_.release(); }
+    bool holdsLock() const { return lock_.held(); }
+    // The last attempt's outcome: who held the lock when it was refused, what failed.
+    const common::FileLock& lock() const { return lock_; }
+    // Another process holding the lock now (never this session).
+    std::optional<common::LockHolder> lockedElsewhere() const;
 
     SetBrowser& browser() { return browser_; }
     const SetBrowser& browser() const { return browser_; }
@@ -107,6 +122,7 @@ class SelectorSession final {
     void fillSeams(SessionHooks& hooks);
 
     std::filesystem::path gameFolder_;
+    common::FileLock lock_;
     GameSettings settings_;
     SkinStore skins_;
     PlaneSetGrid planeSets_;

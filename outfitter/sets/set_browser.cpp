@@ -56,7 +56,8 @@ SetBrowser::SetBrowser(const StartupResult& startup, SetBrowserSeams seams)
     for (std::size_t i = 0; i < rows_.size(); ++i)
         if (rows_[i].loaded && isFlightModelSet(rows_[i]))
             flightModelLoaded(i, change);
-    if (selectorFolder_.empty())
+    // A start that only reads leaves interrupted work and stale originals to one holding the lock.
+    if (selectorFolder_.empty() || startup.readOnly)
         return;
     finishInterruptedWork(startup, change);
     // Originals no loaded owner holds are stale, but only a ledger whose every line is known here says

@@ -1,8 +1,9 @@
 #include "qiv_form.h"
 
+#include "add_set_panel.h"
 #include "autoscripts_tab.h"
+#include "change_guard.h"
 #include "complete_sets_tab.h"
-#include "game_running_guard.h"
 #include "general_settings_tab.h"
 #include "log_panel.h"
 #include "plane_set_panel.h"
@@ -14,6 +15,7 @@
 #include "world_settings_tab.h"
 
 #include "outfitter/core/load_ledger.h"
+#include "common/game_folder_lock.h"
 #include "outfitter/sets/package_items.h"
 #include "startup/program_start.h"
 #include "ui_support/about_box.h"
@@ -99,22 +101,35 @@ void collectReadingOrder(const QLayout* layout, QList<QWidget*>& out) {
 } // namespace
 
 QIVForm::QIVForm(std::filesystem::path gameFolder, QIVFormOptions options, QWidget* parent)
-    : QWidget(parent), instance_(std::make_unique<SingleInstance>(options.instanceLockPath)),
+    : QWidget(parent),
       // The parts exist before the window's grids, which start-up's ledger replay then marks; making
-      // them reads nothing, so a second copy still leaves the folder alone.
+      // them reads nothing, so a second window still leaves the folder alone.
       session_(std::make_unique<SelectorSession>(gameFolder, false)),
       endProgram_(std::move(options.endProgram)) {
     setObjectName(u"QIVForm"_s);
-    // The test comes before anything touches the disk: a second copy must leave the folder alone.
-    if (!instance_->isFirst()) {
+    // The test comes before anything else touches the disk: a second window must leave the folder alone.
+    windowLock_ = common::takeGameFolderLock(gameFolder, "outfitter", {}, common::kWindowLockName);
+    if (windowLock_.outcome() == common::FileLock::Outcome::HeldElsewhere) {
         duplicate_ = true;
         QGuiApplication::setApplicationDisplayName(texts::kDuplicateAppTitle);
-        uisupport::MessageBox::exclamation(nullptr, texts::kDuplicateTitle, texts::kDuplicateText);
+        uisupport::MessageBox::exclamation(
+            nullptr, texts::kDuplicateTitle,
+            texts::kAlreadyOpen.arg(uisupport::fromPath(gameFolder),
+                                    QString::fromStdString(common::processText(windowLock_.holder()))));
         return;
     }
 
     buildWindow();
+    // Start-up repairs what a killed run left only under the game folder's lock; a command line still
+    // changing the folder is given a few seconds to finish.
+    session_->takeLock(common::kGameFolderLockWait);
+    const auto busy = session_->holdsLock() ? std::nullopt : session_->lockedElsewhere();
     session_->start(hooks(options));
+    session_->releaseLock();
+    if (busy)
+        messages_->appendPlainText(texts::kStartedWhileBusy.arg(QString::fromStdString(common::processText(*busy))));
+    if (windowLock_.problem())
+        showProblems({*windowLock_.problem()});
     const auto& startup = session_->startup();
     generalTab_->showStartup(startup);
     planesTab_->showStartup(startup);
@@ -249,13 +264,16 @@ void QIVForm::buildWindow() {
     connect(autoscriptsTab_, &AutoscriptsTab::autoscriptsChanged, setsTab_,
             &CompleteSetsTab::refreshPackages);
     connect(worldTab_, &WorldSettingsTab::problemsReported, this, &QIVForm::showMessages);
-    // What changes the game folder waits while the game runs from it; looking and checking do not.
-    auto* guard = new GameRunningGuard(*session_, this);
+    // What changes the game folder waits while the game runs from it or another program changes it;
+    // looking and checking do not.
+    auto* guard = new ChangeGuard(*session_, this);
+    for (auto* panel : ssTab1_->findChildren<AddSetPanel*>())
+        connect(panel, &AddSetPanel::busyChanged, guard, &ChangeGuard::setBusy);
     for (const auto* name : {"Unigrid", "Command1", "LoadQ", "Command6", "delmsn", "Label39", "G1", "Option1",
                              "InSaver", "Frame2", "List4", "AddSet"})
         guard->watch(ssTab1_, QString::fromLatin1(name));
     guard->watch(ssTab1_, u"SK1"_s, true);
-    connect(guard, &GameRunningGuard::refused, this, &QIVForm::showMessages);
+    connect(guard, &ChangeGuard::refused, this, &QIVForm::showMessages);
     orderFocusChain(layout);
 }
 

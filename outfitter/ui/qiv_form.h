@@ -1,12 +1,13 @@
 #pragma once
-// `QIVForm`, the selector's main window: refuses to be a second copy, runs the start-up on the game
-// folder and shows its outcome on five tabs; owns the set browser and shows every problem in the
+// `QIVForm`, the selector's main window: refuses to be a second window on its game folder, runs the
+// start-up on the game folder and shows its outcome on five tabs; owns the set browser and shows every problem in the
 // message line and the progress of long file work in its caption and a progress bar.
 
-#include "single_instance.h"
 #include "ui_support/about_box.h"
 
 #include "outfitter/session/selector_session.h"
+
+#include "common/file_lock.h"
 
 #include <QString>
 #include <QStringList>
@@ -38,7 +39,6 @@ inline constexpr int kTitleAllowance = 32;
 inline constexpr int kFrameAllowance = 8;
 
 struct QIVFormOptions {
-    QString instanceLockPath = SingleInstance::defaultLockPath();
     StartupSeams seams;
     SetBrowserSeams browserSeams;
     // Ends the program after "Exit" and "Exit QIV and launch"; empty ends the application.
@@ -52,7 +52,8 @@ class QIVForm final : public QWidget {
                      QWidget* parent = nullptr);
     ~QIVForm() override;
 
-    // True when another copy was running: the player has been told, and nothing else was done.
+    // True when another window was open on this game folder: the player has been told, and nothing
+    // else was done.
     bool isDuplicate() const { return duplicate_; }
     const StartupResult& startup() const { return session_->startup(); }
     const SetBrowser& browser() const { return session_->browser(); }
@@ -83,7 +84,9 @@ class QIVForm final : public QWidget {
     void logChange(const Change& change);
     void showLog();
 
-    std::unique_ptr<SingleInstance> instance_;
+    // Held while the window is open, so one game folder gets one window; the game folder's own lock is
+    // held only for start-up and each change.
+    common::FileLock windowLock_;
     bool duplicate_ = false;
     std::unique_ptr<SelectorSession> session_;
     std::function<void()> endProgram_;

@@ -10,12 +10,16 @@ using namespace Qt::StringLiterals;
 inline const QString kWindowTitle = u"QIV Outfitter"_s;
 inline const QString kDuplicateTitle = u"Hang On..........."_s;
 inline const QString kDuplicateAppTitle = u"... duplicate instance."_s;
-inline const QString kDuplicateText = u"We know you would love our software, but you really \n"
-                                      u"don't have to run it more than once.\n"
-                                      u"\n"
-                                      u"You have probably minimised a version already running,\n"
-                                      u"and it has been waiting patiently for you \n"
-                                      u"at the bottom of your screen!"_s;
+// %1 the game folder, %2 " (process 1234)" or nothing.
+inline const QString kAlreadyOpen = u"outfitter is already open for the game folder\n"
+                                    u"%1%2.\n"
+                                    u"\n"
+                                    u"You have probably minimised it; it has been waiting patiently for you\n"
+                                    u"at the bottom of your screen!"_s;
+// %1 " (process 1234)" or nothing.
+inline const QString kStartedWhileBusy =
+    u"Another outfitter%1 is changing this game folder: what is shown may change, and nothing left "
+    u"unfinished was repaired. Changes wait until it has finished."_s;
 
 inline const QString kTabGeneral = u"General Settings"_s;
 inline const QString kTabCompleteSets = u"Complete Sets"_s;

@@ -1,5 +1,6 @@
 #include "sortie/core/launch_model.h"
 
+#include "sortie/core/game_folder_write.h"
 #include "sortie/core/launch_mission.h"
 #include "sortie/core/results_report.h"
 
@@ -8,6 +9,9 @@ namespace sortie {
 bool LaunchModel::LaunchMission() {
     const auto& game = mission_.places().gameFolder;
     const BuildSettings& settings = mission_.settings();
+    const auto lock = lockForWrite(mission_);
+    if (!lock)
+        return false;
     LaunchResult result = sortie::LaunchMission(game, settings, mission_.snapshot());
     mission_.applySummary(result.summary);
     if (result.missionWritten)

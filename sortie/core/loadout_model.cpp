@@ -1,5 +1,7 @@
 #include "sortie/core/loadout_model.h"
 
+#include "sortie/core/game_folder_write.h"
+
 namespace sortie {
 
 void LoadoutModel::list() {
@@ -14,6 +16,9 @@ void LoadoutModel::choose(int line) {
 }
 
 void LoadoutModel::write(int line) {
+    const auto lock = lockForWrite(mission_);
+    if (!lock)
+        return;
     const LoadoutOutcome out =
         catalogue_.writeChosen(line, pathBelow(mission_.places().gameFolder, kLoadoutFileName));
     mission_.reportAll(out.notes, out.problems);

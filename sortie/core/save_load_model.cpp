@@ -2,6 +2,7 @@
 
 #include "common/folder_listing.h"
 #include "common/names.h"
+#include "sortie/core/game_folder_write.h"
 #include "sortie/core/saved_missions.h"
 
 namespace sortie {
@@ -17,6 +18,9 @@ void SaveLoadModel::start() {
 }
 
 bool SaveLoadModel::save(const std::string& name) {
+    const auto lock = lockForWrite(mission_);
+    if (!lock)
+        return false;
     SaveResult result = sortie::saveMission(mission_.places().missionsFolder, name, mission_.snapshot());
     mission_.applySummary(result.summary);
     mission_.reportAll(result.notes, result.problems);
@@ -55,6 +59,9 @@ void SaveLoadModel::select(const std::string& fileName) {
 }
 
 bool SaveLoadModel::load() {
+    const auto lock = lockForWrite(mission_); // the selected mission becomes the game's mission file
+    if (!lock)
+        return false;
     LoadResult result = sortie::loadSavedMission(mission_.places().gameFolder, mission_.settings(),
                                                  selectedMission_, mission_.snapshot());
     mission_.reportAll(result.notes, result.problems);

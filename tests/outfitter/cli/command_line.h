@@ -1,7 +1,7 @@
 #pragma once
 // The selector's command line run as main runs it, for the suites that drive it: the options read,
 // checked and carried out in the game folder the arguments name (else `fallback`; `forced` wins over
-// both), with what it printed.
+// both), with what it printed. A change waits `lockWait` for the game folder's lock.
 
 #include "outfitter/cli/cli_runner.h"
 
@@ -14,7 +14,8 @@ namespace outfitter::testing {
 
 inline int runCommandLine(const std::vector<std::string>& args, const std::filesystem::path& startFolder,
                           const std::filesystem::path& fallback, std::ostringstream& out, std::ostringstream& err,
-                          const std::filesystem::path& forced = {}) {
+                          const std::filesystem::path& forced = {},
+                          std::chrono::milliseconds lockWait = common::kGameFolderLockWait) {
     out.str({});
     err.str({});
     std::ostringstream ignored;
@@ -22,11 +23,12 @@ inline int runCommandLine(const std::vector<std::string>& args, const std::files
     if (start.exitCode)
         return *start.exitCode;
     std::string refusal;
-    const auto request = cliRequest(start.options, refusal);
+    auto request = cliRequest(start.options, refusal);
     if (!request || !refusal.empty()) {
         err << refusal;
         return 2;
     }
+    request->lockWait = lockWait;
     return runCli(*request, !forced.empty() ? forced : start.gameFolder ? *start.gameFolder : fallback, out, err);
 }
 

@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -78,6 +79,103 @@ inline ChildOutcome runInChild(const std::function<int(const Say&)>& body) {
     }
     return outcome;
 }
+
+// A child that runs beside the test rather than before it: it tells the parent what it has done and
+// waits to be told to go on, so two processes meet at chosen points with no sleeping.
+class ChildBeside final {
+  public:
+    using Hear = std::function<void()>; // in the child: blocks until the parent says `goOn`
+
+    explicit ChildBeside(const std::function<int(const Say&, const Hear&)>& body) {
+        int up[2], down[2];
+        if (::pipe(up) != 0)
+            return;
+        if (::pipe(down) != 0) {
+            ::close(up[0]);
+            ::close(up[1]);
+            return;
+        }
+        pid_ = ::fork();
+        if (pid_ == 0) {
+            ::close(up[0]);
+            ::close(down[1]);
+            const int out = up[1], in = down[0];
+            const Say say = [out](std::string_view text) {
+                while (!text.empty()) {
+                    const ssize_t put = ::write(out, text.data(), text.size());
+                    if (put <= 0)
+                        return;
+                    text.remove_prefix(static_cast<std::size_t>(put));
+                }
+            };
+            const Hear hear = [in] {
+                char c = 0;
+                while (::read(in, &c, 1) < 0 && errno == EINTR) {
+                }
+            };
+            int code = 99;
+            try {
+                code = body(say, hear);
+            } catch (...) {
+            }
+            ::_exit(code);
+        }
+        ::close(up[1]);
+        ::close(down[0]);
+        from_ = up[0];
+        to_ = down[1];
+    }
+    ChildBeside(const ChildBeside&) = delete;
+    ChildBeside& operator=(const ChildBeside&) = delete;
+    ~ChildBeside() {
+        if (pid_ > 0 && !ended_) {
+            ::kill(pid_, SIGKILL);
+            finish();
+        }
+        if (from_ >= 0)
+            ::close(from_);
+        if (to_ >= 0)
+            ::close(to_);
+    }
+
+    pid_t pid() const { return pid_; }
+    bool started() const { return pid_ > 0; }
+
+    // Reads what the child says until it has said `text` (true) or ended without saying it.
+    bool heard(std::string_view text) {
+        char c = 0;
+        while (heard_.find(text) == std::string::npos) {
+            const ssize_t got = ::read(from_, &c, 1);
+            if (got < 0 && errno == EINTR)
+                continue;
+            if (got <= 0)
+                return false;
+            heard_ += c;
+        }
+        return true;
+    }
+    void goOn() {
+        const char c = 'g';
+        while (::write(to_, &c, 1) < 0 && errno == EINTR) {
+        }
+    }
+    void kill() { ::kill(pid_, SIGKILL); }
+    // Waits for the child to end; its exit code, or -signal.
+    int finish() {
+        int status = 0;
+        while (::waitpid(pid_, &status, 0) < 0 && errno == EINTR) {
+        }
+        ended_ = true;
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
+    }
+
+  private:
+    pid_t pid_ = -1;
+    int from_ = -1;
+    int to_ = -1;
+    bool ended_ = false;
+    std::string heard_;
+};
 
 // The exit code a child uses when it cannot set up what the test needs; the parent skips then.
 inline constexpr int kChildCannotSetUp = 77;

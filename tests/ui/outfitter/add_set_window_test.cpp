@@ -36,11 +36,10 @@ template <class T> T* child(const QWidget& form, const QString& name) {
 }
 
 struct Window {
-    explicit Window(const QString& lock) {
+    explicit Window(const QString& /*lock*/) {
         if (!demo::writeDemoGame(game.path()).ok())
             qFatal("demo game not written");
         outfitter::QIVFormOptions options;
-        options.instanceLockPath = lock;
         options.endProgram = [] {};
         form = std::make_unique<outfitter::QIVForm>(game.path(), options);
         form->show();

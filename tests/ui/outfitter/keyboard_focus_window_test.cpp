@@ -86,7 +86,6 @@ class KeyboardFocusWindowTest final : public QObject {
         const auto outcome = demo::writeDemoGame(game.path());
         QVERIFY2(outcome.ok(), outcome.refusal.c_str());
         outfitter::QIVFormOptions options;
-        options.instanceLockPath = locks_.filePath(u"outfitter.lock"_s);
         options.endProgram = [] {};
         outfitter::QIVForm form(game.path(), options);
         form.show();
@@ -126,7 +125,6 @@ class KeyboardFocusWindowTest final : public QObject {
         TempGameFolder game;
         QVERIFY(demo::writeDemoGame(game.path()).ok());
         outfitter::QIVFormOptions options;
-        options.instanceLockPath = locks_.filePath(u"outfitter-rows.lock"_s);
         options.endProgram = [] {};
         outfitter::QIVForm form(game.path(), options);
         form.show();

@@ -48,7 +48,6 @@ class KeyboardNamesWindowTest final : public QObject {
 
     outfitter::QIVForm& open(int tab) {
         outfitter::QIVFormOptions options;
-        options.instanceLockPath = locks_.filePath(u"outfitter.lock"_s);
         options.endProgram = [] {};
         form_ = std::make_unique<outfitter::QIVForm>(game_, options);
         form_->show();

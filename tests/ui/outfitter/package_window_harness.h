@@ -39,7 +39,6 @@ class DemoWindow final {
 
     outfitter::QIVForm& open(int tab, outfitter::SetBrowserSeams seams = {}) {
         outfitter::QIVFormOptions options;
-        options.instanceLockPath = lockPath_;
         options.endProgram = [] {};
         options.browserSeams = std::move(seams);
         form = std::make_unique<outfitter::QIVForm>(game.path(), options);

@@ -49,7 +49,6 @@ class PlaneWindow final {
 
     outfitter::QIVForm& open() {
         outfitter::QIVFormOptions options;
-        options.instanceLockPath = lockPath_;
         options.endProgram = [] {};
         form.reset();
         form = std::make_unique<outfitter::QIVForm>(game.path(), options);

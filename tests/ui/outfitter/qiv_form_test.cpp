@@ -4,6 +4,8 @@
 #include "outfitter/ui/qiv_form.h"
 #include "outfitter/ui/set_grid.h"
 #include "ui_support/message_box.h"
+#include "ui_support/qt_text.h"
+#include "common/game_folder_lock.h"
 
 #include "temp_game_folder.h"
 
@@ -48,15 +50,8 @@ QStringList column(const QTableWidget* grid, int col) {
 class QIVFormTest final : public QObject {
     Q_OBJECT
 
-    QTemporaryDir locks_;
-    int lockNumber_ = 0;
-
-    // Each window gets its own lock, so windows of different test processes never meet.
-    outfitter::QIVFormOptions options() {
-        outfitter::QIVFormOptions made;
-        made.instanceLockPath = locks_.filePath(u"outfitter-%1.lock"_s.arg(++lockNumber_));
-        return made;
-    }
+    // Each window's lock is its own game folder's, so windows of different test processes never meet.
+    static outfitter::QIVFormOptions options() { return {}; }
 
   private slots:
     void emptyFolderGetsExactlyWhatStartupNames() {
@@ -64,7 +59,8 @@ class QIVFormTest final : public QObject {
         outfitter::QIVForm form(game.path(), options());
         QCOMPARE(form.objectName(), u"QIVForm"_s);
         QVERIFY(!form.isDuplicate());
-        QCOMPARE(game.entries(), (std::set<std::string>{"QIV128/", "QIV128/Autoscripts/",
+        QCOMPARE(game.entries(), (std::set<std::string>{"QIV128/", "QIV128/.qiv-lock", "QIV128/.qiv-window",
+                                                        "QIV128/Autoscripts/",
                                                         "QIV128/Skinfolder/", "QIV128/qiv.ini",
                                                         "QIV128/FoldersLoaded.txt", "Savedata/", "Music/"}));
         QCOMPARE(game.read("QIV128/qiv.ini"), outfitter::CategoryTable::defaultBytes());
@@ -216,39 +212,63 @@ class QIVFormTest final : public QObject {
             QVERIFY(form.findChild<QLabel*>(QString::fromLatin1(name)));
     }
 
-    void secondCopyWarnsAndTouchesNothing() {
+    void aSecondWindowOnOneGameFolderWarnsAndTouchesNothingWhileOthersStandBeside() {
         TempGameFolder first;
-        TempGameFolder second;
-        const auto shared = options();
-        outfitter::QIVForm running(first.path(), shared);
+        TempGameFolder other;
+        outfitter::QIVForm running(first.path(), options());
         QVERIFY(!running.isDuplicate());
-        const auto firstBefore = first.entries();
+        outfitter::QIVForm beside(other.path(), options());
+        QVERIFY(!beside.isDuplicate());
+        const auto before = first.entries();
 
         uisupport::MessageBox::setNextAnswer(QMessageBox::Ok);
-        outfitter::QIVForm again(second.path(), shared);
+        outfitter::QIVForm again(first.path(), options());
         QVERIFY(again.isDuplicate());
-        QVERIFY(second.entries().empty());
-        QCOMPARE(first.entries(), firstBefore);
-
+        QCOMPARE(first.entries(), before);
         const auto& shown = uisupport::MessageBox::lastShown();
         QVERIFY(shown.has_value());
         QCOMPARE(shown->title, u"Hang On..........."_s);
-        QCOMPARE(shown->text, u"We know you would love our software, but you really \n"
-                              u"don't have to run it more than once.\n\n"
-                              u"You have probably minimised a version already running,\n"
-                              u"and it has been waiting patiently for you \n"
-                              u"at the bottom of your screen!"_s);
+        QCOMPARE(shown->text, u"outfitter is already open for the game folder\n%1 (process %2).\n\n"
+                              u"You have probably minimised it; it has been waiting patiently for you\n"
+                              u"at the bottom of your screen!"_s.arg(uisupport::fromPath(first.path()))
+                                  .arg(QCoreApplication::applicationPid()));
         QCOMPARE(shown->icon, QMessageBox::Warning);
         QCOMPARE(shown->buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
         QCOMPARE(QGuiApplication::applicationDisplayName(), u"... duplicate instance."_s);
     }
 
-    void lockIsFreedWhenTheWindowCloses() {
+    void theWindowsLockIsFreedWhenItCloses() {
         TempGameFolder game;
-        const auto shared = options();
-        { outfitter::QIVForm once(game.path(), shared); }
-        outfitter::QIVForm again(game.path(), shared);
+        { outfitter::QIVForm once(game.path(), options()); }
+        outfitter::QIVForm again(game.path(), options());
         QVERIFY(!again.isDuplicate());
+    }
+
+    // A builder started from an idle window may write; while one is writing the window changes nothing.
+    void anIdleWindowLetsABuilderWriteAndWaitsForOneThatIsWriting() {
+        TempGameFolder game;
+        game.folder("QIV128/B-Here");
+        outfitter::QIVForm form(game.path(), options());
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        child<QTabWidget>(form, u"SSTab1"_s)->setCurrentIndex(1);
+        auto* grid = child<QTableWidget>(form, u"Unigrid"_s);
+        const QPoint row = grid->visualItemRect(grid->item(0, 1)).center();
+        {
+            const auto write = common::takeLockForWrite(game.path(), "sortie");
+            QVERIFY2(write.lock.held(), write.lock.problem() ? write.lock.problem()->text().c_str()
+                                                              : std::to_string(write.lock.holder().processId).c_str());
+            QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, row);
+            QVERIFY(!form.browser().rows()[0].loaded);
+            const QString messages = child<QPlainTextEdit>(form, u"messages"_s)->toPlainText();
+            QVERIFY2(messages.contains(u"sortie (process %1) is changing this game folder"_s.arg(
+                         QCoreApplication::applicationPid())),
+                     qPrintable(messages));
+        }
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, row);
+        QVERIFY(form.browser().rows()[0].loaded);
+        // Held for the change only: once the window waits for the player again, the builder may write.
+        QTRY_VERIFY(common::takeLockForWrite(game.path(), "sortie").lock.held());
     }
 
     // Pictures of each tab for a person to look at: set EAW_SCREENSHOT_DIR to keep them.

@@ -27,7 +27,6 @@ class ScaledScreenWindowTest final : public QObject {
         TempGameFolder game;
         QVERIFY(demo::writeDemoGame(game.path()).ok());
         outfitter::QIVFormOptions options;
-        options.instanceLockPath = locks_.filePath(u"outfitter.lock"_s);
         outfitter::QIVForm form(game.path(), options);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));

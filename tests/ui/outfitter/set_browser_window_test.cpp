@@ -46,7 +46,6 @@ class DemoWindow final {
 
     outfitter::QIVForm& open() {
         outfitter::QIVFormOptions options;
-        options.instanceLockPath = lockPath_;
         options.endProgram = [this] { ++ended; };
         form = std::make_unique<outfitter::QIVForm>(game.path(), options);
         form->show();

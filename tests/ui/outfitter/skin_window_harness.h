@@ -36,7 +36,6 @@ class DemoWindow final {
 
     outfitter::QIVForm& open(int tab) {
         outfitter::QIVFormOptions options;
-        options.instanceLockPath = locks_.filePath(QStringLiteral("outfitter.lock"));
         options.endProgram = [] {};
         form = std::make_unique<outfitter::QIVForm>(game.path(), options);
         form->show();

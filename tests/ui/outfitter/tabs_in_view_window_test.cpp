@@ -76,7 +76,6 @@ class TabsInViewWindowTest final : public QObject {
         TempGameFolder game;
         QVERIFY(demo::writeDemoGame(game.path()).ok());
         outfitter::QIVFormOptions options;
-        options.instanceLockPath = locks_.filePath(u"outfitter.lock"_s);
         options.endProgram = [] {};
         outfitter::QIVForm form(game.path(), options);
         form.show();
@@ -100,7 +99,6 @@ class TabsInViewWindowTest final : public QObject {
         TempGameFolder game;
         QVERIFY(demo::writeDemoGame(game.path()).ok());
         outfitter::QIVFormOptions options;
-        options.instanceLockPath = locks_.filePath(u"outfitter.lock"_s);
         options.endProgram = [] {};
         outfitter::QIVForm form(game.path(), options);
         form.show();
