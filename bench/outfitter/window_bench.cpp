@@ -5,7 +5,6 @@
 #include "outfitter/ui/qiv_form.h"
 
 #include <QApplication>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -13,12 +12,8 @@ namespace {
 
 void windowReady(benchmark::State& state) {
     static const outfitter::bench::SelectorFixture fixture;
-    QTemporaryDir locks;
-    const QString lock = locks.filePath(QStringLiteral("bench.lock"));
-    outfitter::QIVFormOptions options;
-    options.instanceLockPath = lock;
     for (auto _ : state) {
-        outfitter::QIVForm form(fixture.game(), options);
+        outfitter::QIVForm form(fixture.game());
         form.show();
         QApplication::processEvents();
         state.PauseTiming();
