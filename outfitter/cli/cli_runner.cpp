@@ -1,9 +1,6 @@
 #include "outfitter/cli/cli_runner.h"
 
 #include "outfitter/session/selector_session.h"
-#include "outfitter/sets/autoscript_store.h"
-#include "outfitter/sets/package_items.h"
-#include "outfitter/sets/package_loader.h"
 
 #include "common/names.h"
 #include "common/resolver.h"
@@ -21,22 +18,6 @@ constexpr const char* kProgram = "outfitter";
 
 bool endsInSet(const std::string& name) {
     return name.size() >= 4 && common::toUpperAscii(name.substr(name.size() - 4)) == ".SET";
-}
-
-// A bare name is looked for in "Autoscripts" whatever its case, with or without ".set"; anything
-// holding a separator is a file of its own, and must be a package by its name.
-std::optional<fs::path> findPackage(const fs::path& selectorFolder, const std::string& package) {
-    std::error_code ec;
-    if (package.find_first_of("/\\") != std::string::npos) {
-        const fs::path file = common::pathFromText(package);
-        return fs::is_regular_file(file, ec) ? std::optional(file) : std::nullopt;
-    }
-    const auto folder = AutoscriptStore(selectorFolder).folder();
-    const bool hasExtension = endsInSet(package);
-    const auto found = common::resolve(folder, hasExtension ? package : package + ".set");
-    if (found.ok() && found.value.exists && fs::is_regular_file(found.value.path, ec))
-        return found.value.path;
-    return std::nullopt;
 }
 
 void printList(SelectorSession& session, std::ostream& out) {
@@ -90,7 +71,8 @@ bool isSelector(const common::LockHolder& holder) {
 std::string busyRefusal(const fs::path& gameFolder, const common::LockHolder& holder) {
     const auto who = isSelector(holder) ? std::string(kProgram) + " is already changing "
                                         : holder.program + " is writing to ";
-    return who + common::pathText(gameFolder) + common::processText(holder) + "; try again when it has finished";
+    return who + common::pathText(gameFolder) + common::processText(holder) +
+           "; try again when it has finished";
 }
 
 // The note of a command that only reads, printed before what it lists.
@@ -157,7 +139,7 @@ int runCli(const CliRequest& request, const fs::path& gameFolder, std::ostream& 
         // Taken before start-up reads the journal or removes anything, and held to the end.
         if (!session.takeLock(request.lockWait))
             return fail(err, session.lock().problem() ? session.lock().problem()->text()
-                                                       : busyRefusal(gameFolder, session.lock().holder()));
+                                                      : busyRefusal(gameFolder, session.lock().holder()));
         session.start();
     } else {
         if (const auto holder = session.lockedElsewhere())
@@ -185,8 +167,9 @@ int runCli(const CliRequest& request, const fs::path& gameFolder, std::ostream& 
         const auto source = common::pathFromText(*request.add);
         auto plan = session.planAdd(source, request.category, request.name);
         if (plan.letterNeeded)
-            return fail(err, common::pathText(source.filename()) +
-                                 " holds no set folder named with its category: give one with --category LETTER");
+            return fail(err,
+                        common::pathText(source.filename()) +
+                            " holds no set folder named with its category: give one with --category LETTER");
         if (!plan.problems.empty())
             return fail(err, plan.problems.front().text());
         for (const auto& set : plan.sets)
@@ -206,12 +189,14 @@ int runCli(const CliRequest& request, const fs::path& gameFolder, std::ostream& 
     if (request.apply) {
         // Any other file is refused by its name alone: its bytes are never read, let alone printed.
         if (request.apply->find_first_of("/\\") != std::string::npos && !endsInSet(*request.apply))
-            return fail(err, "\"" + *request.apply +
-                                 "\" is not a package: give a package of QIV128/Autoscripts or a path ending in .set");
-        const auto file = findPackage(session.startup().selectorFolder, *request.apply);
+            return fail(
+                err,
+                "\"" + *request.apply +
+                    "\" is not a package: give a package of QIV128/Autoscripts or a path ending in .set");
+        const auto file = session.findPackage(*request.apply);
         if (!file)
             return fail(err, "there is no package \"" + *request.apply + "\" in QIV128/Autoscripts");
-        const auto package = readPackage(*file);
+        const auto package = session.readPackageFile(*file);
         if (!package.ok())
             return fail(err, package.problem->text());
         PackageLoadOptions options;
@@ -219,7 +204,7 @@ int runCli(const CliRequest& request, const fs::path& gameFolder, std::ostream& 
         options.refreshSummary = true;
         options.descriptionItems = package.value.descriptionItems;
         options.packageFile = common::pathText(fs::absolute(*file));
-        const auto change = loadPackage(session.browser(), package.value.items, options);
+        const auto change = session.applyPackage(package.value.items, options);
         for (const auto& line : change.told)
             out << line << "\n";
         for (const auto& problem : change.work.problems)
@@ -254,9 +239,8 @@ int runCli(const CliRequest& request, const fs::path& gameFolder, std::ostream& 
             out << findingText(finding) << "\n";
         for (const auto& problem : check.problems)
             err << kProgram << ": " << problem.text() << "\n";
-        out << check.files << (check.files == 1 ? " file" : " files") << " checked, "
-            << check.findings.size() << (check.findings.size() == 1 ? " missing or changed" : " missing or changed")
-            << "\n";
+        out << check.files << (check.files == 1 ? " file" : " files") << " checked, " << check.findings.size()
+            << (check.findings.size() == 1 ? " missing or changed" : " missing or changed") << "\n";
         if (!check.allAsLoaded())
             code = 1;
     }

@@ -34,15 +34,17 @@ void SelectorSession::record(const Change& change) {
 }
 
 ImportPlan SelectorSession::planAdd(const fs::path& source, std::optional<std::string> letter,
-                                   std::optional<std::string> name) const {
-    return planImport(source, browser_.categories(), startup_.selectorFolder, std::move(letter), std::move(name));
+                                    std::optional<std::string> name) const {
+    return planImport(source, browser_.categories(), startup_.selectorFolder, std::move(letter),
+                      std::move(name));
 }
 
 std::optional<common::Problem> SelectorSession::loadedClash(const ImportPlan& plan) const {
     for (const auto& set : plan.sets)
         for (const auto& row : browser_.rows())
             if (row.loaded && common::equalsIgnoreCase(row.name, set.folderName))
-                return common::Problem{startup_.selectorFolder / common::pathFromText(row.name), "adding a set as",
+                return common::Problem{startup_.selectorFolder / common::pathFromText(row.name),
+                                       "adding a set as",
                                        "that set is loaded; unload it first, then add it again"};
     return std::nullopt;
 }
@@ -208,7 +210,8 @@ void SelectorSession::fillSeams(SessionHooks& hooks) {
                 const auto name = row.folder;
                 auto installed = planeSets_.install(i, acceptsChanges());
                 recordFiles(sink(), installed.written, "for " + name, ChangeKind::Patch);
-                work.problems.insert(work.problems.end(), installed.problems.begin(), installed.problems.end());
+                work.problems.insert(work.problems.end(), installed.problems.begin(),
+                                     installed.problems.end());
                 work.done.push_back(planeSets_.setFolder() / common::pathFromText(name));
             }
             return work;

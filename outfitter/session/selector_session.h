@@ -9,10 +9,13 @@
 #include "outfitter/core/selector_startup.h"
 #include "outfitter/planes/plane_set_grid.h"
 #include "outfitter/planes/skin_store.h"
-#include "outfitter/sets/set_browser.h"
-#include "outfitter/settings/game_settings.h"
+#include "outfitter/sets/autoscript_store.h"
 #include "outfitter/sets/folder_check.h"
+#include "outfitter/sets/package_items.h"
+#include "outfitter/sets/package_loader.h"
+#include "outfitter/sets/set_browser.h"
 #include "outfitter/sets/set_files.h"
+#include "outfitter/settings/game_settings.h"
 
 #include "common/file_lock.h"
 #include "common/game_process.h"
@@ -114,12 +117,32 @@ class SelectorSession final {
     };
     Added finishAdd(const ImportPlan& plan, const ImportResult& result);
 
+    // The packages and autoscripts of "QIV128/Autoscripts", by name in file-list order.
+    std::vector<std::string> packageNames() const;
+    // A package by a name of "Autoscripts" (any case, ".set" optional) or a path ending in ".set".
+    std::optional<std::filesystem::path> findPackage(const std::string& nameOrPath) const;
+    common::Result<PackageContents> readPackage(const std::string& name) const; // a name of packageNames()
+    common::Result<PackageContents> readPackageFile(const std::filesystem::path& file) const;
+    // Loads the items of a package or autoscript; refused while the game runs or the ledger is replayed.
+    BrowserChange applyPackage(const std::vector<std::string>& items, const PackageLoadOptions& options,
+                               const ProgressCallback& progress = {});
+    // Saves an autoscript and logs it.
+    AutoscriptStore::SaveResult saveAutoscript(const std::string& name, const std::string& text,
+                                               bool overwrite);
+    // The game's own missions "Del MSN" deletes, and their deletion, logged file by file.
+    std::vector<std::filesystem::path> defaultMissions(common::Problems& problems) const;
+    FileWorkReport deleteDefaultMissions(const std::vector<std::filesystem::path>& missions);
+
     // Records one change in the log and tells the hook; the sink does the same for model calls.
     void record(const Change& change);
     ChangeSink sink();
 
   private:
     void fillSeams(SessionHooks& hooks);
+    // Why a change of the game folder cannot be made now: the ledger is being replayed, or the game runs.
+    std::optional<common::Problem> refusal(const std::filesystem::path& what,
+                                           const std::string& action) const;
+    AutoscriptStore autoscripts() const;
 
     std::filesystem::path gameFolder_;
     common::FileLock lock_;

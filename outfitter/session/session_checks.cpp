@@ -47,7 +47,8 @@ std::string SelectorSession::sharedSummary(std::size_t row) const {
     return sharedText(sharedWithLoaded(owner, browser_.owners(true, true)));
 }
 
-FolderCheck SelectorSession::checkGameFolder(const std::function<bool(std::size_t, std::size_t)>& progress) const {
+FolderCheck
+SelectorSession::checkGameFolder(const std::function<bool(std::size_t, std::size_t)>& progress) const {
     return outfitter::checkGameFolder(gameFolder_, browser_.owners(true, true), progress);
 }
 
@@ -63,7 +64,8 @@ FileWorkReport SelectorSession::loadAgain(const FolderCheck& check) {
             continue;
         }
         work.done.push_back(finding.gameFile);
-        record({ChangeKind::Copy, finding.gameFile, "from " + finding.owner + ", loaded again after the check"});
+        record(
+            {ChangeKind::Copy, finding.gameFile, "from " + finding.owner + ", loaded again after the check"});
     }
     return work;
 }

@@ -9,10 +9,6 @@
 #include "ui_support/name_items.h"
 #include "ui_support/qt_text.h"
 
-#include "outfitter/sets/autoscript_store.h"
-#include "outfitter/sets/default_missions.h"
-#include "outfitter/sets/package_loader.h"
-
 #include "ui_support/list_choice.h"
 
 #include <QDir>
@@ -42,8 +38,8 @@ uisupport::ClickLabel* commandLabel(const QString& text, const QString& name, in
 } // namespace
 
 AutoscriptsTab::AutoscriptsTab(SelectorSession& session, ProgressDisplay& progress, QWidget* parent)
-    : QWidget(parent), session_(session), browser_(session.browser()), progress_(progress), label1_(new QLabel(this)),
-      list6_(new QListWidget(this)), text2_(new QPlainTextEdit(this)) {
+    : QWidget(parent), session_(session), browser_(session.browser()), progress_(progress),
+      label1_(new QLabel(this)), list6_(new QListWidget(this)), text2_(new QPlainTextEdit(this)) {
     label1_->setObjectName(u"Label1"_s);
     list6_->setObjectName(u"List6"_s);
     list6_->setFixedSize(260, 200);
@@ -194,9 +190,8 @@ void AutoscriptsTab::launch(LaunchStyle style) {
 
 void AutoscriptsTab::save(bool overwrite) {
     setWarn_->hide();
-    const auto result = AutoscriptStore(selectorFolder_)
-                            .save(uisupport::toNameBytes(text1_->text()),
-                                  uisupport::toNameBytes(text2_->toPlainText()), overwrite);
+    const auto result = session_.saveAutoscript(uisupport::toNameBytes(text1_->text()),
+                                                uisupport::toNameBytes(text2_->toPlainText()), overwrite);
     switch (result.outcome) {
     case AutoscriptStore::Outcome::NameTaken:
         setWarn_->show();
@@ -206,7 +201,6 @@ void AutoscriptsTab::save(bool overwrite) {
             emit problemsReported({uisupport::fromProblem(*result.problem)});
         return;
     case AutoscriptStore::Outcome::Saved:
-        session_.record({overwrite ? ChangeKind::Patch : ChangeKind::Copy, result.file, "autoscript saved"});
         listScripts();
         emit autoscriptsChanged();
         return;
@@ -217,7 +211,7 @@ void AutoscriptsTab::listScripts() {
     const QString chosen = file10_->currentItem() ? file10_->currentItem()->text() : QString();
     file10_->blockSignals(true);
     file10_->clear();
-    for (const auto& name : AutoscriptStore(selectorFolder_).list())
+    for (const auto& name : session_.packageNames())
         uisupport::addNameItem(file10_, name);
     const auto same = file10_->findItems(chosen, Qt::MatchExactly);
     if (!chosen.isEmpty() && !same.isEmpty())
@@ -230,9 +224,7 @@ void AutoscriptsTab::chooseScript(int row) {
     script_ = {};
     if (row < 0 || row >= file10_->count())
         return;
-    const auto file = AutoscriptStore(selectorFolder_).folder() /
-                      common::pathFromText(uisupport::nameBytes(file10_->item(row)));
-    auto read = readPackage(file);
+    auto read = session_.readPackage(uisupport::nameBytes(file10_->item(row)));
     if (!read.ok()) {
         emit problemsReported({uisupport::fromProblem(*read.problem)});
         return;
@@ -251,14 +243,14 @@ void AutoscriptsTab::runScript() {
     BrowserChange change;
     {
         ProgressDisplay::Job job(progress_);
-        change = loadPackage(browser_, items, options, job.callback());
+        change = session_.applyPackage(items, options, job.callback());
     }
     emit changed(change);
 }
 
 void AutoscriptsTab::deleteDefaultMissions() {
     common::Problems problems;
-    const auto missions = listDefaultMissions(browser_.gameFolder(), problems);
+    const auto missions = session_.defaultMissions(problems);
     QStringList lines;
     for (const auto& problem : problems)
         lines << uisupport::fromProblem(problem);
@@ -275,8 +267,7 @@ void AutoscriptsTab::deleteDefaultMissions() {
             emit problemsReported(lines);
         return;
     }
-    const auto report = deleteMissions(missions);
-    recordFiles(session_.sink(), report.done, "by Del MSN", ChangeKind::Delete);
+    const auto report = session_.deleteDefaultMissions(missions);
     for (const auto& problem : report.problems)
         lines << uisupport::fromProblem(problem);
     lines << texts::kDefaultMissionsDeleted.arg(report.done.size());

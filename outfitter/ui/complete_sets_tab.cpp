@@ -79,7 +79,7 @@ CompleteSetsTab::CompleteSetsTab(SelectorSession& session, ProgressDisplay& prog
       label33_(new uisupport::ClickLabel(texts::kRefresh, this)), label8_(new QLabel(this)),
       myImage_(pictureLabel(u"MyImage"_s, this)), myLabel_(new QLabel(this)),
       text9_(new QPlainTextEdit(this)), command1_(new QPushButton(texts::kResetAll, this)),
-      packages_(new PackagePanel(session.browser(), progress, this)), addSet_(new AddSetPanel(session, this)),
+      packages_(new PackagePanel(session, progress, this)), addSet_(new AddSetPanel(session, this)),
       loadFrame_(new QFrame(this)), setFiles_(new SetFilesPanel(session, this)),
       checkFolder_(new FolderCheckButton(session, progress, this)) {
     list3_->setObjectName(u"List3"_s);

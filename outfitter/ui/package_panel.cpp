@@ -7,8 +7,6 @@
 #include "ui_support/picture.h"
 #include "ui_support/qt_text.h"
 
-#include "outfitter/sets/autoscript_store.h"
-#include "outfitter/sets/package_loader.h"
 #include "outfitter/sets/package_picture.h"
 
 #include "ui_support/list_choice.h"
@@ -40,8 +38,8 @@ QString joinedLines(const std::vector<std::string>& lines) {
 
 } // namespace
 
-PackagePanel::PackagePanel(SetBrowser& browser, ProgressDisplay& progress, QWidget* parent)
-    : QWidget(parent), browser_(browser), progress_(progress), hint_(texts::kOnlineAutoLoad),
+PackagePanel::PackagePanel(SelectorSession& session, ProgressDisplay& progress, QWidget* parent)
+    : QWidget(parent), session_(session), progress_(progress), hint_(texts::kOnlineAutoLoad),
       label29_(new QLabel(hint_, this)), gupc_(new QListWidget(this)), image4_(new QLabel(this)),
       list9_(new QListWidget(this)), label51_(new QLabel(this)),
       check1_(new QCheckBox(texts::kResetBeforeLoading, this)),
@@ -107,7 +105,8 @@ void PackagePanel::refreshPackages() {
     const QString chosen = gupc_->currentItem() ? gupc_->currentItem()->text() : QString();
     gupc_->blockSignals(true);
     gupc_->clear();
-    for (const auto& name : AutoscriptStore(selectorFolder_).list())
+    packageNames_ = session_.packageNames();
+    for (const auto& name : packageNames_)
         gupc_->addItem(QString::fromLocal8Bit(name));
     // The package being looked at stays chosen when the list is made again.
     const auto same = gupc_->findItems(chosen, Qt::MatchExactly);
@@ -127,10 +126,9 @@ void PackagePanel::choosePackage(int row) {
     label51_->clear();
     package_ = {};
     uisupport::showPicture(image4_, newPicture_);
-    if (row < 0 || row >= gupc_->count())
+    if (row < 0 || static_cast<std::size_t>(row) >= packageNames_.size())
         return;
-    const auto file = AutoscriptStore(selectorFolder_).folder() / uisupport::toName(gupc_->item(row)->text());
-    auto read = readPackage(file);
+    auto read = session_.readPackage(packageNames_[static_cast<std::size_t>(row)]);
     if (!read.ok()) {
         report({*read.problem});
         return;
@@ -172,7 +170,7 @@ void PackagePanel::loadPackage() {
     BrowserChange change;
     {
         ProgressDisplay::Job job(progress_);
-        change = outfitter::loadPackage(browser_, items, options, job.callback());
+        change = session_.applyPackage(items, options, job.callback());
     }
     emit changed(change);
 }

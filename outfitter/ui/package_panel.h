@@ -3,14 +3,15 @@
 // items, description and picture, "Load this package" with its two boxes, and the online client's
 // autoload label that picks a package name up from the clipboard.
 
-#include "outfitter/sets/package_items.h"
-#include "outfitter/sets/set_browser.h"
+#include "outfitter/session/selector_session.h"
 
 #include <QStringList>
 #include <QWidget>
 
 #include <filesystem>
 #include <optional>
+#include <string>
+#include <vector>
 
 class QCheckBox;
 class QLabel;
@@ -24,7 +25,7 @@ class ProgressDisplay;
 class PackagePanel final : public QWidget {
     Q_OBJECT
   public:
-    PackagePanel(SetBrowser& browser, ProgressDisplay& progress, QWidget* parent = nullptr);
+    PackagePanel(SelectorSession& session, ProgressDisplay& progress, QWidget* parent = nullptr);
 
     void showStartup(const StartupResult& startup);
     // Lists the autoscripts again (after one was saved).
@@ -44,7 +45,8 @@ class PackagePanel final : public QWidget {
     void autoload();
     void report(const common::Problems& problems);
 
-    SetBrowser& browser_;
+    SelectorSession& session_;
+    std::vector<std::string> packageNames_; // the names listed, row by row
     ProgressDisplay& progress_;
     std::filesystem::path selectorFolder_;
     std::optional<std::filesystem::path> newPicture_;

@@ -1,0 +1,97 @@
+// Packages, autoscripts and "Del MSN": what the Autoscripts tab, the package panel and `--apply` do,
+// each one call with the session's rules, so the three callers read, load and log them alike.
+
+#include "outfitter/session/selector_session.h"
+
+#include "outfitter/sets/default_missions.h"
+#include "outfitter/sets/package_loader.h"
+
+#include "common/names.h"
+#include "common/resolver.h"
+
+namespace outfitter {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool endsInSet(const std::string& name) {
+    return name.size() >= 4 && common::toUpperAscii(name.substr(name.size() - 4)) == ".SET";
+}
+
+} // namespace
+
+std::optional<common::Problem> SelectorSession::refusal(const fs::path& what,
+                                                        const std::string& action) const {
+    if (!acceptsChanges())
+        return common::Problem{what, action,
+                               "the selector is still reading the game folder; try again in a moment"};
+    if (const auto refused = changeRefusal())
+        return common::Problem{what, action, *refused};
+    return std::nullopt;
+}
+
+AutoscriptStore SelectorSession::autoscripts() const {
+    return AutoscriptStore(startup_.selectorFolder);
+}
+
+std::vector<std::string> SelectorSession::packageNames() const {
+    return autoscripts().list();
+}
+
+std::optional<fs::path> SelectorSession::findPackage(const std::string& package) const {
+    std::error_code ec;
+    if (package.find_first_of("/\\") != std::string::npos) {
+        const fs::path file = common::pathFromText(package);
+        return endsInSet(package) && fs::is_regular_file(file, ec) ? std::optional(file) : std::nullopt;
+    }
+    const bool hasExtension = endsInSet(package);
+    const auto found = common::resolve(autoscripts().folder(), hasExtension ? package : package + ".set");
+    if (found.ok() && found.value.exists && fs::is_regular_file(found.value.path, ec))
+        return found.value.path;
+    return std::nullopt;
+}
+
+common::Result<PackageContents> SelectorSession::readPackage(const std::string& name) const {
+    return readPackageFile(autoscripts().folder() / common::pathFromText(name));
+}
+
+common::Result<PackageContents> SelectorSession::readPackageFile(const fs::path& file) const {
+    return outfitter::readPackage(file);
+}
+
+BrowserChange SelectorSession::applyPackage(const std::vector<std::string>& items,
+                                            const PackageLoadOptions& options,
+                                            const ProgressCallback& progress) {
+    if (auto refused = refusal(gameFolder_, "loading the package in")) {
+        BrowserChange change;
+        change.work.problems.push_back(std::move(*refused));
+        return change;
+    }
+    return loadPackage(browser_, items, options, progress);
+}
+
+AutoscriptStore::SaveResult SelectorSession::saveAutoscript(const std::string& name, const std::string& text,
+                                                            bool overwrite) {
+    auto result = autoscripts().save(name, text, overwrite);
+    if (result.outcome == AutoscriptStore::Outcome::Saved)
+        record({overwrite ? ChangeKind::Patch : ChangeKind::Copy, result.file, "autoscript saved"});
+    return result;
+}
+
+std::vector<fs::path> SelectorSession::defaultMissions(common::Problems& problems) const {
+    return listDefaultMissions(gameFolder_, problems);
+}
+
+FileWorkReport SelectorSession::deleteDefaultMissions(const std::vector<fs::path>& missions) {
+    if (auto refused = refusal(gameFolder_, "deleting the missions in")) {
+        FileWorkReport report;
+        report.problems.push_back(std::move(*refused));
+        return report;
+    }
+    auto report = deleteMissions(missions);
+    recordFiles(sink(), report.done, "by Del MSN", ChangeKind::Delete);
+    return report;
+}
+
+} // namespace outfitter
