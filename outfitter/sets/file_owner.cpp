@@ -1,6 +1,6 @@
 #include "outfitter/sets/file_owner.h"
 
-#include "outfitter/sets/game_targets.h"
+#include "outfitter/core/game_targets.h"
 
 #include "common/problem.h"
 
