@@ -4,8 +4,8 @@
 #include "outfitter/core/plane_codes.h"
 #include "outfitter/core/selector_startup.h"
 #include "outfitter/planes/skin_file_class.h"
-#include "outfitter/sets/original_store.h"
-#include "outfitter/sets/set_description.h"
+#include "outfitter/core/original_store.h"
+#include "outfitter/core/set_description.h"
 
 #include "common/file_compare.h"
 #include "common/folder_index.h"

@@ -3,6 +3,7 @@
 #include "outfitter/core/file_snapshot.h"
 #include "outfitter/core/load_ledger.h"
 #include "outfitter/sets/change_lines.h"
+#include "outfitter/sets/file_owner.h"
 #include "outfitter/sets/load_summary.h"
 #include "outfitter/sets/program_launch.h"
 #include "outfitter/sets/set_click_plan.h"

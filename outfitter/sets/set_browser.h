@@ -6,9 +6,9 @@
 #include "outfitter/core/change_log.h"
 #include "outfitter/core/selector_startup.h"
 #include "outfitter/core/work_journal.h"
-#include "outfitter/sets/file_work.h"
-#include "outfitter/sets/original_store.h"
-#include "outfitter/sets/set_description.h"
+#include "outfitter/core/file_work.h"
+#include "outfitter/core/original_store.h"
+#include "outfitter/core/set_description.h"
 #include "outfitter/sets/set_filter.h"
 
 #include "common/process_start.h"

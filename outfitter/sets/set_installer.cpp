@@ -28,13 +28,6 @@ void tell(const ProgressCallback& progress, std::string caption, double fraction
 
 } // namespace
 
-void FileWorkReport::add(const FileWorkReport& other) {
-    done.insert(done.end(), other.done.begin(), other.done.end());
-    problems.insert(problems.end(), other.problems.begin(), other.problems.end());
-    stayed.insert(stayed.end(), other.stayed.begin(), other.stayed.end());
-    setUnread = setUnread || other.setUnread;
-}
-
 FileWorkReport MoveIn(const fs::path& gameFolder, const fs::path& setFolder,
                       const ProgressCallback& progress) {
     FileWorkReport report;

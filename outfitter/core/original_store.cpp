@@ -1,4 +1,4 @@
-#include "outfitter/sets/original_store.h"
+#include "outfitter/core/original_store.h"
 
 #include "common/write_check.h"
 
@@ -9,8 +9,8 @@
 #include "common/names.h"
 #include "common/resolver.h"
 #include "common/text_file.h"
+#include "outfitter/core/game_subfolder.h"
 #include "outfitter/core/game_targets.h"
-#include "outfitter/sets/set_file_rules.h"
 
 #include <array>
 #include <optional>
