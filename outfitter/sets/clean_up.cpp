@@ -158,17 +158,12 @@ FileWorkReport finishResetAll(const fs::path& gameFolder, const fs::path& select
     }
     if (!stock.value.exists || common::entryKindAt(stock.value.path) == common::EntryKind::Folder)
         return report;
-    const auto game = common::resolve(gameFolder, kStockExecutableName);
-    if (!game.ok()) {
-        report.problems.push_back(*game.problem);
-        return report;
-    }
-    if (const auto kind = common::entryKindAt(game.value.path); kind && kind != common::EntryKind::PlainFile)
-        report.problems.push_back(common::leftInPlace(game.value.path, "copying eaw.exe to", *kind));
-    else if (auto problem = common::copyReplacing(stock.value.path, game.value.path))
-        report.problems.push_back(std::move(*problem));
+    auto placed = common::copyIntoFolder(gameFolder, stock.value.path, kStockExecutableName,
+                                         {"copying eaw.exe to", {}, {}});
+    if (placed.ok())
+        report.done.push_back(placed.value);
     else
-        report.done.push_back(game.value.path);
+        report.problems.push_back(std::move(*placed.problem));
     return report;
 }
 

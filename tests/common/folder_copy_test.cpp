@@ -44,6 +44,14 @@ TEST(CopyIntoFolder, TakesTheFolderSpellingAndTellsTheListingOfTheNewEntry) {
     ASSERT_TRUE(seen.ok() && seen.value);
     EXPECT_EQ(seen.value->name, "New.dat");
     EXPECT_EQ(seen.value->kind, EntryKind::PlainFile);
+
+    // Without a listing the name is looked up in the folder itself, with the same spelling rule.
+    dir.write("set/Pnames.str", "again");
+    const auto single =
+        copyIntoFolder(game, dir.path() / "set" / "Pnames.str", "Pnames.str", {"copying", {}, {}});
+    ASSERT_TRUE(single.ok()) << single.problem->text();
+    EXPECT_EQ(single.value, game / "PNAMES.STR");
+    EXPECT_EQ(dir.read("game/PNAMES.STR"), "again");
 }
 
 TEST(CopyIntoFolder, RefusesALinkOrAFolderOfTheNameAndLeavesItAlone) {
@@ -71,6 +79,13 @@ TEST(CopyIntoFolder, RefusesALinkOrAFolderOfTheNameAndLeavesItAlone) {
     EXPECT_EQ(folder.problem->reason, "left in place: it is a folder");
     EXPECT_EQ(folder.problem->action, "returning");
     EXPECT_TRUE(fs::is_directory(game / "Music.bgm"));
+
+    const auto unlisted = copyIntoFolder(game, source, "Hof.dat", {"copying Hof.dat to", {}, {}});
+    ASSERT_FALSE(unlisted.ok());
+    EXPECT_EQ(unlisted.problem->reason, "left in place: it is a link, which is never followed");
+    EXPECT_EQ(unlisted.value, game / "HOF.DAT");
+    EXPECT_TRUE(fs::is_symlink(game / "HOF.DAT"));
+    EXPECT_EQ(dir.read("outside/hof.dat"), "player's");
 }
 
 TEST(CopyIntoFolder, AFailedCopyIsReportedInTheCallersWordsAndNotListed) {

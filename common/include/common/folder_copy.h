@@ -26,9 +26,14 @@ struct FolderCopy {
 // Copies `source` into `folder`'s folder as `name`, spelled as the entry already there is spelled, and
 // notes the new entry in `folder`. Gives the destination, or the problem and nothing changed: the name
 // carried by several entries in different case, a link or a folder of that name (left in place), or
-// the copy's own failure.
+// the copy's own failure. With a problem the destination is still given once it was found.
 Result<std::filesystem::path> copyIntoFolder(FolderIndex& folder, const std::filesystem::path& source,
                                              std::string_view name, const FolderCopy& how);
+
+// The same for a single file where no listing is kept: `name` is looked up in `folder` itself.
+Result<std::filesystem::path> copyIntoFolder(const std::filesystem::path& folder,
+                                             const std::filesystem::path& source, std::string_view name,
+                                             const FolderCopy& how);
 
 // The problem reported for an entry left alone because it is a link or a folder.
 Problem leftInPlace(const std::filesystem::path& path, const std::string& action, EntryKind kind);
