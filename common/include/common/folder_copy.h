@@ -1,5 +1,5 @@
 #pragma once
-// Putting one file into a listed folder of the game the one way the suite does it: under the spelling
+// Putting one file into a folder of the game the one way the suite does it: under the spelling
 // the folder already has for the name, never through a link or over a folder, the listing kept true.
 
 #include "common/folder_index.h"
