@@ -66,11 +66,13 @@ CompareResult compareWithCopy(const fs::path& gameFile, const fs::path& copy) {
     const auto gameSize = fs::file_size(gameFile, ec);
     if (ec) {
         result.problem = problemFromError(gameFile, "reading", ec);
+        result.comparison = Comparison::Differs;
         return result;
     }
     const auto copySize = fs::file_size(copy, ec);
     if (ec) {
         result.problem = problemFromError(copy, "reading", ec);
+        result.comparison = Comparison::Differs;
         return result;
     }
     if (gameSize != copySize) {
@@ -81,12 +83,14 @@ CompareResult compareWithCopy(const fs::path& gameFile, const fs::path& copy) {
     const File a = openForReading(gameFile);
     if (!a) {
         result.problem = readProblem(gameFile);
+        result.comparison = Comparison::Differs;
         return result;
     }
     errno = 0;
     const File b = openForReading(copy);
     if (!b) {
         result.problem = readProblem(copy);
+        result.comparison = Comparison::Differs;
         return result;
     }
     char* const left = blocks();
@@ -151,15 +155,18 @@ CompareResult compareWithCopy(const fs::path& gameFile, const fs::path& copy) {
     CompareResult result;
     const Descriptor a(gameFile);
     if (a.get() < 0) {
-        if (errno == ENOENT || errno == ENOTDIR)
+        if (errno == ENOENT || errno == ENOTDIR) {
             result.comparison = Comparison::Missing;
-        else
+        } else {
             result.problem = problemFromErrno(gameFile, "reading", errno);
+            result.comparison = Comparison::Differs;
+        }
         return result;
     }
     const Descriptor b(copy);
     if (b.get() < 0) {
         result.problem = problemFromErrno(copy, "reading", errno);
+        result.comparison = Comparison::Differs;
         return result;
     }
     char* const left = blocks();
@@ -200,5 +207,10 @@ CompareResult compareWithCopy(const fs::path& gameFile, const fs::path& copy) {
 }
 
 #endif
+
+bool isCopyOf(const fs::path& gameFile, const fs::path& copy) {
+    const auto result = compareWithCopy(gameFile, copy);
+    return result.comparison == Comparison::Same && !result.problem;
+}
 
 } // namespace common

@@ -2,6 +2,7 @@
 
 #include "outfitter/planes/plane_game_file.h"
 
+#include "common/folder_copy.h"
 #include "common/folder_listing.h"
 #include "common/game_file_ops.h"
 #include "common/numbers.h"
@@ -170,15 +171,13 @@ AircraftExtrasReport applyLoadoutsAndFlightModel(const fs::path& planeSetFolder,
     }
 
     if (const auto flt = onlyFile(planeSetFolder, "*.flt", report.problems)) {
-        const auto where = common::resolve(gameFolder, common::pathText(flt->filename()));
-        if (!where.ok()) {
-            report.problems.push_back(*where.problem);
-            report.notWritten.push_back(gameFolder / flt->filename());
-        } else if (auto failed = common::copyReplacing(*flt, where.value.path)) {
-            report.problems.push_back(std::move(*failed));
-            report.notWritten.push_back(where.value.path);
+        const auto name = common::pathText(flt->filename());
+        auto placed = common::copyIntoFolder(gameFolder, *flt, name, {"copying " + name + " to", {}, {}});
+        if (placed.ok()) {
+            report.written.push_back(placed.value);
         } else {
-            report.written.push_back(where.value.path);
+            report.problems.push_back(std::move(*placed.problem));
+            report.notWritten.push_back(placed.value.empty() ? gameFolder / flt->filename() : placed.value);
         }
     }
     return report;

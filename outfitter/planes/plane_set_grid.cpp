@@ -13,7 +13,7 @@
 #include "outfitter/menus/picture_menu.h"
 #include "outfitter/menus/plane_names_table.h"
 #include "outfitter/planes/loadout_patches.h"
-#include "outfitter/sets/original_store.h"
+#include "outfitter/core/original_store.h"
 #include "common/text_file.h"
 
 #include <algorithm>

@@ -6,7 +6,7 @@
 #include "outfitter/core/plane_codes.h"
 #include "outfitter/planes/plane_install.h"
 #include "outfitter/planes/plane_record.h"
-#include "outfitter/sets/file_owner.h"
+#include "outfitter/core/file_owner.h"
 
 #include "common/problem.h"
 

@@ -1,11 +1,12 @@
 #include "outfitter/planes/skin_files.h"
 
+#include "outfitter/core/game_targets.h"
 #include "outfitter/planes/skin_file_class.h"
-#include "outfitter/sets/game_targets.h"
 
+#include "common/file_compare.h"
+#include "common/folder_copy.h"
 #include "common/folder_index.h"
 #include "common/game_file_ops.h"
-#include "common/text_file.h"
 
 #include <string>
 #include <vector>
@@ -67,20 +68,13 @@ SkinFileWork installSkinFiles(const fs::path& gameFolder, const fs::path& skinFo
     for (std::size_t i = 0; i < names.size(); ++i) {
         const auto& name = names[i];
         ++work.tried;
-        const auto existing = index->find(name);
-        const auto destination =
-            gameFolder / common::pathFromText(existing.value ? existing.value->name : name);
-        std::optional<common::Problem> problem = existing.problem;
-        if (!problem && existing.value && existing.value->kind != common::EntryKind::PlainFile)
-            problem = leftInPlace(destination, "copying " + name + " to", existing.value->kind);
-        if (!problem)
-            problem = ops.copy(skinFolder / common::pathFromText(name), destination);
-        if (problem) {
-            ++work.failed;
-            work.report.problems.push_back(std::move(*problem));
+        auto placed = common::copyIntoFolder(*index, skinFolder / common::pathFromText(name), name,
+                                             {"copying " + name + " to", {}, ops.copy});
+        if (placed.ok()) {
+            work.report.done.push_back(placed.value);
         } else {
-            index->noteCreated({common::pathText(destination.filename()), common::EntryKind::PlainFile});
-            work.report.done.push_back(destination);
+            ++work.failed;
+            work.report.problems.push_back(std::move(*placed.problem));
         }
         tell(progress, std::string(kCopyingCaption) + ":" + name, i, names.size());
     }
@@ -109,17 +103,13 @@ SkinFileWork removeSkinFiles(const fs::path& gameFolder, const fs::path& skinFol
         const auto file = gameFolder / common::pathFromText(present.value->name);
         if (present.value->kind == common::EntryKind::Link) {
             // Not a file this program put there, and deleting through it could reach anywhere.
-            work.report.problems.push_back(leftInPlace(file, "deleting", common::EntryKind::Link));
+            work.report.problems.push_back(common::leftInPlace(file, "deleting", common::EntryKind::Link));
             continue;
         }
         if (present.value->kind != common::EntryKind::PlainFile)
             continue; // a folder of that name is not the skin's file
-        if (onlyOwnCopies) {
-            const auto ours = common::readFileBytes(skinFolder / common::pathFromText(names[i]));
-            const auto theirs = common::readFileBytes(file);
-            if (!ours.ok() || !theirs.ok() || ours.value != theirs.value)
-                continue;
-        }
+        if (onlyOwnCopies && !common::isCopyOf(file, skinFolder / common::pathFromText(names[i])))
+            continue;
         ++work.tried;
         tell(progress, std::string(kDeletingCaption) + present.value->name, i, names.size());
         if (auto problem = ops.remove(file)) {

@@ -3,7 +3,7 @@
 // files of the same names deleted again. Only plain files directly in the game folder are ever
 // replaced or deleted; a folder or a link of that name is left alone.
 
-#include "outfitter/sets/file_work.h"
+#include "outfitter/core/file_work.h"
 
 #include "common/problem.h"
 

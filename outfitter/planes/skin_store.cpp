@@ -1,12 +1,13 @@
 #include "outfitter/planes/skin_store.h"
 
+#include "outfitter/core/game_targets.h"
 #include "outfitter/core/plane_codes.h"
 #include "outfitter/core/selector_startup.h"
 #include "outfitter/planes/skin_file_class.h"
-#include "outfitter/sets/game_targets.h"
-#include "outfitter/sets/original_store.h"
-#include "outfitter/sets/set_description.h"
+#include "outfitter/core/original_store.h"
+#include "outfitter/core/set_description.h"
 
+#include "common/file_compare.h"
 #include "common/folder_index.h"
 #include "common/folder_listing.h"
 #include "common/names.h"
@@ -113,9 +114,7 @@ FileOwner SkinStore::holding(std::size_t row) const {
         const auto game = common::resolve(gameFolder_, name);
         if (!game.ok() || !game.value.exists)
             continue;
-        const auto ours = common::readFileBytes(folder / common::pathFromText(name));
-        const auto theirs = common::readFileBytes(game.value.path);
-        if (ours.ok() && theirs.ok() && ours.value == theirs.value)
+        if (common::isCopyOf(game.value.path, folder / common::pathFromText(name)))
             held.files.push_back({name, GameSubfolder::Top, folder / common::pathFromText(name)});
     }
     return held;
@@ -148,8 +147,8 @@ bool SkinStore::putIn(std::size_t row, const ProgressCallback& progress, FileWor
     work.problems.insert(work.problems.end(), kept.work.problems.begin(), kept.work.problems.end());
     originals.insert(originals.end(), kept.changes.begin(), kept.changes.end());
     if (!kept.work.ok()) {
-        work.problems.push_back({skinFolder(row), "installing",
-                                 "not installed: the files it would replace could not be kept"});
+        work.problems.push_back(
+            {skinFolder(row), "installing", "not installed: the files it would replace could not be kept"});
         return false;
     }
     const auto copied = installSkinFiles(gameFolder_, skinFolder(row), includeFlightData_, ops_, progress);
@@ -225,8 +224,8 @@ SkinChange SkinStore::Skinkill(const ProgressCallback& progress) {
     for (std::size_t row = 0; row < rows_.size(); ++row) {
         if (!rows_[row].installed)
             continue;
-        if (auto failed =
-                writeJournal(selectorFolder(), {WorkJournal::Kind::RemoveSkin, rows_[row].name, includeFlightData_}))
+        if (auto failed = writeJournal(selectorFolder(),
+                                       {WorkJournal::Kind::RemoveSkin, rows_[row].name, includeFlightData_}))
             change.work.problems.push_back(std::move(*failed));
         if (takeOut(row, progress, change.work, change.originals)) {
             rows_[row].installed = false;

@@ -7,7 +7,7 @@
 #include "outfitter/core/change_log.h"
 #include "outfitter/core/work_journal.h"
 #include "outfitter/planes/skin_files.h"
-#include "outfitter/sets/file_owner.h"
+#include "outfitter/core/file_owner.h"
 #include "outfitter/planes/skin_names.h"
 
 #include "common/problem.h"

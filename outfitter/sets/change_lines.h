@@ -2,8 +2,8 @@
 // The one line the message line gets after each load, unload and "Reset All", saying what really
 // happened: "Loaded W-Desert Air War: 14 files, 2 into Savedata; kept 1 original".
 
-#include "outfitter/sets/file_work.h"
-#include "outfitter/sets/original_store.h"
+#include "outfitter/core/file_work.h"
+#include "outfitter/core/original_store.h"
 
 #include <cstddef>
 #include <filesystem>

@@ -1,9 +1,10 @@
 #include "outfitter/sets/clean_up.h"
 
+#include "common/folder_copy.h"
 #include "common/folder_index.h"
 #include "common/game_file_ops.h"
+#include "outfitter/core/game_targets.h"
 #include "outfitter/core/load_ledger.h"
-#include "outfitter/sets/game_targets.h"
 
 #include "common/atomic_file.h"
 #include "common/names.h"
@@ -119,7 +120,7 @@ FileWorkReport CleanUp(const fs::path& gameFolder, const fs::path& selectorFolde
             continue;
         const auto file = gameFolder / common::pathFromText(entry.name);
         if (entry.kind != common::EntryKind::PlainFile) {
-            report.problems.push_back(leftInPlace(file, "deleting", entry.kind));
+            report.problems.push_back(common::leftInPlace(file, "deleting", entry.kind));
             continue;
         }
         if (auto problem = common::deleteFile(file)) {
@@ -157,17 +158,12 @@ FileWorkReport finishResetAll(const fs::path& gameFolder, const fs::path& select
     }
     if (!stock.value.exists || common::entryKindAt(stock.value.path) == common::EntryKind::Folder)
         return report;
-    const auto game = common::resolve(gameFolder, kStockExecutableName);
-    if (!game.ok()) {
-        report.problems.push_back(*game.problem);
-        return report;
-    }
-    if (const auto kind = common::entryKindAt(game.value.path); kind && kind != common::EntryKind::PlainFile)
-        report.problems.push_back(leftInPlace(game.value.path, "copying eaw.exe to", *kind));
-    else if (auto problem = common::copyReplacing(stock.value.path, game.value.path))
-        report.problems.push_back(std::move(*problem));
+    auto placed = common::copyIntoFolder(gameFolder, stock.value.path, kStockExecutableName,
+                                         {"copying eaw.exe to", {}, {}});
+    if (placed.ok())
+        report.done.push_back(placed.value);
     else
-        report.done.push_back(game.value.path);
+        report.problems.push_back(std::move(*placed.problem));
     return report;
 }
 

@@ -2,7 +2,7 @@
 // Bringing the game folder back to its stock files: deleting every loose file of the kinds sets
 // install, and the file work of "Reset All" around it.
 
-#include "outfitter/sets/file_work.h"
+#include "outfitter/core/file_work.h"
 
 #include "common/problem.h"
 

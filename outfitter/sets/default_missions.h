@@ -2,7 +2,7 @@
 // "Del MSN": deleting the game's default mission files ("Default*.msn" in "Savedata"), leaving every
 // other mission alone.
 
-#include "outfitter/sets/file_work.h"
+#include "outfitter/core/file_work.h"
 
 #include <filesystem>
 #include <vector>

@@ -1,6 +1,7 @@
 #include "outfitter/sets/file_owner.h"
 
-#include "outfitter/sets/game_targets.h"
+#include "outfitter/core/game_targets.h"
+#include "outfitter/sets/set_file_rules.h"
 
 #include "common/problem.h"
 

@@ -1,6 +1,6 @@
 #include "outfitter/sets/folder_check.h"
 
-#include "outfitter/sets/game_targets.h"
+#include "outfitter/core/game_targets.h"
 
 #include "common/file_compare.h"
 #include "common/names.h"
@@ -81,7 +81,8 @@ FolderCheck checkGameFolder(const fs::path& gameFolder, const std::vector<FileOw
         ++check.files;
         const auto& list = holders[key];
         const Holder latest = list.back();
-        CheckFinding finding{latest.owner->name, {}, latest.file->name, latest.file->place, {}, latest.file->source,
+        CheckFinding finding{latest.owner->name, {}, latest.file->name,
+                             latest.file->place, {}, latest.file->source,
                              CheckFault::Missing};
         for (std::size_t i = 0; i + 1 < list.size(); ++i)
             finding.alsoHeldBy.push_back(list[i].owner->name);
@@ -96,13 +97,15 @@ FolderCheck checkGameFolder(const fs::path& gameFolder, const std::vector<FileOw
             }
             if (found.value)
                 gameFile = target.index->folder() / common::pathFromText(found.value->name);
-            finding.gameFile = gameFile ? *gameFile : target.index->folder() / common::pathFromText(latest.file->name);
+            finding.gameFile =
+                gameFile ? *gameFile : target.index->folder() / common::pathFromText(latest.file->name);
         } else if (target.problem && !target.missing) {
             check.problems.push_back(*target.problem);
             continue;
         } else {
             // "Savedata" or "Music" is gone altogether: its files are missing where a load puts them.
-            finding.gameFile = gameFolder / common::pathFromText(placedName(latest.file->place, latest.file->name));
+            finding.gameFile =
+                gameFolder / common::pathFromText(placedName(latest.file->place, latest.file->name));
         }
         if (!gameFile) {
             check.findings.push_back(std::move(finding));

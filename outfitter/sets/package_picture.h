@@ -2,7 +2,7 @@
 // What the package area shows: the picture of a package, taken from the first main-screen,
 // Non-Career, single-mission or campaign set it names, and the picture and "contents.txt" of one item.
 
-#include "outfitter/sets/set_description.h"
+#include "outfitter/core/set_description.h"
 
 #include "common/problem.h"
 

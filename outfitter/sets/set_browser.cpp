@@ -3,20 +3,16 @@
 #include "outfitter/core/file_snapshot.h"
 #include "outfitter/core/load_ledger.h"
 #include "outfitter/sets/change_lines.h"
-#include "outfitter/sets/clean_up.h"
-#include "outfitter/sets/game_targets.h"
+#include "outfitter/sets/file_owner.h"
 #include "outfitter/sets/load_summary.h"
-#include "outfitter/sets/package_items.h"
-#include "outfitter/sets/package_loader.h"
 #include "outfitter/sets/program_launch.h"
 #include "outfitter/sets/set_click_plan.h"
+#include "outfitter/sets/set_file_rules.h"
 #include "outfitter/sets/set_installer.h"
 
-#include "common/folder_index.h"
 #include "common/folder_listing.h"
 #include "common/names.h"
 
-#include "outfitter/sets/set_file_rules.h"
 #include <algorithm>
 
 namespace outfitter {
@@ -64,73 +60,13 @@ SetBrowser::SetBrowser(const StartupResult& startup, SetBrowserSeams seams)
     // which owners are loaded: one naming a set that is gone leaves the store alone.
     const auto owners = loadedOwners(rows_.size());
     const bool ledgerKnown = std::all_of(summary_.begin(), summary_.end(), [&](const std::string& line) {
-        return std::any_of(owners.begin(), owners.end(), [&](const FileOwner& owner) { return owner.name == line; });
+        return std::any_of(owners.begin(), owners.end(),
+                           [&](const FileOwner& owner) { return owner.name == line; });
     });
     if (ledgerKnown) {
         const auto dropped = OriginalStore(gameFolder_, selectorFolder_).dropStale(owners);
         log(dropped.changes);
         change.work.add(dropped.work);
-    }
-}
-
-void SetBrowser::finishInterruptedWork(const StartupResult& startup, BrowserChange& change) {
-    if (startup.interrupted) {
-        const auto& work = *startup.interrupted;
-        const auto row = std::find_if(rows_.begin(), rows_.end(), [&](const SetRow& r) { return r.name == work.set; });
-        const auto index = static_cast<std::size_t>(row - rows_.begin());
-        switch (work.kind) {
-        case WorkJournal::Kind::Load:
-            if (row != rows_.end() && row->loaded) {
-                // Loading again puts every file in place; what arrived before is the set's own and is
-                // never taken for an original.
-                row->loaded = false;
-                applyClick(index, {}, change);
-            }
-            break;
-        case WorkJournal::Kind::Unload:
-            if (row != rows_.end() && row->loaded) {
-                finishing_ = true;
-                applyClick(index, {}, change);
-                finishing_ = false;
-            }
-            break;
-        case WorkJournal::Kind::InstallSkin:
-        case WorkJournal::Kind::RemoveSkin:
-            if (seams_.finishSkinWork) {
-                beginWork(work, change);
-                change.work.add(seams_.finishSkinWork(work));
-                if (summaryRefresh(change))
-                    endWork(change);
-            }
-            break;
-        case WorkJournal::Kind::ResetAll:
-            // Which owners were loaded went with the ledger the dead reset emptied: every kept original
-            // goes back rather than being taken for stale.
-            finishing_ = true;
-            mergeChange(change, resetAll());
-            finishing_ = false;
-            break;
-        case WorkJournal::Kind::InstallAircraft:
-            break; // start-up put it back from its snapshot
-        }
-    }
-    if (startup.interruptedPackage) {
-        const auto& package = *startup.interruptedPackage;
-        const auto contents = readPackage(common::pathFromText(package.file));
-        if (contents.ok()) {
-            PackageLoadOptions options;
-            options.resetFirst = package.reset;
-            options.refreshSummary = true;
-            options.descriptionItems = contents.value.descriptionItems;
-            options.packageFile = package.file;
-            change.told.push_back("Loading the package " + common::pathText(common::pathFromText(package.file).filename()) +
-                                  " was interrupted; it was loaded again in full");
-            mergeChange(change, loadPackage(*this, contents.value.items, options));
-        } else {
-            change.work.problems.push_back(*contents.problem);
-            if (auto failed = removePackageJournal(selectorFolder_))
-                change.work.problems.push_back(std::move(*failed));
-        }
     }
 }
 
@@ -271,7 +207,8 @@ FileOwner SetBrowser::rowOwner(std::size_t row) const {
     return setOwner(rows_[row].name, common::pathFromText(rows_[row].path));
 }
 
-std::vector<FileOwner> SetBrowser::loadedOwners(std::size_t except, bool withPlaneSets, bool withSkins) const {
+std::vector<FileOwner> SetBrowser::loadedOwners(std::size_t except, bool withPlaneSets,
+                                                bool withSkins) const {
     std::vector<FileOwner> owners;
     for (std::size_t i = 0; i < rows_.size(); ++i)
         if (i != except && rows_[i].loaded)
@@ -301,7 +238,8 @@ bool SetBrowser::keepOriginals(std::size_t row, BrowserChange& change, SetFileWo
 FileWorkReport SetBrowser::unloadRow(std::size_t row, const ProgressCallback& progress,
                                      BrowserChange& change) {
     const fs::path folder = common::pathFromText(rows_[row].path);
-    auto report = finishing_ ? MoveOutOwnCopies(gameFolder_, folder, progress) : MoveOut(gameFolder_, folder, progress);
+    auto report =
+        finishing_ ? MoveOutOwnCopies(gameFolder_, folder, progress) : MoveOut(gameFolder_, folder, progress);
     // A campaign's saves left "Savedata" for the set folder: moved, not lost.
     FileWorkReport moved;
     FileWorkReport deleted;
@@ -428,131 +366,6 @@ BrowserChange SetBrowser::finishRefresh() {
     refreshing_ = false;
     ready_ = true;
     return change;
-}
-
-BrowserChange SetBrowser::resetAll(const ProgressCallback& progress) {
-    BrowserChange change;
-    if (refreshing_)
-        return change;
-    ready_ = true;
-    const bool journaled = beginWork({WorkJournal::Kind::ResetAll, "Reset All"}, change);
-    // Whose files stand in the game folder decides which kept originals go back at the end.
-    const auto wereOwners = loadedOwners(rows_.size());
-    std::vector<std::size_t> wereLoaded;
-    for (std::size_t i = 0; i < rows_.size(); ++i)
-        if (rows_[i].loaded)
-            wereLoaded.push_back(i);
-    const auto placed = removeSetPlaceFiles(wereLoaded, progress);
-    for (const auto i : wereLoaded) {
-        rows_[i].loaded = false;
-        change.rowsChanged.push_back(i);
-    }
-    std::size_t skins = 0;
-    if (seams_.markedSkins)
-        skins = seams_.markedSkins().size();
-    std::size_t failed = placed.problems.size();
-    change.work.add(placed);
-    std::size_t skinFiles = 0;
-    if (seams_.unloadMarkedSkins) {
-        const auto report = seams_.unloadMarkedSkins(progress);
-        logFiles(ChangeKind::Delete, report, "of a skin");
-        failed += report.problems.size();
-        skinFiles = report.done.size();
-        change.work.add(report);
-    }
-    // No restore here: the clean-up that follows would delete what came back.
-    if (seams_.clearPlaneSets)
-        seams_.clearPlaneSets();
-    planeSetsShown_ = false;
-    const auto cleaned = CleanUp(gameFolder_, selectorFolder_, progress);
-    logFiles(ChangeKind::Delete, cleaned, "by the clean-up");
-    // The kept originals go back once nothing of any set is left to stand in their way.
-    const auto restored = OriginalStore(gameFolder_, selectorFolder_).restoreAll(wereOwners, finishing_);
-    log(restored.changes);
-    const auto finished = finishResetAll(gameFolder_, selectorFolder_);
-    logFiles(ChangeKind::Copy, finished, "(the stock eaw.exe)");
-    for (const auto* work : {&cleaned, &restored.work, &finished}) {
-        failed += work->problems.size();
-        change.work.add(*work);
-    }
-    summary_.clear();
-    change.summaryChanged = true;
-
-    // A set whose file could not be deleted is still (partly) in the game folder.
-    bool anyKept = false;
-    for (const auto i : wereLoaded) {
-        const fs::path folder = common::pathFromText(rows_[i].path);
-        const auto names = setFileNames(folder);
-        FileWorkReport left;
-        for (const auto* stayed : {&cleaned.stayed, &placed.stayed})
-            for (const auto& file : *stayed)
-                for (const auto& name : names.value)
-                    if (common::equalsIgnoreCase(name, common::pathText(file.filename())))
-                        left.stayed.push_back(file);
-        if (!left.stayed.empty()) {
-            rows_[i].loaded = true;
-            anyKept = true;
-            change.work.problems.push_back(stayedLoaded(folder, left));
-        }
-    }
-    if (anyKept)
-        summaryRefresh(change); // the ledger lists what stayed instead of nothing
-    if (journaled)
-        endWork(change);
-    // Every file that went, as the question counted them.
-    change.told.push_back(
-        resetAllLine(cleaned.done.size() + placed.done.size() + skinFiles, skins, restored, failed));
-    return change;
-}
-
-FileWorkReport SetBrowser::removeSetPlaceFiles(const std::vector<std::size_t>& rows, const ProgressCallback& progress) {
-    FileWorkReport all;
-    for (const auto i : rows) {
-        const fs::path folder = common::pathFromText(rows_[i].path);
-        auto report = moveOutOfSubfolders(gameFolder_, folder, progress);
-        FileWorkReport moved;
-        FileWorkReport deleted;
-        for (const auto& file : report.done)
-            (common::toUpperAscii(common::pathText(file.extension())) == ".SVE" ? moved : deleted).done.push_back(file);
-        logFiles(ChangeKind::Rename, moved, "into " + rows_[i].name);
-        logFiles(ChangeKind::Delete, deleted, "of " + rows_[i].name);
-        report.done = deleted.done; // careers moved back to their set are not counted as deleted
-        all.add(report);
-    }
-    return all;
-}
-
-ResetAllPreview SetBrowser::previewResetAll() const {
-    ResetAllPreview preview;
-    const auto count = cleanUpCount(gameFolder_, selectorFolder_);
-    if (!count.ok())
-        preview.problems.push_back(*count.problem);
-    preview.filesToDelete = count.value;
-    for (std::size_t i = 0; i < rows_.size(); ++i)
-        if (rows_[i].loaded)
-            preview.filesToDelete += setFilesInSubfolders(gameFolder_, common::pathFromText(rows_[i].path)).size();
-    if (seams_.markedSkins)
-        preview.skinsToRemove = seams_.markedSkins().size();
-    // A skin's files go before the clean-up; those its patterns would not take are counted here.
-    if (seams_.skinOwners) {
-        const auto patterns = cleanUpPatterns(selectorFolder_);
-        const auto game = common::FolderIndex::scan(gameFolder_);
-        std::vector<std::string> counted;
-        for (const auto& owner : seams_.skinOwners())
-            for (const auto& file : owner.files) {
-                const auto present = game.value.find(file.name);
-                if (!present.ok() || !present.value || present.value->kind != common::EntryKind::PlainFile)
-                    continue;
-                const auto& name = present.value->name;
-                if (std::find(counted.begin(), counted.end(), name) != counted.end())
-                    continue;
-                counted.push_back(name);
-                if (!patterns.ok() || isProtectedName(name) || !matchesCleanUpPatterns(patterns.value, name))
-                    ++preview.filesToDelete;
-            }
-    }
-    preview.originals = OriginalStore(gameFolder_, selectorFolder_).countHeldBy(loadedOwners(rows_.size()));
-    return preview;
 }
 
 std::optional<common::Problem> SetBrowser::launch(std::string_view program, common::WindowMode mode) const {

@@ -6,9 +6,9 @@
 #include "outfitter/core/change_log.h"
 #include "outfitter/core/selector_startup.h"
 #include "outfitter/core/work_journal.h"
-#include "outfitter/sets/file_work.h"
-#include "outfitter/sets/original_store.h"
-#include "outfitter/sets/set_description.h"
+#include "outfitter/core/file_work.h"
+#include "outfitter/core/original_store.h"
+#include "outfitter/core/set_description.h"
 #include "outfitter/sets/set_filter.h"
 
 #include "common/process_start.h"
@@ -122,7 +122,8 @@ class SetBrowser final {
     void finishInterruptedWork(const StartupResult& startup, BrowserChange& change);
     // "Reset All"'s own part: each loaded set's files in "Savedata" and "Music" go as its unload would
     // take them (the clean-up only knows the game folder's own files).
-    FileWorkReport removeSetPlaceFiles(const std::vector<std::size_t>& rows, const ProgressCallback& progress);
+    FileWorkReport removeSetPlaceFiles(const std::vector<std::size_t>& rows,
+                                       const ProgressCallback& progress);
     // False when the ledger was not written (ready flag down, or the write failed).
     bool summaryRefresh(BrowserChange& change);
     // The journal around one MoveIn or MoveOut: written before its first file, removed once the
@@ -130,10 +131,10 @@ class SetBrowser final {
     bool beginWork(const WorkJournal& work, BrowserChange& change);
     void endWork(BrowserChange& change);
     // Loaded owners in ledger order (sets, then skins, then plane sets), row `except` left out.
-    std::vector<FileOwner> loadedOwners(std::size_t except, bool withPlaneSets = true, bool withSkins = true) const;
+    std::vector<FileOwner> loadedOwners(std::size_t except, bool withPlaneSets = true,
+                                        bool withSkins = true) const;
     FileOwner rowOwner(std::size_t row) const;
     bool keepOriginals(std::size_t row, BrowserChange& change, SetFileWork& kept);
-    void loadRow(std::size_t row, const ProgressCallback& progress, BrowserChange& change);
     FileWorkReport unloadRow(std::size_t row, const ProgressCallback& progress, BrowserChange& change);
     void log(const std::vector<Change>& changes) const;
     void logFiles(ChangeKind kind, const FileWorkReport& work, const std::string& detail) const;

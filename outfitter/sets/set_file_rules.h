@@ -2,15 +2,12 @@
 // Where each file of a set goes when it is loaded, which files stay behind, and where unloading looks
 // for it again. All tests are on the file name without regard to case.
 
+#include "outfitter/core/game_subfolder.h"
+
 #include <filesystem>
 #include <string_view>
 
 namespace outfitter {
-
-enum class GameSubfolder { Top, Savedata, Music };
-
-inline constexpr const char* kSavedataFolderName = "Savedata";
-inline constexpr const char* kMusicFolderName = "Music";
 
 // ".msn" and ".sve" go to "Savedata", ".bgm" to "Music", anything else to the game folder itself.
 GameSubfolder loadDestination(std::string_view fileName);

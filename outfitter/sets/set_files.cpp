@@ -1,6 +1,6 @@
 #include "outfitter/sets/set_files.h"
 
-#include "outfitter/sets/game_targets.h"
+#include "outfitter/core/game_targets.h"
 
 #include "common/file_compare.h"
 #include "common/folder_index.h"
@@ -52,7 +52,8 @@ class Originals final {
         if (!top.ok())
             return;
         for (const auto place : {GameSubfolder::Savedata, GameSubfolder::Music}) {
-            const auto sub = top.value.find(place == GameSubfolder::Savedata ? kSavedataFolderName : kMusicFolderName);
+            const auto sub =
+                top.value.find(place == GameSubfolder::Savedata ? kSavedataFolderName : kMusicFolderName);
             if (sub.ok() && sub.value && sub.value->kind == common::EntryKind::Folder) {
                 auto index = common::FolderIndex::scan(folder / common::pathFromText(sub.value->name));
                 if (index.ok())
@@ -119,10 +120,12 @@ SetFiles listSetFiles(const SetFilesQuery& query) {
             line.originalKept = originals->holds(place, name);
             line.state = LoadedState::Missing;
             if (line.gameFileThere) {
-                const auto compared = common::compareWithCopy(gameFile, query.folder / common::pathFromText(name));
+                const auto compared =
+                    common::compareWithCopy(gameFile, query.folder / common::pathFromText(name));
                 if (compared.problem)
                     result.problems.push_back(*compared.problem);
-                line.state = compared.comparison == common::Comparison::Same ? LoadedState::AsLoaded : LoadedState::Changed;
+                line.state = compared.comparison == common::Comparison::Same ? LoadedState::AsLoaded
+                                                                             : LoadedState::Changed;
                 // A later load of a set sharing the name put its own copy there: not a change.
                 if (line.state == LoadedState::Changed)
                     if (const auto it = loaded.find(k); it != loaded.end())
@@ -133,8 +136,7 @@ SetFiles listSetFiles(const SetFilesQuery& query) {
                                 line.heldBy = (*owner)->name;
                                 break;
                             }
-                            if (file &&
-                                common::compareWithCopy(gameFile, file->source).comparison == common::Comparison::Same) {
+                            if (file && common::isCopyOf(gameFile, file->source)) {
                                 line.state = LoadedState::HeldByOther;
                                 line.heldBy = (*owner)->name;
                                 break;
@@ -177,7 +179,8 @@ std::string meetsText(const SetFileLine& line, bool setLoaded) {
         return {};
     std::string text;
     if (!line.loadedOwners.empty())
-        text = (line.loadedOwners.size() == 1 ? "a file of " : "files of ") + joined(line.loadedOwners) + ", loaded";
+        text = (line.loadedOwners.size() == 1 ? "a file of " : "files of ") + joined(line.loadedOwners) +
+               ", loaded";
     else if (setLoaded)
         text = line.originalKept ? "the game's or player's own file (kept as an original)" : "nothing";
     else if (line.gameFileThere)

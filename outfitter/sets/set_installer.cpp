@@ -1,12 +1,13 @@
 #include "outfitter/sets/set_installer.h"
 
+#include "common/file_compare.h"
+#include "common/folder_copy.h"
 #include "common/folder_index.h"
 #include "common/game_file_ops.h"
-#include "outfitter/sets/game_targets.h"
+#include "outfitter/core/game_targets.h"
 #include "outfitter/sets/set_file_rules.h"
 
 #include "common/names.h"
-#include "common/text_file.h"
 
 #include <optional>
 
@@ -27,17 +28,10 @@ void tell(const ProgressCallback& progress, std::string caption, double fraction
 
 } // namespace
 
-void FileWorkReport::add(const FileWorkReport& other) {
-    done.insert(done.end(), other.done.begin(), other.done.end());
-    problems.insert(problems.end(), other.problems.begin(), other.problems.end());
-    stayed.insert(stayed.end(), other.stayed.begin(), other.stayed.end());
-    setUnread = setUnread || other.setUnread;
-}
-
 FileWorkReport MoveIn(const fs::path& gameFolder, const fs::path& setFolder,
                       const ProgressCallback& progress) {
     FileWorkReport report;
-    if (sameFolder(gameFolder, setFolder))
+    if (common::sameFolder(gameFolder, setFolder))
         return report;
     const auto names = setFileNames(setFolder);
     if (!names.ok()) {
@@ -56,18 +50,11 @@ FileWorkReport MoveIn(const fs::path& gameFolder, const fs::path& setFolder,
         if (!target.index)
             return common::Problem{target.problem->path / common::pathFromText(name), action,
                                    target.problem->reason};
-        const auto existing = target.index->find(name);
-        if (!existing.ok())
-            return existing.problem;
-        const auto destination =
-            target.index->folder() / common::pathFromText(existing.value ? existing.value->name : name);
-        if (existing.value && existing.value->kind != common::EntryKind::PlainFile)
-            return leftInPlace(destination, action, existing.value->kind);
-        if (auto problem = common::copyReplacing(setFolder / common::pathFromText(name), destination))
-            return problem;
-        target.index->noteCreated(
-            common::FolderEntry{common::pathText(destination.filename()), common::EntryKind::PlainFile});
-        report.done.push_back(destination);
+        auto placed = common::copyIntoFolder(*target.index, setFolder / common::pathFromText(name), name,
+                                             {action, {}, {}});
+        if (!placed.ok())
+            return placed.problem;
+        report.done.push_back(placed.value);
         return std::nullopt;
     };
     for (std::size_t i = 0; i < copied.size(); ++i) {
@@ -97,27 +84,15 @@ FileWorkReport returnCampaignSaves(const fs::path& gameFolder, const fs::path& s
             continue;
         const auto source = savedata.index->folder() / common::pathFromText(save.name);
         if (save.kind != common::EntryKind::PlainFile) {
-            report.problems.push_back(leftInPlace(source, "returning", save.kind));
+            report.problems.push_back(common::leftInPlace(source, "returning", save.kind));
             continue;
         }
-        const auto existing = campaign.value.find(save.name);
-        if (!existing.ok()) {
-            report.problems.push_back(*existing.problem);
+        auto returned = common::copyIntoFolder(campaign.value, source, save.name,
+                                               {"returning " + save.name + " to", {}, {}});
+        if (!returned.ok()) {
+            report.problems.push_back(std::move(*returned.problem));
             continue;
         }
-        const auto destination =
-            setFolder / common::pathFromText(existing.value ? existing.value->name : save.name);
-        if (existing.value && existing.value->kind != common::EntryKind::PlainFile) {
-            report.problems.push_back(
-                leftInPlace(destination, "returning " + save.name + " to", existing.value->kind));
-            continue;
-        }
-        if (auto problem = common::copyReplacing(source, destination)) {
-            report.problems.push_back(std::move(*problem));
-            continue;
-        }
-        campaign.value.noteCreated(
-            common::FolderEntry{common::pathText(destination.filename()), common::EntryKind::PlainFile});
         if (auto problem = common::deleteFile(source))
             report.problems.push_back(std::move(*problem));
         else
@@ -154,7 +129,7 @@ void eachLoadedFile(const fs::path& gameFolder, const std::vector<std::string>& 
             continue;
         const auto file = target.index->folder() / common::pathFromText(present.value->name);
         if (present.value->kind == common::EntryKind::Link) {
-            report.problems.push_back(leftInPlace(file, "deleting", common::EntryKind::Link));
+            report.problems.push_back(common::leftInPlace(file, "deleting", common::EntryKind::Link));
             continue;
         }
         if (present.value->kind != common::EntryKind::PlainFile)
@@ -163,16 +138,10 @@ void eachLoadedFile(const fs::path& gameFolder, const std::vector<std::string>& 
     }
 }
 
-bool sameBytes(const fs::path& a, const fs::path& b) {
-    const auto first = common::readFileBytes(a);
-    const auto second = common::readFileBytes(b);
-    return first.ok() && second.ok() && first.value == second.value;
-}
-
-FileWorkReport moveOut(const fs::path& gameFolder, const fs::path& setFolder, const ProgressCallback& progress,
-                       bool subfoldersOnly, bool onlyOwnCopies = false) {
+FileWorkReport moveOut(const fs::path& gameFolder, const fs::path& setFolder,
+                       const ProgressCallback& progress, bool subfoldersOnly, bool onlyOwnCopies = false) {
     FileWorkReport report;
-    if (sameFolder(gameFolder, setFolder))
+    if (common::sameFolder(gameFolder, setFolder))
         return report;
     if (isCampaignSetFolder(setFolder))
         report = returnCampaignSaves(gameFolder, setFolder);
@@ -183,25 +152,27 @@ FileWorkReport moveOut(const fs::path& gameFolder, const fs::path& setFolder, co
         return report;
     }
     const auto count = names.value.size();
-    eachLoadedFile(gameFolder, names.value, subfoldersOnly, report,
-                   [&](std::size_t i, common::FolderIndex& index, const std::string& name, const fs::path& file) {
-                       if (onlyOwnCopies && !sameBytes(file, setFolder / common::pathFromText(names.value[i])))
-                           return;
-                       tell(progress, std::string(kDeletingCaption) + name, fractionDone(i, count));
-                       if (auto problem = common::deleteFile(file)) {
-                           report.problems.push_back(std::move(*problem));
-                           report.stayed.push_back(file);
-                       } else {
-                           index.noteRemoved(name);
-                           report.done.push_back(file);
-                       }
-                   });
+    eachLoadedFile(
+        gameFolder, names.value, subfoldersOnly, report,
+        [&](std::size_t i, common::FolderIndex& index, const std::string& name, const fs::path& file) {
+            if (onlyOwnCopies && !common::isCopyOf(file, setFolder / common::pathFromText(names.value[i])))
+                return;
+            tell(progress, std::string(kDeletingCaption) + name, fractionDone(i, count));
+            if (auto problem = common::deleteFile(file)) {
+                report.problems.push_back(std::move(*problem));
+                report.stayed.push_back(file);
+            } else {
+                index.noteRemoved(name);
+                report.done.push_back(file);
+            }
+        });
     return report;
 }
 
 } // namespace
 
-FileWorkReport MoveOut(const fs::path& gameFolder, const fs::path& setFolder, const ProgressCallback& progress) {
+FileWorkReport MoveOut(const fs::path& gameFolder, const fs::path& setFolder,
+                       const ProgressCallback& progress) {
     return moveOut(gameFolder, setFolder, progress, false);
 }
 
@@ -217,7 +188,7 @@ FileWorkReport moveOutOfSubfolders(const fs::path& gameFolder, const fs::path& s
 
 std::vector<fs::path> setFilesInSubfolders(const fs::path& gameFolder, const fs::path& setFolder) {
     std::vector<fs::path> files;
-    if (sameFolder(gameFolder, setFolder))
+    if (common::sameFolder(gameFolder, setFolder))
         return files;
     const auto names = setFileNames(setFolder);
     FileWorkReport ignored;

@@ -5,7 +5,7 @@
 // Marks, the ledger and the ready flag stay with the caller, which keeps them true to the game folder
 // (loadArrived, unloadFinished). `Udel` is the caller clearing the row's mark and then calling MoveOut.
 
-#include "outfitter/sets/file_work.h"
+#include "outfitter/core/file_work.h"
 
 #include <filesystem>
 #include <vector>

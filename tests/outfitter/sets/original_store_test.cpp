@@ -1,4 +1,4 @@
-#include "outfitter/sets/original_store.h"
+#include "outfitter/core/original_store.h"
 
 #include "outfitter/core/selector_startup.h"
 #include "outfitter/sets/package_loader.h"

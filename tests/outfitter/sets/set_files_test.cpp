@@ -35,7 +35,12 @@ class SetFilesTest : public GameFixture {
     }
     SetFilesQuery query(const std::string& name, bool loaded, std::vector<FileOwner> loadedOwners,
                         std::vector<FileOwner> unloaded) {
-        return {name, selector_ / name, loaded, game_, selector_ / ".originals", std::move(loadedOwners),
+        return {name,
+                selector_ / name,
+                loaded,
+                game_,
+                selector_ / ".originals",
+                std::move(loadedOwners),
                 std::move(unloaded)};
     }
 };
@@ -48,8 +53,8 @@ TEST_F(SetFilesTest, AnUnloadedSetShowsWhatEachFileMeetsWhereLoadingPutsIt) {
     putInPlace(desert, {"desert.tm", "sand.msn", "horizon.tpc"});
     write(game_ / "PLAYER.CFG", "the player's own");
 
-    const auto files = listSetFiles(query("W-Battle", false, {setOwner("W-Desert", desert)},
-                                          {setOwner("G-Clouds", clouds)}));
+    const auto files = listSetFiles(
+        query("W-Battle", false, {setOwner("W-Desert", desert)}, {setOwner("G-Clouds", clouds)}));
     EXPECT_TRUE(files.problems.empty());
     const std::vector<std::string> expected{
         "DESERT.TM | game folder | a file of W-Desert, loaded",
@@ -73,16 +78,29 @@ TEST_F(SetFilesTest, ALoadedSetTellsWhetherTheGameFolderStillHoldsItsBytes) {
     fs::remove(savedata_ / "sand.msn");
     write(selector_ / ".originals/HORIZON.TPC", "the game's own");
 
-    const auto files = listSetFiles(query(
-        "W-Desert", true, {setOwner("W-Desert", desert), setOwner("G-Clouds", clouds)}, {}));
+    const auto files = listSetFiles(
+        query("W-Desert", true, {setOwner("W-Desert", desert), setOwner("G-Clouds", clouds)}, {}));
     const std::vector<std::string> expected{
         "desert.tm | game folder | nothing | as loaded",
         "dunes.tga | game folder | nothing | as loaded",
-        "horizon.tpc | game folder | the game's or player's own file (kept as an original) | changed since loaded",
+        "horizon.tpc | game folder | the game's or player's own file (kept as an original) | changed since "
+        "loaded",
         "sand.msn | Savedata | nothing | missing",
         "wind.bgm | Music | a file of G-Clouds, loaded | holds the copy of G-Clouds",
     };
     EXPECT_EQ(lines(files), expected);
+}
+
+TEST_F(SetFilesTest, AnotherOwnersLostCopyDoesNotClaimAChangedFile) {
+    const auto desert = set("W-Desert", {"wind.bgm"});
+    const auto clouds = set("G-Clouds", {"wind.bgm"});
+    const auto owners = std::vector<FileOwner>{setOwner("W-Desert", desert), setOwner("G-Clouds", clouds)};
+    write(music_ / "wind.bgm", "changed by hand");
+    fs::remove(clouds / "wind.bgm");
+
+    const auto files = listSetFiles(query("W-Desert", true, owners, {}));
+    EXPECT_EQ(lines(files), std::vector<std::string>{
+                                "wind.bgm | Music | a file of G-Clouds, loaded | changed since loaded"});
 }
 
 TEST_F(SetFilesTest, TheConflictSummaryCountsNamesSharedWithEachLoadedOwner) {
@@ -90,11 +108,13 @@ TEST_F(SetFilesTest, TheConflictSummaryCountsNamesSharedWithEachLoadedOwner) {
     const auto battle = set("W-Battle", {"Desert.tm", "HORIZON.TPC", "sand.msn", "mypic"});
     const auto clouds = set("G-Clouds", {"sand.msn"});
     FileOwner skin{"Red Spitfire", {{"horizon.tpc", GameSubfolder::Top, {}}}};
-    const auto loaded = std::vector<FileOwner>{setOwner("W-Desert", desert), skin, setOwner("G-Clouds", clouds)};
+    const auto loaded =
+        std::vector<FileOwner>{setOwner("W-Desert", desert), skin, setOwner("G-Clouds", clouds)};
     // "mypic" stays behind on load, so it is shared with nobody; "sand.msn" in "Savedata" meets the
     // clouds' copy there.
     EXPECT_EQ(sharedText(sharedWithLoaded(setOwner("W-Battle", battle), loaded)),
-              "shares 3 files with W-Desert, loaded, 1 file with Red Spitfire, loaded and 1 file with G-Clouds, loaded");
+              "shares 3 files with W-Desert, loaded, 1 file with Red Spitfire, loaded and 1 file with "
+              "G-Clouds, loaded");
     EXPECT_EQ(sharedText(sharedWithLoaded(setOwner("W-Desert", desert), {setOwner("W-Desert", desert)})), "");
 }
 
@@ -133,7 +153,7 @@ TEST_F(FolderCheckTest, AFolderLeftAloneIsAsLoadedAndNothingIsWritten) {
 TEST_F(FolderCheckTest, DeletedChangedAndResizedFilesAreListedWithTheirOwners) {
     fs::remove(savedata_ / "sand.msn");
     auto bytes = read(game_ / "desert.tm");
-    bytes[3] ^= 1; // one byte, same size
+    bytes[3] ^= 1;                   // one byte, same size
     fs::remove(game_ / "desert.tm"); // first: on Windows both spellings name one file
     write(game_ / "DESERT.TM", bytes);
     write(game_ / "clouds.tga", read(clouds_ / "clouds.tga") + "x");
@@ -164,7 +184,8 @@ TEST_F(FolderCheckTest, AMissingPlaceMakesItsFilesMissingAndACancelStops) {
     ASSERT_EQ(texts(check), std::vector<std::string>{"missing: Savedata/sand.msn of W-Desert"});
     EXPECT_EQ(check.findings[0].gameFile.filename(), "sand.msn");
 
-    const auto stopped = checkGameFolder(game_, owners(), [](std::size_t done, std::size_t) { return done < 1; });
+    const auto stopped =
+        checkGameFolder(game_, owners(), [](std::size_t done, std::size_t) { return done < 1; });
     EXPECT_TRUE(stopped.cancelled);
     EXPECT_EQ(stopped.files, 1u);
     EXPECT_FALSE(stopped.allAsLoaded());

@@ -3,13 +3,15 @@
 // listed once per job, refused when they are links so nothing is ever written or deleted through one.
 
 #include "common/folder_index.h"
-#include "outfitter/sets/set_file_rules.h"
+#include "outfitter/core/game_subfolder.h"
 
 #include "common/problem.h"
 
 #include <array>
 #include <filesystem>
 #include <optional>
+#include <string>
+#include <vector>
 
 namespace outfitter {
 
@@ -40,12 +42,5 @@ class GameTargets final {
 // A set folder's files in file-list order: its plain files, and links that lead to plain files
 // (reading through a link out of a set is harmless; only the game folders are guarded).
 common::Result<std::vector<std::string>> setFileNames(const std::filesystem::path& setFolder);
-
-// Whether `a` and `b` name the same folder.
-bool sameFolder(const std::filesystem::path& a, const std::filesystem::path& b);
-
-// The problem reported for an entry this engine leaves alone because it is a link or a folder.
-common::Problem leftInPlace(const std::filesystem::path& path, const std::string& action,
-                            common::EntryKind kind);
 
 } // namespace outfitter

@@ -1,4 +1,4 @@
-#include "outfitter/sets/game_targets.h"
+#include "outfitter/core/game_targets.h"
 
 #include "common/resolver.h"
 
@@ -58,20 +58,6 @@ common::Result<std::vector<std::string>> setFileNames(const fs::path& setFolder)
             result.value.push_back(entry.name);
     }
     return result;
-}
-
-bool sameFolder(const fs::path& a, const fs::path& b) {
-    std::error_code ec;
-    if (fs::equivalent(a, b, ec))
-        return true;
-    return a.lexically_normal() == b.lexically_normal();
-}
-
-common::Problem leftInPlace(const fs::path& path, const std::string& action, common::EntryKind kind) {
-    const char* what = kind == common::EntryKind::Link     ? "it is a link, which is never followed"
-                       : kind == common::EntryKind::Folder ? "it is a folder"
-                                                           : "it is not a plain file";
-    return common::Problem{path, action, std::string("left in place: ") + what};
 }
 
 } // namespace outfitter

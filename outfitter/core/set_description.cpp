@@ -1,4 +1,4 @@
-#include "outfitter/sets/set_description.h"
+#include "outfitter/core/set_description.h"
 
 #include "common/folder_listing.h"
 #include "common/text_file.h"

@@ -1,19 +1,21 @@
-#include "outfitter/sets/original_store.h"
+#include "outfitter/core/original_store.h"
 
 #include "common/write_check.h"
 
+#include "common/file_compare.h"
+#include "common/folder_copy.h"
 #include "common/folder_index.h"
-#include "common/names.h"
 #include "common/game_file_ops.h"
+#include "common/names.h"
 #include "common/resolver.h"
 #include "common/text_file.h"
-#include "outfitter/sets/game_targets.h"
-#include "outfitter/sets/set_file_rules.h"
+#include "outfitter/core/game_subfolder.h"
+#include "outfitter/core/game_targets.h"
 
 #include <array>
-#include <unordered_map>
 #include <optional>
 #include <system_error>
+#include <unordered_map>
 
 namespace outfitter {
 
@@ -61,12 +63,6 @@ class Holders final {
     std::unordered_map<std::string, Holder> latest_;
 };
 
-bool sameBytes(const fs::path& a, const fs::path& b) {
-    const auto first = common::readFileBytes(a);
-    const auto second = common::readFileBytes(b);
-    return first.ok() && second.ok() && first.value == second.value;
-}
-
 void bump(std::vector<std::pair<std::string, std::size_t>>& counts, const std::string& name) {
     for (auto& [set, count] : counts)
         if (set == name) {
@@ -76,18 +72,24 @@ void bump(std::vector<std::pair<std::string, std::size_t>>& counts, const std::s
     counts.emplace_back(name, 1);
 }
 
-// Puts a kept original back: the copy arrives whole before the kept one is given up.
-bool putBack(const fs::path& stored, const fs::path& destination, SetFileWork& result, bool giveUp = true) {
-    if (auto problem = common::copyReplacing(stored, destination)) {
-        problem->action = "putting back the original " + common::pathText(stored.filename()) + " as";
-        result.work.problems.push_back(std::move(*problem));
+// Puts a kept original back into `folder` as `name`: the copy arrives whole before the kept one is
+// given up.
+bool putBack(const fs::path& stored, common::FolderIndex& folder, const std::string& name,
+             SetFileWork& result, bool giveUp = true) {
+    auto placed =
+        common::copyIntoFolder(folder, stored, name,
+                               {"putting back the original as",
+                                "putting back the original " + common::pathText(stored.filename()) + " as",
+                                {}});
+    if (!placed.ok()) {
+        result.work.problems.push_back(std::move(*placed.problem));
         return false;
     }
     if (giveUp)
         if (auto problem = common::deleteFile(stored))
             result.work.problems.push_back(std::move(*problem));
-    result.work.done.push_back(destination);
-    result.changes.push_back({ChangeKind::Restore, destination, "original"});
+    result.work.done.push_back(placed.value);
+    result.changes.push_back({ChangeKind::Restore, placed.value, "original"});
     ++result.originalsRestored;
     return true;
 }
@@ -105,7 +107,8 @@ fs::path OriginalStore::folder() const {
 namespace {
 
 // A kept entry, or why it cannot be looked at.
-common::Result<common::Resolved> storedEntry(const fs::path& store, GameSubfolder place, const std::string& name) {
+common::Result<common::Resolved> storedEntry(const fs::path& store, GameSubfolder place,
+                                             const std::string& name) {
     return common::resolve(store, placePrefix(place) + name);
 }
 
@@ -129,7 +132,7 @@ SetFileWork OriginalStore::beforeLoad(const FileOwner& arriving, const std::vect
     const auto store = folder();
     GameTargets targets(gameFolder_);
     for (const auto& file : arriving.files) {
-        if (!file.source.empty() && sameFolder(gameFolder_, file.source.parent_path()))
+        if (!file.source.empty() && common::sameFolder(gameFolder_, file.source.parent_path()))
             continue;
         const auto target = targets.get(file.place);
         if (!target.index)
@@ -160,9 +163,9 @@ SetFileWork OriginalStore::beforeLoad(const FileOwner& arriving, const std::vect
         if (common::isReadOnlyFile(gameFile))
             continue; // the load refuses to replace it, and copying it must not touch its attribute
         // The arriving owner's own bytes are what an earlier load of it left, not the player's file.
-        if (!file.source.empty() && sameBytes(gameFile, file.source))
+        if (!file.source.empty() && common::isCopyOf(gameFile, file.source))
             continue;
-        if (storedFile(stored) && sameBytes(stored.value.path, gameFile))
+        if (storedFile(stored) && common::isCopyOf(stored.value.path, gameFile))
             continue;
         std::error_code ec;
         fs::create_directories(stored.value.path.parent_path(), ec);
@@ -183,13 +186,14 @@ SetFileWork OriginalStore::beforeLoad(const FileOwner& arriving, const std::vect
     return result;
 }
 
-SetFileWork OriginalStore::afterUnload(const FileOwner& leaving, const std::vector<FileOwner>& stillLoaded) const {
+SetFileWork OriginalStore::afterUnload(const FileOwner& leaving,
+                                       const std::vector<FileOwner>& stillLoaded) const {
     SetFileWork result;
     const Holders holders(stillLoaded);
     const auto store = folder();
     GameTargets targets(gameFolder_); // listed afresh: the unload has just deleted files
     for (const auto& file : leaving.files) {
-        if (!file.source.empty() && sameFolder(gameFolder_, file.source.parent_path()))
+        if (!file.source.empty() && common::sameFolder(gameFolder_, file.source.parent_path()))
             continue;
         const auto target = targets.get(file.place);
         if (!target.index)
@@ -202,15 +206,15 @@ SetFileWork OriginalStore::afterUnload(const FileOwner& leaving, const std::vect
         if (const auto holder = holders.find(file.place, file.name)) {
             if (present.value || holder->file->source.empty())
                 continue; // the unload left this file (a save stays in "Savedata"), so it is whole
-            const auto destination = target.index->folder() / common::pathFromText(holder->file->name);
-            if (auto problem = common::copyReplacing(holder->file->source, destination)) {
-                problem->action = "putting back " + holder->owner->name + "'s " + holder->file->name + " as";
-                result.work.problems.push_back(std::move(*problem));
+            const auto action = "putting back " + holder->owner->name + "'s " + holder->file->name + " as";
+            auto placed = common::copyIntoFolder(*target.index, holder->file->source, holder->file->name,
+                                                 {action, action, {}});
+            if (!placed.ok()) {
+                result.work.problems.push_back(std::move(*placed.problem));
                 continue;
             }
-            target.index->noteCreated({holder->file->name, common::EntryKind::PlainFile});
-            result.work.done.push_back(destination);
-            result.changes.push_back({ChangeKind::Restore, destination, "copy of " + holder->owner->name});
+            result.work.done.push_back(placed.value);
+            result.changes.push_back({ChangeKind::Restore, placed.value, "copy of " + holder->owner->name});
             ++result.sharedRestored;
             continue;
         }
@@ -221,19 +225,20 @@ SetFileWork OriginalStore::afterUnload(const FileOwner& leaving, const std::vect
         }
         if (!storedFile(stored))
             continue;
-        fs::path destination = target.index->folder() / stored.value.path.filename();
+        auto name = common::pathText(stored.value.path.filename());
         if (present.value) {
-            destination = target.index->folder() / common::pathFromText(present.value->name);
+            name = present.value->name;
+            const auto destination = target.index->folder() / common::pathFromText(name);
             if (present.value->kind != common::EntryKind::PlainFile)
                 continue;
             // Put back already by an unload that died before giving the kept copy up.
-            if (sameBytes(destination, stored.value.path)) {
+            if (common::isCopyOf(destination, stored.value.path)) {
                 dropEntry(stored.value.path, result);
                 continue;
             }
             // Only the owner's own copy gives way: a file the player changed since is never replaced.
             // A patched file has no copy to compare with: it is the owner's work, so it gives way.
-            if (!file.source.empty() && !sameBytes(destination, file.source)) {
+            if (!file.source.empty() && !common::isCopyOf(destination, file.source)) {
                 result.work.problems.push_back(
                     {destination, "putting back the original of",
                      "the file was changed since the set was loaded; the original stays in QIV128/" +
@@ -241,9 +246,7 @@ SetFileWork OriginalStore::afterUnload(const FileOwner& leaving, const std::vect
                 continue;
             }
         }
-        if (putBack(stored.value.path, destination, result))
-            target.index->noteCreated(
-                {common::pathText(destination.filename()), common::EntryKind::PlainFile});
+        putBack(stored.value.path, *target.index, name, result);
     }
     return result;
 }
@@ -299,21 +302,8 @@ SetFileWork OriginalStore::restoreAll(const std::vector<FileOwner>& wereLoaded, 
             result.work.problems.push_back(*target.problem);
             continue;
         }
-        const auto existing = target.index->find(entry.name);
-        if (!existing.ok()) {
-            result.work.problems.push_back(*existing.problem);
-            continue;
-        }
-        const auto name = existing.value ? existing.value->name : entry.name;
-        if (existing.value && existing.value->kind != common::EntryKind::PlainFile) {
-            result.work.problems.push_back(leftInPlace(target.index->folder() / common::pathFromText(name),
-                                                       "putting back the original as", existing.value->kind));
-            continue;
-        }
-        if (putBack(entry.path, target.index->folder() / common::pathFromText(name), result, false)) {
-            target.index->noteCreated({name, common::EntryKind::PlainFile});
+        if (putBack(entry.path, *target.index, entry.name, result, false))
             putBackAll.push_back(entry.path);
-        }
     }
     for (const auto& kept : putBackAll)
         if (auto problem = common::deleteFile(kept))
