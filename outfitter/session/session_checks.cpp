@@ -3,7 +3,7 @@
 
 #include "outfitter/session/selector_session.h"
 
-#include "outfitter/sets/original_store.h"
+#include "outfitter/core/original_store.h"
 
 #include "common/game_file_ops.h"
 
