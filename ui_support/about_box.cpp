@@ -7,6 +7,8 @@
 #include <QPainterPath>
 #include <QPixmap>
 
+using namespace Qt::StringLiterals;
+
 namespace uisupport {
 
 namespace {
@@ -26,7 +28,7 @@ QPixmap drawIcon(const QString& badge, int size) {
     const QPointF plane[] = {{8, 34}, {56, 26}, {56, 30}, {36, 34}, {30, 50}, {26, 50}, {28, 35}, {8, 38}};
     painter.setBrush(QColor(0xe8, 0xe4, 0xd0));
     painter.drawPolygon(plane, static_cast<int>(std::size(plane)));
-    QFont font(QStringLiteral("sans-serif"));
+    QFont font(u"sans-serif"_s);
     font.setPixelSize(12);
     font.setBold(true);
     painter.setFont(font);
@@ -45,17 +47,15 @@ QIcon programIcon(const QString& badge) {
 }
 
 void showAbout(QWidget* parent, const ProgramIdentity& program) {
-    const QString text = QStringLiteral("<p><b>%1</b> %2</p><p>%3</p>")
-                             .arg(program.name.toHtmlEscaped(), program.version.toHtmlEscaped(),
-                                  program.purpose.toHtmlEscaped());
-    MessageBox::information(parent, QStringLiteral("About %1").arg(program.name), text,
-                            programIcon(program.badge));
+    const QString text = u"<p><b>%1</b> %2</p><p>%3</p>"_s.arg(
+        program.name.toHtmlEscaped(), program.version.toHtmlEscaped(), program.purpose.toHtmlEscaped());
+    MessageBox::information(parent, u"About %1"_s.arg(program.name), text, programIcon(program.badge));
 }
 
 ClickLabel* makeAboutLabel(QWidget* parent, const ProgramIdentity& program) {
-    auto* label = new ClickLabel(QStringLiteral("about"), QStringLiteral("About"), parent);
-    label->setToolTip(QStringLiteral("About %1").arg(program.name));
-    label->setStyleSheet(QStringLiteral("QLabel { color: #0000FF; text-decoration: underline; }"));
+    auto* label = new ClickLabel(u"about"_s, u"About"_s, parent);
+    label->setToolTip(u"About %1"_s.arg(program.name));
+    label->setStyleSheet(u"QLabel { color: #0000FF; text-decoration: underline; }"_s);
     QObject::connect(label, &ClickLabel::clicked, parent, [parent, program] { showAbout(parent, program); });
     return label;
 }

@@ -6,6 +6,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+using namespace Qt::StringLiterals;
+
 namespace uisupport {
 
 namespace {
@@ -14,7 +16,7 @@ namespace {
 class ClickLabelAccessible final : public QAccessibleWidget {
   public:
     explicit ClickLabelAccessible(QWidget* widget) : QAccessibleWidget(widget, QAccessible::Button) {
-        addControllingSignal(QStringLiteral("clicked()"));
+        addControllingSignal(u"clicked()"_s);
     }
 
     QString text(QAccessible::Text t) const override {

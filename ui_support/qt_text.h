@@ -21,6 +21,8 @@
 
 namespace uisupport {
 
+using namespace Qt::StringLiterals;
+
 inline QString fromGameBytes(std::string_view bytes) {
     return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
@@ -34,7 +36,7 @@ inline std::string toGameBytes(const QString& text) {
 // so that a label does not grow an empty last line.
 inline QString fromGameLines(std::string_view bytes) {
     QString q = fromGameBytes(bytes);
-    q.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    q.replace(u"\r\n"_s, u"\n"_s);
     q.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     if (q.endsWith(QLatin1Char('\n')))
         q.chop(1);
@@ -121,7 +123,7 @@ inline QString fromProblem(const common::Problem& problem) {
     }
     if (!problem.reason.empty()) {
         if (!line.isEmpty())
-            line += QStringLiteral(": ");
+            line += u": "_s;
         line += fromSystemText(problem.reason);
     }
     return line;

@@ -9,18 +9,20 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+using namespace Qt::StringLiterals;
+
 namespace outfitter {
 
 IniEditorPanel::IniEditorPanel(QWidget* parent)
     : QGroupBox(texts::kClickToHide, parent), text14_(new QPlainTextEdit(this)),
       inSaver_(new QPushButton(texts::kInSaver, this)) {
-    setObjectName(QStringLiteral("Frame21"));
+    setObjectName(u"Frame21"_s);
     uisupport::hideOnEscape(this);
-    text14_->setObjectName(QStringLiteral("Text14"));
+    text14_->setObjectName(u"Text14"_s);
     // The game reads no tabs in "eaw.ini"; Tab leaves the box so the keyboard reaches the save button.
     text14_->setTabChangesFocus(true);
     text14_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    inSaver_->setObjectName(QStringLiteral("InSaver"));
+    inSaver_->setObjectName(u"InSaver"_s);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(text14_, 1);
     layout->addWidget(inSaver_, 0, Qt::AlignLeft);
@@ -29,7 +31,7 @@ IniEditorPanel::IniEditorPanel(QWidget* parent)
 
 void IniEditorPanel::showText(const std::string& bytes) {
     QString text = uisupport::fromGameBytes(bytes);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(u"\r\n"_s, u"\n"_s);
     text14_->setPlainText(text);
     show();
 }

@@ -7,13 +7,15 @@
 #include <QLabel>
 #include <QLineEdit>
 
+using namespace Qt::StringLiterals;
+
 namespace outfitter {
 
 UserSettingsPanel::UserSettingsPanel(QWidget* parent) : QGroupBox(texts::kUserSettings, parent) {
-    setObjectName(QStringLiteral("Frame2"));
+    setObjectName(u"Frame2"_s);
     auto* layout = new QGridLayout(this);
     auto* label32 = new QLabel(texts::kCurrentSettings, this);
-    label32->setObjectName(QStringLiteral("Label32"));
+    label32->setObjectName(u"Label32"_s);
     layout->addWidget(label32, 0, 0, 1, 4);
     for (std::size_t k = 0; k < kIniKeyCount; ++k) {
         auto* box = new QLineEdit(this);

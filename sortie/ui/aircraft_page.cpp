@@ -19,6 +19,8 @@
 
 #include <functional>
 
+using namespace Qt::StringLiterals;
+
 namespace sortie::ui {
 
 namespace {
@@ -36,9 +38,9 @@ template <std::size_t N> QStringList captions(const std::array<std::string, N>& 
 
 uisupport::ClickLabel* actionLabel(const char* name, const QString& caption, QWidget* parent) {
     auto* label = new uisupport::ClickLabel(QString::fromLatin1(name), caption, parent);
-    label->setStyleSheet(QStringLiteral(
-        "QLabel { color: #000080; font-weight: bold; border: 1px solid #8090B0; padding: 2px 6px;"
-        " background: #F0F4FF; }"));
+    label->setStyleSheet(
+        u"QLabel { color: #000080; font-weight: bold; border: 1px solid #8090B0; padding: 2px 6px;"
+        " background: #F0F4FF; }"_s);
     label->setCursor(Qt::PointingHandCursor);
     return label;
 }
@@ -83,7 +85,7 @@ class BoardFrame final : public QWidget {
 } // namespace
 
 AircraftPage::AircraftPage(MissionBuilder& model, QWidget* parent) : QFrame(parent), model_(model) {
-    setObjectName(QStringLiteral("Frame2"));
+    setObjectName(u"Frame2"_s);
     auto* boardFrame = new BoardFrame(this, [this](QRect b) {
         saveLoad_->setGeometry(b.adjusted(40, 40, -40, -40));
         loadout_->setGeometry(b.adjusted(60, 40, -60, -40));
@@ -134,15 +136,14 @@ QWidget* AircraftPage::buildSidePanel() {
 
     // Roles: the role button, the plane index and the plane's name.
     auto* roles = new QGridLayout();
-    roles_ = makeButtons(side, QStringLiteral("Plane"), captions(model_.mission().catalog().roleCaptions),
-                         [this](int i) {
-                             model_.board().selectRole(i);
-                             emit changed();
-                         });
+    roles_ = makeButtons(side, u"Plane"_s, captions(model_.mission().catalog().roleCaptions), [this](int i) {
+        model_.board().selectRole(i);
+        emit changed();
+    });
     for (int r = 0; r < kRoleCount; ++r) {
         roles->addWidget(roles_->button(r), r, 0);
         auto* edit = new QLineEdit(side);
-        edit->setObjectName(QStringLiteral("Text1"));
+        edit->setObjectName(u"Text1"_s);
         edit->setProperty("index", r);
         edit->setFixedWidth(40);
         takeNumbers(edit, {[this, r](const std::string& t) { return model_.board().setRolePlane(r, t); },
@@ -150,7 +151,7 @@ QWidget* AircraftPage::buildSidePanel() {
                            [this] { emit changed(); }});
         roles->addWidget(edit, r, 1);
         auto* name = new QLabel(side);
-        name->setObjectName(QStringLiteral("Label1"));
+        name->setObjectName(u"Label1"_s);
         name->setProperty("index", r);
         name->setMinimumWidth(150);
         roles->addWidget(name, r, 2);
@@ -160,29 +161,29 @@ QWidget* AircraftPage::buildSidePanel() {
     roles->setColumnStretch(2, 1);
 
     auto* numbers = new QHBoxLayout();
-    numbers->addWidget(new QLabel(QStringLiteral("Number(1 to 12)"), side));
+    numbers->addWidget(new QLabel(u"Number(1 to 12)"_s, side));
     text5_ = new QLineEdit(side);
-    text5_->setObjectName(QStringLiteral("Text5"));
+    text5_->setObjectName(u"Text5"_s);
     text5_->setFixedWidth(40);
     takeNumbers(text5_, {[this](const std::string& t) { return model_.board().setAircraftCount(t); },
                          [this] { return model_.choices().aircraftCount; }, [this] { emit changed(); }});
     numbers->addWidget(text5_);
-    check1_ = new QCheckBox(QStringLiteral("Groundstart"), side);
-    check1_->setObjectName(QStringLiteral("Check1"));
+    check1_ = new QCheckBox(u"Groundstart"_s, side);
+    check1_->setObjectName(u"Check1"_s);
     connect(check1_, &QCheckBox::clicked, this, [this](bool on) {
         model_.board().setGroundStart(on);
         emit changed();
     });
     numbers->addWidget(check1_);
-    nations_ = makeButtons(side, QStringLiteral("PNat"), captions(model_.mission().catalog().nationCaptions),
-                           [this](int i) {
-                               model_.board().selectNation(i);
-                               emit changed();
-                           });
+    nations_ =
+        makeButtons(side, u"PNat"_s, captions(model_.mission().catalog().nationCaptions), [this](int i) {
+            model_.board().selectNation(i);
+            emit changed();
+        });
     for (QAbstractButton* button : nations_->buttons())
         numbers->addWidget(button);
     label3_ = new QLabel(side);
-    label3_->setObjectName(QStringLiteral("Label3"));
+    label3_->setObjectName(u"Label3"_s);
     numbers->addWidget(label3_);
     numbers->addStretch();
     roles->addLayout(numbers, 4, 0, 1, 3);
@@ -197,7 +198,7 @@ QWidget* AircraftPage::buildSidePanel() {
     auto* right = new QVBoxLayout();
     right->setSpacing(6);
     pList_ = new QListWidget(side);
-    pList_->setObjectName(QStringLiteral("PList"));
+    pList_->setObjectName(u"PList"_s);
     // Only a click or Enter on an entry assigns it; focus or the arrow keys arriving here do not.
     uisupport::onEntryChosen(pList_, [this](int row) {
         model_.board().choosePlane(row);
@@ -205,15 +206,15 @@ QWidget* AircraftPage::buildSidePanel() {
     });
     right->addWidget(pList_, 1);
     // Under the aircraft list: it lists the loadouts of the player's aircraft.
-    auto* loadout = actionLabel("Label24", QStringLiteral("Select your loadout"), side);
+    auto* loadout = actionLabel("Label24", u"Select your loadout"_s, side);
     connect(loadout, &uisupport::ClickLabel::clicked, this, [this] { loadout_->open(); });
     right->addWidget(loadout, 0, Qt::AlignLeft);
     label9_ = new QLabel(side);
-    label9_->setObjectName(QStringLiteral("Label9"));
+    label9_->setObjectName(u"Label9"_s);
     label9_->setFrameShape(QFrame::StyledPanel);
     label9_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label9_->setMargin(4);
-    label9_->setStyleSheet(QStringLiteral("QLabel { background: #FFFFF4; }"));
+    label9_->setStyleSheet(u"QLabel { background: #FFFFF4; }"_s);
     // Room for every line of the longest summary (twenty lines, "Ground Attack").
     label9_->setFixedHeight(label9_->fontMetrics().lineSpacing() * 20 + 16);
     right->addWidget(label9_);
@@ -226,22 +227,22 @@ QWidget* AircraftPage::buildSidePanel() {
     auto* actions = new QGridLayout();
     actions->setHorizontalSpacing(6);
     actions->setVerticalSpacing(4);
-    auto* mapPage = actionLabel("Label12", QStringLiteral("Target Map Page"), side);
+    auto* mapPage = actionLabel("Label12", u"Target Map Page"_s, side);
     connect(mapPage, &uisupport::ClickLabel::clicked, this, &AircraftPage::showMapPage);
     auto* fly = actionLabel("Label14", uisupport::fromGameBytes(model_.settings().flyCaption), side);
     connect(fly, &uisupport::ClickLabel::clicked, this, &AircraftPage::fly);
-    auto* saveLoad = actionLabel("Label7", QStringLiteral("Save/Load"), side);
+    auto* saveLoad = actionLabel("Label7", u"Save/Load"_s, side);
     connect(saveLoad, &uisupport::ClickLabel::clicked, this,
             [this] { saveLoad_->setVisible(!saveLoad_->isVisible()); });
-    auto* restore = actionLabel("Label30", QStringLiteral("For loading saved"), side);
+    auto* restore = actionLabel("Label30", u"For loading saved"_s, side);
     connect(restore, &uisupport::ClickLabel::clicked, this, &AircraftPage::restoreChoices);
-    auto* end = actionLabel("Label15", QStringLiteral("END"), side);
+    auto* end = actionLabel("Label15", u"END"_s, side);
     connect(end, &uisupport::ClickLabel::clicked, this, &AircraftPage::endProgram);
-    auto* exit = actionLabel("Label17", QStringLiteral("EXIT"), side);
+    auto* exit = actionLabel("Label17", u"EXIT"_s, side);
     connect(exit, &uisupport::ClickLabel::clicked, this, &AircraftPage::endProgram);
     std::vector<QWidget*> order{mapPage, fly, saveLoad, restore};
     if (model_.settings().flyAction == FlyAction::LaunchGame) {
-        auto* results = actionLabel("Label23", QStringLiteral("Show mission results"), side);
+        auto* results = actionLabel("Label23", u"Show mission results"_s, side);
         connect(results, &uisupport::ClickLabel::clicked, this, [this] {
             model_.showResults();
             emit changed();
@@ -282,9 +283,9 @@ QWidget* AircraftPage::buildGroups() {
         return frame;
     };
     for (std::size_t i = 0; i < c.frameOrder.size(); ++i)
-        add(c.frameOrder[i], QStringLiteral("Frame1"), static_cast<int>(i));
-    frame3_ = add(Group::IntType, QStringLiteral("Frame3"), -1);
-    frame6_ = add(Group::ISize, QStringLiteral("Frame6"), -1);
+        add(c.frameOrder[i], u"Frame1"_s, static_cast<int>(i));
+    frame3_ = add(Group::IntType, u"Frame3"_s, -1);
+    frame6_ = add(Group::ISize, u"Frame6"_s, -1);
     return holder;
 }
 

@@ -16,11 +16,13 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+using namespace Qt::StringLiterals;
+
 namespace sortie::ui {
 
 Form1::Form1(std::filesystem::path gameFolder, BuildSettings settings, QWidget* parent)
     : QWidget(parent), model_(std::move(gameFolder), std::move(settings)) {
-    setObjectName(QStringLiteral("Form1"));
+    setObjectName(u"Form1"_s);
     setWindowTitle(uisupport::fromGameBytes(model_.settings().programName));
     setWindowIcon(uisupport::programIcon(identity().badge));
     model_.start();
@@ -28,14 +30,14 @@ Form1::Form1(std::filesystem::path gameFolder, BuildSettings settings, QWidget* 
     frame2_ = new AircraftPage(model_, this);
     frame4_ = new MapPage(model_, this);
     messages_ = new QPlainTextEdit(this);
-    messages_->setObjectName(QStringLiteral("messages"));
+    messages_->setObjectName(u"messages"_s);
     messages_->setReadOnly(true);
     messages_->setTabChangesFocus(true);
     messages_->setMaximumBlockCount(200);
 
     // One page at a time in a scroll area, so a screen smaller than the page still reaches all of it.
     pages_ = new QWidget();
-    pages_->setObjectName(QStringLiteral("pages"));
+    pages_->setObjectName(u"pages"_s);
     auto* pageGrid = new QGridLayout(pages_);
     pageGrid->setContentsMargins(0, 0, 0, 0);
     for (QWidget* page : {static_cast<QWidget*>(frame2_), static_cast<QWidget*>(frame4_)}) {
@@ -43,7 +45,7 @@ Form1::Form1(std::filesystem::path gameFolder, BuildSettings settings, QWidget* 
         pageGrid->addWidget(page, 0, 0);
     }
     auto* scroll = new QScrollArea(this);
-    scroll->setObjectName(QStringLiteral("pageScroll"));
+    scroll->setObjectName(u"pageScroll"_s);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidget(pages_);
@@ -103,7 +105,7 @@ uisupport::ProgramIdentity Form1::identity() const {
     const bool second = model_.settings().flyAction != FlyAction::LaunchGame;
     const auto& program = second ? eaw::startup::sortiexProgram() : eaw::startup::sortieProgram();
     return {QString::fromStdString(program.name), QString::fromLatin1(eaw::startup::suiteVersion()),
-            QString::fromStdString(program.summary), QStringLiteral("SOR")};
+            QString::fromStdString(program.summary), u"SOR"_s};
 }
 
 void Form1::endProgram() {

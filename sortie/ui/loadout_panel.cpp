@@ -12,15 +12,17 @@
 #include <QMouseEvent>
 #include <QSignalBlocker>
 
+using namespace Qt::StringLiterals;
+
 namespace sortie::ui {
 
 namespace {
 
 uisupport::ClickLabel* actionLabel(const char* name, const QString& caption, QWidget* parent) {
     auto* label = new uisupport::ClickLabel(QString::fromLatin1(name), caption, parent);
-    label->setStyleSheet(QStringLiteral(
-        "QLabel { color: #000080; font-weight: bold; border: 1px solid #8090B0; padding: 2px 6px;"
-        " background: #F0F4FF; }"));
+    label->setStyleSheet(
+        u"QLabel { color: #000080; font-weight: bold; border: 1px solid #8090B0; padding: 2px 6px;"
+        " background: #F0F4FF; }"_s);
     label->setCursor(Qt::PointingHandCursor);
     return label;
 }
@@ -28,7 +30,7 @@ uisupport::ClickLabel* actionLabel(const char* name, const QString& caption, QWi
 } // namespace
 
 LoadoutPanel::LoadoutPanel(MissionBuilder& model, QWidget* parent) : QGroupBox(parent), model_(model) {
-    setObjectName(QStringLiteral("frameLoadout"));
+    setObjectName(u"frameLoadout"_s);
     uisupport::hideOnEscape(this);
     const bool launches = model_.settings().flyAction == FlyAction::LaunchGame;
     // The caption is longer than the panel is wide on a small screen: it wraps in a label of its own
@@ -36,18 +38,18 @@ LoadoutPanel::LoadoutPanel(MissionBuilder& model, QWidget* parent) : QGroupBox(p
     const QString caption = QString::fromLatin1(launches ? kLoadoutCaptionFly : kLoadoutCaptionSave);
     setAccessibleName(caption);
     setAutoFillBackground(true);
-    setStyleSheet(QStringLiteral("#frameLoadout { background: #F4F4EC; font-weight: bold; }"
-                                 " #frameLoadout QListWidget { font-weight: normal; }"));
+    setStyleSheet(u"#frameLoadout { background: #F4F4EC; font-weight: bold; }"
+                  " #frameLoadout QListWidget { font-weight: normal; }"_s);
 
     auto* grid = new QGridLayout(this);
     auto* captionLabel = new QLabel(caption, this);
-    captionLabel->setObjectName(QStringLiteral("loadoutCaption"));
+    captionLabel->setObjectName(u"loadoutCaption"_s);
     captionLabel->setWordWrap(true);
     // A release on the caption hides the panel as one on the panel's face does.
     captionLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
     grid->addWidget(captionLabel, 0, 0, 1, 6);
     lodList_ = new QListWidget(this);
-    lodList_->setObjectName(QStringLiteral("LodList"));
+    lodList_->setObjectName(u"LodList"_s);
     grid->addWidget(lodList_, 1, 0, 1, 6);
     connect(lodList_, &QListWidget::clicked, this, [this](const QModelIndex& index) {
         model_.loadout().choose(index.row());
@@ -63,27 +65,27 @@ LoadoutPanel::LoadoutPanel(MissionBuilder& model, QWidget* parent) : QGroupBox(p
         *value = new QLabel(this);
         (*value)->hide();
     }
-    sloc_->setObjectName(QStringLiteral("Sloc"));
-    slab_->setObjectName(QStringLiteral("Slab"));
-    grid->addWidget(new QLabel(QStringLiteral("Loadouts of aircraft number"), this), 2, 0, 1, 2);
+    sloc_->setObjectName(u"Sloc"_s);
+    slab_->setObjectName(u"Slab"_s);
+    grid->addWidget(new QLabel(u"Loadouts of aircraft number"_s, this), 2, 0, 1, 2);
     p_ = new QLineEdit(this);
-    p_->setObjectName(QStringLiteral("P"));
+    p_->setObjectName(u"P"_s);
     p_->setReadOnly(true);
     p_->setFixedWidth(px(700));
     grid->addWidget(p_, 2, 2);
     aircraftName_ = new QLabel(this);
-    aircraftName_->setObjectName(QStringLiteral("loadoutAircraft"));
+    aircraftName_->setObjectName(u"loadoutAircraft"_s);
     grid->addWidget(aircraftName_, 2, 3, 1, 3);
 
     // The second build takes its table from the scenario and saves instead of flying.
     if (launches) {
-        auto* copy = actionLabel("Label25", QStringLiteral("Copy a newly loaded loadout.dat"), this);
+        auto* copy = actionLabel("Label25", u"Copy a newly loaded loadout.dat"_s, this);
         connect(copy, &uisupport::ClickLabel::clicked, this, [this] {
             model_.loadout().copyNewTable();
             emit changed();
         });
         grid->addWidget(copy, 3, 0, 1, 3);
-        auto* flyLabel = actionLabel("Label26", QStringLiteral("FLY!"), this);
+        auto* flyLabel = actionLabel("Label26", u"FLY!"_s, this);
         connect(flyLabel, &uisupport::ClickLabel::clicked, this, [this] {
             hide();
             emit fly();

@@ -10,17 +10,19 @@
 
 #include <cmath>
 
+using namespace Qt::StringLiterals;
+
 namespace sortie::ui {
 
 MapImage::MapImage(const MapPicture& picture, QWidget* parent) : QWidget(parent), picture_(picture) {
-    setObjectName(QStringLiteral("MyImage"));
+    setObjectName(u"MyImage"_s);
     setFixedSize(picture.width(), picture.height());
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     targetLabel_ = new QLabel(this);
-    targetLabel_->setObjectName(QStringLiteral("TargetLabel"));
-    targetLabel_->setStyleSheet(QStringLiteral(
-        "QLabel { background: #FFFFE0; color: #000000; border: 1px solid #606060; padding: 1px; }"));
+    targetLabel_->setObjectName(u"TargetLabel"_s);
+    targetLabel_->setStyleSheet(
+        u"QLabel { background: #FFFFE0; color: #000000; border: 1px solid #606060; padding: 1px; }"_s);
     // The label floats beside the pointer; it must not take the pointer's events from the map.
     targetLabel_->setAttribute(Qt::WA_TransparentForMouseEvents);
     targetLabel_->hide();

@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QPainter>
 
+using namespace Qt::StringLiterals;
+
 namespace sortie::ui {
 
 namespace {
@@ -17,9 +19,9 @@ const QPoint kTargetPoint(px(100), px(400) + 4);
 } // namespace
 
 MapLegend::MapLegend(QWidget* parent) : QFrame(parent) {
-    setObjectName(QStringLiteral("Picture1"));
+    setObjectName(u"Picture1"_s);
     setFrameShape(QFrame::Box);
-    setStyleSheet(QStringLiteral("QFrame#Picture1 { background: #FFFFFF; }"));
+    setStyleSheet(u"QFrame#Picture1 { background: #FFFFFF; }"_s);
     const struct {
         const char* caption;
         const char* colour;
@@ -28,10 +30,9 @@ MapLegend::MapLegend(QWidget* parent) : QFrame(parent) {
     int index = 0;
     for (const auto& e : entries) {
         auto* label = new QLabel(QString::fromLatin1(e.caption), this);
-        label->setObjectName(QStringLiteral("Label6"));
+        label->setObjectName(u"Label6"_s);
         label->setProperty("index", index++);
-        label->setStyleSheet(
-            QStringLiteral("color: %1; background: transparent;").arg(QLatin1String(e.colour)));
+        label->setStyleSheet(u"color: %1; background: transparent;"_s.arg(QLatin1String(e.colour)));
         label->adjustSize();
         label->move(e.point.x() + 10, e.point.y() - label->height() / 2);
     }

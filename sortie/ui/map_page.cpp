@@ -21,22 +21,24 @@
 
 #include <algorithm>
 
+using namespace Qt::StringLiterals;
+
 namespace sortie::ui {
 
 namespace {
 
 uisupport::ClickLabel* actionLabel(const char* name, const QString& caption, QWidget* parent) {
     auto* label = new uisupport::ClickLabel(QString::fromLatin1(name), caption, parent);
-    label->setStyleSheet(QStringLiteral(
-        "QLabel { color: #000080; font-weight: bold; border: 1px solid #8090B0; padding: 2px 6px;"
-        " background: #F0F4FF; }"));
+    label->setStyleSheet(
+        u"QLabel { color: #000080; font-weight: bold; border: 1px solid #8090B0; padding: 2px 6px;"
+        " background: #F0F4FF; }"_s);
     return label;
 }
 
 } // namespace
 
 MapPage::MapPage(MissionBuilder& model, QWidget* parent) : QFrame(parent), model_(model) {
-    setObjectName(QStringLiteral("Frame4"));
+    setObjectName(u"Frame4"_s);
     mapView_ = new MapView(model_, this);
     connect(mapView_, &MapView::picked, this, &MapPage::changed);
 
@@ -55,7 +57,7 @@ QWidget* MapPage::buildSidePanel() {
     grid->setContentsMargins(0, 0, 0, 0);
     const OptionCatalog& c = model_.mission().catalog();
     targo_ = makeButtons(
-        side, QStringLiteral("Targo"),
+        side, u"Targo"_s,
         {uisupport::fromGameBytes(c.pickCaptions[0]), uisupport::fromGameBytes(c.pickCaptions[1])},
         [this](int i) {
             model_.map().selectPick(i);
@@ -64,7 +66,7 @@ QWidget* MapPage::buildSidePanel() {
     for (int i = 0; i < 2; ++i) {
         grid->addWidget(targo_->button(i), i, 0);
         text6_[static_cast<std::size_t>(i)] = new QLineEdit(side);
-        text6_[static_cast<std::size_t>(i)]->setObjectName(QStringLiteral("Text6"));
+        text6_[static_cast<std::size_t>(i)]->setObjectName(u"Text6"_s);
         text6_[static_cast<std::size_t>(i)]->setProperty("index", i);
         text6_[static_cast<std::size_t>(i)]->setFixedWidth(50);
         takeNumbers(text6_[static_cast<std::size_t>(i)],
@@ -73,12 +75,12 @@ QWidget* MapPage::buildSidePanel() {
                      [this] { emit changed(); }});
         grid->addWidget(text6_[static_cast<std::size_t>(i)], i, 1);
         label2_[static_cast<std::size_t>(i)] = new QLabel(side);
-        label2_[static_cast<std::size_t>(i)]->setObjectName(QStringLiteral("Label2"));
+        label2_[static_cast<std::size_t>(i)]->setObjectName(u"Label2"_s);
         label2_[static_cast<std::size_t>(i)]->setProperty("index", i);
         grid->addWidget(label2_[static_cast<std::size_t>(i)], i, 2);
     }
     fl_ = makeButtons(
-        side, QStringLiteral("FL"),
+        side, u"FL"_s,
         {uisupport::fromGameBytes(c.frontLineCaptions[0]), uisupport::fromGameBytes(c.frontLineCaptions[1])},
         [this](int i) { chooseFrontLine(i); });
     grid->addWidget(fl_->button(0), 2, 0, 1, 2);
@@ -88,14 +90,14 @@ QWidget* MapPage::buildSidePanel() {
     grid->addWidget(legend_, 3, 0, 1, 3);
 
     tList_ = new QListWidget(side);
-    tList_->setObjectName(QStringLiteral("TList"));
+    tList_->setObjectName(u"TList"_s);
     uisupport::onEntryChosen(tList_, [this](int row) {
         model_.map().chooseTarget(row);
         emit changed();
     });
     grid->addWidget(tList_, 4, 0, 1, 3);
     tg_ = new QTableWidget(side);
-    tg_->setObjectName(QStringLiteral("Tg"));
+    tg_->setObjectName(u"Tg"_s);
     tg_->verticalHeader()->hide();
     tg_->verticalHeader()->setDefaultSectionSize(px(300));
     tg_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -105,10 +107,10 @@ QWidget* MapPage::buildSidePanel() {
 
     // Two rows: "Save parameters and exit" takes as much room as the other two together.
     auto* actions = new QGridLayout();
-    auto* makeMap = actionLabel("Label4", QStringLiteral("Make a new map"), side);
+    auto* makeMap = actionLabel("Label4", u"Make a new map"_s, side);
     label4_ = makeMap;
     connect(makeMap, &uisupport::ClickLabel::clicked, this, &MapPage::rebuildMap);
-    auto* back = actionLabel("Label13", QStringLiteral("Aircraft Page"), side);
+    auto* back = actionLabel("Label13", u"Aircraft Page"_s, side);
     connect(back, &uisupport::ClickLabel::clicked, this, &MapPage::showAircraftPage);
     auto* fly = actionLabel("Label16", uisupport::fromGameBytes(model_.settings().flyCaption), side);
     connect(fly, &uisupport::ClickLabel::clicked, this, &MapPage::fly);
@@ -154,7 +156,7 @@ void MapPage::loadTargets() {
 
 template <class Build> void MapPage::building(Build build) {
     const QString caption = label4_->text();
-    label4_->setText(QStringLiteral("..building.."));
+    label4_->setText(u"..building.."_s);
     label4_->repaint();
     build();
     label4_->setText(caption);

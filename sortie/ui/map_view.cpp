@@ -16,6 +16,8 @@
 
 #include <algorithm>
 
+using namespace Qt::StringLiterals;
+
 namespace sortie::ui {
 
 namespace {
@@ -30,8 +32,8 @@ int stepPixels() {
 
 MapView::MapView(MissionBuilder& model, QWidget* parent) : QWidget(parent), model_(model) {
     frame7_ = new QFrame(this);
-    frame7_->setObjectName(QStringLiteral("Frame7"));
-    frame7_->setStyleSheet(QStringLiteral("QFrame#Frame7 { background: #808080; }"));
+    frame7_->setObjectName(u"Frame7"_s);
+    frame7_->setStyleSheet(u"QFrame#Frame7 { background: #808080; }"_s);
     frame7_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     frame7_->setMinimumSize(320, 240);
     frame7_->installEventFilter(this);
@@ -39,9 +41,9 @@ MapView::MapView(MissionBuilder& model, QWidget* parent) : QWidget(parent), mode
     image_->move(0, 0);
 
     scrollY_ = new QScrollBar(Qt::Vertical, this);
-    scrollY_->setObjectName(QStringLiteral("MapScrollY"));
+    scrollY_->setObjectName(u"MapScrollY"_s);
     scrollX_ = new QScrollBar(Qt::Horizontal, this);
-    scrollX_->setObjectName(QStringLiteral("MapScrollX"));
+    scrollX_->setObjectName(u"MapScrollX"_s);
     for (QScrollBar* bar : {scrollX_, scrollY_})
         bar->setSingleStep(stepPixels());
     connect(scrollX_, &QScrollBar::valueChanged, this, [this](int v) {
@@ -84,8 +86,8 @@ QWidget* MapView::buildUpDown(const char* name, Qt::Orientation orientation) {
     // First button: up (vertical) or left (horizontal); both move towards the map's start.
     first->setArrowType(vertical ? Qt::UpArrow : Qt::LeftArrow);
     second->setArrowType(vertical ? Qt::DownArrow : Qt::RightArrow);
-    first->setObjectName(QStringLiteral("towardsStart"));
-    second->setObjectName(QStringLiteral("towardsEnd"));
+    first->setObjectName(u"towardsStart"_s);
+    second->setObjectName(u"towardsEnd"_s);
     layout->addWidget(first);
     layout->addWidget(second);
     connect(first, &QToolButton::clicked, this, [this, orientation] { step(orientation, false); });

@@ -8,6 +8,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+using namespace Qt::StringLiterals;
+
 namespace sortie::ui {
 
 MouseButton toModelButton(Qt::MouseButton button) {
@@ -40,17 +42,17 @@ QString caption(const std::string& text) {
 } // namespace
 
 OptionBoard::OptionBoard(MissionBuilder& model, QWidget* parent) : QWidget(parent), model_(model) {
-    setObjectName(QStringLiteral("Image2"));
+    setObjectName(u"Image2"_s);
     resize(designSize());
     setMouseTracking(true);
 
     for (int i = 0; i < kPlaneCellCount; ++i) {
-        auto* cell = new uisupport::ClickLabel(QStringLiteral("Label18"), {}, this, i);
+        auto* cell = new uisupport::ClickLabel(u"Label18"_s, {}, this, i);
         cell->setAlignment(Qt::AlignCenter);
         cell->setWordWrap(true);
-        cell->setStyleSheet(QStringLiteral(
-            "QLabel { background: rgba(255,255,224,230); color: black; border: 2px solid #404040;"
-            " font-size: 11pt; font-weight: bold; }"));
+        cell->setStyleSheet(
+            u"QLabel { background: rgba(255,255,224,230); color: black; border: 2px solid #404040;"
+            " font-size: 11pt; font-weight: bold; }"_s);
         cell->setMouseTracking(true);
         cell->installEventFilter(this);
         cell->hide();
@@ -66,13 +68,13 @@ OptionBoard::OptionBoard(MissionBuilder& model, QWidget* parent) : QWidget(paren
         cells_[static_cast<std::size_t>(i)] = cell;
     }
     for (int i = 0; i < kBoardRowCount; ++i) {
-        auto* row = new uisupport::ClickLabel(QStringLiteral("Label21"), {}, this, i);
+        auto* row = new uisupport::ClickLabel(u"Label21"_s, {}, this, i);
         row->setAlignment(Qt::AlignCenter);
         QFont font = row->font();
         font.setPointSize(12);
         font.setBold(true);
         row->setFont(font);
-        row->setStyleSheet(QStringLiteral("QLabel { color: #0000FF; background: rgba(255,255,255,210); }"));
+        row->setStyleSheet(u"QLabel { color: #0000FF; background: rgba(255,255,255,210); }"_s);
         row->setMouseTracking(true);
         // A row acts on the row under the pointer, not on itself: the keyboard reaches its choices elsewhere.
         row->setFocusPolicy(Qt::NoFocus);
@@ -86,22 +88,21 @@ OptionBoard::OptionBoard(MissionBuilder& model, QWidget* parent) : QWidget(paren
         rows_[static_cast<std::size_t>(i)] = row;
     }
     label20_ = new QLabel(parent);
-    label20_->setObjectName(QStringLiteral("Label20"));
+    label20_->setObjectName(u"Label20"_s);
     label11_ = new QLabel(parent);
-    label11_->setObjectName(QStringLiteral("Label11"));
+    label11_->setObjectName(u"Label11"_s);
     QFont big = label11_->font();
     big.setPointSize(12);
     label11_->setFont(big);
-    label11_->setStyleSheet(QStringLiteral("QLabel { color: #0000FF; }"));
+    label11_->setStyleSheet(u"QLabel { color: #0000FF; }"_s);
     big.setBold(true);
     label20_->setFont(big);
     label22_ = new QLabel(this);
     // The second build has no results report; its `Label22` is the scenario frame's "EXIT".
-    label22_->setObjectName(model_.settings().flyAction == FlyAction::LaunchGame
-                                ? QStringLiteral("Label22")
-                                : QStringLiteral("resultsReport"));
-    label22_->setStyleSheet(QStringLiteral(
-        "QLabel { background: white; color: black; font-size: 12pt; border: 2px solid #404040; }"));
+    label22_->setObjectName(model_.settings().flyAction == FlyAction::LaunchGame ? u"Label22"_s
+                                                                                 : u"resultsReport"_s);
+    label22_->setStyleSheet(
+        u"QLabel { background: white; color: black; font-size: 12pt; border: 2px solid #404040; }"_s);
     label22_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label22_->setMargin(20);
     label22_->setWordWrap(true);

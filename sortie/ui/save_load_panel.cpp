@@ -13,6 +13,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+using namespace Qt::StringLiterals;
+
 namespace sortie::ui {
 
 namespace {
@@ -27,19 +29,18 @@ template <class W> W* named(W* widget, const char* name, int index = -1) {
 } // namespace
 
 SaveLoadPanel::SaveLoadPanel(MissionBuilder& model, QWidget* parent) : QFrame(parent), model_(model) {
-    setObjectName(QStringLiteral("Frame10"));
+    setObjectName(u"Frame10"_s);
     setFrameShape(QFrame::Box);
     setAutoFillBackground(true);
-    setStyleSheet(QStringLiteral("#Frame10 { background: #F4F4EC; }"));
+    setStyleSheet(u"#Frame10 { background: #F4F4EC; }"_s);
     uisupport::hideOnEscape(this);
     auto* grid = new QGridLayout(this);
-    grid->addWidget(new QLabel(QStringLiteral("Click to hide this panel"), this), 0, 0, 1, 3);
-    grid->addWidget(
-        named(new QLabel(QStringLiteral("Enter the name of the file to be saved here:"), this), "Label27"), 1,
-        0, 1, 2);
+    grid->addWidget(new QLabel(u"Click to hide this panel"_s, this), 0, 0, 1, 3);
+    grid->addWidget(named(new QLabel(u"Enter the name of the file to be saved here:"_s, this), "Label27"), 1,
+                    0, 1, 2);
     text2_ = named(new QLineEdit(this), "Text2");
     grid->addWidget(text2_, 2, 0, 1, 2);
-    auto* save = named(new QPushButton(QStringLiteral("Save"), this), "Command1");
+    auto* save = named(new QPushButton(u"Save"_s, this), "Command1");
     grid->addWidget(save, 2, 2);
     connect(save, &QPushButton::clicked, this, &SaveLoadPanel::save);
     connect(text2_, &QLineEdit::returnPressed, this, &SaveLoadPanel::save);
@@ -53,7 +54,7 @@ SaveLoadPanel::SaveLoadPanel(MissionBuilder& model, QWidget* parent) : QFrame(pa
         "Label10");
     label10_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     grid->addWidget(label10_, 4, 0, 1, 3);
-    grid->addWidget(named(new QLabel(QStringLiteral("Details:"), this), "Label28"), 5, 0);
+    grid->addWidget(named(new QLabel(u"Details:"_s, this), "Label28"), 5, 0);
     text3_ = named(new QPlainTextEdit(this), "Text3");
     text3_->setReadOnly(true);
     text3_->setTabChangesFocus(true);
@@ -61,14 +62,14 @@ SaveLoadPanel::SaveLoadPanel(MissionBuilder& model, QWidget* parent) : QFrame(pa
     grid->setRowStretch(3, 1);
     grid->setRowStretch(6, 2);
 
-    auto* load = named(new QPushButton(QStringLiteral("Load"), this), "Command2");
+    auto* load = named(new QPushButton(u"Load"_s, this), "Command2");
     grid->addWidget(load, 7, 0);
     connect(load, &QPushButton::clicked, this, [this] {
         model_.saveLoad().load();
         emit changed();
     });
     if (model_.settings().flyAction == FlyAction::LaunchGame) {
-        auto* fly = named(new QPushButton(QStringLiteral("FLY"), this), "Command3");
+        auto* fly = named(new QPushButton(u"FLY"_s, this), "Command3");
         grid->addWidget(fly, 7, 1);
         connect(fly, &QPushButton::clicked, this, [this] {
             model_.launch().startGame();
@@ -77,10 +78,9 @@ SaveLoadPanel::SaveLoadPanel(MissionBuilder& model, QWidget* parent) : QFrame(pa
     } else {
         // Shows where saved missions go and, as the other "FLY!" labels, saves and ends.
         auto* exit = new uisupport::ClickLabel(
-            QStringLiteral("Label26"),
-            uisupport::fromPath(std::filesystem::path(model_.settings().missionsFolder)), this);
+            u"Label26"_s, uisupport::fromPath(std::filesystem::path(model_.settings().missionsFolder)), this);
         exit->setCursor(Qt::PointingHandCursor);
-        exit->setStyleSheet(QStringLiteral("QLabel { color: #000080; font-weight: bold; }"));
+        exit->setStyleSheet(u"QLabel { color: #000080; font-weight: bold; }"_s);
         connect(exit, &uisupport::ClickLabel::clicked, this, &SaveLoadPanel::fly);
         grid->addWidget(exit, 7, 1, 1, 2);
     }

@@ -12,6 +12,8 @@
 #include <QPixmap>
 #include <QVBoxLayout>
 
+using namespace Qt::StringLiterals;
+
 namespace sortie::ui {
 
 namespace {
@@ -20,8 +22,8 @@ constexpr int kScenarioSpacingTwips = 600;
 
 uisupport::ClickLabel* actionLabel(const char* name, const QString& caption, QWidget* parent) {
     auto* label = new uisupport::ClickLabel(QString::fromLatin1(name), caption, parent);
-    label->setStyleSheet(QStringLiteral("QLabel { color: #FFFF80; font-weight: bold; font-size: 14pt;"
-                                        " border: 2px solid #FFFF80; padding: 4px 10px; }"));
+    label->setStyleSheet(u"QLabel { color: #FFFF80; font-weight: bold; font-size: 14pt;"
+                         " border: 2px solid #FFFF80; padding: 4px 10px; }"_s);
     label->setCursor(Qt::PointingHandCursor);
     return label;
 }
@@ -29,17 +31,16 @@ uisupport::ClickLabel* actionLabel(const char* name, const QString& caption, QWi
 } // namespace
 
 ScenarioFrame::ScenarioFrame(MissionBuilder& model, QWidget* parent) : QGroupBox(parent), model_(model) {
-    setObjectName(QStringLiteral("Frame11"));
-    setTitle(QStringLiteral("Choose your scenario"));
+    setObjectName(u"Frame11"_s);
+    setTitle(u"Choose your scenario"_s);
     setAutoFillBackground(true);
-    setStyleSheet(
-        QStringLiteral("#Frame11 { background: #1C2A3A; color: white; font-weight: bold; font-size: 12pt; }"
-                       " #Frame11 QLabel { color: white; }"));
+    setStyleSheet(u"#Frame11 { background: #1C2A3A; color: white; font-weight: bold; font-size: 12pt; }"
+                  " #Frame11 QLabel { color: white; }"_s);
     const ScenarioSetup& s = model_.scenario().setup();
 
     auto* layout = new QHBoxLayout(this);
     auto* image1 = new QLabel(this);
-    image1->setObjectName(QStringLiteral("Image1"));
+    image1->setObjectName(u"Image1"_s);
     if (const QPixmap picture = uisupport::pictureFromBytes(s.framePicture()); !picture.isNull())
         image1->setPixmap(picture.scaled(620, 520, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     image1->setAlignment(Qt::AlignCenter);
@@ -53,14 +54,14 @@ ScenarioFrame::ScenarioFrame(MissionBuilder& model, QWidget* parent) : QGroupBox
     auto* right = new QVBoxLayout(rightHolder);
     right->setContentsMargins(0, 0, 0, 0);
     auto* frame12 = new QFrame(this);
-    frame12->setObjectName(QStringLiteral("Frame12"));
+    frame12->setObjectName(u"Frame12"_s);
     frame12->setFrameShape(QFrame::Box);
-    frame12->setStyleSheet(QStringLiteral("#Frame12 { background: #101820; }"));
+    frame12->setStyleSheet(u"#Frame12 { background: #101820; }"_s);
     buildScenarioList(frame12);
     right->addWidget(frame12, 1);
 
     label36_ = new QLabel(this);
-    label36_->setObjectName(QStringLiteral("Label36"));
+    label36_->setObjectName(u"Label36"_s);
     label36_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     right->addWidget(label36_);
 
@@ -70,13 +71,12 @@ ScenarioFrame::ScenarioFrame(MissionBuilder& model, QWidget* parent) : QGroupBox
         auto* name = new QLabel(QString::fromLatin1(kScenarioFileNames[i].data(),
                                                     static_cast<qsizetype>(kScenarioFileNames[i].size())),
                                 this);
-        name->setObjectName(QStringLiteral("Label31"));
+        name->setObjectName(u"Label31"_s);
         name->setProperty("index", static_cast<int>(i));
         auto* path = new QLabel(this);
-        path->setObjectName(QStringLiteral("Label32"));
+        path->setObjectName(u"Label32"_s);
         path->setProperty("index", static_cast<int>(i));
-        path->setStyleSheet(
-            QStringLiteral("QLabel { color: #C0D8FF; font-weight: normal; font-size: 9pt; }"));
+        path->setStyleSheet(u"QLabel { color: #C0D8FF; font-weight: normal; font-size: 9pt; }"_s);
         table->addWidget(name, static_cast<int>(i), 0);
         table->addWidget(path, static_cast<int>(i), 1);
         label32_[i] = path;
@@ -87,7 +87,7 @@ ScenarioFrame::ScenarioFrame(MissionBuilder& model, QWidget* parent) : QGroupBox
     auto* actions = new QHBoxLayout();
     label33_ = actionLabel("Label33", QString::fromLatin1(kScenarioOkCaption), this);
     connect(label33_, &uisupport::ClickLabel::clicked, this, &ScenarioFrame::continueClicked);
-    auto* label22 = actionLabel("Label22", QStringLiteral("EXIT"), this);
+    auto* label22 = actionLabel("Label22", u"EXIT"_s, this);
     connect(label22, &uisupport::ClickLabel::clicked, this, &ScenarioFrame::exitClicked);
     actions->addWidget(label33_);
     actions->addSpacing(40);
@@ -96,8 +96,8 @@ ScenarioFrame::ScenarioFrame(MissionBuilder& model, QWidget* parent) : QGroupBox
     right->addLayout(actions);
 
     auto* label29 = new QLabel(uisupport::fromPath(std::filesystem::path(s.gameFolderText())), this);
-    label29->setObjectName(QStringLiteral("Label29"));
-    label29->setStyleSheet(QStringLiteral("QLabel { font-weight: normal; font-size: 9pt; }"));
+    label29->setObjectName(u"Label29"_s);
+    label29->setStyleSheet(u"QLabel { font-weight: normal; font-size: 9pt; }"_s);
     right->addWidget(label29);
     layout->addWidget(rightHolder);
     layout->addStretch();
@@ -108,8 +108,8 @@ void ScenarioFrame::buildScenarioList(QWidget* frame12) {
     const auto& captions = model_.scenario().setup().scenarioCaptions();
     frame12->setMinimumHeight(px(kScenarioSpacingTwips) * static_cast<int>(captions.size()) + 16);
     for (std::size_t k = 0; k < captions.size(); ++k) {
-        auto* label = new uisupport::ClickLabel(
-            QStringLiteral("Label35"), uisupport::fromNameBytes(captions[k]), frame12, static_cast<int>(k));
+        auto* label = new uisupport::ClickLabel(u"Label35"_s, uisupport::fromNameBytes(captions[k]), frame12,
+                                                static_cast<int>(k));
         label->move(8, 8 + px(kScenarioSpacingTwips) * static_cast<int>(k));
         label->setCursor(Qt::PointingHandCursor);
         label->adjustSize();
@@ -149,8 +149,8 @@ void ScenarioFrame::sync() {
     const ScenarioSetup& s = model_.scenario().setup();
     for (std::size_t k = 0; k < label35_.size(); ++k) {
         const bool chosen = static_cast<int>(k) == s.chosen();
-        label35_[k]->setStyleSheet(chosen ? QStringLiteral("QLabel { color: #FF0000; font-size: 13pt; }")
-                                          : QStringLiteral("QLabel { color: #FFFFFF; font-size: 13pt; }"));
+        label35_[k]->setStyleSheet(chosen ? u"QLabel { color: #FF0000; font-size: 13pt; }"_s
+                                          : u"QLabel { color: #FFFFFF; font-size: 13pt; }"_s);
         label35_[k]->adjustSize();
     }
     label36_->setText(QDir::toNativeSeparators(uisupport::fromNameBytes(s.chosenFolderText())));

@@ -7,6 +7,8 @@
 #include <QGridLayout>
 #include <QLabel>
 
+using namespace Qt::StringLiterals;
+
 namespace eaw::startup {
 
 namespace {
@@ -32,12 +34,12 @@ std::optional<std::filesystem::path> FolderChooser::choose(const QString& note,
         return answer;
     }
     // Qt's own dialog: the same on every desktop, and it leaves no recent-files entries behind.
-    QFileDialog dialog(nullptr, QStringLiteral("Where is the EAW game folder?"), uisupport::fromPath(offer));
+    QFileDialog dialog(nullptr, u"Where is the EAW game folder?"_s, uisupport::fromPath(offer));
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOptions(QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
     if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout())) {
         auto* label = new QLabel(note, &dialog);
-        label->setObjectName(QStringLiteral("chooserNote"));
+        label->setObjectName(u"chooserNote"_s);
         label->setWordWrap(true);
         grid->addWidget(label, grid->rowCount(), 0, 1, -1);
     }
@@ -73,8 +75,8 @@ std::optional<std::filesystem::path> settleGameFolder(const StartRequest& reques
             saveRememberedFolder(rememberFile, *chosen);
             return chosen;
         }
-        note = QStringLiteral("There is no eaw.exe in %1. Choose the folder that holds the game.")
-                   .arg(uisupport::fromPath(*chosen));
+        note = u"There is no eaw.exe in %1. Choose the folder that holds the game."_s.arg(
+            uisupport::fromPath(*chosen));
         offer = *chosen;
     }
 }

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 using namespace eaw::startup;
 using testsupport::TempFolder;
 
@@ -51,7 +53,7 @@ TEST_F(GameFolderChooser, AChoiceWithoutTheGameIsAskedAgainAndTheGoodOneIsOffere
     FolderChooser::setNextAnswers({home, game});
     EXPECT_EQ(settleGameFolder(request, remember_), game);
     ASSERT_EQ(FolderChooser::asked().size(), 2u);
-    EXPECT_TRUE(FolderChooser::asked()[1].note.contains(QStringLiteral("no eaw.exe")));
+    EXPECT_TRUE(FolderChooser::asked()[1].note.contains(u"no eaw.exe"_s));
 
     FolderChooser::clearAsked();
     FolderChooser::setNextAnswers({std::nullopt});

@@ -9,12 +9,14 @@
 
 #include <filesystem>
 
+using namespace Qt::StringLiterals;
+
 class UiSupportTest final : public QObject {
     Q_OBJECT
 
   private slots:
     void theLabelClicksOnEnterReturnSpaceAndALeftReleaseOnly() {
-        uisupport::ClickLabel label(QStringLiteral("Label7"), QStringLiteral("Save/Load"), nullptr, 2);
+        uisupport::ClickLabel label(u"Label7"_s, u"Save/Load"_s, nullptr, 2);
         QCOMPARE(label.property("index").toInt(), 2);
         label.resize(80, 20);
         QSignalSpy clicks(&label, &uisupport::ClickLabel::clicked);
@@ -25,8 +27,8 @@ class UiSupportTest final : public QObject {
         QCOMPARE(releases.size(), 3);
         QCOMPARE(releases.first().first().value<Qt::MouseButton>(), Qt::LeftButton);
         // A held key repeats: still one click.
-        QTest::sendKeyEvent(QTest::Press, &label, Qt::Key_Space, QStringLiteral(" "), Qt::NoModifier);
-        QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), true);
+        QTest::sendKeyEvent(QTest::Press, &label, Qt::Key_Space, u" "_s, Qt::NoModifier);
+        QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, u" "_s, true);
         QCoreApplication::sendEvent(&label, &repeat);
         QCOMPARE(clicks.size(), 4);
         QTest::keyClick(&label, Qt::Key_A);
@@ -45,30 +47,27 @@ class UiSupportTest final : public QObject {
 
     void pathsAreShownWholeAndNativeWithoutATrailingSeparator() {
         const std::filesystem::path folder(u8"/home/j/Spiele Jörg/EAW/");
-        QCOMPARE(uisupport::fromPath(folder),
-                 QDir::toNativeSeparators(QStringLiteral("/home/j/Spiele Jörg/EAW")));
-        QCOMPARE(uisupport::fromPath(std::filesystem::path("/")),
-                 QDir::toNativeSeparators(QStringLiteral("/")));
+        QCOMPARE(uisupport::fromPath(folder), QDir::toNativeSeparators(u"/home/j/Spiele Jörg/EAW"_s));
+        QCOMPARE(uisupport::fromPath(std::filesystem::path("/")), QDir::toNativeSeparators(u"/"_s));
         const common::Problem problem{folder / "eaw.ini", "writing", "Permission denied"};
         QCOMPARE(uisupport::fromProblem(problem),
-                 QStringLiteral("writing ") +
-                     QDir::toNativeSeparators(QStringLiteral("/home/j/Spiele Jörg/EAW/eaw.ini")) +
-                     QStringLiteral(": Permission denied"));
+                 u"writing "_s + QDir::toNativeSeparators(u"/home/j/Spiele Jörg/EAW/eaw.ini"_s) +
+                     u": Permission denied"_s);
     }
 
     void namesAreNotLatin1ButGameTextIs() {
-        QCOMPARE(uisupport::fromNameBytes("W-D\xC3\xBCppel"), QStringLiteral("W-Düppel"));
-        QCOMPARE(uisupport::toNameBytes(QStringLiteral("W-Düppel")), std::string("W-D\xC3\xBCppel"));
-        QCOMPARE(uisupport::fromGameBytes("D\xFC"), QStringLiteral("Dü"));
-        QCOMPARE(uisupport::toGameBytes(QStringLiteral("Dü")), std::string("D\xFC"));
-        QCOMPARE(uisupport::fromGameLines("a\r\nb\rc\r\n"), QStringLiteral("a\nb\nc"));
+        QCOMPARE(uisupport::fromNameBytes("W-D\xC3\xBCppel"), u"W-Düppel"_s);
+        QCOMPARE(uisupport::toNameBytes(u"W-Düppel"_s), std::string("W-D\xC3\xBCppel"));
+        QCOMPARE(uisupport::fromGameBytes("D\xFC"), u"Dü"_s);
+        QCOMPARE(uisupport::toGameBytes(u"Dü"_s), std::string("D\xFC"));
+        QCOMPARE(uisupport::fromGameLines("a\r\nb\rc\r\n"), u"a\nb\nc"_s);
         // A message holding a name reads as UTF-8; one quoting Latin-1 game text stays readable.
         QCOMPARE(uisupport::fromMessage("saved as \"\xC3\x9C"
                                         "bung\""),
-                 QStringLiteral("saved as \"Übung\""));
+                 u"saved as \"Übung\""_s);
         QCOMPARE(uisupport::fromMessage("No picture for \"M\xFC"
                                         "nchen\""),
-                 QStringLiteral("No picture for \"München\""));
+                 u"No picture for \"München\""_s);
     }
 
     void aNameTheEncodingCannotShowStillGoesBackUnchanged() {
@@ -76,12 +75,12 @@ class UiSupportTest final : public QObject {
         QVERIFY(!uisupport::fromName(std::filesystem::path(latin1Name)).isEmpty());
         QListWidget list;
         auto* item = uisupport::addNameItem(&list, latin1Name);
-        QVERIFY(item->text().startsWith(QStringLiteral("W-D")));
+        QVERIFY(item->text().startsWith(u"W-D"_s));
         QCOMPARE(uisupport::nameBytes(item), latin1Name);
-        QListWidgetItem typed(QStringLiteral("Übung"));
+        QListWidgetItem typed(u"Übung"_s);
         QCOMPARE(uisupport::nameBytes(&typed), std::string("\xC3\x9C"
                                                            "bung"));
-        QCOMPARE(uisupport::toName(QStringLiteral("Übung")), std::filesystem::path(u8"Übung"));
+        QCOMPARE(uisupport::toName(u"Übung"_s), std::filesystem::path(u8"Übung"));
     }
 };
 

@@ -16,6 +16,8 @@
 #include <filesystem>
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 namespace skintest {
 
 template <class T> T* child(const QWidget& form, const QString& name) {
@@ -41,7 +43,7 @@ class DemoWindow final {
         form->show();
         if (!QTest::qWaitForWindowExposed(form.get()))
             qFatal("window not shown");
-        child<QTabWidget>(*form, QStringLiteral("SSTab1"))->setCurrentIndex(tab);
+        child<QTabWidget>(*form, u"SSTab1"_s)->setCurrentIndex(tab);
         return *form;
     }
 

@@ -13,6 +13,8 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 using namespace sortie;
 using sortie::ui::Form1;
 using namespace sortie::testing;
@@ -52,12 +54,12 @@ class Form1Test final : public QObject {
     void freshStartShowsTheDefaults() {
         Form1* f = open();
         QCOMPARE(messages(f), QString());
-        QCOMPARE(find<QLineEdit>(f, "Text1", 0)->text(), QStringLiteral("9"));
-        QCOMPARE(find<QLineEdit>(f, "Text1", 3)->text(), QStringLiteral("19"));
-        QCOMPARE(find<QLineEdit>(f, "Text5")->text(), QStringLiteral("4"));
-        QCOMPARE(find<QLineEdit>(f, "Text6", 0)->text(), QStringLiteral("127"));
-        QCOMPARE(find<QLabel>(f, "Label2", 1)->text(), QStringLiteral("Target 95"));
-        QCOMPARE(find<QLabel>(f, "Label3")->text(), QStringLiteral("1"));
+        QCOMPARE(find<QLineEdit>(f, "Text1", 0)->text(), u"9"_s);
+        QCOMPARE(find<QLineEdit>(f, "Text1", 3)->text(), u"19"_s);
+        QCOMPARE(find<QLineEdit>(f, "Text5")->text(), u"4"_s);
+        QCOMPARE(find<QLineEdit>(f, "Text6", 0)->text(), u"127"_s);
+        QCOMPARE(find<QLabel>(f, "Label2", 1)->text(), u"Target 95"_s);
+        QCOMPARE(find<QLabel>(f, "Label3")->text(), u"1"_s);
         QVERIFY(checked(f, "PNat", 1));
         QVERIFY(checked(f, "YR", 0));
         QVERIFY(checked(f, "MT", 1));
@@ -67,12 +69,12 @@ class Form1Test final : public QObject {
         QVERIFY(checked(f, "Targo", 1));
         QVERIFY(!find<QAbstractButton>(f, "Check1")->isChecked());
         QVERIFY(find<QWidget>(f, "Frame3")->isHidden());
-        QCOMPARE(find<QGroupBox>(f, "Frame1", 2)->title(), QStringLiteral("Weather"));
+        QCOMPARE(find<QGroupBox>(f, "Frame1", 2)->title(), u"Weather"_s);
         QCOMPARE(find<QListWidget>(f, "TList")->count(), 200);
-        QCOMPARE(find<QListWidget>(f, "PList")->item(31)->text(), QStringLiteral("Random"));
+        QCOMPARE(find<QListWidget>(f, "PList")->item(31)->text(), u"Random"_s);
         auto* tg = find<QTableWidget>(f, "Tg");
         QCOMPARE(tg->rowCount(), 200);
-        QCOMPARE(tg->item(127, 33)->text(), QStringLiteral("Target 127"));
+        QCOMPARE(tg->item(127, 33)->text(), u"Target 127"_s);
         QVERIFY(tg->isColumnHidden(1));
         QVERIFY(!tg->isColumnHidden(19));
         QVERIFY(find<QWidget>(f, "Frame2")->isVisible());
@@ -84,25 +86,25 @@ class Form1Test final : public QObject {
         Form1* f = open();
         hover(cellCentre(9, board()));
         QVERIFY(find<QLabel>(f, "Label18", 9)->isVisible());
-        QCOMPARE(find<QLabel>(f, "Label20")->text(), QStringLiteral("My Aircraft"));
+        QCOMPARE(find<QLabel>(f, "Label20")->text(), u"My Aircraft"_s);
         grab("sortie-hover-cell.png");
 
         hover(rowCentre(3, board()));
         QVERIFY(!find<QLabel>(f, "Label18", 9)->isVisible());
         auto* weather = find<QLabel>(f, "Label21", 3);
         QVERIFY(weather->isVisible());
-        QCOMPARE(weather->text(), QStringLiteral("Weather\nRandom"));
+        QCOMPARE(weather->text(), u"Weather\nRandom"_s);
         grab("sortie-hover-row.png");
         for (int i = 0; i < 3; ++i)
             QTest::mouseClick(weather, Qt::LeftButton);
         QVERIFY(checked(f, "W", 3));
-        QCOMPARE(weather->text(), QStringLiteral("Weather\nHeavy cloud"));
+        QCOMPARE(weather->text(), u"Weather\nHeavy cloud"_s);
         QTest::mouseClick(weather, Qt::RightButton);
         QVERIFY(checked(f, "W", 0));
 
         hover(rowCentre(0, board()));
         QTest::mouseClick(find<QLabel>(f, "Label21", 0), Qt::RightButton);
-        QCOMPARE(find<QLineEdit>(f, "Text5")->text(), QStringLiteral("3"));
+        QCOMPARE(find<QLineEdit>(f, "Text5")->text(), u"3"_s);
 
         hover(rowCentre(4, board()));
         for (int i = 0; i < 3; ++i)
@@ -122,15 +124,15 @@ class Form1Test final : public QObject {
         hover(cellCentre(20, board()));
         auto* cell = find<QLabel>(f, "Label18", 20);
         QTest::mouseClick(cell, Qt::LeftButton);
-        QCOMPARE(find<QLineEdit>(f, "Text1", 0)->text(), QStringLiteral("20"));
-        QCOMPARE(find<QLabel>(f, "Label1", 0)->text(), QStringLiteral("Plane 20"));
-        QCOMPARE(find<QLabel>(f, "Label3")->text(), QStringLiteral("0"));
+        QCOMPARE(find<QLineEdit>(f, "Text1", 0)->text(), u"20"_s);
+        QCOMPARE(find<QLabel>(f, "Label1", 0)->text(), u"Plane 20"_s);
+        QCOMPARE(find<QLabel>(f, "Label3")->text(), u"0"_s);
         QVERIFY(checked(f, "PNat", 0));
         QVERIFY(checked(f, "Plane", 1));
 
         QTest::mouseClick(cell, Qt::RightButton);
         QVERIFY(checked(f, "Plane", 2));
-        QCOMPARE(find<QLineEdit>(f, "Text1", 1)->text(), QStringLiteral("10"));
+        QCOMPARE(find<QLineEdit>(f, "Text1", 1)->text(), u"10"_s);
 
         QTest::mousePress(cell, Qt::MiddleButton);
         QVERIFY(find<QLabel>(f, "Label18", 0)->isVisible());
@@ -140,8 +142,8 @@ class Form1Test final : public QObject {
         QVERIFY(!find<QLabel>(f, "Label18", 0)->isVisible());
 
         find<QLineEdit>(f, "Text1", 0)->clear();
-        QTest::keyClicks(find<QLineEdit>(f, "Text1", 0), QStringLiteral("8"));
-        QCOMPARE(find<QLabel>(f, "Label3")->text(), QStringLiteral("2"));
+        QTest::keyClicks(find<QLineEdit>(f, "Text1", 0), u"8"_s);
+        QCOMPARE(find<QLabel>(f, "Label3")->text(), u"2"_s);
     }
 
     void pageSwitchesAndTheSaveLoadPanel() {
@@ -151,7 +153,7 @@ class Form1Test final : public QObject {
         QVERIFY(!find<QWidget>(f, "Frame2")->isVisible());
         grab("sortie-map-page.png");
         chooseEntry(find<QListWidget>(f, "TList"), 12);
-        QCOMPARE(find<QLineEdit>(f, "Text6", 1)->text(), QStringLiteral("12"));
+        QCOMPARE(find<QLineEdit>(f, "Text6", 1)->text(), u"12"_s);
         QTest::mouseClick(find<QLabel>(f, "Label13"), Qt::LeftButton);
         QVERIFY(find<QWidget>(f, "Frame2")->isVisible());
         QTest::mouseClick(find<QLabel>(f, "Label7"), Qt::LeftButton);
@@ -168,13 +170,13 @@ class Form1Test final : public QObject {
         testing::writeFile(game_->path() / "PEV" / "pevset.txt",
                            "3\r\n12\r\n10\r\n16\r\n19\r\n 0 \r\n95\r\n127\r\n 9 \r\n 4 \r\n");
         Form1* f = open();
-        QCOMPARE(find<QLineEdit>(f, "Text1", 0)->text(), QStringLiteral("3"));
+        QCOMPARE(find<QLineEdit>(f, "Text1", 0)->text(), u"3"_s);
         QVERIFY(checked(f, "PNat", 2));
         QVERIFY(find<QAbstractButton>(f, "Check1")->isChecked());
         QVERIFY(checked(f, "TOD", 0)); // 9 is no time of day
         QVERIFY(checked(f, "W", 4));
-        QVERIFY(messages(f).contains(QStringLiteral("10 of 20 lines")));
-        QVERIFY(messages(f).contains(QStringLiteral("TOD option")));
+        QVERIFY(messages(f).contains(u"10 of 20 lines"_s));
+        QVERIFY(messages(f).contains(u"TOD option"_s));
         hover(rowCentre(3, board()));
         QTest::mouseClick(find<QLabel>(f, "Label21", 3), Qt::LeftButton);
         QVERIFY(checked(f, "W", 0)); // "Overcast" moves on to "Random"
@@ -195,16 +197,16 @@ class Form1Test final : public QObject {
         QCOMPARE(find<QLabel>(f, "Label2", 0)->text(), QString());
         hover(cellCentre(0, board()));
         QTest::mouseClick(find<QLabel>(f, "Label18", 0), Qt::LeftButton);
-        QCOMPARE(find<QLabel>(f, "Label1", 0)->text(), QStringLiteral("Spitfire"));
+        QCOMPARE(find<QLabel>(f, "Label1", 0)->text(), u"Spitfire"_s);
         grab("sortie-broken.png");
     }
 
     void secondBuildOpensTheSameWindow() {
         form_ = std::make_unique<Form1>(game_->path(), sortiexSettings());
-        QCOMPARE(find<QLabel>(form_.get(), "Label14")->text(), QStringLiteral("Save parameters and exit"));
-        QCOMPARE(find<QAbstractButton>(form_.get(), "IntType", 4)->text(), QStringLiteral("Warships"));
+        QCOMPARE(find<QLabel>(form_.get(), "Label14")->text(), u"Save parameters and exit"_s);
+        QCOMPARE(find<QAbstractButton>(form_.get(), "IntType", 4)->text(), u"Warships"_s);
         QVERIFY(find<QWidget>(form_.get(), "Command3") == nullptr);
-        QVERIFY(messages(form_.get()).contains(QStringLiteral("scenario")));
+        QVERIFY(messages(form_.get()).contains(u"scenario"_s));
     }
 };
 

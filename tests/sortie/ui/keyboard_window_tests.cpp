@@ -13,6 +13,8 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 using namespace sortie;
 using sortie::ui::Form1;
 using namespace sortie::testing;
@@ -100,17 +102,17 @@ class KeyboardWindowTest final : public QObject {
         QVERIFY(panel->isVisible());
         auto* text2 = find<QLineEdit>(f, "Text2");
         text2->setFocus();
-        type(text2, QStringLiteral("Übung über Köln"));
+        type(text2, u"Übung über Köln"_s);
         QTest::keyClick(text2, Qt::Key_Return);
         const fs::path saved = game_ / "PEV" / "PEVMissions" / fs::path(u8"Übung über Köln.mpf");
         QVERIFY(fs::exists(saved));
         auto* list = find<QListWidget>(f, "File1");
-        const auto shown = list->findItems(QStringLiteral("Übung über Köln.mpf"), Qt::MatchExactly);
+        const auto shown = list->findItems(u"Übung über Köln.mpf"_s, Qt::MatchExactly);
         QCOMPARE(shown.size(), 1);
         // Choosing it back hands the model the same name and shows its path whole.
         list->setCurrentItem(shown.front());
         QCOMPARE(find<QLabel>(f, "Label10")->text(), QString::fromStdU16String(saved.u16string()));
-        QVERIFY(messages(f).contains(QStringLiteral("Übung über Köln")));
+        QVERIFY(messages(f).contains(u"Übung über Köln"_s));
 
         QTest::keyClick(list, Qt::Key_Escape);
         QVERIFY(!panel->isVisible());
@@ -122,7 +124,7 @@ class KeyboardWindowTest final : public QObject {
         QTRY_VERIFY(fs::exists(wineLog()));
         const fs::path mission = game_ / "SaveData" / "SingMiss.mpf";
         QVERIFY(fs::exists(mission));
-        QVERIFY2(messages(f).contains(QStringLiteral("The mission was written to ") +
+        QVERIFY2(messages(f).contains(u"The mission was written to "_s +
                                       QString::fromStdU16String(mission.u16string())),
                  qPrintable(messages(f)));
     }
@@ -143,9 +145,9 @@ class KeyboardWindowTest final : public QObject {
         press(find<QWidget>(f, "about"), Qt::Key_Return);
         const auto& shown = uisupport::MessageBox::lastShown();
         QVERIFY(shown.has_value());
-        QCOMPARE(shown->title, QStringLiteral("About sortie"));
+        QCOMPARE(shown->title, u"About sortie"_s);
         QVERIFY(shown->text.contains(QString::fromLatin1(EAW_VERSION)));
-        QVERIFY(shown->text.contains(QStringLiteral("single mission")));
+        QVERIFY(shown->text.contains(u"single mission"_s));
     }
 };
 

@@ -22,6 +22,8 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 using namespace sortie;
 using sortie::ui::Form1;
 using namespace sortie::testing;
@@ -90,8 +92,8 @@ class MapWindowTest final : public QObject {
         QCOMPARE(map.frontLineGrid().set, 0);
         QVERIFY(map.frontLineGrid().end >= 2);
         QCOMPARE(messages(f), QString());
-        QCOMPARE(find<QLabel>(f, "Label4")->text(), QStringLiteral("Make a new map"));
-        QCOMPARE(find<QLabel>(f, "Label6", 0)->text(), QStringLiteral("Airfields (bases)"));
+        QCOMPARE(find<QLabel>(f, "Label4")->text(), u"Make a new map"_s);
+        QCOMPARE(find<QLabel>(f, "Label6", 0)->text(), u"Airfields (bases)"_s);
         const demo::Target& tangmere = demo::targets()[95];
         QCOMPARE(map.picture().at(tangmere.mapX, tangmere.mapY), kAirfieldColour);
         QCOMPARE(f->model().mission().lists().targetGrid.rows[95][kTgMapXColumn],
@@ -149,10 +151,10 @@ class MapWindowTest final : public QObject {
         showMapPage();
         QTest::mouseClick(find<QWidget>(f, "Label4"), Qt::LeftButton);
         const QString shown = messages(f);
-        QVERIFY2(shown.contains(QStringLiteral("A new map was made: ")), qPrintable(shown));
-        QVERIFY(shown.contains(
-            QRegularExpression(QStringLiteral("\\d+ land tiles and \\d+ target markers in [0-9.]+ s"))));
-        QCOMPARE(find<QLabel>(f, "Label4")->text(), QStringLiteral("Make a new map"));
+        QVERIFY2(shown.contains(u"A new map was made: "_s), qPrintable(shown));
+        QVERIFY(
+            shown.contains(QRegularExpression(u"\\d+ land tiles and \\d+ target markers in [0-9.]+ s"_s)));
+        QCOMPARE(find<QLabel>(f, "Label4")->text(), u"Make a new map"_s);
         QCOMPARE(image()->rings().size(), 2);
     }
 
@@ -175,8 +177,7 @@ class MapWindowTest final : public QObject {
         QCOMPARE(find<QLabel>(f, "Label2", 0)->text(), targetLabel()->text());
         QVERIFY(find<QAbstractButton>(f, "Targo", 1)->isChecked());
         // The summary says so at once, without another choice to rebuild it.
-        QVERIFY(
-            find<QLabel>(f, "Label9")->text().contains(QStringLiteral("\nTarget: ") + targetLabel()->text()));
+        QVERIFY(find<QLabel>(f, "Label9")->text().contains(u"\nTarget: "_s + targetLabel()->text()));
 
         // A target is refused as home base; an airfield is taken and the pick turns back to target.
         const int base = 95;
@@ -250,13 +251,13 @@ class MapWindowTest final : public QObject {
         fs::remove(game_->path() / "frntline.dat");
         Form1* f = open();
         QVERIFY(f->model().map().theatreMap().ready());
-        QVERIFY(messages(f).contains(QStringLiteral("frntline.dat")));
+        QVERIFY(messages(f).contains(u"frntline.dat"_s));
 
         fs::remove(game_->path() / "eaw.tm");
         QTest::mouseClick(find<QWidget>(f, "Label4"), Qt::LeftButton);
-        QCOMPARE(find<QLabel>(f, "Label4")->text(), QStringLiteral("Make a new map"));
+        QCOMPARE(find<QLabel>(f, "Label4")->text(), u"Make a new map"_s);
         QVERIFY(!f->model().map().theatreMap().ready());
-        QVERIFY(messages(f).contains(QStringLiteral("The map cannot be drawn")));
+        QVERIFY(messages(f).contains(u"The map cannot be drawn"_s));
         const demo::Target& boulogne = demo::targets()[127];
         showMapPage();
         QTest::mouseMove(image(), reveal(boulogne.mapX, boulogne.mapY));

@@ -13,6 +13,8 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 using namespace sortie;
 using sortie::ui::Form1;
 using namespace sortie::testing;
@@ -90,19 +92,19 @@ class MissionWindowTest final : public QObject {
         const auto& names = f->model().mission().lists().aircraftNames;
         const QStringList summary = find<QLabel>(f, "Label9")->text().split(QLatin1Char('\n'));
         QCOMPARE(summary.size(), 18);
-        QCOMPARE(summary[0], QStringLiteral("My aircraft: ") + QString::fromStdString(names[9]));
-        QCOMPARE(summary[1], QStringLiteral("Number of aircraft: 4"));
-        QCOMPARE(summary[5], QStringLiteral("Year:1940"));
-        QCOMPARE(summary[6], QStringLiteral("Mission type: Sweep"));
-        QCOMPARE(summary[15], QStringLiteral("Air start"));
-        QVERIFY(summary[17].startsWith(QStringLiteral("Target: ")));
+        QCOMPARE(summary[0], u"My aircraft: "_s + QString::fromStdString(names[9]));
+        QCOMPARE(summary[1], u"Number of aircraft: 4"_s);
+        QCOMPARE(summary[5], u"Year:1940"_s);
+        QCOMPARE(summary[6], u"Mission type: Sweep"_s);
+        QCOMPARE(summary[15], u"Air start"_s);
+        QVERIFY(summary[17].startsWith(u"Target: "_s));
 
         QTest::mouseMove(board(), cellCentre(0, board()));
         QTest::mousePress(find<QLabel>(f, "Label18", 0), Qt::MiddleButton);
         QCOMPARE(find<QLabel>(f, "Label18", 10)->text(),
-                 QString::fromStdString(names[10]) + QStringLiteral("\nMy support planes"));
+                 QString::fromStdString(names[10]) + u"\nMy support planes"_s);
         QCOMPARE(find<QLabel>(f, "Label18", 19)->text(),
-                 QString::fromStdString(names[19]) + QStringLiteral("\nEnemy #2  plane"));
+                 QString::fromStdString(names[19]) + u"\nEnemy #2  plane"_s);
         grab("sortie-markers.png");
         QTest::mouseRelease(find<QLabel>(f, "Label18", 0), Qt::MiddleButton);
 
@@ -110,8 +112,8 @@ class MissionWindowTest final : public QObject {
         choose(find<QAbstractButton>(f, "MT", 4));
         const QStringList attack = find<QLabel>(f, "Label9")->text().split(QLatin1Char('\n'));
         QCOMPARE(attack.size(), 20);
-        QCOMPARE(attack[15], QStringLiteral("Ground start"));
-        QCOMPARE(attack[18], QStringLiteral("Interdiction Type: Armour"));
+        QCOMPARE(attack[15], u"Ground start"_s);
+        QCOMPARE(attack[18], u"Interdiction Type: Armour"_s);
         QVERIFY(find<QWidget>(f, "Frame3")->isVisible());
         QVERIFY(find<QWidget>(f, "Frame6")->isVisible());
         grab("sortie-summary.png");
@@ -125,30 +127,27 @@ class MissionWindowTest final : public QObject {
         const auto& names = f->model().mission().lists().aircraftNames;
         auto* label9 = find<QLabel>(f, "Label9");
         chooseEntry(find<QListWidget>(f, "PList"), 12);
-        QVERIFY(
-            label9->text().startsWith(QStringLiteral("My aircraft: ") + QString::fromStdString(names[12])));
+        QVERIFY(label9->text().startsWith(u"My aircraft: "_s + QString::fromStdString(names[12])));
 
         // The right button moves on to the next role; the left button on a cell fills it.
         QTest::mouseMove(board(), cellCentre(6, board()));
         auto* cell = find<QLabel>(f, "Label18", 6);
         QTest::mouseClick(cell, Qt::RightButton);
         QTest::mouseClick(cell, Qt::LeftButton);
-        QVERIFY(label9->text().contains(QStringLiteral("\nMy support aircraft: ") +
-                                        QString::fromStdString(names[6])));
+        QVERIFY(label9->text().contains(u"\nMy support aircraft: "_s + QString::fromStdString(names[6])));
         QTest::mousePress(cell, Qt::MiddleButton);
-        QVERIFY(find<QLabel>(f, "Label18", 6)->text().endsWith(QStringLiteral("\nMy support planes")));
+        QVERIFY(find<QLabel>(f, "Label18", 6)->text().endsWith(u"\nMy support planes"_s));
         QTest::mouseRelease(cell, Qt::MiddleButton);
 
         choose(find<QAbstractButton>(f, "PNat", 0));
-        QVERIFY(label9->text().contains(QStringLiteral("\nMy support aircraft: ") +
-                                        QString::fromStdString(names[6])));
+        QVERIFY(label9->text().contains(u"\nMy support aircraft: "_s + QString::fromStdString(names[6])));
         click(find<QWidget>(f, "Label14"));
         QTRY_VERIFY(fs::exists(wineLog()));
         const std::string mission = testsupport::slurp(game("SaveData/SingMiss.mpf"));
         const auto details = mission.find("DETAILS:\r\n");
         QVERIFY(details != std::string::npos);
         QString written = QString::fromLatin1(mission.substr(details + 10));
-        written.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        written.replace(u"\r\n"_s, u"\n"_s);
         QCOMPARE(written.trimmed(), label9->text().trimmed());
     }
 
@@ -158,15 +157,15 @@ class MissionWindowTest final : public QObject {
         Form1* f = open();
         auto* text5 = find<QLineEdit>(f, "Text5");
         text5->clear();
-        QTest::keyClicks(text5, QStringLiteral("20"));
-        QCOMPARE(text5->text(), QStringLiteral("2"));
-        QVERIFY(messages(f).contains(QStringLiteral("Number of aircraft: \"20\" was refused")));
+        QTest::keyClicks(text5, u"20"_s);
+        QCOMPARE(text5->text(), u"2"_s);
+        QVERIFY(messages(f).contains(u"Number of aircraft: \"20\" was refused"_s));
         text5->selectAll();
         QTest::keyClick(text5, Qt::Key_Backspace);
         QTest::keyClick(text5, Qt::Key_Return);
-        QCOMPARE(text5->text(), QStringLiteral("2"));
-        QVERIFY(messages(f).contains(QStringLiteral("Number of aircraft: \"\" was refused")));
-        QVERIFY(find<QLabel>(f, "Label9")->text().contains(QStringLiteral("\nNumber of aircraft: 2\n")));
+        QCOMPARE(text5->text(), u"2"_s);
+        QVERIFY(messages(f).contains(u"Number of aircraft: \"\" was refused"_s));
+        QVERIFY(find<QLabel>(f, "Label9")->text().contains(u"\nNumber of aircraft: 2\n"_s));
 
         click(find<QWidget>(f, "Label14"));
         QTRY_VERIFY(fs::exists(wineLog()));
@@ -177,32 +176,32 @@ class MissionWindowTest final : public QObject {
     void saveListSelectAndLoadBack() {
         Form1* f = open();
         click(find<QWidget>(f, "Label7"));
-        QVERIFY(file1().contains(QStringLiteral("Channel Sweep.mpf")));
+        QVERIFY(file1().contains(u"Channel Sweep.mpf"_s));
         choose(find<QAbstractButton>(f, "YR", 2));
-        saveAs(QStringLiteral("Dawn Patrol"));
-        QVERIFY(file1().contains(QStringLiteral("Dawn Patrol.mpf")));
-        QVERIFY(messages(f).contains(QStringLiteral("saved as \"Dawn Patrol\"")));
+        saveAs(u"Dawn Patrol"_s);
+        QVERIFY(file1().contains(u"Dawn Patrol.mpf"_s));
+        QVERIFY(messages(f).contains(u"saved as \"Dawn Patrol\""_s));
         const fs::path mpf = game("PEV/PEVMissions/Dawn Patrol.mpf");
         QVERIFY(testsupport::slurp(mpf).find("\r\nYear:1944\r\n") != std::string::npos);
         QVERIFY(fs::exists(game("PEV/PEVMissions/Dawn Patrol.jsv")));
 
         choose(find<QAbstractButton>(f, "YR", 3));
-        saveAs(QStringLiteral("Dawn Patrol"));
-        QVERIFY(messages(f).contains(QStringLiteral("\"Dawn Patrol\" was replaced")));
-        QCOMPARE(file1().count(QStringLiteral("Dawn Patrol.mpf")), 1);
+        saveAs(u"Dawn Patrol"_s);
+        QVERIFY(messages(f).contains(u"\"Dawn Patrol\" was replaced"_s));
+        QCOMPARE(file1().count(u"Dawn Patrol.mpf"_s), 1);
 
         auto* list = find<QListWidget>(f, "File1");
-        list->setCurrentRow(static_cast<int>(file1().indexOf(QStringLiteral("Channel Sweep.mpf"))));
-        QVERIFY(find<QLabel>(f, "Label10")->text().endsWith(QStringLiteral("Channel Sweep.mpf")));
+        list->setCurrentRow(static_cast<int>(file1().indexOf(u"Channel Sweep.mpf"_s)));
+        QVERIFY(find<QLabel>(f, "Label10")->text().endsWith(u"Channel Sweep.mpf"_s));
         const QString details = find<QPlainTextEdit>(f, "Text3")->toPlainText();
-        QVERIFY(details.startsWith(QStringLiteral("DETAILS:\nMy aircraft: ")));
-        QVERIFY(details.contains(QStringLiteral("\nYear:1943\n")));
+        QVERIFY(details.startsWith(u"DETAILS:\nMy aircraft: "_s));
+        QVERIFY(details.contains(u"\nYear:1943\n"_s));
         grab("sortie-save-load-panel.png");
 
         click(find<QWidget>(f, "Command2"));
         QVERIFY(find<QAbstractButton>(f, "YR", 1)->isChecked());
-        QCOMPARE(find<QLineEdit>(f, "Text1", 0)->text(), QStringLiteral("11"));
-        QVERIFY(find<QLabel>(f, "Label9")->text().contains(QStringLiteral("Year:1943")));
+        QCOMPARE(find<QLineEdit>(f, "Text1", 0)->text(), u"11"_s);
+        QVERIFY(find<QLabel>(f, "Label9")->text().contains(u"Year:1943"_s));
         const fs::path saved = game("PEV/PEVMissions/Channel Sweep.mpf");
         QCOMPARE(testsupport::slurp(game("SaveData/SingMiss.mpf")), testsupport::slurp(saved));
         QCOMPARE(testsupport::slurp(game("PEV/pevset.txt")),
@@ -214,19 +213,19 @@ class MissionWindowTest final : public QObject {
         click(find<QWidget>(f, "Label7"));
         const auto before =
             std::distance(fs::directory_iterator(game("PEV/PEVMissions")), fs::directory_iterator());
-        for (const QString& name : {QString(), QStringLiteral("..\\eaw"), QStringLiteral("what?")}) {
+        for (const QString& name : {QString(), u"..\\eaw"_s, u"what?"_s}) {
             const QString shown = messages(f);
             saveAs(name);
             QVERIFY2(messages(f).size() > shown.size(), qPrintable(name));
         }
-        QVERIFY(messages(f).contains(QStringLiteral("enter a name")));
+        QVERIFY(messages(f).contains(u"enter a name"_s));
         QCOMPARE(std::distance(fs::directory_iterator(game("PEV/PEVMissions")), fs::directory_iterator()),
                  before);
-        QCOMPARE(file1(), QStringList{QStringLiteral("Channel Sweep.mpf")});
+        QCOMPARE(file1(), QStringList{u"Channel Sweep.mpf"_s});
 
         const std::string mission = testsupport::slurp(game("SaveData/SingMiss.mpf"));
         click(find<QWidget>(f, "Command2"));
-        QVERIFY(messages(f).contains(QStringLiteral("select a saved mission first")));
+        QVERIFY(messages(f).contains(u"select a saved mission first"_s));
         QCOMPARE(testsupport::slurp(game("SaveData/SingMiss.mpf")), mission);
         grab("sortie-refused.png");
     }
@@ -235,7 +234,7 @@ class MissionWindowTest final : public QObject {
         Form1* f = open();
         auto* text1 = find<QLineEdit>(f, "Text1", 0);
         text1->clear();
-        QTest::keyClicks(text1, QStringLiteral("20"));
+        QTest::keyClicks(text1, u"20"_s);
         // A target picked on the map just before flying must reach the file's description.
         click(find<QWidget>(f, "Label12"));
         choose(find<QAbstractButton>(f, "Targo", 0));
@@ -252,7 +251,7 @@ class MissionWindowTest final : public QObject {
         QVERIFY(mission.starts_with(" 0 \r\n 0 \r\n 0 \r\n 1 \r\n4\r\n"));
         QVERIFY(mission.find("\r\nTarget: " + target + "\r\n") != std::string::npos);
         QVERIFY(testsupport::slurp(game("PEV/pevset.txt")).find("\r\n12\r\n") != std::string::npos);
-        QVERIFY(messages(f).contains(QStringLiteral("PEVeaw.exe was started")));
+        QVERIFY(messages(f).contains(u"PEVeaw.exe was started"_s));
 
         // "FLY" on the panel only starts the game.
         fs::remove(wineLog());
@@ -267,7 +266,7 @@ class MissionWindowTest final : public QObject {
         fs::remove(game("SaveData/SingMiss.mpf"));
         click(find<QWidget>(f, "Label14"));
         QVERIFY(fs::exists(game("SaveData/SingMiss.mpf")));
-        QVERIFY(messages(f).contains(QStringLiteral("the program is not in the game folder")));
+        QVERIFY(messages(f).contains(u"the program is not in the game folder"_s));
         grab("sortie-flown.png");
     }
 
@@ -280,10 +279,10 @@ class MissionWindowTest final : public QObject {
         QVERIFY(report->isVisible());
         QVERIFY(!find<QLabel>(f, "Label18", 5)->isVisible());
         const QStringList lines = report->text().split(QLatin1Char('\n'));
-        QCOMPARE(lines[0], QStringLiteral("THE RESULTS OF THE LAST MISSION"));
-        QCOMPARE(lines[2], QStringLiteral("Player's point score = 1250"));
-        QCOMPARE(lines[4], QStringLiteral("You landed your plane"));
-        QCOMPARE(lines.last(), QStringLiteral("Congratulations! You have been awarded a medal"));
+        QCOMPARE(lines[0], u"THE RESULTS OF THE LAST MISSION"_s);
+        QCOMPARE(lines[2], u"Player's point score = 1250"_s);
+        QCOMPARE(lines[4], u"You landed your plane"_s);
+        QCOMPARE(lines.last(), u"Congratulations! You have been awarded a medal"_s);
         grab("sortie-results.png");
         QTest::mouseMove(board(), cellCentre(6, board()));
         QVERIFY(report->isVisible());
@@ -293,7 +292,7 @@ class MissionWindowTest final : public QObject {
         fs::remove(game("results.txt"));
         click(find<QWidget>(f, "Label23"));
         QVERIFY(!report->isVisible());
-        QVERIFY(messages(f).contains(QStringLiteral("No results.txt")));
+        QVERIFY(messages(f).contains(u"No results.txt"_s));
     }
 };
 

@@ -13,6 +13,8 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 using namespace sortie;
 using sortie::ui::Form1;
 using namespace sortie::testing;
@@ -55,17 +57,16 @@ class SortieLoadoutWindowTest final : public QObject {
         QVERIFY(panel()->isHidden());
         QTest::mouseClick(find<QLabel>(f, "Label24"), Qt::LeftButton);
         QVERIFY(panel()->isVisible());
-        QCOMPARE(
-            find<QLabel>(panel(), "loadoutCaption")->text(),
-            QStringLiteral("Select one and double click, then click here to hide this panel or click FLY!"));
-        QCOMPARE(find<QLineEdit>(f, "P")->text(), QStringLiteral("9"));
+        QCOMPARE(find<QLabel>(panel(), "loadoutCaption")->text(),
+                 u"Select one and double click, then click here to hide this panel or click FLY!"_s);
+        QCOMPARE(find<QLineEdit>(f, "P")->text(), u"9"_s);
         // Aircraft 9 has three loadouts in a run, and one more record after other aircraft.
         QCOMPARE(lodList()->count(), 21);
-        QCOMPARE(lodList()->item(0)->text(), QStringLiteral("Loadout #0"));
-        QCOMPARE(lodList()->item(1)->text(), QStringLiteral("8  .303 Browning MG"));
+        QCOMPARE(lodList()->item(0)->text(), u"Loadout #0"_s);
+        QCOMPARE(lodList()->item(1)->text(), u"8  .303 Browning MG"_s);
         QCOMPARE(lodList()->item(16)->text(), QString());
-        QCOMPARE(lodList()->item(17)->text(), QStringLiteral("2  250 lb GP bomb"));
-        QCOMPARE(lodList()->item(20)->text(), QStringLiteral("***********************"));
+        QCOMPARE(lodList()->item(17)->text(), u"2  250 lb GP bomb"_s);
+        QCOMPARE(lodList()->item(20)->text(), u"***********************"_s);
         const int first = demo::firstLoadoutRecord(9);
         const int sloc = 4 + 44 * first + 1;
         QCOMPARE(text("Sloc"), QString::number(sloc));
@@ -81,7 +82,7 @@ class SortieLoadoutWindowTest final : public QObject {
         for (int k = 0; k < 3; ++k)
             expected.replace(4 + 44 * static_cast<std::size_t>(first + k), 44, chosen);
         QVERIFY(game_->read("Loadout.dat") == expected);
-        QVERIFY(messages(f).contains(QStringLiteral("Loadout #2 written")));
+        QVERIFY(messages(f).contains(u"Loadout #2 written"_s));
         QVERIFY(game_->read("PEV/Loadout.dat") == reference);
 
         // A release on the panel's own face hides it.
@@ -95,7 +96,7 @@ class SortieLoadoutWindowTest final : public QObject {
         Form1* f = open();
         QTest::mouseClick(find<QLabel>(f, "Label24"), Qt::LeftButton);
         QCOMPARE(lodList()->count(), 0);
-        QVERIFY(messages(f).contains(QStringLiteral("reference copy of the loadout table is missing")));
+        QVERIFY(messages(f).contains(u"reference copy of the loadout table is missing"_s));
         QVERIFY(game_->read("Loadout.dat") == before);
 
         // "Copy a newly loaded loadout.dat" makes the game's table the reference, then it lists.

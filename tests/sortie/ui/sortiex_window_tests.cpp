@@ -15,6 +15,8 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 using namespace sortie;
 using sortie::ui::Form1;
 using namespace sortie::testing;
@@ -60,30 +62,29 @@ class SortiexWindowTest final : public QObject {
     void startsOnTheScenarioFrameWithOneLabelPerFolder() {
         Form1* f = open();
         QVERIFY(frame11()->isVisible());
-        QCOMPARE(static_cast<QGroupBox*>(frame11())->title(), QStringLiteral("Choose your scenario"));
+        QCOMPARE(static_cast<QGroupBox*>(frame11())->title(), u"Choose your scenario"_s);
         for (int k = 0; k < 3; ++k) {
             QCOMPARE(label("Label35", k)->text(),
-                     QStringLiteral("   ") +
+                     u"   "_s +
                          QString::fromLatin1(demo::kScenarioNames[static_cast<std::size_t>(k)].data()) +
-                         QStringLiteral("   "));
-            QVERIFY(label("Label35", k)->styleSheet().contains(QStringLiteral("#FFFFFF")));
+                         u"   "_s);
+            QVERIFY(label("Label35", k)->styleSheet().contains(u"#FFFFFF"_s));
         }
         QCOMPARE(label("Label35", 1)->y() - label("Label35", 0)->y(), 40); // 600 twips
         QCOMPARE(label("Label35", 2)->y() - label("Label35", 1)->y(), 40);
         QCOMPARE(label("Label29")->text(), QString::fromStdString(game_->path().string()));
         QVERIFY(!label("Image1")->pixmap().isNull());
-        QCOMPARE(label("Label33")->text(), QStringLiteral("All set- continue!"));
+        QCOMPARE(label("Label33")->text(), u"All set- continue!"_s);
         QCOMPARE(find<QListWidget>(f, "TList")->count(), 0);
         // What the second build lacks, and what it has instead.
         QVERIFY(!find<QWidget>(f, "Command3"));
         QVERIFY(!find<QWidget>(f, "Label23"));
         QVERIFY(!find<QWidget>(f, "Label25"));
-        QCOMPARE(label("Label14")->text(), QStringLiteral("Save parameters and exit"));
-        QCOMPARE(label("Label16")->text(), QStringLiteral("Save parameters and exit"));
-        QCOMPARE(find<QLabel>(find<QWidget>(f, "Frame10"), "Label26")->text(),
-                 QStringLiteral("PEV\\PEVMissions"));
+        QCOMPARE(label("Label14")->text(), u"Save parameters and exit"_s);
+        QCOMPARE(label("Label16")->text(), u"Save parameters and exit"_s);
+        QCOMPARE(find<QLabel>(find<QWidget>(f, "Frame10"), "Label26")->text(), u"PEV\\PEVMissions"_s);
         QCOMPARE(find<QLabel>(find<QWidget>(f, "frameLoadout"), "loadoutCaption")->text(),
-                 QStringLiteral("Select one and double click, then click here to hide this panel "));
+                 u"Select one and double click, then click here to hide this panel "_s);
         QVERIFY(!find<QWidget>(find<QWidget>(f, "frameLoadout"), "Label26"));
         testing::grabTo(f, "sortiex-scenario-frame.png");
     }
@@ -92,19 +93,19 @@ class SortiexWindowTest final : public QObject {
         Form1* f = open();
         click(label("Label33"));
         QVERIFY(frame11()->isVisible());
-        QVERIFY(messages(f).contains(QStringLiteral("Choose a scenario first")));
-        QCOMPARE(label("Label33")->text(), QStringLiteral("All set- continue!"));
+        QVERIFY(messages(f).contains(u"Choose a scenario first"_s));
+        QCOMPARE(label("Label33")->text(), u"All set- continue!"_s);
 
         click(label("Label35", 2)); // lacks "frntline.dat"
-        QVERIFY(label("Label35", 2)->styleSheet().contains(QStringLiteral("#FF0000")));
+        QVERIFY(label("Label35", 2)->styleSheet().contains(u"#FF0000"_s));
         click(label("Label33"));
         QVERIFY(frame11()->isVisible());
-        QVERIFY(messages(f).contains(QStringLiteral("lacks frntline.dat")));
+        QVERIFY(messages(f).contains(u"lacks frntline.dat"_s));
         QCOMPARE(find<QListWidget>(f, "TList")->count(), 0);
 
         click(label("Label35", 0));
-        QVERIFY(label("Label35", 0)->styleSheet().contains(QStringLiteral("#FF0000")));
-        QVERIFY(label("Label35", 2)->styleSheet().contains(QStringLiteral("#FFFFFF")));
+        QVERIFY(label("Label35", 0)->styleSheet().contains(u"#FF0000"_s));
+        QVERIFY(label("Label35", 2)->styleSheet().contains(u"#FFFFFF"_s));
         const fs::path folder = game_->path() / "PEV" / "PEVScenarios" / "Battle of Britain 1940";
         QCOMPARE(label("Label36")->text(), QString::fromStdString(folder.string() + "/"));
         QCOMPARE(label("Label32", 6)->text(), QString::fromStdString((folder / "frntline.dat").string()));
@@ -138,7 +139,7 @@ class SortiexWindowTest final : public QObject {
         Form1* f = open();
         QTest::mouseDClick(label("Label35", 2), Qt::LeftButton, {}, QPoint(20, 8));
         QVERIFY(frame11()->isVisible());
-        QVERIFY2(messages(f).contains(QStringLiteral("frntline.dat")), qPrintable(messages(f)));
+        QVERIFY2(messages(f).contains(u"frntline.dat"_s), qPrintable(messages(f)));
         QVERIFY(!f->model().map().theatreMap().ready());
         QVERIFY(!f->model().map().theatreMap().pointerEnabled());
     }
@@ -148,7 +149,7 @@ class SortiexWindowTest final : public QObject {
         loadScenario(1);
         find<QAbstractButton>(f, "MT", 4)->click();
         find<QAbstractButton>(f, "IntType", 4)->click();
-        QCOMPARE(find<QAbstractButton>(f, "IntType", 4)->text(), QStringLiteral("Warships"));
+        QCOMPARE(find<QAbstractButton>(f, "IntType", 4)->text(), u"Warships"_s);
         click(label("Label14"));
         QCOMPARE(ended_, 1);
         const auto ini = common::splitLines(game_->read("eaw.ini"));
@@ -156,7 +157,7 @@ class SortiexWindowTest final : public QObject {
         QVERIFY(std::find(ini.begin(), ini.end(), "PlayerPlane=9") != ini.end());
         const auto mission = common::splitLines(game_->read("PEV/SingMiss.mpf"));
         QVERIFY(mission.size() > 22);
-        QCOMPARE(QString::fromStdString(mission[18]), QStringLiteral(" 4 "));
+        QCOMPARE(QString::fromStdString(mission[18]), u" 4 "_s);
         QCOMPARE(common::splitLines(game_->read("PEV/pevset.txt")).size(), std::size_t{20});
         QVERIFY(!fs::exists(game_->path() / "pev.ini"));
     }
@@ -167,7 +168,7 @@ class SortiexWindowTest final : public QObject {
         loadScenario(0);
         click(find<QWidget>(find<QWidget>(f, "Frame10"), "Label26"));
         QCOMPARE(ended_, 0);
-        QVERIFY(messages(f).contains(QStringLiteral("pevset.txt")));
+        QVERIFY(messages(f).contains(u"pevset.txt"_s));
     }
 
     void exitEndsAtOnceAndWritesNothing() {

@@ -11,6 +11,8 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 using namespace sortie;
 using sortie::ui::Form1;
 using namespace sortie::testing;
@@ -84,7 +86,7 @@ class WindowFitTest final : public QObject {
     // scrolls sideways.
     void noDesignNamesNorCutCaptionsOnSmallScreens() {
         for (const QSize size : {kSmallWorkArea, QSize(1280, 720)}) {
-            const QString at = QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
+            const QString at = u"%1x%2"_s.arg(size.width()).arg(size.height());
             Form1* f = openAt(size);
             auto* sideways = find<QScrollArea>(f, "pageScroll")->horizontalScrollBar();
             QTest::mouseClick(find<QWidget>(f, "Label7"), Qt::LeftButton);
@@ -97,12 +99,12 @@ class WindowFitTest final : public QObject {
             auto* caption = find<QLabel>(panel, "loadoutCaption");
             QVERIFY2(caption->height() >= caption->heightForWidth(caption->width()), qPrintable(at));
             QVERIFY2(!sideways->isVisible(), qPrintable(at));
-            grabTo(f, qPrintable(QStringLiteral("sortie-loadout-%1.png").arg(at)));
+            grabTo(f, qPrintable(u"sortie-loadout-%1.png"_s.arg(at)));
 
             f = openAt(size, sortiexSettings());
             sideways = find<QScrollArea>(f, "pageScroll")->horizontalScrollBar();
             QVERIFY2(!sideways->isVisible(), qPrintable(at));
-            grabTo(f, qPrintable(QStringLiteral("sortiex-scenario-%1.png").arg(at)));
+            grabTo(f, qPrintable(u"sortiex-scenario-%1.png"_s.arg(at)));
             QTest::mouseDClick(find<QLabel>(f, "Label35", 0), Qt::LeftButton, {}, QPoint(20, 8));
             QTest::mouseClick(find<QWidget>(f, "Label12"), Qt::LeftButton);
             QVERIFY(find<QWidget>(f, "Frame4")->isVisible());
@@ -113,7 +115,7 @@ class WindowFitTest final : public QObject {
                          qPrintable(at + QLatin1Char(' ') + QLatin1String(name)));
                 QVERIFY2(reachable(f, label), name);
             }
-            grabTo(f, qPrintable(QStringLiteral("sortiex-map-%1.png").arg(at)));
+            grabTo(f, qPrintable(u"sortiex-map-%1.png"_s.arg(at)));
         }
     }
 
@@ -123,19 +125,18 @@ class WindowFitTest final : public QObject {
         for (const QSize size : {kSmallWorkArea, QSize(1100, 640), QSize(1920, 1050), QSize(2560, 1400)}) {
             Form1* f = openAt(size);
             QWidget* b = board();
-            const QString at = QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
+            const QString at = u"%1x%2"_s.arg(size.width()).arg(size.height());
             QVERIFY2(qAbs(b->width() * 9750.0 / 11580.0 - b->height()) <= 1.0, qPrintable(at));
             const double colW = b->width() / 5.0, planeH = b->height() / 8.0, rowH = b->height() / 11.0;
             for (int i = 0; i < kPlaneCellCount; ++i) {
                 QTest::mouseMove(b, QPointF((i % 4 + 0.5) * colW, (i / 4 + 0.5) * planeH).toPoint());
                 auto* cell = find<QLabel>(f, "Label18", i);
-                QVERIFY2(cell->isVisible(), qPrintable(at + QStringLiteral(" cell %1").arg(i)));
+                QVERIFY2(cell->isVisible(), qPrintable(at + u" cell %1"_s.arg(i)));
                 QVERIFY2(qAbs(cell->x() - (i % 4 + 0.1) * colW) <= 1.5, qPrintable(at));
             }
             for (int r = 0; r < kBoardRowCount; ++r) {
                 QTest::mouseMove(b, QPointF(4.5 * colW, (r + 0.5) * rowH).toPoint());
-                QVERIFY2(find<QLabel>(f, "Label21", r)->isVisible(),
-                         qPrintable(at + QStringLiteral(" row %1").arg(r)));
+                QVERIFY2(find<QLabel>(f, "Label21", r)->isVisible(), qPrintable(at + u" row %1"_s.arg(r)));
             }
             // The dead border is 200 twips of the board: a tenth of a column in from the left edge.
             QTest::mouseMove(b, QPointF(colW * 0.05, planeH * 0.5).toPoint());
