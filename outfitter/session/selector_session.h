@@ -11,6 +11,7 @@
 #include "outfitter/planes/skin_store.h"
 #include "outfitter/sets/autoscript_store.h"
 #include "outfitter/sets/folder_check.h"
+#include "outfitter/sets/music_switch.h"
 #include "outfitter/sets/package_items.h"
 #include "outfitter/sets/package_loader.h"
 #include "outfitter/sets/set_browser.h"
@@ -132,6 +133,10 @@ class SelectorSession final {
     // The game's own missions "Del MSN" deletes, and their deletion, logged file by file.
     std::vector<std::filesystem::path> defaultMissions(common::Problems& problems) const;
     FileWorkReport deleteDefaultMissions(const std::vector<std::filesystem::path>& missions);
+
+    // The music folders and the one now active; switching renames the folders and logs both renames.
+    const MusicList& music() const;
+    MusicSwitch switchMusic(const std::string& chosen);
 
     // Records one change in the log and tells the hook; the sink does the same for model calls.
     void record(const Change& change);

@@ -1,9 +1,10 @@
-// Packages, autoscripts and "Del MSN": what the Autoscripts tab, the package panel and `--apply` do,
-// each one call with the session's rules, so the three callers read, load and log them alike.
+// Packages, autoscripts, "Del MSN" and the music switch: what the Autoscripts tab, the package panel,
+// "World Settings" and `--apply` do, each one call with the session's rules, read, done and logged alike.
 
 #include "outfitter/session/selector_session.h"
 
 #include "outfitter/sets/default_missions.h"
+#include "outfitter/sets/music_switch.h"
 #include "outfitter/sets/package_loader.h"
 
 #include "common/names.h"
@@ -92,6 +93,29 @@ FileWorkReport SelectorSession::deleteDefaultMissions(const std::vector<fs::path
     auto report = deleteMissions(missions);
     recordFiles(sink(), report.done, "by Del MSN", ChangeKind::Delete);
     return report;
+}
+
+const MusicList& SelectorSession::music() const {
+    return startup_.music;
+}
+
+MusicSwitch SelectorSession::switchMusic(const std::string& chosen) {
+    if (auto refused = refusal(gameFolder_ / kActiveMusicFolderName, "switching the music in")) {
+        MusicSwitch result;
+        result.music = startup_.music;
+        result.problems.push_back(std::move(*refused));
+        return result;
+    }
+    const std::string before = startup_.music.current;
+    auto result = outfitter::switchMusic(gameFolder_, chosen, before);
+    if (result.switched) {
+        record(
+            {ChangeKind::Rename, gameFolder_ / common::pathFromText(before), "from Music (music switched)"});
+        record({ChangeKind::Rename, gameFolder_ / kActiveMusicFolderName,
+                "from " + chosen + " (music switched)"});
+    }
+    startup_.music = result.music;
+    return result;
 }
 
 } // namespace outfitter

@@ -14,16 +14,16 @@
 #include "ui_support/qt_text.h"
 #include "world_settings_tab.h"
 
-#include "outfitter/core/load_ledger.h"
 #include "common/game_folder_lock.h"
+#include "outfitter/core/load_ledger.h"
 #include "outfitter/sets/package_items.h"
 #include "startup/program_start.h"
 #include "ui_support/about_box.h"
 #include "ui_support/click_label.h"
 
 #include <QApplication>
-#include <QGuiApplication>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -31,9 +31,9 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
-#include <QTabBar>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -127,14 +127,15 @@ QIVForm::QIVForm(std::filesystem::path gameFolder, QIVFormOptions options, QWidg
     session_->start(hooks(options));
     session_->releaseLock();
     if (busy)
-        messages_->appendPlainText(texts::kStartedWhileBusy.arg(QString::fromStdString(common::processText(*busy))));
+        messages_->appendPlainText(
+            texts::kStartedWhileBusy.arg(QString::fromStdString(common::processText(*busy))));
     if (windowLock_.problem())
         showProblems({*windowLock_.problem()});
     const auto& startup = session_->startup();
     generalTab_->showStartup(startup);
     planesTab_->showStartup(startup);
     setsTab_->showStartup(startup);
-    worldTab_->showStartup(startup);
+    worldTab_->showStartup();
     autoscriptsTab_->showStartup(startup);
     showProblems(session_->startupProblems());
     const auto& finished = session_->startupChange();
@@ -181,8 +182,7 @@ void QIVForm::buildWindow() {
     auto& browser = session_->browser();
     generalTab_ = new GeneralSettingsTab(*session_, ssTab1_);
     setsTab_ = new CompleteSetsTab(*session_, *progress_, ssTab1_);
-    worldTab_ = new WorldSettingsTab(ssTab1_);
-    worldTab_->setChangeSink(session_->sink());
+    worldTab_ = new WorldSettingsTab(*session_, ssTab1_);
     autoscriptsTab_ = new AutoscriptsTab(*session_, *progress_, ssTab1_);
     planesTab_ = new PlanesSkinsTab(session_->skins(), browser, *progress_, ssTab1_);
     planeSetPanel_ = new PlaneSetPanel(session_->planeSets(), planesTab_);

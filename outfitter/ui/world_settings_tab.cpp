@@ -4,12 +4,10 @@
 #include "ui_support/name_items.h"
 #include "ui_support/qt_text.h"
 
-#include "outfitter/sets/music_switch.h"
-
 #include <QEvent>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QVBoxLayout>
@@ -18,8 +16,8 @@ using namespace Qt::StringLiterals;
 
 namespace outfitter {
 
-WorldSettingsTab::WorldSettingsTab(QWidget* parent)
-    : QWidget(parent), list4_(new QListWidget(this)), label11_(new QLabel(this)) {
+WorldSettingsTab::WorldSettingsTab(SelectorSession& session, QWidget* parent)
+    : QWidget(parent), session_(session), list4_(new QListWidget(this)), label11_(new QLabel(this)) {
     list4_->setObjectName(u"List4"_s);
     list4_->setFixedSize(260, 200);
     label11_->setObjectName(u"Label11"_s);
@@ -67,9 +65,8 @@ bool WorldSettingsTab::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void WorldSettingsTab::showStartup(const StartupResult& startup) {
-    gameFolder_ = startup.gameFolder;
-    showMusic(startup.music);
+void WorldSettingsTab::showStartup() {
+    showMusic(session_.music());
 }
 
 void WorldSettingsTab::showMusic(const MusicList& music) {
@@ -77,7 +74,6 @@ void WorldSettingsTab::showMusic(const MusicList& music) {
     for (const auto& name : music.available)
         uisupport::addNameItem(list4_, name);
     label11_->setText(uisupport::fromNameBytes(music.current));
-    label11_->setProperty("nameBytes", uisupport::nameBytesData(music.current));
 }
 
 void WorldSettingsTab::switchMusic(const QString& chosen) {
@@ -85,13 +81,7 @@ void WorldSettingsTab::switchMusic(const QString& chosen) {
     for (int i = 0; i < list4_->count(); ++i)
         if (list4_->item(i)->text() == chosen)
             chosenBytes = uisupport::nameBytes(list4_->item(i));
-    const std::string before = uisupport::nameBytesOf(label11_->property("nameBytes"), label11_->text());
-    const auto result = outfitter::switchMusic(gameFolder_, chosenBytes, before);
-    if (result.switched && changeSink_) {
-        const auto music = gameFolder_ / kActiveMusicFolderName;
-        changeSink_({ChangeKind::Rename, gameFolder_ / common::pathFromText(before), "from Music (music switched)"});
-        changeSink_({ChangeKind::Rename, music, "from " + chosenBytes + " (music switched)"});
-    }
+    const auto result = session_.switchMusic(chosenBytes);
     showMusic(result.music);
     QStringList lines;
     for (const auto& problem : result.problems)

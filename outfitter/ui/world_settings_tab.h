@@ -3,13 +3,10 @@
 // a click on one (or Enter on the current one) switches to it, once per double-click too, since the
 // list is written anew under the pointer.
 
-#include "outfitter/core/change_log.h"
-#include "outfitter/core/selector_startup.h"
+#include "outfitter/session/selector_session.h"
 
 #include <QStringList>
 #include <QWidget>
-
-#include <filesystem>
 
 class QLabel;
 class QListWidget;
@@ -19,11 +16,9 @@ namespace outfitter {
 class WorldSettingsTab final : public QWidget {
     Q_OBJECT
   public:
-    explicit WorldSettingsTab(QWidget* parent = nullptr);
+    explicit WorldSettingsTab(SelectorSession& session, QWidget* parent = nullptr);
 
-    void showStartup(const StartupResult& startup);
-    // Where each switch is recorded.
-    void setChangeSink(ChangeSink sink) { changeSink_ = std::move(sink); }
+    void showStartup();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -35,8 +30,7 @@ class WorldSettingsTab final : public QWidget {
     void showMusic(const MusicList& music);
     void switchMusic(const QString& chosen);
 
-    std::filesystem::path gameFolder_;
-    ChangeSink changeSink_;
+    SelectorSession& session_;
     bool swallowRelease_ = false; // the release ending a swallowed double-click
     QListWidget* list4_;
     QLabel* label11_;

@@ -1,5 +1,6 @@
 // What the Autoscripts tab, the package panel and `--apply` do, driven through the session calls they
-// share: packages found by any spelling, loaded, saved and "Del MSN" run, each change in the log.
+// share: packages found by any spelling, loaded, saved, "Del MSN" run and the music switched, each
+// change in the log.
 
 #include "outfitter/session/selector_session.h"
 
@@ -54,7 +55,18 @@ TEST(SessionDoor, PackagesAutoscriptsAndDelMsnAreOneCallEachAndLogged) {
     EXPECT_EQ(deleted.done.size(), missions.size());
     EXPECT_FALSE(fs::exists(game / "SaveData" / "Default1.msn"));
 
+    const auto before = session.music().current;
+    const auto& available = session.music().available;
+    const auto other =
+        std::find_if(available.begin(), available.end(), [&](const auto& name) { return name != before; });
+    ASSERT_NE(other, available.end());
+    const std::string chosen = *other;
+    EXPECT_TRUE(session.switchMusic(chosen).switched);
+    EXPECT_EQ(session.music().current, chosen); // the session knows what is active now
+    EXPECT_TRUE(fs::is_directory(game / before));
+
     const auto log = dir.read(game / "QIV128" / "outfitter.log");
+    EXPECT_NE(log.find("(music switched)"), std::string::npos);
     EXPECT_NE(log.find("autoscript saved"), std::string::npos);
     EXPECT_NE(log.find("Default1.msn by Del MSN"), std::string::npos) << log;
 }
