@@ -134,6 +134,15 @@ class SelectorSession final {
     std::vector<std::filesystem::path> defaultMissions(common::Problems& problems) const;
     FileWorkReport deleteDefaultMissions(const std::vector<std::filesystem::path>& missions);
 
+    // Skins and plane sets: each refused while the game runs or the ledger is replayed, each file it
+    // changed written to the log.
+    SkinChange toggleSkin(std::size_t row, const ProgressCallback& progress = {});
+    SkinChange removeAllSkins(const ProgressCallback& progress = {});
+    SkinRename renameSkin(std::size_t row, const std::string& newName);
+    PlaneInstallReport installPlaneSet(std::size_t row);
+    // The ledger written anew from what is loaded, after a skin's change named it.
+    BrowserChange refreshSummary() { return browser_.refreshSummary(); }
+
     // The music folders and the one now active; switching renames the folders and logs both renames.
     const MusicList& music() const;
     MusicSwitch switchMusic(const std::string& chosen);
@@ -148,6 +157,7 @@ class SelectorSession final {
     std::optional<common::Problem> refusal(const std::filesystem::path& what,
                                            const std::string& action) const;
     AutoscriptStore autoscripts() const;
+    SkinChange skinChange(const std::function<SkinChange()>& change);
 
     std::filesystem::path gameFolder_;
     common::FileLock lock_;

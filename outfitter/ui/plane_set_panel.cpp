@@ -35,9 +35,10 @@ QTableWidgetItem* cell(const std::string& text) {
 
 } // namespace
 
-PlaneSetPanel::PlaneSetPanel(PlaneSetGrid& model, QWidget* parent)
-    : QGroupBox(u"Alternative Planes:"_s, parent), model_(model), g1_(new QTableWidget(this)),
-      label26_(new QLabel(this)), label27_(new QLabel(u"fuel location"_s, this)) {
+PlaneSetPanel::PlaneSetPanel(SelectorSession& session, QWidget* parent)
+    : QGroupBox(u"Alternative Planes:"_s, parent), session_(session), model_(session.planeSets()),
+      g1_(new QTableWidget(this)), label26_(new QLabel(this)),
+      label27_(new QLabel(u"fuel location"_s, this)) {
     setObjectName(u"Frame6"_s);
     g1_->setObjectName(u"G1"_s);
     g1_->setFont(QFont(u"MS Sans Serif"_s));
@@ -176,8 +177,7 @@ void PlaneSetPanel::installRow(int row) {
     if (row < 0 || static_cast<std::size_t>(row) >= model_.rows().size() || (ready_ && !ready_()))
         return;
     const auto name = model_.rows()[static_cast<std::size_t>(row)].folder;
-    const auto outcome = model_.install(static_cast<std::size_t>(row));
-    recordFiles(changeSink_, outcome.written, "for " + name, ChangeKind::Patch);
+    const auto outcome = session_.installPlaneSet(static_cast<std::size_t>(row));
     emit problemsReported({QString::fromLocal8Bit(installLine(name, outcome))});
     if (outcome.recordWritten) {
         // The row shows what was installed, should the file have changed since the grid was read.

@@ -3,8 +3,7 @@
 // fuel buttons and the fuel labels. A click or Enter installs a row's aircraft; moving the mouse
 // over a row tells the skins tab what to show. Every action is one call on the plane-set model.
 
-#include "outfitter/core/change_log.h"
-#include "outfitter/planes/plane_set_grid.h"
+#include "outfitter/session/selector_session.h"
 
 #include <QGroupBox>
 #include <QStringList>
@@ -21,12 +20,11 @@ namespace outfitter {
 class PlaneSetPanel final : public QGroupBox {
     Q_OBJECT
   public:
-    explicit PlaneSetPanel(PlaneSetGrid& model, QWidget* parent = nullptr);
+    explicit PlaneSetPanel(SelectorSession& session, QWidget* parent = nullptr);
 
     // Installs are ignored while this says no (start-up, "Refresh!").
     void setReadyCheck(std::function<bool()> ready) { ready_ = std::move(ready); }
     // Where each game file an install rewrites is recorded.
-    void setChangeSink(ChangeSink sink) { changeSink_ = std::move(sink); }
     // The model's grid was rebuilt (or re-marked): redraw it and show the frame.
     void showGrid();
     // The flight-model set went away: empty grid, frame hidden.
@@ -53,9 +51,9 @@ class PlaneSetPanel final : public QGroupBox {
     void showFuel();
     void report(const common::Problems& problems);
 
-    PlaneSetGrid& model_;
+    SelectorSession& session_;
+    PlaneSetGrid& model_; // what the grid shows; an install goes through the session
     std::function<bool()> ready_;
-    ChangeSink changeSink_;
     QTableWidget* g1_;
     QLabel* label26_;
     QLabel* label27_;

@@ -54,11 +54,10 @@ QString descriptionText(const std::vector<std::string>& lines) {
 
 } // namespace
 
-PlanesSkinsTab::PlanesSkinsTab(SkinStore& skins, SetBrowser& browser, ProgressDisplay& progress,
-                               QWidget* parent)
-    : QWidget(parent), skins_(skins), browser_(browser), progress_(progress), list1_(new QListWidget(this)),
-      sk1_(new SkinGrid(this)), label7_(new QLabel(texts::kDoubleClickHint, this)),
-      check5_(new QCheckBox(texts::kIncludeFlt, this)),
+PlanesSkinsTab::PlanesSkinsTab(SelectorSession& session, ProgressDisplay& progress, QWidget* parent)
+    : QWidget(parent), session_(session), skins_(session.skins()), progress_(progress),
+      list1_(new QListWidget(this)), sk1_(new SkinGrid(this)),
+      label7_(new QLabel(texts::kDoubleClickHint, this)), check5_(new QCheckBox(texts::kIncludeFlt, this)),
       label39_(new uisupport::ClickLabel(texts::kClearAllSkins, this)), image2_(new QLabel(this)),
       text10_(new QPlainTextEdit(this)), text3_(new QLineEdit(this)),
       command12_(new QPushButton(texts::kReName, this)), planeSetPlace_(new QVBoxLayout) {
@@ -120,7 +119,8 @@ PlanesSkinsTab::PlanesSkinsTab(SkinStore& skins, SetBrowser& browser, ProgressDi
     uisupport::focusNeverChooses(list1_);
     uisupport::focusNeverChooses(sk1_);
     connect(sk1_, &SkinGrid::rowActivated, this, &PlanesSkinsTab::activate);
-    connect(check5_, &QCheckBox::toggled, this, [this](bool on) { skins_.setIncludeFlightData(on); });
+    connect(check5_, &QCheckBox::toggled, this,
+            [this](bool on) { session_.skins().setIncludeFlightData(on); });
     connect(label39_, &uisupport::ClickLabel::clicked, this, &PlanesSkinsTab::Skinkill);
     connect(command12_, &QPushButton::clicked, this, &PlanesSkinsTab::rename);
 }
@@ -225,7 +225,7 @@ void PlanesSkinsTab::showSkin(int row, bool hovering) {
 bool PlanesSkinsTab::refusedWhileRefreshing() {
     // The summary refresh does nothing while "Refresh!" replays the ledger, so a change now would
     // never reach the ledger.
-    if (readyCheck_ ? readyCheck_() : browser_.ready())
+    if (session_.acceptsChanges())
         return false;
     emit problemsReported({texts::kSkinsWaitForRefresh});
     return true;
@@ -238,7 +238,7 @@ void PlanesSkinsTab::activate(int row) {
     SkinChange change;
     {
         ProgressDisplay::Job job(progress_);
-        change = skins_.toggle(static_cast<std::size_t>(row), job.callback());
+        change = session_.toggleSkin(static_cast<std::size_t>(row), job.callback());
     }
     afterChange(change);
 }
@@ -250,7 +250,7 @@ void PlanesSkinsTab::Skinkill() {
     SkinChange change;
     {
         ProgressDisplay::Job job(progress_);
-        change = skins_.Skinkill(job.callback());
+        change = session_.removeAllSkins(job.callback());
     }
     afterChange(change);
 }
@@ -258,15 +258,11 @@ void PlanesSkinsTab::Skinkill() {
 void PlanesSkinsTab::afterChange(const SkinChange& change) {
     for (const auto row : change.rowsChanged)
         sk1_->paintRow(static_cast<int>(row), skins_.rows()[row]);
-    recordFiles(changeSink_, change.work.done, "for a skin");
-    if (changeSink_)
-        for (const auto& kept : change.originals)
-            changeSink_(kept);
     if (const auto line = skins_.describe(change); !line.empty())
         emit problemsReported({QString::fromLocal8Bit(line)});
     report(change.work.problems);
     if (change.summaryDue)
-        emit summaryRefreshed(browser_.refreshSummary());
+        emit summaryRefreshed(session_.refreshSummary());
 }
 
 void PlanesSkinsTab::rename() {
@@ -278,8 +274,7 @@ void PlanesSkinsTab::rename() {
     if (refusedWhileRefreshing())
         return;
     const QString wanted = text3_->text();
-    const std::string oldName = skins_.rows()[static_cast<std::size_t>(row)].name;
-    const auto outcome = skins_.rename(static_cast<std::size_t>(row), uisupport::toNameBytes(wanted));
+    const auto outcome = session_.renameSkin(static_cast<std::size_t>(row), uisupport::toNameBytes(wanted));
     switch (outcome.check.verdict) {
     case SkinNameVerdict::InUse:
         uisupport::MessageBox::exclamation(this, texts::kRenameTitle, texts::kNameInUse);
@@ -304,17 +299,12 @@ void PlanesSkinsTab::rename() {
         report({*outcome.problem});
         return;
     }
-    if (outcome.renamed && changeSink_) {
-        const auto& renamed = skins_.rows()[static_cast<std::size_t>(row)].name;
-        changeSink_({ChangeKind::Rename, skins_.storeFolder() / common::pathFromText(renamed),
-                     "from the skin " + oldName});
-    }
     {
         Raised busy(busy_);
         sk1_->paintRow(row, skins_.rows()[static_cast<std::size_t>(row)]);
     }
     if (outcome.summaryDue)
-        emit summaryRefreshed(browser_.refreshSummary());
+        emit summaryRefreshed(session_.refreshSummary());
 }
 
 void PlanesSkinsTab::report(const common::Problems& problems) {

@@ -4,9 +4,7 @@
 // place of the plane-set panel. Every action is one call on the skin store; after each change that
 // the ledger must know, the set browser's summary refresh runs.
 
-#include "outfitter/core/change_log.h"
-#include "outfitter/planes/skin_store.h"
-#include "outfitter/sets/set_browser.h"
+#include "outfitter/session/selector_session.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -34,8 +32,7 @@ class SkinGrid;
 class PlanesSkinsTab final : public QWidget {
     Q_OBJECT
   public:
-    PlanesSkinsTab(SkinStore& skins, SetBrowser& browser, ProgressDisplay& progress,
-                   QWidget* parent = nullptr);
+    PlanesSkinsTab(SelectorSession& session, ProgressDisplay& progress, QWidget* parent = nullptr);
 
     // Fills `List1` and `SK1` once, as start-up left the store and its marks, and shows "ALL".
     void showStartup(const StartupResult& startup);
@@ -47,10 +44,6 @@ class PlanesSkinsTab final : public QWidget {
     void activateRow(int row) { activate(row); }
     // The aircraft code of the skin last clicked (empty for none, or a skin of no known aircraft).
     const std::string& currentCode() const { return currentCode_; }
-    // Where each skin file copied or deleted is recorded.
-    void setChangeSink(ChangeSink sink) { changeSink_ = std::move(sink); }
-    // The session's ready rule; without one the browser's ready flag.
-    void setReadyCheck(std::function<bool()> check) { readyCheck_ = std::move(check); }
 
   public slots:
     void resetPicture();
@@ -79,8 +72,8 @@ class PlanesSkinsTab final : public QWidget {
     bool refusedWhileRefreshing();
     void report(const common::Problems& problems);
 
-    SkinStore& skins_;
-    SetBrowser& browser_;
+    SelectorSession& session_;
+    const SkinStore& skins_; // what the grid shows; every change goes through the session
     ProgressDisplay& progress_;
     QListWidget* list1_;
     SkinGrid* sk1_;
@@ -93,8 +86,6 @@ class PlanesSkinsTab final : public QWidget {
     QPushButton* command12_;
     QVBoxLayout* planeSetPlace_;
     std::optional<std::filesystem::path> background_;
-    ChangeSink changeSink_;
-    std::function<bool()> readyCheck_;
     std::string currentCode_;
     int hoveredRow_ = -1;
     bool list1Pressed_ = false; // a mouse button is down on `List1`: its release does the filtering

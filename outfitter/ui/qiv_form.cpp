@@ -179,13 +179,12 @@ void QIVForm::buildWindow() {
 
     ssTab1_ = new QTabWidget(this);
     ssTab1_->setObjectName(u"SSTab1"_s);
-    auto& browser = session_->browser();
     generalTab_ = new GeneralSettingsTab(*session_, ssTab1_);
     setsTab_ = new CompleteSetsTab(*session_, *progress_, ssTab1_);
     worldTab_ = new WorldSettingsTab(*session_, ssTab1_);
     autoscriptsTab_ = new AutoscriptsTab(*session_, *progress_, ssTab1_);
-    planesTab_ = new PlanesSkinsTab(session_->skins(), browser, *progress_, ssTab1_);
-    planeSetPanel_ = new PlaneSetPanel(session_->planeSets(), planesTab_);
+    planesTab_ = new PlanesSkinsTab(*session_, *progress_, ssTab1_);
+    planeSetPanel_ = new PlaneSetPanel(*session_, planesTab_);
     planeSetPanel_->setReadyCheck([this] { return session_->acceptsChanges(); });
     planesTab_->setPlaneSetPanel(planeSetPanel_);
     // Each tab scrolls when the window is smaller than it, so no screen or scale makes the window
@@ -238,10 +237,6 @@ void QIVForm::buildWindow() {
     connect(command3, &QPushButton::clicked, this, &QIVForm::exitProgram);
     connect(command8, &QPushButton::clicked, this, &QWidget::showMinimized);
     connect(showLogLabel, &uisupport::ClickLabel::clicked, this, &QIVForm::showLog);
-    const auto sink = [this](const Change& change) { logChange(change); };
-    planesTab_->setChangeSink(sink);
-    planesTab_->setReadyCheck([this] { return session_->acceptsChanges(); });
-    planeSetPanel_->setChangeSink(sink);
     connect(setsTab_, &CompleteSetsTab::problemsReported, this, &QIVForm::showMessages);
     connect(setsTab_, &CompleteSetsTab::summaryChanged, this,
             [this] { autoscriptsTab_->showSummary(session_->browser().summary()); });
@@ -355,10 +350,6 @@ void QIVForm::afterLaunch(LaunchStyle style) {
         showMinimized();
     else if (style == LaunchStyle::ExitAndLaunch)
         exitProgram();
-}
-
-void QIVForm::logChange(const Change& change) {
-    session_->record(change);
 }
 
 void QIVForm::showLog() {

@@ -1,7 +1,7 @@
 #pragma once
 // `QIVForm`, the selector's main window: refuses to be a second window on its game folder, runs the
-// start-up on the game folder and shows its outcome on five tabs; owns the set browser and shows every problem in the
-// message line and the progress of long file work in its caption and a progress bar.
+// start-up on the game folder and shows its outcome on five tabs; owns the set browser and shows every
+// problem in the message line and the progress of long file work in its caption and a progress bar.
 
 #include "ui_support/about_box.h"
 
@@ -81,7 +81,6 @@ class QIVForm final : public QWidget {
     void showMessages(const QStringList& lines);
     void afterLaunch(LaunchStyle style);
     void exitProgram();
-    void logChange(const Change& change);
     void showLog();
 
     // Held while the window is open, so one game folder gets one window; the game folder's own lock is
