@@ -91,8 +91,8 @@ common::Problems PlaneSetGrid::GridSet(const fs::path& setFolder) {
 void PlaneSetGrid::clear() {
     rows_.clear();
     setFolder_.clear();
-    label26_.clear();
-    label27_.clear();
+    fuelText_.clear();
+    fuelPositionText_.clear();
 }
 
 fs::path PlaneSetGrid::selectorFolder() const {
@@ -189,8 +189,8 @@ PlaneInstallReport PlaneSetGrid::install(std::size_t row, bool ready) {
 
     const auto slot = static_cast<std::size_t>(report.qiv.slot);
     fuel_.fuel[slot] = report.qiv.fuel;
-    label26_ = std::to_string(report.qiv.fuel);
-    label27_ = fuel_.position[slot] ? std::to_string(*fuel_.position[slot]) : std::string();
+    fuelText_ = std::to_string(report.qiv.fuel);
+    fuelPositionText_ = fuel_.position[slot] ? std::to_string(*fuel_.position[slot]) : std::string();
     return report;
 }
 
@@ -203,10 +203,10 @@ void PlaneSetGrid::mark(std::size_t row) {
 }
 
 std::optional<common::Problem> PlaneSetGrid::chooseFuel(int option) {
-    if (label26_.empty() || label27_.empty())
+    if (fuelText_.empty() || fuelPositionText_.empty())
         return std::nullopt;
-    const auto full = static_cast<unsigned>(common::readInteger(label26_));
-    const auto position = static_cast<std::size_t>(common::readInteger(label27_));
+    const auto full = static_cast<unsigned>(common::readInteger(fuelText_));
+    const auto position = static_cast<std::size_t>(common::readInteger(fuelPositionText_));
     return writeFuel(gameFolder_, position, scaledFuel(full, option));
 }
 

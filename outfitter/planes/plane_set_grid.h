@@ -52,9 +52,9 @@ class PlaneSetGrid final {
 
     const std::vector<PlaneSetRow>& rows() const { return rows_; }
     const std::filesystem::path& setFolder() const { return setFolder_; } // `Label2`
-    // `Label26` and `Label27`: fuel and fuel position of the last installed aircraft, as text.
-    const std::string& label26() const { return label26_; }
-    const std::string& label27() const { return label27_; }
+    // Fuel and fuel position of the last installed aircraft, as text (shown in `Label26`, `Label27`).
+    const std::string& fuelText() const { return fuelText_; }
+    const std::string& fuelPositionText() const { return fuelPositionText_; }
 
     // A click or Enter on a row: installs its aircraft (nothing while `ready` is false). On success
     // the row takes its slot's mark from any other row; a refused record leaves every mark alone.
@@ -93,8 +93,8 @@ class PlaneSetGrid final {
     std::filesystem::path setFolder_;
     std::vector<PlaneSetRow> rows_;
     SlotFuelTable fuel_;
-    std::string label26_;
-    std::string label27_;
+    std::string fuelText_;
+    std::string fuelPositionText_;
     std::vector<std::string> pending_;
     std::function<std::vector<FileOwner>()> otherOwners_;
 };

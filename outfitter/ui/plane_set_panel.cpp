@@ -220,8 +220,8 @@ void PlaneSetPanel::paintMarks() {
 }
 
 void PlaneSetPanel::showFuel() {
-    label26_->setText(uisupport::fromGameBytes(model_.label26()));
-    label27_->setText(uisupport::fromGameBytes(model_.label27()));
+    label26_->setText(uisupport::fromGameBytes(model_.fuelText()));
+    label27_->setText(uisupport::fromGameBytes(model_.fuelPositionText()));
 }
 
 void PlaneSetPanel::report(const common::Problems& problems) {

@@ -77,8 +77,8 @@ TEST_F(PlaneSetGridTest, AnInstallMovesTheMarkWithinItsSlotOnly) {
 TEST_F(PlaneSetGridTest, FuelOptionsScaleTheLastInstalledAircraftsFullLoad) {
     grid.GridSet(game.set());
     ASSERT_TRUE(grid.install(row("P-Spit IXc")).recordWritten);
-    EXPECT_EQ(grid.label26(), "1000");
-    EXPECT_EQ(grid.label27(), std::to_string(216 * 11 + 41));
+    EXPECT_EQ(grid.fuelText(), "1000");
+    EXPECT_EQ(grid.fuelPositionText(), std::to_string(216 * 11 + 41));
     const auto fuelBytes = [&] { return game.read("planes.dat").substr(216 * 11 + 40, 2); };
     const std::vector<std::pair<int, unsigned>> expected = {{4, 100}, {0, 1000}, {1, 750},
                                                             {2, 500}, {3, 250},  {5, 50}};
@@ -87,12 +87,12 @@ TEST_F(PlaneSetGridTest, FuelOptionsScaleTheLastInstalledAircraftsFullLoad) {
         EXPECT_EQ(fuelBytes(), (std::string{static_cast<char>(value % 256), static_cast<char>(value / 256)}))
             << "option " << option;
     }
-    EXPECT_EQ(grid.label26(), "1000");
+    EXPECT_EQ(grid.fuelText(), "1000");
 
     // Slot 0 has no fuel position: the options do nothing.
     ASSERT_TRUE(grid.install(row("P-Lightning")).recordWritten);
-    EXPECT_EQ(grid.label26(), "2460");
-    EXPECT_EQ(grid.label27(), "");
+    EXPECT_EQ(grid.fuelText(), "2460");
+    EXPECT_EQ(grid.fuelPositionText(), "");
     const auto before = game.read("planes.dat");
     EXPECT_FALSE(grid.chooseFuel(3));
     EXPECT_EQ(game.read("planes.dat"), before);
@@ -118,7 +118,7 @@ TEST_F(PlaneSetGridTest, FilterHoverAndClear) {
 
     grid.clear();
     EXPECT_TRUE(grid.rows().empty());
-    EXPECT_EQ(grid.label26(), "");
+    EXPECT_EQ(grid.fuelText(), "");
 }
 
 TEST_F(PlaneSetGridTest, LedgerMarksAtStartUpWaitForTheGridAndWriteNothing) {
@@ -132,7 +132,7 @@ TEST_F(PlaneSetGridTest, LedgerMarksAtStartUpWaitForTheGridAndWriteNothing) {
     grid.endReplay();
     EXPECT_EQ(marked(), (std::vector<std::string>{"P-Fw 190", "P-Spit IXe"}));
     EXPECT_EQ(game.read("planes.dat"), before);
-    EXPECT_EQ(grid.label26(), "");
+    EXPECT_EQ(grid.fuelText(), "");
 
     // "Refresh!": the grid is there, the names mark it directly, one row per slot.
     grid.GridSet(game.set());
