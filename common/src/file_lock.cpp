@@ -46,7 +46,8 @@ std::string recordText(std::string_view program) {
 #if defined(_WIN32)
 
 Problem lastError(const fs::path& file, std::string action, DWORD err = ::GetLastError()) {
-    return problemFromError(file, std::move(action), std::error_code(static_cast<int>(err), std::system_category()));
+    return problemFromError(file, std::move(action),
+                            std::error_code(static_cast<int>(err), std::system_category()));
 }
 
 // The lock covers one byte far past the record: Windows locks bind reads too, and the record must stay
@@ -89,7 +90,7 @@ int lockDescriptor(int fd, bool exclusive, bool& byteRange) {
         return EWOULDBLOCK;
     if (!lacksFlock(err))
         return err;
-    struct flock region{};
+    struct flock region {};
     region.l_type = exclusive ? F_WRLCK : F_RDLCK;
     region.l_whence = SEEK_SET;
     if (::fcntl(fd, kByteRangeLock, &region) == 0) {
@@ -102,7 +103,7 @@ int lockDescriptor(int fd, bool exclusive, bool& byteRange) {
 
 void unlockDescriptor(int fd, bool byteRange) {
     if (byteRange) {
-        struct flock region{};
+        struct flock region {};
         region.l_type = F_UNLCK;
         region.l_whence = SEEK_SET;
         ::fcntl(fd, kByteRangeLock, &region);
@@ -115,7 +116,9 @@ void unlockDescriptor(int fd, bool byteRange) {
 
 } // namespace
 
-FileLock::FileLock(FileLock&& other) noexcept { *this = std::move(other); }
+FileLock::FileLock(FileLock&& other) noexcept {
+    *this = std::move(other);
+}
 
 FileLock& FileLock::operator=(FileLock&& other) noexcept {
     if (this == &other)
@@ -134,7 +137,9 @@ FileLock& FileLock::operator=(FileLock&& other) noexcept {
     return *this;
 }
 
-FileLock::~FileLock() { release(); }
+FileLock::~FileLock() {
+    release();
+}
 
 FileLock FileLock::failure(Problem problem) {
     FileLock lock;
@@ -168,7 +173,8 @@ bool FileLock::tryOnce(std::string_view program) {
     if (!::LockFileEx(handle, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &region)) {
         const DWORD err = ::GetLastError();
         ::CloseHandle(handle);
-        outcome_ = err == ERROR_LOCK_VIOLATION || err == ERROR_IO_PENDING ? Outcome::HeldElsewhere : Outcome::Failed;
+        outcome_ =
+            err == ERROR_LOCK_VIOLATION || err == ERROR_IO_PENDING ? Outcome::HeldElsewhere : Outcome::Failed;
         if (outcome_ == Outcome::Failed)
             problem_ = lastError(file_, "locking", err);
         return false;
@@ -245,8 +251,10 @@ bool FileLock::tryOnce(std::string_view program) {
     outcome_ = Outcome::Taken;
     // The record only names the holder; the lock stands whether or not it could be written.
     const auto record = recordText(program);
-    if (::ftruncate(fd, 0) == 0 && ::pwrite(fd, record.data(), record.size(), 0) < 0)
-        ::ftruncate(fd, 0);
+    if (::ftruncate(fd, 0) == 0 && ::pwrite(fd, record.data(), record.size(), 0) < 0) {
+        // A record half written is cleared again; should that fail too, readers find no number in it.
+        [[maybe_unused]] const int cleared = ::ftruncate(fd, 0);
+    }
     return true;
 }
 
