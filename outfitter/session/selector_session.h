@@ -6,7 +6,9 @@
 
 #include "outfitter/archive/set_import.h"
 #include "outfitter/core/change_log.h"
+#include "outfitter/core/plane_codes.h" // the aircraft codes the skin filter lists
 #include "outfitter/core/selector_startup.h"
+#include "outfitter/planes/fuel_options.h" // the fuel choices the plane-set panel offers
 #include "outfitter/planes/plane_set_grid.h"
 #include "outfitter/planes/skin_store.h"
 #include "outfitter/sets/autoscript_store.h"
@@ -14,6 +16,7 @@
 #include "outfitter/sets/music_switch.h"
 #include "outfitter/sets/package_items.h"
 #include "outfitter/sets/package_loader.h"
+#include "outfitter/sets/package_picture.h"
 #include "outfitter/sets/set_browser.h"
 #include "outfitter/sets/set_files.h"
 #include "outfitter/settings/game_settings.h"
@@ -124,6 +127,10 @@ class SelectorSession final {
     std::optional<std::filesystem::path> findPackage(const std::string& nameOrPath) const;
     common::Result<PackageContents> readPackage(const std::string& name) const; // a name of packageNames()
     common::Result<PackageContents> readPackageFile(const std::filesystem::path& file) const;
+    // The picture a package shows (of the first of its items that has one), and what an item shows.
+    std::optional<std::filesystem::path> packagePicture(const std::vector<std::string>& items,
+                                                        common::Problems& problems) const;
+    SetDescription describePackageItem(const std::string& item) const;
     // Loads the items of a package or autoscript; refused while the game runs or the ledger is replayed.
     BrowserChange applyPackage(const std::vector<std::string>& items, const PackageLoadOptions& options,
                                const ProgressCallback& progress = {});

@@ -61,6 +61,15 @@ common::Result<PackageContents> SelectorSession::readPackageFile(const fs::path&
     return outfitter::readPackage(file);
 }
 
+std::optional<fs::path> SelectorSession::packagePicture(const std::vector<std::string>& items,
+                                                        common::Problems& problems) const {
+    return findPackagePicture(startup_.selectorFolder, items, problems);
+}
+
+SetDescription SelectorSession::describePackageItem(const std::string& item) const {
+    return outfitter::describePackageItem(startup_.selectorFolder, item);
+}
+
 BrowserChange SelectorSession::applyPackage(const std::vector<std::string>& items,
                                             const PackageLoadOptions& options,
                                             const ProgressCallback& progress) {

@@ -3,7 +3,7 @@
 // category it goes under (the descriptions of "qiv.ini" with their letters). Nothing is written
 // until the player says OK.
 
-#include "outfitter/core/category_table.h"
+#include "outfitter/session/selector_session.h"
 
 #include <QDialog>
 #include <QString>

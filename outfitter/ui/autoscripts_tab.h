@@ -3,7 +3,7 @@
 // labels, saving the current selection as an autoscript, running a saved one, and "Del MSN".
 
 #include "outfitter/session/selector_session.h"
-#include "outfitter/sets/package_items.h"
+#include "outfitter/session/selector_session.h"
 
 #include <QStringList>
 #include <QWidget>

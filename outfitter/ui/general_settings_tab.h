@@ -2,7 +2,7 @@
 // The "General Settings" tab: the game folder, the screen size, the credits and the title picture,
 // the six game settings of "eaw.ini" (`Frame2`) and the whole file for free editing (`Frame21`).
 
-#include "outfitter/core/selector_startup.h"
+#include "outfitter/session/selector_session.h"
 #include "outfitter/session/selector_session.h"
 
 #include <QStringList>

@@ -7,7 +7,6 @@
 #include "ui_support/picture.h"
 #include "ui_support/qt_text.h"
 
-#include "outfitter/sets/package_picture.h"
 
 #include "ui_support/list_choice.h"
 
@@ -137,7 +136,7 @@ void PackagePanel::choosePackage(int row) {
     for (const auto& item : package_.items)
         uisupport::addNameItem(list9_, item);
     common::Problems problems;
-    const auto picture = findPackagePicture(selectorFolder_, package_.items, problems);
+    const auto picture = session_.packagePicture(package_.items, problems);
     uisupport::showPicture(image4_, picture ? picture : newPicture_);
     label51_->setText(joinedLines(package_.description));
     report(problems);
@@ -147,7 +146,7 @@ void PackagePanel::chooseItem(int row) {
     label51_->clear();
     if (row < 0 || row >= list9_->count())
         return;
-    const auto shown = describePackageItem(selectorFolder_, uisupport::nameBytes(list9_->item(row)));
+    const auto shown = session_.describePackageItem(uisupport::nameBytes(list9_->item(row)));
     uisupport::showPicture(image4_, shown.picture);
     label51_->setText(joinedLines(shown.lines));
     report(shown.problems);

@@ -4,7 +4,6 @@
 #include "set_grid.h"
 #include "ui_support/qt_text.h"
 
-#include "outfitter/planes/fuel_options.h"
 
 #include <QEvent>
 #include <QFont>

@@ -8,7 +8,6 @@
 #include "ui_support/picture.h"
 #include "ui_support/qt_text.h"
 
-#include "outfitter/core/plane_codes.h"
 
 #include "common/names.h"
 

@@ -2,7 +2,7 @@
 // Shows how far a long file job has come: the engine's text in the window caption and the fraction
 // on a progress bar, repainting as it goes; the caption comes back when the job ends.
 
-#include "outfitter/core/file_work.h"
+#include "outfitter/session/selector_session.h"
 
 #include <QString>
 

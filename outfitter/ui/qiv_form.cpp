@@ -15,8 +15,6 @@
 #include "world_settings_tab.h"
 
 #include "common/game_folder_lock.h"
-#include "outfitter/core/load_ledger.h"
-#include "outfitter/sets/package_items.h"
 #include "startup/program_start.h"
 #include "ui_support/about_box.h"
 #include "ui_support/click_label.h"

@@ -3,7 +3,7 @@
 // fixed header row is the table's horizontal header, so table row i holds set row i + 1. It tells
 // which row the player clicked, pressed Enter on or moved the mouse over.
 
-#include "outfitter/core/set_catalog.h"
+#include "outfitter/session/selector_session.h"
 
 #include <QColor>
 #include <QStringList>

@@ -3,7 +3,7 @@
 // 240 and 400 twips. The fixed header row is the table's horizontal header, so table row i holds skin
 // row i + 1. It tells which row the player clicked, activated (double-click or Enter) or pointed at.
 
-#include "outfitter/planes/skin_store.h"
+#include "outfitter/session/selector_session.h"
 
 #include <QColor>
 #include <QTableWidget>

@@ -2,7 +2,7 @@
 // `Frame2` "User settings": the six boxes of the game's settings and the hint `Label32`. Enter in any
 // box asks for the save; no other key is touched.
 
-#include "outfitter/settings/ini_keys.h"
+#include "outfitter/session/selector_session.h"
 
 #include <QGroupBox>
 
