@@ -16,10 +16,6 @@ namespace {
 
 constexpr const char* kProgram = "outfitter";
 
-bool endsInSet(const std::string& name) {
-    return name.size() >= 4 && common::toUpperAscii(name.substr(name.size() - 4)) == ".SET";
-}
-
 void printList(SelectorSession& session, std::ostream& out) {
     const auto& rows = session.browser().rows();
     out << "Sets (S = loaded):\n";
@@ -188,7 +184,8 @@ int runCli(const CliRequest& request, const fs::path& gameFolder, std::ostream& 
 
     if (request.apply) {
         // Any other file is refused by its name alone: its bytes are never read, let alone printed.
-        if (request.apply->find_first_of("/\\") != std::string::npos && !endsInSet(*request.apply))
+        if (request.apply->find_first_of("/\\") != std::string::npos &&
+            !SelectorSession::namesPackageFile(*request.apply))
             return fail(
                 err,
                 "\"" + *request.apply +

@@ -123,6 +123,8 @@ class SelectorSession final {
 
     // The packages and autoscripts of "QIV128/Autoscripts", by name in file-list order.
     std::vector<std::string> packageNames() const;
+    // Whether a name ends in ".set", in any case: the only files taken for packages.
+    static bool namesPackageFile(const std::string& name);
     // A package by a name of "Autoscripts" (any case, ".set" optional) or a path ending in ".set".
     std::optional<std::filesystem::path> findPackage(const std::string& nameOrPath) const;
     common::Result<PackageContents> readPackage(const std::string& name) const; // a name of packageNames()

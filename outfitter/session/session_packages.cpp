@@ -14,13 +14,9 @@ namespace outfitter {
 
 namespace fs = std::filesystem;
 
-namespace {
-
-bool endsInSet(const std::string& name) {
+bool SelectorSession::namesPackageFile(const std::string& name) {
     return name.size() >= 4 && common::toUpperAscii(name.substr(name.size() - 4)) == ".SET";
 }
-
-} // namespace
 
 std::optional<common::Problem> SelectorSession::refusal(const fs::path& what,
                                                         const std::string& action) const {
@@ -44,9 +40,10 @@ std::optional<fs::path> SelectorSession::findPackage(const std::string& package)
     std::error_code ec;
     if (package.find_first_of("/\\") != std::string::npos) {
         const fs::path file = common::pathFromText(package);
-        return endsInSet(package) && fs::is_regular_file(file, ec) ? std::optional(file) : std::nullopt;
+        return namesPackageFile(package) && fs::is_regular_file(file, ec) ? std::optional(file)
+                                                                          : std::nullopt;
     }
-    const bool hasExtension = endsInSet(package);
+    const bool hasExtension = namesPackageFile(package);
     const auto found = common::resolve(autoscripts().folder(), hasExtension ? package : package + ".set");
     if (found.ok() && found.value.exists && fs::is_regular_file(found.value.path, ec))
         return found.value.path;
