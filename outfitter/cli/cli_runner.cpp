@@ -243,7 +243,7 @@ int runCli(const CliRequest& request, const fs::path& gameFolder, std::ostream& 
     }
 
     if (request.launch && problems == 0) {
-        if (auto problem = session.browser().launch(*request.launch, common::WindowMode::Normal))
+        if (auto problem = session.launch(*request.launch, common::WindowMode::Normal))
             return fail(err, problem->text());
         out << "Started " << *request.launch << "\n";
     }

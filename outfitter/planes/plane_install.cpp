@@ -1,8 +1,8 @@
 #include "outfitter/planes/plane_install.h"
 
-#include "outfitter/menus/picture_menu.h"
-#include "outfitter/menus/plane_names_table.h"
 #include "outfitter/planes/loadout_patches.h"
+#include "outfitter/planes/picture_menu.h"
+#include "outfitter/planes/plane_names_table.h"
 #include "outfitter/planes/plane_record.h"
 
 #include "common/resolver.h"

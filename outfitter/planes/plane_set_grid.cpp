@@ -3,18 +3,18 @@
 #include "outfitter/core/selector_startup.h"
 #include "outfitter/planes/fuel_options.h"
 
+#include "common/folder_index.h"
 #include "common/folder_listing.h"
 #include "common/numbers.h"
-#include "common/folder_index.h"
 #include "common/resolver.h"
+#include "common/text_file.h"
 #include "common/write_check.h"
 #include "outfitter/core/file_snapshot.h"
-#include "outfitter/core/work_journal.h"
-#include "outfitter/menus/picture_menu.h"
-#include "outfitter/menus/plane_names_table.h"
-#include "outfitter/planes/loadout_patches.h"
 #include "outfitter/core/original_store.h"
-#include "common/text_file.h"
+#include "outfitter/core/work_journal.h"
+#include "outfitter/planes/loadout_patches.h"
+#include "outfitter/planes/picture_menu.h"
+#include "outfitter/planes/plane_names_table.h"
 
 #include <algorithm>
 
@@ -135,11 +135,12 @@ bool PlaneSetGrid::prepareInstall(std::size_t row, PlaneInstallReport& report) {
         if (auto refused = common::replaceRefusal(where.value.path, "installing the aircraft: writing"))
             report.problems.push_back(std::move(*refused));
         else if (const auto twins = common::caseTwins(where.value.path); !twins.empty())
-            report.problems.push_back(common::caseClashProblem(gameFolder_, twins, "installing the aircraft: writing"));
+            report.problems.push_back(
+                common::caseClashProblem(gameFolder_, twins, "installing the aircraft: writing"));
     }
     const auto refuse = [&] {
-        report.problems.push_back({setFolder_ / common::pathFromText(rows_[row].folder), "installing plane set",
-                                   "nothing was written"});
+        report.problems.push_back({setFolder_ / common::pathFromText(rows_[row].folder),
+                                   "installing plane set", "nothing was written"});
         return false;
     };
     if (!report.problems.empty())

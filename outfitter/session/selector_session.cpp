@@ -123,13 +123,18 @@ void SelectorSession::start(SessionHooks hooks, StartupMode mode) {
         startupProblems_.push_back(*lock_.problem());
     fillSeams(hooks);
     logged_ = std::move(hooks.logged);
+    planeSetsShown_ = std::move(hooks.planeSetsShown);
+    planeSetsCleared_ = std::move(hooks.planeSetsCleared);
+    skinsReset_ = std::move(hooks.skinsReset);
+    skinsChanged_ = std::move(hooks.skinsChanged);
+    planeSetInstalled_ = std::move(hooks.planeSetInstalled);
     startup_ = SelectorStartup::run(gameFolder_, hooks.startup, mode);
     startupProblems_.insert(startupProblems_.end(), startup_.problems.begin(), startup_.problems.end());
     if (!startup_.selectorFolder.empty())
         log_ = ChangeLog(gameFolder_, startup_.selectorFolder);
     skins_.setOtherOwners([this] { return browser_.owners(false, true); });
     planeSets_.setOtherOwners([this] { return browser_.owners(true, false); });
-    browser_ = SetBrowser(startup_, std::move(hooks.browser));
+    browser_ = SetBrowser(startup_, &partners_);
     planeSets_.endReplay();
     startupChange_ = browser_.takeStartupChange();
 }
@@ -142,80 +147,64 @@ void SelectorSession::fillSeams(SessionHooks& hooks) {
         startup.markSkin = [this](const std::string& line) { return skins_.markFromLedger(line); };
     if (!startup.markPlaneSet)
         startup.markPlaneSet = [this](const std::string& line) { return planeSets_.markFromLedger(line); };
+}
 
-    auto& seams = hooks.browser;
-    if (!seams.logChange)
-        seams.logChange = sink();
-    if (!seams.markedSkins)
-        seams.markedSkins = [this] { return skins_.installedNames(); };
-    if (!seams.unloadMarkedSkins)
-        seams.unloadMarkedSkins = [this, reset = hooks.skinsReset](const ProgressCallback& progress) {
-            auto report = skins_.unloadAll(progress);
-            if (reset)
-                reset();
-            return report;
-        };
-    if (!seams.showPlaneSets)
-        seams.showPlaneSets = [this, shown = hooks.planeSetsShown](const fs::path& folder) {
-            auto problems = planeSets_.GridSet(folder);
-            // "Refresh!" rebuilt the grid while replaying the ledger: its plane-set lines mark again.
-            if (!browser_.ready()) {
-                const auto ledger = readLedger(startup_.selectorFolder);
-                for (const auto& name : ledger.value)
-                    planeSets_.markFromLedger(name);
-            }
-            if (shown)
-                shown();
-            return problems;
-        };
-    if (!seams.clearPlaneSets)
-        seams.clearPlaneSets = [this, cleared = hooks.planeSetsCleared] {
-            planeSets_.clear();
-            if (cleared)
-                cleared();
-        };
-    if (!seams.markedPlaneSets)
-        seams.markedPlaneSets = [this] { return planeSets_.markedFolders(); };
-    if (!seams.planeSetOwners)
-        seams.planeSetOwners = [this] { return planeSets_.owners(); };
-    if (!seams.skinOwners)
-        seams.skinOwners = [this] { return skins_.owners(); };
-    if (!seams.finishSkinWork)
-        seams.finishSkinWork = [this](const WorkJournal& work) { return skins_.finishWork(work); };
-    if (!seams.loadMatchingSkins)
-        seams.loadMatchingSkins = [this](const std::string& item) {
-            FileWorkReport work;
-            for (std::size_t i = 0; i < skins_.rows().size(); ++i) {
-                const auto& row = skins_.rows()[i];
-                if (row.installed || !packageItemMatches(item, row.name))
-                    continue;
-                const auto name = row.name;
-                const auto change = skins_.toggle(i);
-                recordFiles(sink(), change.work.done, "for the skin " + name);
-                for (const auto& kept : change.originals)
-                    record(kept);
-                work.add(change.work);
-                // The item named a skin, even if no file moved.
-                work.done.push_back(skins_.storeFolder() / common::pathFromText(name));
-            }
-            return work;
-        };
-    if (!seams.loadMatchingPlaneSets)
-        seams.loadMatchingPlaneSets = [this](const std::string& item) {
-            FileWorkReport work;
-            for (std::size_t i = 0; i < planeSets_.rows().size(); ++i) {
-                const auto& row = planeSets_.rows()[i];
-                if (row.marked || !packageItemMatches(item, row.folder))
-                    continue;
-                const auto name = row.folder;
-                auto installed = planeSets_.install(i, acceptsChanges());
-                recordFiles(sink(), installed.written, "for " + name, ChangeKind::Patch);
-                work.problems.insert(work.problems.end(), installed.problems.begin(),
-                                     installed.problems.end());
-                work.done.push_back(planeSets_.setFolder() / common::pathFromText(name));
-            }
-            return work;
-        };
+} // namespace outfitter
+
+namespace outfitter {
+
+std::vector<std::string> SelectorSession::BrowserPartners::markedSkins() const {
+    return session_.skins_.installedNames();
+}
+
+FileWorkReport SelectorSession::BrowserPartners::unloadMarkedSkins(const ProgressCallback& progress) {
+    auto report = session_.skins_.unloadAll(progress);
+    if (session_.skinsReset_)
+        session_.skinsReset_();
+    return report;
+}
+
+std::vector<std::string> SelectorSession::BrowserPartners::markedPlaneSets() const {
+    return session_.planeSets_.markedFolders();
+}
+
+common::Problems SelectorSession::BrowserPartners::showPlaneSets(const fs::path& flightModelSet) {
+    auto problems = session_.planeSets_.GridSet(flightModelSet);
+    // "Refresh!" rebuilt the grid while replaying the ledger: its plane-set lines mark again.
+    if (!session_.browser_.ready()) {
+        const auto ledger = readLedger(session_.startup_.selectorFolder);
+        for (const auto& name : ledger.value)
+            session_.planeSets_.markFromLedger(name);
+    }
+    if (session_.planeSetsShown_)
+        session_.planeSetsShown_();
+    return problems;
+}
+
+void SelectorSession::BrowserPartners::clearPlaneSets() {
+    session_.planeSets_.clear();
+    if (session_.planeSetsCleared_)
+        session_.planeSetsCleared_();
+}
+
+std::vector<FileOwner> SelectorSession::BrowserPartners::skinOwners() const {
+    return session_.skins_.owners();
+}
+
+std::vector<FileOwner> SelectorSession::BrowserPartners::planeSetOwners() const {
+    return session_.planeSets_.owners();
+}
+
+std::optional<FileWorkReport> SelectorSession::BrowserPartners::finishSkinWork(const WorkJournal& work) {
+    return session_.skins_.finishWork(work);
+}
+
+FileWorkReport SelectorSession::BrowserPartners::loadMatchingSkins(const std::string& item) {
+    return session_.installMatchingSkins(item).work;
+}
+
+FileWorkReport SelectorSession::BrowserPartners::loadMatchingPlaneSets(const std::string& item) {
+    return session_.installMatchingPlaneSets(item);
 }
 
 } // namespace outfitter

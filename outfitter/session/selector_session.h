@@ -27,18 +27,21 @@
 #include <chrono>
 #include <filesystem>
 #include <functional>
+#include <string_view>
+#include <utility>
 
 namespace outfitter {
 
-// What a caller adds to the session's own wiring. Seams a caller fills win over the session's (tests
-// stand in for parts; the window routes package items through its grids); the hooks tell a window
-// what to redraw after the session's own work.
+// What a caller adds to the session's own wiring: start-up seams a caller fills win over the session's
+// (tests stand in for parts); the hooks tell a window what to redraw after the session's own work.
 struct SessionHooks {
     StartupSeams startup;
-    SetBrowserSeams browser;
     std::function<void()> planeSetsShown;   // the plane-set grid was filled from a flight-model set
     std::function<void()> planeSetsCleared; // and emptied again
     std::function<void()> skinsReset;       // "Reset All" took every skin out
+    // A package's item installed skins or an aircraft: the rows to paint again.
+    std::function<void(const SkinChange&)> skinsChanged;
+    std::function<void(std::size_t row, const PlaneInstallReport&)> planeSetInstalled;
     // Called after each change is written to the log (the log's own problems are taken from it).
     ChangeSink logged;
 };
@@ -67,13 +70,10 @@ class SelectorSession final {
     // Another process holding the lock now (never this session).
     std::optional<common::LockHolder> lockedElsewhere() const;
 
-    SetBrowser& browser() { return browser_; }
+    // What the windows and the command line show. Every change goes through the calls below.
     const SetBrowser& browser() const { return browser_; }
-    SkinStore& skins() { return skins_; }
     const SkinStore& skins() const { return skins_; }
-    PlaneSetGrid& planeSets() { return planeSets_; }
     const PlaneSetGrid& planeSets() const { return planeSets_; }
-    GameSettings& settings() { return settings_; }
     const GameSettings& settings() const { return settings_; }
     const StartupResult& startup() const { return startup_; }
     ChangeLog& log() { return log_; }
@@ -89,6 +89,27 @@ class SelectorSession final {
     // `changeRefusal` as the message; the views and the check still work.
     std::optional<common::RunningProgram> gameRunning() const;
     std::optional<std::string> changeRefusal() const;
+    // Why another program's lock refuses a change now, for a window that asks before its questions.
+    std::string lockRefusal() const;
+
+    // Sets: a click (or Enter) on a grid row loads or unloads it; "Refresh!" in its two halves;
+    // "Reset All". Each change is refused while the game runs, the ledger is replayed or another
+    // program holds the lock, and holds the lock itself when the caller does not already.
+    BrowserChange clickSet(std::size_t row, const ProgressCallback& progress = {});
+    common::Problems beginRefresh();
+    BrowserChange finishRefresh();
+    BrowserChange resetAll(const ProgressCallback& progress = {});
+    // Starts a program of the game folder, logged; nothing else changes.
+    std::optional<common::Problem> launch(std::string_view program, common::WindowMode mode) const;
+
+    // "eaw.ini": the six boxes saved into their lines (`enteredKey`, the box Enter was pressed in, is
+    // named when nothing else changed), or the whole file from the editor; each save logged.
+    struct SettingsSave {
+        IniSaveOutcome outcome;
+        std::string lines; // what the log and the message line name, on Saved
+    };
+    SettingsSave saveSettings(const IniValues& boxes, std::optional<std::size_t> enteredKey);
+    IniSaveOutcome saveIniText(std::string_view text);
 
     // The files of the set of grid row `row`, and the loaded owners it shares names with.
     SetFiles setFiles(std::size_t row) const;
@@ -148,7 +169,10 @@ class SelectorSession final {
     SkinChange toggleSkin(std::size_t row, const ProgressCallback& progress = {});
     SkinChange removeAllSkins(const ProgressCallback& progress = {});
     SkinRename renameSkin(std::size_t row, const std::string& newName);
+    void setIncludeFlightData(bool include) { skins_.setIncludeFlightData(include); }
     PlaneInstallReport installPlaneSet(std::size_t row);
+    // `Option1`: the installed aircraft's fuel load written into "planes.dat".
+    std::optional<common::Problem> chooseFuel(int option);
     // The ledger written anew from what is loaded, after a skin's change named it.
     BrowserChange refreshSummary() { return browser_.refreshSummary(); }
 
@@ -161,10 +185,47 @@ class SelectorSession final {
     ChangeSink sink();
 
   private:
+    // One change of the game folder, from its rules to its end: refused (the ledger is being replayed,
+    // the game runs, another program holds the lock), or let through holding the lock, which it lets
+    // go at its end when it took it.
+    class ChangeSpan final {
+      public:
+        ChangeSpan(SelectorSession& session, const std::filesystem::path& what, const std::string& action);
+        ~ChangeSpan();
+        ChangeSpan(const ChangeSpan&) = delete;
+        ChangeSpan& operator=(const ChangeSpan&) = delete;
+        // The refusal, taken out once for the caller's report.
+        std::optional<common::Problem> refused() { return std::exchange(refused_, std::nullopt); }
+
+      private:
+        SelectorSession& session_;
+        std::optional<common::Problem> refused_;
+        bool took_ = false;
+    };
+
+    // The browser's partners: the skins, the plane sets and the log, as this session holds them.
+    class BrowserPartners final : public SetBrowserPartners {
+      public:
+        explicit BrowserPartners(SelectorSession& session) : session_(session) {}
+        std::vector<std::string> markedSkins() const override;
+        FileWorkReport unloadMarkedSkins(const ProgressCallback& progress) override;
+        std::vector<std::string> markedPlaneSets() const override;
+        common::Problems showPlaneSets(const std::filesystem::path& flightModelSet) override;
+        void clearPlaneSets() override;
+        std::vector<FileOwner> skinOwners() const override;
+        std::vector<FileOwner> planeSetOwners() const override;
+        std::optional<FileWorkReport> finishSkinWork(const WorkJournal& work) override;
+        FileWorkReport loadMatchingSkins(const std::string& item) override;
+        FileWorkReport loadMatchingPlaneSets(const std::string& item) override;
+        void logChange(const Change& change) override { session_.record(change); }
+
+      private:
+        SelectorSession& session_;
+    };
+
     void fillSeams(SessionHooks& hooks);
-    // Why a change of the game folder cannot be made now: the ledger is being replayed, or the game runs.
-    std::optional<common::Problem> refusal(const std::filesystem::path& what,
-                                           const std::string& action) const;
+    SkinChange installMatchingSkins(const std::string& item);
+    FileWorkReport installMatchingPlaneSets(const std::string& item);
     AutoscriptStore autoscripts() const;
     SkinChange skinChange(const std::function<SkinChange()>& change);
 
@@ -179,6 +240,12 @@ class SelectorSession final {
     common::Problems startupProblems_;
     BrowserChange startupChange_;
     ChangeSink logged_;
+    BrowserPartners partners_{*this};
+    std::function<void()> planeSetsShown_;
+    std::function<void()> planeSetsCleared_;
+    std::function<void()> skinsReset_;
+    std::function<void(const SkinChange&)> skinsChanged_;
+    std::function<void(std::size_t, const PlaneInstallReport&)> planeSetInstalled_;
 };
 
 } // namespace outfitter

@@ -54,8 +54,9 @@ SelectorSession::checkGameFolder(const std::function<bool(std::size_t, std::size
 
 FileWorkReport SelectorSession::loadAgain(const FolderCheck& check) {
     FileWorkReport work;
-    if (const auto refusal = changeRefusal()) {
-        work.problems.push_back({gameFolder_, "loading again", *refusal});
+    ChangeSpan span(*this, gameFolder_, "loading again");
+    if (auto refused = span.refused()) {
+        work.problems.push_back(std::move(*refused));
         return work;
     }
     for (const auto& finding : check.findings) {

@@ -18,16 +18,6 @@ bool SelectorSession::namesPackageFile(const std::string& name) {
     return name.size() >= 4 && common::toUpperAscii(name.substr(name.size() - 4)) == ".SET";
 }
 
-std::optional<common::Problem> SelectorSession::refusal(const fs::path& what,
-                                                        const std::string& action) const {
-    if (!acceptsChanges())
-        return common::Problem{what, action,
-                               "the selector is still reading the game folder; try again in a moment"};
-    if (const auto refused = changeRefusal())
-        return common::Problem{what, action, *refused};
-    return std::nullopt;
-}
-
 AutoscriptStore SelectorSession::autoscripts() const {
     return AutoscriptStore(startup_.selectorFolder);
 }
@@ -70,7 +60,8 @@ SetDescription SelectorSession::describePackageItem(const std::string& item) con
 BrowserChange SelectorSession::applyPackage(const std::vector<std::string>& items,
                                             const PackageLoadOptions& options,
                                             const ProgressCallback& progress) {
-    if (auto refused = refusal(gameFolder_, "loading the package in")) {
+    ChangeSpan span(*this, gameFolder_, "loading the package in");
+    if (auto refused = span.refused()) {
         BrowserChange change;
         change.work.problems.push_back(std::move(*refused));
         return change;
@@ -91,7 +82,8 @@ std::vector<fs::path> SelectorSession::defaultMissions(common::Problems& problem
 }
 
 FileWorkReport SelectorSession::deleteDefaultMissions(const std::vector<fs::path>& missions) {
-    if (auto refused = refusal(gameFolder_, "deleting the missions in")) {
+    ChangeSpan span(*this, gameFolder_, "deleting the missions in");
+    if (auto refused = span.refused()) {
         FileWorkReport report;
         report.problems.push_back(std::move(*refused));
         return report;
@@ -106,7 +98,8 @@ const MusicList& SelectorSession::music() const {
 }
 
 MusicSwitch SelectorSession::switchMusic(const std::string& chosen) {
-    if (auto refused = refusal(gameFolder_ / kActiveMusicFolderName, "switching the music in")) {
+    ChangeSpan span(*this, gameFolder_ / kActiveMusicFolderName, "switching the music in");
+    if (auto refused = span.refused()) {
         MusicSwitch result;
         result.music = startup_.music;
         result.problems.push_back(std::move(*refused));

@@ -3,6 +3,8 @@
 
 #include "outfitter/session/selector_session.h"
 
+#include "outfitter/sets/package_items.h"
+
 namespace outfitter {
 
 namespace fs = std::filesystem;
@@ -16,7 +18,8 @@ SkinChange SelectorSession::removeAllSkins(const ProgressCallback& progress) {
 }
 
 SkinChange SelectorSession::skinChange(const std::function<SkinChange()>& change) {
-    if (auto refused = refusal(skins_.storeFolder(), "changing the skins in")) {
+    ChangeSpan span(*this, skins_.storeFolder(), "changing the skins in");
+    if (auto refused = span.refused()) {
         SkinChange refusedChange;
         refusedChange.work.problems.push_back(std::move(*refused));
         return refusedChange;
@@ -29,7 +32,8 @@ SkinChange SelectorSession::skinChange(const std::function<SkinChange()>& change
 }
 
 SkinRename SelectorSession::renameSkin(std::size_t row, const std::string& newName) {
-    if (auto refused = refusal(skins_.storeFolder(), "renaming a skin in")) {
+    ChangeSpan span(*this, skins_.storeFolder(), "renaming a skin in");
+    if (auto refused = span.refused()) {
         SkinRename refusedRename;
         refusedRename.problem = std::move(refused);
         return refusedRename;
@@ -45,7 +49,8 @@ SkinRename SelectorSession::renameSkin(std::size_t row, const std::string& newNa
 PlaneInstallReport SelectorSession::installPlaneSet(std::size_t row) {
     if (row >= planeSets_.rows().size())
         return {};
-    if (auto refused = refusal(gameFolder_, "installing the aircraft in")) {
+    ChangeSpan span(*this, gameFolder_, "installing the aircraft in");
+    if (auto refused = span.refused()) {
         PlaneInstallReport report;
         report.problems.push_back(std::move(*refused));
         return report;
@@ -54,6 +59,58 @@ PlaneInstallReport SelectorSession::installPlaneSet(std::size_t row) {
     auto outcome = planeSets_.install(row);
     recordFiles(sink(), outcome.written, "for " + name, ChangeKind::Patch);
     return outcome;
+}
+
+std::optional<common::Problem> SelectorSession::chooseFuel(int option) {
+    if (planeSets_.fuelText().empty() || planeSets_.fuelPositionText().empty())
+        return std::nullopt;
+    ChangeSpan span(*this, gameFolder_, "choosing the fuel in");
+    if (auto refused = span.refused())
+        return refused;
+    auto problem = planeSets_.chooseFuel(option);
+    if (!problem)
+        record({ChangeKind::Patch, gameFolder_ / common::pathFromText(kPlanesFile),
+                "fuel, option " + std::to_string(option + 1)});
+    return problem;
+}
+
+// A package's item installs every skin and aircraft it names that is not in yet, as the grids' own
+// clicks would (the package's change holds the rules); the window is told which rows to paint.
+SkinChange SelectorSession::installMatchingSkins(const std::string& item) {
+    SkinChange all;
+    for (std::size_t i = 0; i < skins_.rows().size(); ++i) {
+        const auto& row = skins_.rows()[i];
+        if (row.installed || !packageItemMatches(item, row.name))
+            continue;
+        const auto name = row.name;
+        auto change = skins_.toggle(i);
+        recordFiles(sink(), change.work.done, "for the skin " + name);
+        for (const auto& kept : change.originals)
+            record(kept);
+        if (skinsChanged_)
+            skinsChanged_(change);
+        all.work.add(change.work);
+        // The item named a skin, even if no file moved.
+        all.work.done.push_back(skins_.storeFolder() / common::pathFromText(name));
+    }
+    return all;
+}
+
+FileWorkReport SelectorSession::installMatchingPlaneSets(const std::string& item) {
+    FileWorkReport work;
+    for (std::size_t i = 0; i < planeSets_.rows().size(); ++i) {
+        const auto& row = planeSets_.rows()[i];
+        if (row.marked || !packageItemMatches(item, row.folder))
+            continue;
+        const auto name = row.folder;
+        auto installed = planeSets_.install(i, acceptsChanges());
+        recordFiles(sink(), installed.written, "for " + name, ChangeKind::Patch);
+        if (planeSetInstalled_)
+            planeSetInstalled_(i, installed);
+        work.problems.insert(work.problems.end(), installed.problems.begin(), installed.problems.end());
+        work.done.push_back(planeSets_.setFolder() / common::pathFromText(name));
+    }
+    return work;
 }
 
 } // namespace outfitter

@@ -23,17 +23,17 @@ bool loadItem(SetBrowser& browser, const std::string& item, const ProgressCallba
             mergeChange(change, browser.click(row, progress));
     }
 
-    const auto& seams = browser.seams();
-    if (seams.loadMatchingSkins) {
-        const auto work = seams.loadMatchingSkins(item);
-        named = named || !work.done.empty() || !work.problems.empty() ||
-                (seams.markedSkins && anyMatch(seams.markedSkins(), item));
+    auto& partners = browser.partners();
+    {
+        const auto work = partners.loadMatchingSkins(item);
+        named =
+            named || !work.done.empty() || !work.problems.empty() || anyMatch(partners.markedSkins(), item);
         change.work.add(work);
     }
-    if (seams.loadMatchingPlaneSets && browser.planeSetsShown()) {
-        const auto work = seams.loadMatchingPlaneSets(item);
+    if (browser.planeSetsShown()) {
+        const auto work = partners.loadMatchingPlaneSets(item);
         named = named || !work.done.empty() || !work.problems.empty() ||
-                (seams.markedPlaneSets && anyMatch(seams.markedPlaneSets(), item));
+                anyMatch(partners.markedPlaneSets(), item);
         change.work.add(work);
     }
     return named;
@@ -57,7 +57,8 @@ BrowserChange loadPackage(SetBrowser& browser, const std::vector<std::string>& i
         return change;
     const bool journaled = !options.packageFile.empty() && !browser.selectorFolder().empty();
     if (journaled)
-        if (auto failed = writePackageJournal(browser.selectorFolder(), {options.packageFile, options.resetFirst}))
+        if (auto failed =
+                writePackageJournal(browser.selectorFolder(), {options.packageFile, options.resetFirst}))
             change.work.problems.push_back(std::move(*failed));
     if (options.resetFirst)
         mergeChange(change, browser.resetAll(progress));

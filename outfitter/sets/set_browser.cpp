@@ -17,6 +17,11 @@
 
 namespace outfitter {
 
+SetBrowserPartners& noBrowserPartners() {
+    static SetBrowserPartners alone;
+    return alone;
+}
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -43,10 +48,10 @@ bool hasPlaneSets(const fs::path& setFolder) {
     return false;
 }
 
-SetBrowser::SetBrowser(const StartupResult& startup, SetBrowserSeams seams)
+SetBrowser::SetBrowser(const StartupResult& startup, SetBrowserPartners* partners)
     : gameFolder_(startup.gameFolder), selectorFolder_(startup.selectorFolder),
       categories_(startup.categories), rows_(startup.sets.rows()), summary_(startup.summary),
-      seams_(std::move(seams)) {
+      partners_(partners ? partners : &noBrowserPartners()) {
     // The start-up replay marked the rows; a loaded flight-model set brings its plane sets back.
     BrowserChange& change = startupChange_;
     for (std::size_t i = 0; i < rows_.size(); ++i)
@@ -213,15 +218,14 @@ std::vector<FileOwner> SetBrowser::loadedOwners(std::size_t except, bool withPla
     for (std::size_t i = 0; i < rows_.size(); ++i)
         if (i != except && rows_[i].loaded)
             owners.push_back(rowOwner(i));
-    const auto add = [&](const std::function<std::vector<FileOwner>()>& more) {
-        if (more)
-            for (auto& owner : more())
-                owners.push_back(std::move(owner));
+    const auto add = [&](std::vector<FileOwner> more) {
+        for (auto& owner : more)
+            owners.push_back(std::move(owner));
     };
     if (withSkins)
-        add(seams_.skinOwners);
+        add(partners_->skinOwners());
     if (withPlaneSets && planeSetsShown_)
-        add(seams_.planeSetOwners);
+        add(partners_->planeSetOwners());
     return owners;
 }
 
@@ -261,15 +265,13 @@ FileWorkReport SetBrowser::unloadRow(std::size_t row, const ProgressCallback& pr
 }
 
 void SetBrowser::log(const std::vector<Change>& changes) const {
-    if (seams_.logChange)
-        for (const auto& change : changes)
-            seams_.logChange(change);
+    for (const auto& change : changes)
+        partners_->logChange(change);
 }
 
 void SetBrowser::logFiles(ChangeKind kind, const FileWorkReport& work, const std::string& detail) const {
-    if (seams_.logChange)
-        for (const auto& file : work.done)
-            seams_.logChange({kind, file, detail});
+    for (const auto& file : work.done)
+        partners_->logChange({kind, file, detail});
 }
 
 void SetBrowser::flightModelLoaded(std::size_t row, BrowserChange& change) {
@@ -278,19 +280,16 @@ void SetBrowser::flightModelLoaded(std::size_t row, BrowserChange& change) {
         hidePlaneSets(change);
         return;
     }
-    if (seams_.showPlaneSets) {
-        auto problems = seams_.showPlaneSets(folder);
-        change.work.problems.insert(change.work.problems.end(), problems.begin(), problems.end());
-    }
+    auto problems = partners_->showPlaneSets(folder);
+    change.work.problems.insert(change.work.problems.end(), problems.begin(), problems.end());
     planeSetsShown_ = true;
 }
 
 void SetBrowser::hidePlaneSets(BrowserChange& change, std::size_t leaving) {
     std::vector<FileOwner> leavingOwners;
-    if (planeSetsShown_ && seams_.planeSetOwners)
-        leavingOwners = seams_.planeSetOwners();
-    if (seams_.clearPlaneSets)
-        seams_.clearPlaneSets();
+    if (planeSetsShown_)
+        leavingOwners = partners_->planeSetOwners();
+    partners_->clearPlaneSets();
     planeSetsShown_ = false;
     // The aircraft patched files no set holds ("pnames.str", the menus); their originals go back now.
     // A flight-model set still in the game folder holds its own files, which its unload restores.
@@ -327,9 +326,8 @@ bool SetBrowser::summaryRefresh(BrowserChange& change) {
     sets.reserve(rows_.size());
     for (const auto& row : rows_)
         sets.push_back({row.name, row.loaded});
-    const auto skins = seams_.markedSkins ? markedNames(seams_.markedSkins()) : std::vector<MarkedName>{};
-    const auto planeSets =
-        seams_.markedPlaneSets ? markedNames(seams_.markedPlaneSets()) : std::vector<MarkedName>{};
+    const auto skins = markedNames(partners_->markedSkins());
+    const auto planeSets = markedNames(partners_->markedPlaneSets());
     const auto summary = buildLoadSummary(sets, skins, planeSets, planeSetsShown_);
     summary_ = summary.lines;
     change.summaryChanged = true;

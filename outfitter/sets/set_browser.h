@@ -4,11 +4,11 @@
 // The window draws what it reports and holds no rule of its own.
 
 #include "outfitter/core/change_log.h"
-#include "outfitter/core/selector_startup.h"
-#include "outfitter/core/work_journal.h"
 #include "outfitter/core/file_work.h"
 #include "outfitter/core/original_store.h"
+#include "outfitter/core/selector_startup.h"
 #include "outfitter/core/set_description.h"
+#include "outfitter/core/work_journal.h"
 #include "outfitter/sets/set_filter.h"
 
 #include "common/process_start.h"
@@ -24,30 +24,36 @@
 
 namespace outfitter {
 
-// What the browser asks of the skin grid and the plane-set grid, which other parts own. An empty
-// callback means that part is not there: its rows count as unmarked and its work is skipped.
-struct SetBrowserSeams {
-    std::function<std::vector<std::string>()> markedSkins;                    // names of the marked skin rows
-    std::function<FileWorkReport(const ProgressCallback&)> unloadMarkedSkins; // for "Reset All"
-    std::function<std::vector<std::string>()> markedPlaneSets; // names of the marked plane-set rows
+// What the browser asks of the parts beside it, which the session owns: the skin grid, the plane-set
+// grid and the change log. Each answer's default is that part's absence (no rows marked, no work
+// done, nothing logged), so a browser given no partner works alone.
+class SetBrowserPartners {
+  public:
+    virtual ~SetBrowserPartners() = default;
+
+    virtual std::vector<std::string> markedSkins() const { return {}; } // names of the marked skin rows
+    virtual FileWorkReport unloadMarkedSkins(const ProgressCallback&) { return {}; } // for "Reset All"
+    virtual std::vector<std::string> markedPlaneSets() const { return {}; } // the marked plane-set rows
     // Fills the plane-set grid from a loaded flight-model set that holds "P-" folders.
-    std::function<common::Problems(const std::filesystem::path& flightModelSet)> showPlaneSets;
-    std::function<void()> clearPlaneSets;
+    virtual common::Problems showPlaneSets(const std::filesystem::path&) { return {}; }
+    virtual void clearPlaneSets() {}
     // The installed skins and the marked plane sets as owners of game files, so that a set load keeps
     // and restores around their files too.
-    std::function<std::vector<FileOwner>()> skinOwners;
-    std::function<std::vector<FileOwner>()> planeSetOwners;
-    // Finishes a skin's install or removal that died part-way (start-up marked the skin installed).
-    std::function<FileWorkReport(const WorkJournal& work)> finishSkinWork;
-    // A package item: install every unmarked skin row it matches (packageItemMatches), as a
-    // double-click would.
-    std::function<FileWorkReport(const std::string& item)> loadMatchingSkins;
-    // A package item, while the plane-set grid is shown: install every unmarked plane-set row it
-    // matches, as a click would.
-    std::function<FileWorkReport(const std::string& item)> loadMatchingPlaneSets;
-    // Every file copied, deleted, kept or put back, and every program started; empty logs nothing.
-    ChangeSink logChange;
+    virtual std::vector<FileOwner> skinOwners() const { return {}; }
+    virtual std::vector<FileOwner> planeSetOwners() const { return {}; }
+    // Finishes a skin's install or removal that died part-way (start-up marked the skin installed);
+    // nullopt when there are no skins to finish it with, which leaves its journal for a later start.
+    virtual std::optional<FileWorkReport> finishSkinWork(const WorkJournal&) { return std::nullopt; }
+    // A package item: install every unmarked skin row (and, while the plane-set grid is shown, every
+    // unmarked plane-set row) it matches (packageItemMatches), as the grid's own click would.
+    virtual FileWorkReport loadMatchingSkins(const std::string&) { return {}; }
+    virtual FileWorkReport loadMatchingPlaneSets(const std::string&) { return {}; }
+    // Every file copied, deleted, kept or put back, and every program started.
+    virtual void logChange(const Change&) {}
 };
+
+// The partners of a browser alone: no skins, no plane sets, no log.
+SetBrowserPartners& noBrowserPartners();
 
 // What one user action changed, for the window to redraw.
 struct BrowserChange {
@@ -69,7 +75,8 @@ struct ResetAllPreview {
 class SetBrowser final {
   public:
     SetBrowser() = default; // no rows until a start-up result is given
-    explicit SetBrowser(const StartupResult& startup, SetBrowserSeams seams = {});
+    // `partners` outlives the browser; none stands for a browser alone.
+    explicit SetBrowser(const StartupResult& startup, SetBrowserPartners* partners = nullptr);
 
     const std::vector<SetRow>& rows() const { return rows_; }
     const CategoryTable& categories() const { return categories_; }
@@ -80,7 +87,7 @@ class SetBrowser final {
     bool ready() const { return ready_; }
     bool refreshing() const { return refreshing_; }
     bool planeSetsShown() const { return planeSetsShown_; }
-    const SetBrowserSeams& seams() const { return seams_; }
+    SetBrowserPartners& partners() const { return *partners_; }
 
     // The loaded sets, with the installed skins and the marked plane sets where asked, as owners of
     // game files: what the skins' and aircraft's originals are kept around.
@@ -144,7 +151,7 @@ class SetBrowser final {
     CategoryTable categories_;
     std::vector<SetRow> rows_;
     std::vector<std::string> summary_;
-    SetBrowserSeams seams_;
+    SetBrowserPartners* partners_ = &noBrowserPartners();
     bool ready_ = true;
     bool refreshing_ = false;
     bool planeSetsShown_ = false;

@@ -34,9 +34,9 @@ void SetBrowser::finishInterruptedWork(const StartupResult& startup, BrowserChan
             break;
         case WorkJournal::Kind::InstallSkin:
         case WorkJournal::Kind::RemoveSkin:
-            if (seams_.finishSkinWork) {
+            if (const auto finished = partners_->finishSkinWork(work)) {
                 beginWork(work, change);
-                change.work.add(seams_.finishSkinWork(work));
+                change.work.add(*finished);
                 if (summaryRefresh(change))
                     endWork(change);
             }

@@ -34,22 +34,16 @@ BrowserChange SetBrowser::resetAll(const ProgressCallback& progress) {
         rows_[i].loaded = false;
         change.rowsChanged.push_back(i);
     }
-    std::size_t skins = 0;
-    if (seams_.markedSkins)
-        skins = seams_.markedSkins().size();
+    const std::size_t skins = partners_->markedSkins().size();
     std::size_t failed = placed.problems.size();
     change.work.add(placed);
-    std::size_t skinFiles = 0;
-    if (seams_.unloadMarkedSkins) {
-        const auto report = seams_.unloadMarkedSkins(progress);
-        logFiles(ChangeKind::Delete, report, "of a skin");
-        failed += report.problems.size();
-        skinFiles = report.done.size();
-        change.work.add(report);
-    }
+    const auto skinReport = partners_->unloadMarkedSkins(progress);
+    logFiles(ChangeKind::Delete, skinReport, "of a skin");
+    failed += skinReport.problems.size();
+    const std::size_t skinFiles = skinReport.done.size();
+    change.work.add(skinReport);
     // No restore here: the clean-up that follows would delete what came back.
-    if (seams_.clearPlaneSets)
-        seams_.clearPlaneSets();
+    partners_->clearPlaneSets();
     planeSetsShown_ = false;
     const auto cleaned = CleanUp(gameFolder_, selectorFolder_, progress);
     logFiles(ChangeKind::Delete, cleaned, "by the clean-up");
@@ -121,14 +115,13 @@ ResetAllPreview SetBrowser::previewResetAll() const {
         if (rows_[i].loaded)
             preview.filesToDelete +=
                 setFilesInSubfolders(gameFolder_, common::pathFromText(rows_[i].path)).size();
-    if (seams_.markedSkins)
-        preview.skinsToRemove = seams_.markedSkins().size();
+    preview.skinsToRemove = partners_->markedSkins().size();
     // A skin's files go before the clean-up; those its patterns would not take are counted here.
-    if (seams_.skinOwners) {
+    if (const auto skinOwners = partners_->skinOwners(); !skinOwners.empty()) {
         const auto patterns = cleanUpPatterns(selectorFolder_);
         const auto game = common::FolderIndex::scan(gameFolder_);
         std::vector<std::string> counted;
-        for (const auto& owner : seams_.skinOwners())
+        for (const auto& owner : skinOwners)
             for (const auto& file : owner.files) {
                 const auto present = game.value.find(file.name);
                 if (!present.ok() || !present.value || present.value->kind != common::EntryKind::PlainFile)

@@ -38,23 +38,23 @@ uisupport::ClickLabel* commandLabel(const QString& text, const QString& name, in
 } // namespace
 
 AutoscriptsTab::AutoscriptsTab(SelectorSession& session, ProgressDisplay& progress, QWidget* parent)
-    : QWidget(parent), session_(session), browser_(session.browser()), progress_(progress),
-      label1_(new QLabel(this)), list6_(new QListWidget(this)), text2_(new QPlainTextEdit(this)) {
-    label1_->setObjectName(u"Label1"_s);
-    list6_->setObjectName(u"List6"_s);
-    list6_->setFixedSize(260, 200);
-    text2_->setObjectName(u"Text2"_s);
+    : QWidget(parent), session_(session), progress_(progress), gameFolderLabel_(new QLabel(this)),
+      programs_(new QListWidget(this)), loadedNow_(new QPlainTextEdit(this)) {
+    gameFolderLabel_->setObjectName(u"Label1"_s);
+    programs_->setObjectName(u"List6"_s);
+    programs_->setFixedSize(260, 200);
+    loadedNow_->setObjectName(u"Text2"_s);
     // Tab moves on to the next control instead of typing into the box.
-    text2_->setTabChangesFocus(true);
-    text2_->setFixedSize(300, 200);
+    loadedNow_->setTabChangesFocus(true);
+    loadedNow_->setFixedSize(300, 200);
 
     auto* launch = new QGroupBox(this);
     auto* launchLayout = new QVBoxLayout(launch);
     auto* label24 = new QLabel(texts::kSelectExe, launch);
     label24->setObjectName(u"Label24"_s);
-    launchLayout->addWidget(label1_);
+    launchLayout->addWidget(gameFolderLabel_);
     launchLayout->addWidget(label24);
-    launchLayout->addWidget(list6_);
+    launchLayout->addWidget(programs_);
     const QString captions[] = {texts::kJustLaunch, texts::kMinimiseAndLaunch, texts::kExitAndLaunch};
     for (int index = 0; index < 3; ++index) {
         auto* label = commandLabel(captions[index], u"Label28"_s, index, launch);
@@ -72,7 +72,7 @@ AutoscriptsTab::AutoscriptsTab(SelectorSession& session, ProgressDisplay& progre
     auto* selection = new QGroupBox(this);
     auto* selectionLayout = new QVBoxLayout(selection);
     selectionLayout->addWidget(new QLabel(texts::kLoadedNow, selection));
-    selectionLayout->addWidget(text2_);
+    selectionLayout->addWidget(loadedNow_);
     selectionLayout->addStretch(1);
 
     auto* left = new QVBoxLayout;
@@ -94,9 +94,9 @@ AutoscriptsTab::AutoscriptsTab(SelectorSession& session, ProgressDisplay& progre
 
 QWidget* AutoscriptsTab::buildSaving() {
     auto* frame = new QGroupBox(texts::kSaveYourAutoscript, this);
-    text1_ = new QLineEdit(frame);
-    text1_->setObjectName(u"Text1"_s);
-    text1_->setPlaceholderText(texts::kEnterFileName);
+    scriptName_ = new QLineEdit(frame);
+    scriptName_->setObjectName(u"Text1"_s);
+    scriptName_->setPlaceholderText(texts::kEnterFileName);
     auto* command7 = new QPushButton(texts::kSaveAutoscript, frame);
     command7->setObjectName(u"Command7"_s);
 
@@ -121,13 +121,13 @@ QWidget* AutoscriptsTab::buildSaving() {
     setWarn_->hide();
 
     auto* layout = new QVBoxLayout(frame);
-    layout->addWidget(text1_);
+    layout->addWidget(scriptName_);
     layout->addWidget(command7, 0, Qt::AlignLeft);
     layout->addWidget(setWarn_);
     frame->setFixedWidth(220);
 
     connect(command7, &QPushButton::clicked, this, [this] { save(false); });
-    connect(text1_, &QLineEdit::returnPressed, this, [this] { save(false); });
+    connect(scriptName_, &QLineEdit::returnPressed, this, [this] { save(false); });
     connect(overwrite, &uisupport::ClickLabel::clicked, this, [this] { save(true); });
     connect(cancel, &uisupport::ClickLabel::clicked, setWarn_, &QWidget::hide);
     return frame;
@@ -135,36 +135,36 @@ QWidget* AutoscriptsTab::buildSaving() {
 
 QWidget* AutoscriptsTab::buildRunning() {
     auto* frame = new QGroupBox(texts::kChooseScript, this);
-    file10_ = new QListWidget(frame);
-    file10_->setObjectName(u"File10"_s);
-    file10_->setFixedSize(250, 150);
-    list2_ = new QListWidget(frame);
-    list2_->setObjectName(u"List2"_s);
-    list2_->setFixedSize(270, 128);
+    scripts_ = new QListWidget(frame);
+    scripts_->setObjectName(u"File10"_s);
+    scripts_->setFixedSize(250, 150);
+    scriptItems_ = new QListWidget(frame);
+    scriptItems_->setObjectName(u"List2"_s);
+    scriptItems_->setFixedSize(270, 128);
     auto* command6 = new QPushButton(texts::kLoadIt, frame);
     command6->setObjectName(u"Command6"_s);
 
     auto* contents = new QVBoxLayout;
     contents->addWidget(new QLabel(texts::kScriptContents, frame));
-    contents->addWidget(list2_);
+    contents->addWidget(scriptItems_);
     auto* layout = new QHBoxLayout(frame);
-    layout->addWidget(file10_, 0, Qt::AlignTop);
+    layout->addWidget(scripts_, 0, Qt::AlignTop);
     layout->addLayout(contents);
     layout->addWidget(command6, 0, Qt::AlignBottom);
 
-    connect(file10_, &QListWidget::currentRowChanged, this, &AutoscriptsTab::chooseScript);
-    uisupport::focusNeverChooses(file10_);
+    connect(scripts_, &QListWidget::currentRowChanged, this, &AutoscriptsTab::chooseScript);
+    uisupport::focusNeverChooses(scripts_);
     connect(command6, &QPushButton::clicked, this, &AutoscriptsTab::runScript);
     return frame;
 }
 
 void AutoscriptsTab::showStartup(const StartupResult& startup) {
     selectorFolder_ = startup.selectorFolder;
-    label1_->setText(uisupport::fromPath(startup.gameFolder));
-    list6_->clear();
+    gameFolderLabel_->setText(uisupport::fromPath(startup.gameFolder));
+    programs_->clear();
     for (const auto& program : startup.programs)
-        uisupport::addNameItem(list6_, program);
-    showSummary(browser_.summary());
+        uisupport::addNameItem(programs_, program);
+    showSummary(session_.browser().summary());
     listScripts();
 }
 
@@ -172,16 +172,16 @@ void AutoscriptsTab::showSummary(const std::vector<std::string>& lines) {
     QString summary;
     for (const auto& line : lines)
         summary += uisupport::fromNameBytes(line) + u'\n';
-    text2_->setPlainText(summary);
+    loadedNow_->setPlainText(summary);
 }
 
 void AutoscriptsTab::launch(LaunchStyle style) {
-    const int chosen = list6_->currentRow();
-    if (chosen < 0 || chosen >= list6_->count() || !list6_->item(chosen)->isSelected())
+    const int chosen = programs_->currentRow();
+    if (chosen < 0 || chosen >= programs_->count() || !programs_->item(chosen)->isSelected())
         return;
     // The window minimises or ends only once the program is running, so a failed start changes nothing.
     if (auto problem =
-            browser_.launch(uisupport::nameBytes(list6_->item(chosen)), common::WindowMode::Normal)) {
+            session_.launch(uisupport::nameBytes(programs_->item(chosen)), common::WindowMode::Normal)) {
         emit problemsReported({uisupport::fromProblem(*problem)});
         return;
     }
@@ -190,8 +190,8 @@ void AutoscriptsTab::launch(LaunchStyle style) {
 
 void AutoscriptsTab::save(bool overwrite) {
     setWarn_->hide();
-    const auto result = session_.saveAutoscript(uisupport::toNameBytes(text1_->text()),
-                                                uisupport::toNameBytes(text2_->toPlainText()), overwrite);
+    const auto result = session_.saveAutoscript(uisupport::toNameBytes(scriptName_->text()),
+                                                uisupport::toNameBytes(loadedNow_->toPlainText()), overwrite);
     switch (result.outcome) {
     case AutoscriptStore::Outcome::NameTaken:
         setWarn_->show();
@@ -208,36 +208,36 @@ void AutoscriptsTab::save(bool overwrite) {
 }
 
 void AutoscriptsTab::listScripts() {
-    const QString chosen = file10_->currentItem() ? file10_->currentItem()->text() : QString();
-    file10_->blockSignals(true);
-    file10_->clear();
+    const QString chosen = scripts_->currentItem() ? scripts_->currentItem()->text() : QString();
+    scripts_->blockSignals(true);
+    scripts_->clear();
     for (const auto& name : session_.packageNames())
-        uisupport::addNameItem(file10_, name);
-    const auto same = file10_->findItems(chosen, Qt::MatchExactly);
+        uisupport::addNameItem(scripts_, name);
+    const auto same = scripts_->findItems(chosen, Qt::MatchExactly);
     if (!chosen.isEmpty() && !same.isEmpty())
-        file10_->setCurrentItem(same.front());
-    file10_->blockSignals(false);
+        scripts_->setCurrentItem(same.front());
+    scripts_->blockSignals(false);
 }
 
 void AutoscriptsTab::chooseScript(int row) {
-    list2_->clear();
+    scriptItems_->clear();
     script_ = {};
-    if (row < 0 || row >= file10_->count())
+    if (row < 0 || row >= scripts_->count())
         return;
-    auto read = session_.readPackage(uisupport::nameBytes(file10_->item(row)));
+    auto read = session_.readPackage(uisupport::nameBytes(scripts_->item(row)));
     if (!read.ok()) {
         emit problemsReported({uisupport::fromProblem(*read.problem)});
         return;
     }
     script_ = std::move(read.value);
     for (const auto& item : script_.items)
-        uisupport::addNameItem(list2_, item);
+        uisupport::addNameItem(scriptItems_, item);
 }
 
 void AutoscriptsTab::runScript() {
     std::vector<std::string> items;
-    for (int i = 0; i < list2_->count(); ++i)
-        items.push_back(uisupport::nameBytes(list2_->item(i)));
+    for (int i = 0; i < scriptItems_->count(); ++i)
+        items.push_back(uisupport::nameBytes(scriptItems_->item(i)));
     PackageLoadOptions options;
     options.descriptionItems = script_.descriptionItems;
     BrowserChange change;

@@ -3,7 +3,6 @@
 // labels, saving the current selection as an autoscript, running a saved one, and "Del MSN".
 
 #include "outfitter/session/selector_session.h"
-#include "outfitter/session/selector_session.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -54,17 +53,16 @@ class AutoscriptsTab final : public QWidget {
     void deleteDefaultMissions();
 
     SelectorSession& session_;
-    SetBrowser& browser_;
     ProgressDisplay& progress_;
     std::filesystem::path selectorFolder_;
     PackageContents script_;
-    QLabel* label1_;
-    QListWidget* list6_;
-    QPlainTextEdit* text2_;
-    QLineEdit* text1_ = nullptr;
+    QLabel* gameFolderLabel_;
+    QListWidget* programs_;
+    QPlainTextEdit* loadedNow_;
+    QLineEdit* scriptName_ = nullptr;
     QFrame* setWarn_ = nullptr;
-    QListWidget* file10_ = nullptr;
-    QListWidget* list2_ = nullptr;
+    QListWidget* scripts_ = nullptr;
+    QListWidget* scriptItems_ = nullptr;
 };
 
 } // namespace outfitter

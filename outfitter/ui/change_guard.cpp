@@ -1,13 +1,11 @@
 #include "change_guard.h"
 
-#include "common/game_folder_lock.h"
-
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QCoreApplication>
 #include <QTimer>
 #include <QWidget>
 
@@ -16,14 +14,6 @@ namespace outfitter {
 namespace {
 
 constexpr const char* kDoubleClickOnly = "guardDoubleClickOnly";
-
-QString busyText(const common::LockHolder& holder) {
-    const bool selector = holder.program.empty() || holder.program == "outfitter";
-    const auto who = selector ? std::string("Another outfitter") : holder.program;
-    return QString::fromStdString(who + common::processText(holder) +
-                                  " is changing this game folder: try again when it has finished. "
-                                  "Nothing was changed.");
-}
 
 } // namespace
 
@@ -67,9 +57,7 @@ ChangeGuard::Gate ChangeGuard::gate() {
     if (session_.holdsLock())
         return Gate::Open; // a change under way (a question it asks, work on a worker) holds it already
     if (!session_.takeLock()) {
-        const auto& lock = session_.lock();
-        emit refused({lock.problem() ? QString::fromStdString(lock.problem()->text() + ". Nothing was changed.")
-                                     : busyText(lock.holder())});
+        emit refused({QString::fromStdString(session_.lockRefusal())});
         return Gate::Refused;
     }
     return Gate::Taken;

@@ -1,9 +1,9 @@
 #pragma once
-// Stands before the window's changing controls (loads, unloads, installs, "Reset All", settings saves):
-// their clicks and keys are taken before they act, and refused with the reason while the game runs from
-// this game folder or another program holds its lock. One that acts is handled whole under the lock, so
-// the window holds it only while it changes something. Hovering, views and the folder check go on as
-// before.
+// Stands before the window's changing controls (loads, unloads, installs, "Reset All", settings saves).
+// The session's calls refuse by themselves; the guard asks the session's same rules when a click or key
+// arrives, so a player is never asked a question whose answer would then be refused, and handles the
+// event whole under the game folder's lock, questions and long copies included, so the window holds it
+// only while it changes something. Hovering, views and the folder check go on as before.
 
 #include "outfitter/session/selector_session.h"
 
@@ -42,10 +42,10 @@ class ChangeGuard final : public QObject {
     bool pass(QObject* watched, QEvent* event, Gate gate);
 
     SelectorSession& session_;
-    bool releaseTaken_ = false;       // the press was refused: its release must not click
-    QEvent* redelivering_ = nullptr;  // the event being handled under the lock, let through
+    bool releaseTaken_ = false;      // the press was refused: its release must not click
+    QEvent* redelivering_ = nullptr; // the event being handled under the lock, let through
     bool busy_ = false;
-    bool heldForWork_ = false;        // taken for work on a worker thread
+    bool heldForWork_ = false; // taken for work on a worker thread
 };
 
 } // namespace outfitter

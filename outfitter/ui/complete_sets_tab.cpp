@@ -3,13 +3,13 @@
 #include "folder_check_button.h"
 #include "set_files_panel.h"
 
-#include "ui_support/message_box.h"
 #include "add_set_panel.h"
 #include "package_panel.h"
 #include "progress_display.h"
 #include "qiv_form_texts.h"
 #include "set_grid.h"
 #include "ui_support/click_label.h"
+#include "ui_support/message_box.h"
 #include "ui_support/picture.h"
 #include "ui_support/qt_text.h"
 
@@ -74,44 +74,44 @@ QString joinedNames(const std::vector<std::string>& lines) {
 } // namespace
 
 CompleteSetsTab::CompleteSetsTab(SelectorSession& session, ProgressDisplay& progress, QWidget* parent)
-    : QWidget(parent), browser_(session.browser()), progress_(progress), list3_(new QListWidget(this)),
-      label6_(new QLabel(this)), unigrid_(new SetGrid(this)),
-      label33_(new uisupport::ClickLabel(texts::kRefresh, this)), label8_(new QLabel(this)),
+    : QWidget(parent), session_(session), progress_(progress), categoryList_(new QListWidget(this)),
+      categoryLetter_(new QLabel(this)), unigrid_(new SetGrid(this)),
+      refreshLink_(new uisupport::ClickLabel(texts::kRefresh, this)), loadedSummary_(new QLabel(this)),
       myImage_(pictureLabel(u"MyImage"_s, this)), myLabel_(new QLabel(this)),
-      text9_(new QPlainTextEdit(this)), command1_(new QPushButton(texts::kResetAll, this)),
+      descriptionText_(new QPlainTextEdit(this)), resetAll_(new QPushButton(texts::kResetAll, this)),
       packages_(new PackagePanel(session, progress, this)), addSet_(new AddSetPanel(session, this)),
       loadFrame_(new QFrame(this)), setFiles_(new SetFilesPanel(session, this)),
       checkFolder_(new FolderCheckButton(session, progress, this)) {
-    list3_->setObjectName(u"List3"_s);
-    list3_->setFixedWidth(220);
-    list3_->setMouseTracking(true);
-    list3_->viewport()->setMouseTracking(true);
-    list3_->viewport()->installEventFilter(this);
-    label6_->setObjectName(u"Label6"_s);
-    label6_->setMinimumWidth(20);
-    label33_->setObjectName(u"Label33"_s);
-    label33_->setStyleSheet(u"color: #0000c0; text-decoration: underline;"_s);
-    label8_->setObjectName(u"Label8"_s);
-    label8_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    categoryList_->setObjectName(u"List3"_s);
+    categoryList_->setFixedWidth(220);
+    categoryList_->setMouseTracking(true);
+    categoryList_->viewport()->setMouseTracking(true);
+    categoryList_->viewport()->installEventFilter(this);
+    categoryLetter_->setObjectName(u"Label6"_s);
+    categoryLetter_->setMinimumWidth(20);
+    refreshLink_->setObjectName(u"Label33"_s);
+    refreshLink_->setStyleSheet(u"color: #0000c0; text-decoration: underline;"_s);
+    loadedSummary_->setObjectName(u"Label8"_s);
+    loadedSummary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     myLabel_->setObjectName(u"MyLabel"_s);
     // The same description in a box the player can select and copy from.
-    text9_->setObjectName(u"Text9"_s);
-    text9_->setReadOnly(true);
-    text9_->setTabChangesFocus(true);
-    text9_->hide();
-    command1_->setObjectName(u"Command1"_s);
-    command1_->setToolTip(texts::kResetAllTip);
+    descriptionText_->setObjectName(u"Text9"_s);
+    descriptionText_->setReadOnly(true);
+    descriptionText_->setTabChangesFocus(true);
+    descriptionText_->hide();
+    resetAll_->setObjectName(u"Command1"_s);
+    resetAll_->setToolTip(texts::kResetAllTip);
     loadFrame_->setObjectName(u"LoadFrame"_s);
     loadFrame_->setMouseTracking(true);
     loadFrame_->installEventFilter(this);
 
     auto* letterRow = new QHBoxLayout;
     letterRow->addWidget(new QLabel(texts::kCodeLetter, this));
-    letterRow->addWidget(label6_);
+    letterRow->addWidget(categoryLetter_);
     letterRow->addStretch(1);
     auto* categories = new QVBoxLayout;
     categories->addLayout(letterRow);
-    categories->addWidget(list3_, 1);
+    categories->addWidget(categoryList_, 1);
 
     auto* label22 = new QLabel(texts::kLoadHint, loadFrame_);
     label22->setObjectName(u"Label22"_s);
@@ -122,7 +122,7 @@ CompleteSetsTab::CompleteSetsTab(SelectorSession& session, ProgressDisplay& prog
     grid->addWidget(unigrid_, 0, Qt::AlignLeft);
     // "Add a set..." sits beside "Refresh!", so the files panel below keeps the height that is left.
     auto* gridActions = new QHBoxLayout;
-    gridActions->addWidget(label33_, 0, Qt::AlignLeft | Qt::AlignVCenter);
+    gridActions->addWidget(refreshLink_, 0, Qt::AlignLeft | Qt::AlignVCenter);
     gridActions->addStretch(1);
     gridActions->addWidget(addSet_);
     grid->addLayout(gridActions);
@@ -136,15 +136,15 @@ CompleteSetsTab::CompleteSetsTab(SelectorSession& session, ProgressDisplay& prog
     auto* description = scrolling(myLabel_, frame23);
     description->setFixedHeight(90);
     detail->addWidget(description);
-    detail->addWidget(text9_);
+    detail->addWidget(descriptionText_);
     frame23->setFixedWidth(kPictureSize.width() + detail->contentsMargins().left() +
                            detail->contentsMargins().right());
 
     auto* side = new QVBoxLayout;
     side->addWidget(frame23);
     side->addWidget(new QLabel(texts::kWhatsSet, this));
-    side->addWidget(scrolling(label8_, this), 1);
-    side->addWidget(command1_, 0, Qt::AlignLeft);
+    side->addWidget(scrolling(loadedSummary_, this), 1);
+    side->addWidget(resetAll_, 0, Qt::AlignLeft);
     side->addWidget(checkFolder_, 0, Qt::AlignLeft);
 
     auto* layout = new QHBoxLayout(this);
@@ -155,19 +155,20 @@ CompleteSetsTab::CompleteSetsTab(SelectorSession& session, ProgressDisplay& prog
 
     refreshTimer_.setInterval(kRefreshRowDelayMs);
     connect(&refreshTimer_, &QTimer::timeout, this, &CompleteSetsTab::addNextRow);
-    connect(list3_, &QListWidget::currentRowChanged, this, &CompleteSetsTab::chooseCategory);
-    uisupport::focusNeverChooses(list3_);
+    connect(categoryList_, &QListWidget::currentRowChanged, this, &CompleteSetsTab::chooseCategory);
+    uisupport::focusNeverChooses(categoryList_);
     connect(unigrid_, &SetGrid::rowChosen, this, &CompleteSetsTab::chooseRow);
     connect(unigrid_, &SetGrid::rowHovered, this, &CompleteSetsTab::hoverRow);
-    connect(label33_, &uisupport::ClickLabel::clicked, this, &CompleteSetsTab::startRefresh);
-    connect(command1_, &QPushButton::clicked, this, &CompleteSetsTab::resetAll);
+    connect(refreshLink_, &uisupport::ClickLabel::clicked, this, &CompleteSetsTab::startRefresh);
+    connect(resetAll_, &QPushButton::clicked, this, &CompleteSetsTab::resetAll);
     connect(packages_, &PackagePanel::changed, this, &CompleteSetsTab::redraw);
     connect(packages_, &PackagePanel::problemsReported, this, &CompleteSetsTab::problemsReported);
     connect(addSet_, &AddSetPanel::problemsReported, this, &CompleteSetsTab::problemsReported);
     connect(addSet_, &AddSetPanel::added, this, &CompleteSetsTab::showAdded);
     connect(addSet_, &AddSetPanel::busyChanged, this, &CompleteSetsTab::setBusy);
     connect(unigrid_, &SetGrid::pathsDropped, addSet_, &AddSetPanel::add);
-    connect(unigrid_, &QTableWidget::currentCellChanged, setFiles_, [this](int row) { setFiles_->showSet(row); });
+    connect(unigrid_, &QTableWidget::currentCellChanged, setFiles_,
+            [this](int row) { setFiles_->showSet(row); });
     connect(setFiles_, &SetFilesPanel::problemsReported, this, &CompleteSetsTab::problemsReported);
     connect(checkFolder_, &FolderCheckButton::problemsReported, this, &CompleteSetsTab::problemsReported);
     connect(checkFolder_, &FolderCheckButton::loadedAgain, setFiles_, &SetFilesPanel::refresh);
@@ -175,20 +176,20 @@ CompleteSetsTab::CompleteSetsTab(SelectorSession& session, ProgressDisplay& prog
 
 void CompleteSetsTab::setBusy(bool busy) {
     // Nothing else changes the game folder or "QIV128" while a set is being unpacked.
-    for (QWidget* part : {static_cast<QWidget*>(unigrid_), static_cast<QWidget*>(label33_),
-                          static_cast<QWidget*>(command1_), static_cast<QWidget*>(packages_)})
+    for (QWidget* part : {static_cast<QWidget*>(unigrid_), static_cast<QWidget*>(refreshLink_),
+                          static_cast<QWidget*>(resetAll_), static_cast<QWidget*>(packages_)})
         part->setEnabled(!busy);
 }
 
 void CompleteSetsTab::showAdded(const SelectorSession::Added& added) {
     fillCategoryList();
-    unigrid_->showRows(browser_.rows());
-    chooseCategory(list3_->currentRow());
+    unigrid_->showRows(session_.browser().rows());
+    chooseCategory(categoryList_->currentRow());
     redraw(added.change);
     if (!added.rows.empty()) {
         const int row = static_cast<int>(added.rows.front());
         if (unigrid_->isRowHidden(row)) { // a category that hides it: show them all
-            list3_->setCurrentRow(0);
+            categoryList_->setCurrentRow(0);
             chooseCategory(0);
         }
         unigrid_->setCurrentCell(row, 1);
@@ -199,32 +200,33 @@ void CompleteSetsTab::showAdded(const SelectorSession::Added& added) {
 
 void CompleteSetsTab::showStartup(const StartupResult& startup) {
     fillCategoryList();
-    unigrid_->showRows(browser_.rows());
-    label8_->setText(joinedNames(browser_.summary()));
+    unigrid_->showRows(session_.browser().rows());
+    loadedSummary_->setText(joinedNames(session_.browser().summary()));
     background_ = startup.backgroundPicture;
     showBackground();
     packages_->showStartup(startup);
-    list3_->setCurrentRow(0);
+    categoryList_->setCurrentRow(0);
     chooseCategory(0);
 }
 
 void CompleteSetsTab::fillCategoryList() {
-    const int current = list3_->currentRow();
-    list3_->blockSignals(true);
-    list3_->clear();
-    list3_->addItem(texts::kShowAll);
-    list3_->addItem(texts::kShowSelections);
-    for (const auto& category : browser_.categories().categories())
-        list3_->addItem(uisupport::fromGameBytes(category.description));
-    if (current >= 0 && current < list3_->count())
-        list3_->setCurrentRow(current);
-    list3_->blockSignals(false);
+    const int current = categoryList_->currentRow();
+    categoryList_->blockSignals(true);
+    categoryList_->clear();
+    categoryList_->addItem(texts::kShowAll);
+    categoryList_->addItem(texts::kShowSelections);
+    for (const auto& category : session_.browser().categories().categories())
+        categoryList_->addItem(uisupport::fromGameBytes(category.description));
+    if (current >= 0 && current < categoryList_->count())
+        categoryList_->setCurrentRow(current);
+    categoryList_->blockSignals(false);
 }
 
 bool CompleteSetsTab::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseMove && (watched == list3_->viewport() || watched == loadFrame_)) {
+    if (event->type() == QEvent::MouseMove &&
+        (watched == categoryList_->viewport() || watched == loadFrame_)) {
         myLabel_->clear();
-        text9_->clear();
+        descriptionText_->clear();
         showBackground();
     }
     return QWidget::eventFilter(watched, event);
@@ -233,19 +235,20 @@ bool CompleteSetsTab::eventFilter(QObject* watched, QEvent* event) {
 void CompleteSetsTab::chooseCategory(int position) {
     if (position < 0)
         return;
-    const auto view = browser_.filter(static_cast<std::size_t>(position));
-    label6_->setText(uisupport::fromGameBytes(view.letter));
-    unigrid_->setHeaderText(uisupport::fromGameBytes(view.header), list3_->palette().color(QPalette::Base));
+    const auto view = session_.browser().filter(static_cast<std::size_t>(position));
+    categoryLetter_->setText(uisupport::fromGameBytes(view.letter));
+    unigrid_->setHeaderText(uisupport::fromGameBytes(view.header),
+                            categoryList_->palette().color(QPalette::Base));
     unigrid_->showOnly(view.visible);
 }
 
 void CompleteSetsTab::chooseRow(int row) {
-    if (row < 0 || browser_.refreshing())
+    if (row < 0)
         return;
     BrowserChange change;
     {
         ProgressDisplay::Job job(progress_);
-        change = browser_.click(static_cast<std::size_t>(row), job.callback());
+        change = session_.clickSet(static_cast<std::size_t>(row), job.callback());
     }
     redraw(change);
     unigrid_->setCurrentCell(row, 1);
@@ -255,11 +258,11 @@ void CompleteSetsTab::hoverRow(int row) {
     if (row < 0 || row == hoveredRow_)
         return;
     myLabel_->clear();
-    text9_->clear();
+    descriptionText_->clear();
     showBackground();
-    const auto description = browser_.describe(static_cast<std::size_t>(row));
+    const auto description = session_.browser().describe(static_cast<std::size_t>(row));
     myLabel_->setText(joinedLines(description.lines));
-    text9_->setPlainText(myLabel_->text());
+    descriptionText_->setPlainText(myLabel_->text());
     if (description.picture)
         uisupport::showPicture(myImage_, description.picture);
     hoveredRow_ = row;
@@ -274,11 +277,12 @@ void CompleteSetsTab::showBackground() {
 }
 
 void CompleteSetsTab::startRefresh() {
-    if (browser_.refreshing())
+    if (session_.browser().refreshing())
         return;
-    command1_->setEnabled(false);
-    report(browser_.beginRefresh());
-    refreshVisible_ = browser_.filter(static_cast<std::size_t>(std::max(0, list3_->currentRow()))).visible;
+    resetAll_->setEnabled(false);
+    report(session_.beginRefresh());
+    refreshVisible_ =
+        session_.browser().filter(static_cast<std::size_t>(std::max(0, categoryList_->currentRow()))).visible;
     refreshNext_ = 0;
     hoveredRow_ = -1;
     unigrid_->clearRows();
@@ -286,7 +290,7 @@ void CompleteSetsTab::startRefresh() {
 }
 
 void CompleteSetsTab::addNextRow() {
-    const auto& rows = browser_.rows();
+    const auto& rows = session_.browser().rows();
     if (refreshNext_ < rows.size()) {
         const int at = unigrid_->rowCount();
         unigrid_->appendRow(rows[refreshNext_]);
@@ -295,11 +299,11 @@ void CompleteSetsTab::addNextRow() {
         return;
     }
     refreshTimer_.stop();
-    const auto change = browser_.finishRefresh();
+    const auto change = session_.finishRefresh();
     fillCategoryList(); // "Refresh!" read "qiv.ini" again
     redraw(change);
-    chooseCategory(list3_->currentRow());
-    command1_->setEnabled(true);
+    chooseCategory(categoryList_->currentRow());
+    resetAll_->setEnabled(true);
     emit refreshFinished();
 }
 
@@ -308,7 +312,7 @@ void CompleteSetsTab::refreshPackages() {
 }
 
 void CompleteSetsTab::resetAll() {
-    const auto preview = browser_.previewResetAll();
+    const auto preview = session_.browser().previewResetAll();
     report(preview.problems);
     QString question = u"Reset All deletes %1 from the game folder"_s.arg(
         preview.filesToDelete == 1 ? u"1 file"_s : u"%1 files"_s.arg(preview.filesToDelete));
@@ -326,19 +330,19 @@ void CompleteSetsTab::resetAll() {
     BrowserChange change;
     {
         ProgressDisplay::Job job(progress_);
-        label8_->clear();
+        loadedSummary_->clear();
         job.callback()(FileWorkProgress{kCleaningCaption, 0.0});
-        change = browser_.resetAll(job.callback());
+        change = session_.resetAll(job.callback());
     }
     redraw(change);
 }
 
 void CompleteSetsTab::redraw(const BrowserChange& change) {
-    const auto& rows = browser_.rows();
+    const auto& rows = session_.browser().rows();
     for (const auto row : change.rowsChanged)
         unigrid_->paintMark(static_cast<int>(row), rows[row].loaded);
     if (change.summaryChanged) {
-        label8_->setText(joinedNames(browser_.summary()));
+        loadedSummary_->setText(joinedNames(session_.browser().summary()));
         emit summaryChanged();
     }
     QStringList told;

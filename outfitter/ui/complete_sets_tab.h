@@ -67,21 +67,21 @@ class CompleteSetsTab final : public QWidget {
     void showAdded(const SelectorSession::Added& added);
     void setBusy(bool busy);
 
-    SetBrowser& browser_;
+    SelectorSession& session_;
     ProgressDisplay& progress_;
-    QListWidget* list3_;
-    QLabel* label6_;
+    QListWidget* categoryList_;
+    QLabel* categoryLetter_;
     SetGrid* unigrid_;
-    uisupport::ClickLabel* label33_;
-    QLabel* label8_;
+    uisupport::ClickLabel* refreshLink_;
+    QLabel* loadedSummary_;
     QLabel* myImage_;
     QLabel* myLabel_;
-    QPlainTextEdit* text9_;
-    QPushButton* command1_;
+    QPlainTextEdit* descriptionText_;
+    QPushButton* resetAll_;
     PackagePanel* packages_;
     AddSetPanel* addSet_;
     QWidget* loadFrame_;
-    SetFilesPanel* setFiles_;         // `SetFiles`
+    SetFilesPanel* setFiles_;        // `SetFiles`
     FolderCheckButton* checkFolder_; // "Check game folder"
     std::optional<std::filesystem::path> background_;
     int hoveredRow_ = -1;

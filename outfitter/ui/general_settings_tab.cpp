@@ -32,19 +32,19 @@ QLabel* resolutionLabel(int index, QWidget* parent) {
 } // namespace
 
 GeneralSettingsTab::GeneralSettingsTab(SelectorSession& session, QWidget* parent)
-    : QWidget(parent), session_(session), settings_(session.settings()), frame2_(new UserSettingsPanel(this)),
-      iniEdit_(new QPushButton(texts::kIniEdit, this)), frame21_(new IniEditorPanel(this)),
+    : QWidget(parent), session_(session), userSettings_(new UserSettingsPanel(this)),
+      iniEdit_(new QPushButton(texts::kIniEdit, this)), iniEditor_(new IniEditorPanel(this)),
       eawDirLabel_(new QLabel(this)), widthLabel_(resolutionLabel(0, this)),
       heightLabel_(resolutionLabel(1, this)), credits_(new QLabel(texts::kLinksCaption, this)),
-      image3_(new QLabel(this)) {
+      newPicture_(new QLabel(this)) {
     eawDirLabel_->setObjectName(u"EAWDirLabel"_s);
     eawDirLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     credits_->setObjectName(u"Label3"_s);
     credits_->setWordWrap(true);
-    image3_->setObjectName(u"Image3"_s);
-    image3_->setFixedSize(320, 240);
-    image3_->setAlignment(Qt::AlignCenter);
-    image3_->setFrameShape(QFrame::StyledPanel);
+    newPicture_->setObjectName(u"Image3"_s);
+    newPicture_->setFixedSize(320, 240);
+    newPicture_->setAlignment(Qt::AlignCenter);
+    newPicture_->setFrameShape(QFrame::StyledPanel);
 
     auto* facts = new QGridLayout;
     facts->addWidget(new QLabel(texts::kGameFolder, this), 0, 0);
@@ -60,30 +60,30 @@ GeneralSettingsTab::GeneralSettingsTab(SelectorSession& session, QWidget* parent
     linksLayout->addWidget(credits_);
 
     iniEdit_->setObjectName(u"IniEdit"_s);
-    frame21_->hide();
+    iniEditor_->hide();
     // Hidden, the editor keeps its room so the settings above it do not move.
-    auto policy = frame21_->sizePolicy();
+    auto policy = iniEditor_->sizePolicy();
     policy.setRetainSizeWhenHidden(true);
-    frame21_->setSizePolicy(policy);
+    iniEditor_->setSizePolicy(policy);
 
     auto* left = new QVBoxLayout;
     left->addLayout(facts);
     left->addWidget(links);
-    left->addWidget(image3_, 0, Qt::AlignLeft);
+    left->addWidget(newPicture_, 0, Qt::AlignLeft);
     left->addStretch(1);
 
     auto* right = new QVBoxLayout;
-    right->addWidget(frame2_);
+    right->addWidget(userSettings_);
     right->addWidget(iniEdit_, 0, Qt::AlignLeft);
-    right->addWidget(frame21_, 1);
+    right->addWidget(iniEditor_, 1);
 
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(left, 1);
     layout->addLayout(right, 1);
 
-    connect(frame2_, &UserSettingsPanel::saveRequested, this, &GeneralSettingsTab::inisave);
+    connect(userSettings_, &UserSettingsPanel::saveRequested, this, &GeneralSettingsTab::inisave);
     connect(iniEdit_, &QPushButton::clicked, this, &GeneralSettingsTab::IniEdit);
-    connect(frame21_, &IniEditorPanel::saveRequested, this, &GeneralSettingsTab::InSaver);
+    connect(iniEditor_, &IniEditorPanel::saveRequested, this, &GeneralSettingsTab::InSaver);
 }
 
 void GeneralSettingsTab::showStartup(const StartupResult& startup) {
@@ -94,29 +94,21 @@ void GeneralSettingsTab::showStartup(const StartupResult& startup) {
     const QSize size = screen ? (QSizeF(screen->size()) * screen->devicePixelRatio()).toSize() : QSize();
     widthLabel_->setText(QString::number(size.width()));
     heightLabel_->setText(QString::number(size.height()));
-    uisupport::showPicture(image3_, startup.newPicture);
-    frame2_->setValues(settings_.values());
+    uisupport::showPicture(newPicture_, startup.newPicture);
+    userSettings_->setValues(session_.settings().values());
 }
 
 void GeneralSettingsTab::inisave(int key) {
-    const auto boxes = frame2_->values();
-    const auto outcome = settings_.inisave(boxes, session_.acceptsChanges());
+    const auto save = session_.saveSettings(
+        userSettings_->values(), key >= 0 ? std::optional(static_cast<std::size_t>(key)) : std::nullopt);
+    const auto& outcome = save.outcome;
     using Status = IniSaveOutcome::Status;
     if (outcome.status == Status::NotReady)
         emit problemsReported({texts::kIniNotSavedRefreshing});
     if (outcome.refusal)
         emit problemsReported({refusalText(*outcome.refusal)});
-    if (outcome.status == Status::Saved) {
-        // Enter on an unchanged box still saves it; the line names that box then.
-        auto keys = outcome.changed;
-        if (keys.empty() && key >= 0 && static_cast<std::size_t>(key) < kIniKeyCount)
-            keys.push_back(static_cast<std::size_t>(key));
-        std::string lines;
-        for (const auto k : keys)
-            lines += (lines.empty() ? "" : ", ") + std::string(kIniKeys[k].key) + boxes[k];
-        session_.record({ChangeKind::Patch, outcome.file, lines});
-        emit problemsReported({texts::kIniSaved.arg(uisupport::fromGameBytes(lines))});
-    }
+    if (outcome.status == Status::Saved)
+        emit problemsReported({texts::kIniSaved.arg(uisupport::fromGameBytes(save.lines))});
     report(outcome.problem);
 }
 
@@ -135,16 +127,15 @@ QString GeneralSettingsTab::refusalText(const IniRefusal& refusal) const {
 }
 
 void GeneralSettingsTab::IniEdit() {
-    const auto shown = settings_.IniEdit();
-    frame21_->showText(shown.text);
+    const auto shown = session_.settings().IniEdit();
+    iniEditor_->showText(shown.text);
     report(shown.problem);
 }
 
 void GeneralSettingsTab::InSaver() {
-    const auto outcome = settings_.InSaver(frame21_->text());
+    const auto outcome = session_.saveIniText(iniEditor_->text());
     if (outcome.status == IniSaveOutcome::Status::Saved) {
-        frame2_->setValues(settings_.values());
-        session_.record({ChangeKind::Patch, outcome.file, "the whole file from the editor"});
+        userSettings_->setValues(session_.settings().values());
         emit problemsReported({texts::kIniFreeTextSaved});
     }
     report(outcome.problem);

@@ -3,7 +3,6 @@
 // the six game settings of "eaw.ini" (`Frame2`) and the whole file for free editing (`Frame21`).
 
 #include "outfitter/session/selector_session.h"
-#include "outfitter/session/selector_session.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -35,15 +34,14 @@ class GeneralSettingsTab final : public QWidget {
     void report(const std::optional<common::Problem>& problem);
 
     SelectorSession& session_;
-    GameSettings& settings_;
-    UserSettingsPanel* frame2_;
+    UserSettingsPanel* userSettings_;
     QPushButton* iniEdit_;
-    IniEditorPanel* frame21_;
+    IniEditorPanel* iniEditor_;
     QLabel* eawDirLabel_;
     QLabel* widthLabel_;
     QLabel* heightLabel_;
     QLabel* credits_;
-    QLabel* image3_;
+    QLabel* newPicture_;
 };
 
 } // namespace outfitter

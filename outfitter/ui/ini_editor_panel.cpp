@@ -14,17 +14,17 @@ using namespace Qt::StringLiterals;
 namespace outfitter {
 
 IniEditorPanel::IniEditorPanel(QWidget* parent)
-    : QGroupBox(texts::kClickToHide, parent), text14_(new QPlainTextEdit(this)),
+    : QGroupBox(texts::kClickToHide, parent), editor_(new QPlainTextEdit(this)),
       inSaver_(new QPushButton(texts::kInSaver, this)) {
     setObjectName(u"Frame21"_s);
     uisupport::hideOnEscape(this);
-    text14_->setObjectName(u"Text14"_s);
+    editor_->setObjectName(u"Text14"_s);
     // The game reads no tabs in "eaw.ini"; Tab leaves the box so the keyboard reaches the save button.
-    text14_->setTabChangesFocus(true);
-    text14_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    editor_->setTabChangesFocus(true);
+    editor_->setLineWrapMode(QPlainTextEdit::NoWrap);
     inSaver_->setObjectName(u"InSaver"_s);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(text14_, 1);
+    layout->addWidget(editor_, 1);
     layout->addWidget(inSaver_, 0, Qt::AlignLeft);
     connect(inSaver_, &QPushButton::clicked, this, &IniEditorPanel::saveRequested);
 }
@@ -32,12 +32,12 @@ IniEditorPanel::IniEditorPanel(QWidget* parent)
 void IniEditorPanel::showText(const std::string& bytes) {
     QString text = uisupport::fromGameBytes(bytes);
     text.replace(u"\r\n"_s, u"\n"_s);
-    text14_->setPlainText(text);
+    editor_->setPlainText(text);
     show();
 }
 
 std::string IniEditorPanel::text() const {
-    return uisupport::toGameBytes(text14_->toPlainText());
+    return uisupport::toGameBytes(editor_->toPlainText());
 }
 
 void IniEditorPanel::mousePressEvent(QMouseEvent* event) {

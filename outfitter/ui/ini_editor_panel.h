@@ -27,7 +27,7 @@ class IniEditorPanel final : public QGroupBox {
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
   private:
-    QPlainTextEdit* text14_;
+    QPlainTextEdit* editor_;
     QPushButton* inSaver_;
 };
 

@@ -7,7 +7,6 @@
 #include "ui_support/picture.h"
 #include "ui_support/qt_text.h"
 
-
 #include "ui_support/list_choice.h"
 
 #include <QCheckBox>
@@ -39,64 +38,65 @@ QString joinedLines(const std::vector<std::string>& lines) {
 
 PackagePanel::PackagePanel(SelectorSession& session, ProgressDisplay& progress, QWidget* parent)
     : QWidget(parent), session_(session), progress_(progress), hint_(texts::kOnlineAutoLoad),
-      label29_(new QLabel(hint_, this)), gupc_(new QListWidget(this)), image4_(new QLabel(this)),
-      list9_(new QListWidget(this)), label51_(new QLabel(this)),
-      check1_(new QCheckBox(texts::kResetBeforeLoading, this)),
-      check2_(new QCheckBox(texts::kPostOnline, this)), loadQ_(new QPushButton(texts::kLoadPackage, this)) {
-    label29_->setObjectName(u"Label29"_s);
-    label29_->setFrameShape(QFrame::StyledPanel);
-    label29_->setAlignment(Qt::AlignCenter);
-    label29_->setMinimumHeight(28);
-    label29_->setMouseTracking(true);
-    label29_->installEventFilter(this);
+      onlineHint_(new QLabel(hint_, this)), gupc_(new QListWidget(this)), picture_(new QLabel(this)),
+      items_(new QListWidget(this)), itemDescription_(new QLabel(this)),
+      resetFirst_(new QCheckBox(texts::kResetBeforeLoading, this)),
+      postOnline_(new QCheckBox(texts::kPostOnline, this)),
+      loadQ_(new QPushButton(texts::kLoadPackage, this)) {
+    onlineHint_->setObjectName(u"Label29"_s);
+    onlineHint_->setFrameShape(QFrame::StyledPanel);
+    onlineHint_->setAlignment(Qt::AlignCenter);
+    onlineHint_->setMinimumHeight(28);
+    onlineHint_->setMouseTracking(true);
+    onlineHint_->installEventFilter(this);
     gupc_->setObjectName(u"GUPC"_s);
     gupc_->setFixedHeight(90);
-    image4_->setObjectName(u"Image4"_s);
-    image4_->setFixedSize(kPanelWidth, 150);
-    image4_->setAlignment(Qt::AlignCenter);
-    image4_->setFrameShape(QFrame::StyledPanel);
-    list9_->setObjectName(u"List9"_s);
-    list9_->setFixedHeight(90);
-    label51_->setObjectName(u"Label51"_s);
-    label51_->setWordWrap(true);
-    label51_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label51_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    label51_->setMargin(3);
+    picture_->setObjectName(u"Image4"_s);
+    picture_->setFixedSize(kPanelWidth, 150);
+    picture_->setAlignment(Qt::AlignCenter);
+    picture_->setFrameShape(QFrame::StyledPanel);
+    items_->setObjectName(u"List9"_s);
+    items_->setFixedHeight(90);
+    itemDescription_->setObjectName(u"Label51"_s);
+    itemDescription_->setWordWrap(true);
+    itemDescription_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    itemDescription_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    itemDescription_->setMargin(3);
     auto* description = new QScrollArea(this);
-    description->setWidget(label51_);
+    description->setWidget(itemDescription_);
     description->setWidgetResizable(true);
     description->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     description->setBackgroundRole(QPalette::Base);
     description->setFixedHeight(56);
-    check1_->setObjectName(u"Check1"_s);
-    check2_->setObjectName(u"Check2"_s);
+    resetFirst_->setObjectName(u"Check1"_s);
+    postOnline_->setObjectName(u"Check2"_s);
     loadQ_->setObjectName(u"LoadQ"_s);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(3);
-    layout->addWidget(label29_);
+    layout->addWidget(onlineHint_);
     layout->addWidget(gupc_);
-    layout->addWidget(image4_);
+    layout->addWidget(picture_);
     layout->addWidget(description);
-    layout->addWidget(list9_);
-    layout->addWidget(check1_);
-    layout->addWidget(check2_);
+    layout->addWidget(items_);
+    layout->addWidget(resetFirst_);
+    layout->addWidget(postOnline_);
     layout->addWidget(loadQ_, 0, Qt::AlignLeft);
     layout->addStretch(1);
     setFixedWidth(kPanelWidth);
 
     connect(gupc_, &QListWidget::currentRowChanged, this, &PackagePanel::choosePackage);
     uisupport::focusNeverChooses(gupc_);
-    connect(list9_, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { chooseItem(list9_->row(item)); });
+    connect(items_, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { chooseItem(items_->row(item)); });
     connect(loadQ_, &QPushButton::clicked, this, &PackagePanel::loadPackage);
 }
 
 void PackagePanel::showStartup(const StartupResult& startup) {
     selectorFolder_ = startup.selectorFolder;
     newPicture_ = startup.newPicture;
-    uisupport::showPicture(image4_, newPicture_);
+    uisupport::showPicture(picture_, newPicture_);
     refreshPackages();
 }
 
@@ -115,16 +115,16 @@ void PackagePanel::refreshPackages() {
 }
 
 bool PackagePanel::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == label29_ && event->type() == QEvent::MouseMove)
+    if (watched == onlineHint_ && event->type() == QEvent::MouseMove)
         autoload();
     return QWidget::eventFilter(watched, event);
 }
 
 void PackagePanel::choosePackage(int row) {
-    list9_->clear();
-    label51_->clear();
+    items_->clear();
+    itemDescription_->clear();
     package_ = {};
-    uisupport::showPicture(image4_, newPicture_);
+    uisupport::showPicture(picture_, newPicture_);
     if (row < 0 || static_cast<std::size_t>(row) >= packageNames_.size())
         return;
     auto read = session_.readPackage(packageNames_[static_cast<std::size_t>(row)]);
@@ -134,36 +134,36 @@ void PackagePanel::choosePackage(int row) {
     }
     package_ = std::move(read.value);
     for (const auto& item : package_.items)
-        uisupport::addNameItem(list9_, item);
+        uisupport::addNameItem(items_, item);
     common::Problems problems;
     const auto picture = session_.packagePicture(package_.items, problems);
-    uisupport::showPicture(image4_, picture ? picture : newPicture_);
-    label51_->setText(joinedLines(package_.description));
+    uisupport::showPicture(picture_, picture ? picture : newPicture_);
+    itemDescription_->setText(joinedLines(package_.description));
     report(problems);
 }
 
 void PackagePanel::chooseItem(int row) {
-    label51_->clear();
-    if (row < 0 || row >= list9_->count())
+    itemDescription_->clear();
+    if (row < 0 || row >= items_->count())
         return;
-    const auto shown = session_.describePackageItem(uisupport::nameBytes(list9_->item(row)));
-    uisupport::showPicture(image4_, shown.picture);
-    label51_->setText(joinedLines(shown.lines));
+    const auto shown = session_.describePackageItem(uisupport::nameBytes(items_->item(row)));
+    uisupport::showPicture(picture_, shown.picture);
+    itemDescription_->setText(joinedLines(shown.lines));
     report(shown.problems);
 }
 
 void PackagePanel::loadPackage() {
-    if (check2_->isChecked()) {
+    if (postOnline_->isChecked()) {
         QClipboard* clipboard = QGuiApplication::clipboard();
         clipboard->clear();
         if (gupc_->currentItem())
             clipboard->setText(gupc_->currentItem()->text());
     }
     std::vector<std::string> items;
-    for (int i = 0; i < list9_->count(); ++i)
-        items.push_back(uisupport::nameBytes(list9_->item(i)));
+    for (int i = 0; i < items_->count(); ++i)
+        items.push_back(uisupport::nameBytes(items_->item(i)));
     PackageLoadOptions options;
-    options.resetFirst = check1_->isChecked();
+    options.resetFirst = resetFirst_->isChecked();
     options.refreshSummary = true;
     options.descriptionItems = package_.descriptionItems;
     BrowserChange change;
@@ -175,10 +175,10 @@ void PackagePanel::loadPackage() {
 }
 
 void PackagePanel::autoload() {
-    if (gupc_->count() == 0 || check2_->isChecked())
+    if (gupc_->count() == 0 || postOnline_->isChecked())
         return;
     const QString selected = gupc_->currentItem() ? gupc_->currentItem()->text() : QString();
-    if (label29_->text() == selected)
+    if (onlineHint_->text() == selected)
         return;
     QClipboard* clipboard = QGuiApplication::clipboard();
     const QString wanted = clipboard->text();
@@ -186,8 +186,8 @@ void PackagePanel::autoload() {
     for (int i = 0; i < gupc_->count() && match < 0; ++i)
         if (!wanted.isEmpty() && gupc_->item(i)->text() == wanted) {
             match = i;
-            label29_->setText(texts::kAutoLoading + wanted);
-            label29_->repaint();
+            onlineHint_->setText(texts::kAutoLoading + wanted);
+            onlineHint_->repaint();
         }
     if (match >= 0) {
         // Read afresh even when it was chosen already: the clipboard may name a package just saved.
@@ -197,7 +197,7 @@ void PackagePanel::autoload() {
             gupc_->setCurrentRow(match);
         loadPackage();
     } else {
-        label29_->setText(hint_);
+        onlineHint_->setText(hint_);
     }
     clipboard->clear();
 }

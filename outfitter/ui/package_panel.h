@@ -52,13 +52,13 @@ class PackagePanel final : public QWidget {
     std::optional<std::filesystem::path> newPicture_;
     PackageContents package_;
     QString hint_;
-    QLabel* label29_;
+    QLabel* onlineHint_;
     QListWidget* gupc_;
-    QLabel* image4_;
-    QListWidget* list9_;
-    QLabel* label51_;
-    QCheckBox* check1_;
-    QCheckBox* check2_;
+    QLabel* picture_;
+    QListWidget* items_;
+    QLabel* itemDescription_;
+    QCheckBox* resetFirst_;
+    QCheckBox* postOnline_;
     QPushButton* loadQ_;
 };
 

@@ -22,15 +22,14 @@ class PlaneSetPanel final : public QGroupBox {
   public:
     explicit PlaneSetPanel(SelectorSession& session, QWidget* parent = nullptr);
 
-    // Installs are ignored while this says no (start-up, "Refresh!").
-    void setReadyCheck(std::function<bool()> ready) { ready_ = std::move(ready); }
-    // Where each game file an install rewrites is recorded.
     // The model's grid was rebuilt (or re-marked): redraw it and show the frame.
     void showGrid();
     // The flight-model set went away: empty grid, frame hidden.
     void clearGrid();
-    // A click or Enter on a row, also what a package asks for each plane set it names.
+    // A click or Enter on a row.
     void installRow(int row);
+    // Says what an install did and shows its row as installed (a package's aircraft too).
+    void showInstall(int row, const PlaneInstallReport& outcome);
 
   public slots:
     // The skin filter's list position: 0 "ALL", 1 "Selected", 2 + s the rows of slot s.
@@ -52,13 +51,11 @@ class PlaneSetPanel final : public QGroupBox {
     void report(const common::Problems& problems);
 
     SelectorSession& session_;
-    PlaneSetGrid& model_; // what the grid shows; an install goes through the session
-    std::function<bool()> ready_;
-    QTableWidget* g1_;
-    QLabel* label26_;
-    QLabel* label27_;
-    std::array<QLabel*, 2> label19_{};
-    std::array<QRadioButton*, 6> option1_{};
+    QTableWidget* grid_;
+    QLabel* fuel_;
+    QLabel* fuelPosition_;
+    std::array<QLabel*, 2> slotLabels_{};
+    std::array<QRadioButton*, 6> fuelOptions_{};
     int hoveredRow_ = -1;
 };
 

@@ -8,7 +8,6 @@
 #include "ui_support/picture.h"
 #include "ui_support/qt_text.h"
 
-
 #include "common/names.h"
 
 #include "ui_support/list_choice.h"
@@ -54,97 +53,99 @@ QString descriptionText(const std::vector<std::string>& lines) {
 } // namespace
 
 PlanesSkinsTab::PlanesSkinsTab(SelectorSession& session, ProgressDisplay& progress, QWidget* parent)
-    : QWidget(parent), session_(session), skins_(session.skins()), progress_(progress),
-      list1_(new QListWidget(this)), sk1_(new SkinGrid(this)),
-      label7_(new QLabel(texts::kDoubleClickHint, this)), check5_(new QCheckBox(texts::kIncludeFlt, this)),
-      label39_(new uisupport::ClickLabel(texts::kClearAllSkins, this)), image2_(new QLabel(this)),
-      text10_(new QPlainTextEdit(this)), text3_(new QLineEdit(this)),
-      command12_(new QPushButton(texts::kReName, this)), planeSetPlace_(new QVBoxLayout) {
-    list1_->setObjectName(u"List1"_s);
-    list1_->setFixedWidth(90);
-    label7_->setObjectName(u"Label7"_s);
-    check5_->setObjectName(u"Check5"_s);
-    check5_->setToolTip(texts::kIncludeFltTip);
-    label39_->setObjectName(u"Label39"_s);
-    label39_->setStyleSheet(u"color: #0000c0; text-decoration: underline;"_s);
-    image2_->setObjectName(u"Image2"_s);
-    image2_->setFixedSize(kPictureSize);
-    image2_->setAlignment(Qt::AlignCenter);
-    image2_->setFrameShape(QFrame::StyledPanel);
-    text10_->setObjectName(u"Text10"_s);
-    text10_->setReadOnly(true);
-    text10_->setTabChangesFocus(true);
-    text10_->setFixedWidth(kPictureSize.width());
-    text3_->setObjectName(u"Text3"_s);
-    text3_->setFixedWidth(kPictureSize.width());
-    command12_->setObjectName(u"Command12"_s);
+    : QWidget(parent), session_(session), progress_(progress), skinFilter_(new QListWidget(this)),
+      skinGrid_(new SkinGrid(this)), doubleClickHint_(new QLabel(texts::kDoubleClickHint, this)),
+      includeFlightData_(new QCheckBox(texts::kIncludeFlt, this)),
+      clearAllSkins_(new uisupport::ClickLabel(texts::kClearAllSkins, this)), picture_(new QLabel(this)),
+      description_(new QPlainTextEdit(this)), newName_(new QLineEdit(this)),
+      rename_(new QPushButton(texts::kReName, this)), planeSetPlace_(new QVBoxLayout) {
+    skinFilter_->setObjectName(u"List1"_s);
+    skinFilter_->setFixedWidth(90);
+    doubleClickHint_->setObjectName(u"Label7"_s);
+    includeFlightData_->setObjectName(u"Check5"_s);
+    includeFlightData_->setToolTip(texts::kIncludeFltTip);
+    clearAllSkins_->setObjectName(u"Label39"_s);
+    clearAllSkins_->setStyleSheet(u"color: #0000c0; text-decoration: underline;"_s);
+    picture_->setObjectName(u"Image2"_s);
+    picture_->setFixedSize(kPictureSize);
+    picture_->setAlignment(Qt::AlignCenter);
+    picture_->setFrameShape(QFrame::StyledPanel);
+    description_->setObjectName(u"Text10"_s);
+    description_->setReadOnly(true);
+    description_->setTabChangesFocus(true);
+    description_->setFixedWidth(kPictureSize.width());
+    newName_->setObjectName(u"Text3"_s);
+    newName_->setFixedWidth(kPictureSize.width());
+    rename_->setObjectName(u"Command12"_s);
 
     auto* skinColumn = new QVBoxLayout;
-    skinColumn->addWidget(label7_);
-    skinColumn->addWidget(sk1_, 1);
+    skinColumn->addWidget(doubleClickHint_);
+    skinColumn->addWidget(skinGrid_, 1);
     auto* options = new QHBoxLayout;
-    options->addWidget(check5_);
+    options->addWidget(includeFlightData_);
     options->addStretch(1);
-    options->addWidget(label39_);
+    options->addWidget(clearAllSkins_);
     skinColumn->addLayout(options);
 
     auto* detail = new QVBoxLayout;
-    detail->addWidget(image2_);
-    detail->addWidget(text10_, 1);
-    detail->addWidget(text3_);
-    detail->addWidget(command12_, 0, Qt::AlignLeft);
+    detail->addWidget(picture_);
+    detail->addWidget(description_, 1);
+    detail->addWidget(newName_);
+    detail->addWidget(rename_, 0, Qt::AlignLeft);
 
     auto* layout = new QHBoxLayout(this);
-    layout->addWidget(list1_);
+    layout->addWidget(skinFilter_);
     layout->addLayout(skinColumn);
     layout->addLayout(planeSetPlace_, 1);
     layout->addLayout(detail);
 
-    for (QWidget* widget : std::initializer_list<QWidget*>{list1_, sk1_, label7_, command12_, text3_})
+    for (QWidget* widget :
+         std::initializer_list<QWidget*>{skinFilter_, skinGrid_, doubleClickHint_, rename_, newName_})
         widget->hide();
 
     // A click filters on release, also on the entry already chosen; keys filter as the entry changes.
-    list1_->viewport()->installEventFilter(this);
-    connect(list1_, &QListWidget::currentRowChanged, this, [this](int position) {
+    skinFilter_->viewport()->installEventFilter(this);
+    connect(skinFilter_, &QListWidget::currentRowChanged, this, [this](int position) {
         if (!list1Pressed_)
             chooseFilter(position);
     });
-    connect(list1_, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { chooseFilter(list1_->row(item)); });
-    connect(sk1_, &QTableWidget::cellClicked, this, &PlanesSkinsTab::clickCell);
-    connect(sk1_, &QTableWidget::currentCellChanged, this,
+    connect(skinFilter_, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { chooseFilter(skinFilter_->row(item)); });
+    connect(skinGrid_, &QTableWidget::cellClicked, this, &PlanesSkinsTab::clickCell);
+    connect(skinGrid_, &QTableWidget::currentCellChanged, this,
             [this](int row, int column, int, int) { clickCell(row, column); });
-    connect(sk1_, &SkinGrid::rowHovered, this, &PlanesSkinsTab::hoverRow);
-    uisupport::focusNeverChooses(list1_);
-    uisupport::focusNeverChooses(sk1_);
-    connect(sk1_, &SkinGrid::rowActivated, this, &PlanesSkinsTab::activate);
-    connect(check5_, &QCheckBox::toggled, this,
-            [this](bool on) { session_.skins().setIncludeFlightData(on); });
-    connect(label39_, &uisupport::ClickLabel::clicked, this, &PlanesSkinsTab::Skinkill);
-    connect(command12_, &QPushButton::clicked, this, &PlanesSkinsTab::rename);
+    connect(skinGrid_, &SkinGrid::rowHovered, this, &PlanesSkinsTab::hoverRow);
+    uisupport::focusNeverChooses(skinFilter_);
+    uisupport::focusNeverChooses(skinGrid_);
+    connect(skinGrid_, &SkinGrid::rowActivated, this, &PlanesSkinsTab::activate);
+    connect(includeFlightData_, &QCheckBox::toggled, this,
+            [this](bool on) { session_.setIncludeFlightData(on); });
+    connect(clearAllSkins_, &uisupport::ClickLabel::clicked, this, &PlanesSkinsTab::Skinkill);
+    connect(rename_, &QPushButton::clicked, this, &PlanesSkinsTab::rename);
 }
 
 void PlanesSkinsTab::showStartup(const StartupResult& startup) {
     background_ = startup.backgroundPicture;
     Raised busy(busy_);
-    list1_->blockSignals(true);
-    list1_->clear();
-    list1_->addItem(texts::kSkinAll);
-    list1_->addItem(texts::kSkinSelected);
+    skinFilter_->blockSignals(true);
+    skinFilter_->clear();
+    skinFilter_->addItem(texts::kSkinAll);
+    skinFilter_->addItem(texts::kSkinSelected);
     for (const auto code : kPlaneCodes)
-        list1_->addItem(uisupport::fromGameBytes(common::toUpperAscii(code)));
-    list1_->setCurrentRow(0);
-    list1_->blockSignals(false);
-    sk1_->showRows(skins_.rows());
-    const bool any = !skins_.rows().empty();
-    for (QWidget* widget : std::initializer_list<QWidget*>{list1_, sk1_, label7_, command12_, text3_})
+        skinFilter_->addItem(uisupport::fromGameBytes(common::toUpperAscii(code)));
+    skinFilter_->setCurrentRow(0);
+    skinFilter_->blockSignals(false);
+    skinGrid_->showRows(session_.skins().rows());
+    const bool any = !session_.skins().rows().empty();
+    for (QWidget* widget :
+         std::initializer_list<QWidget*>{skinFilter_, skinGrid_, doubleClickHint_, rename_, newName_})
         widget->setVisible(any);
     resetPicture();
-    sk1_->showOnly(skins_.filter(0));
+    skinGrid_->showOnly(session_.skins().filter(0));
 }
 
 bool PlanesSkinsTab::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == list1_->viewport()) {
+    if (watched == skinFilter_->viewport()) {
         if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)
             list1Pressed_ = true;
         else if (event->type() == QEvent::MouseButtonRelease)
@@ -163,26 +164,26 @@ void PlanesSkinsTab::setPlaneSetPanel(QWidget* panel) {
 void PlanesSkinsTab::showResetAll() {
     {
         Raised busy(busy_);
-        for (int row = 0; row < sk1_->rowCount(); ++row)
-            sk1_->paintRow(row, skins_.rows()[static_cast<std::size_t>(row)]);
-        list1_->blockSignals(true);
-        list1_->setCurrentRow(1);
-        list1_->blockSignals(false);
+        for (int row = 0; row < skinGrid_->rowCount(); ++row)
+            skinGrid_->paintRow(row, session_.skins().rows()[static_cast<std::size_t>(row)]);
+        skinFilter_->blockSignals(true);
+        skinFilter_->setCurrentRow(1);
+        skinFilter_->blockSignals(false);
     }
     chooseFilter(1);
 }
 
 void PlanesSkinsTab::resetPicture() {
-    uisupport::showPicture(image2_, background_);
+    uisupport::showPicture(picture_, background_);
 }
 
 void PlanesSkinsTab::showDescription(const QString& text) {
-    text10_->setPlainText(text);
+    description_->setPlainText(text);
 }
 
 void PlanesSkinsTab::filterSkinsByCode(const QString& code) {
     Raised busy(busy_);
-    sk1_->showOnly(skins_.filterByCode(uisupport::toGameBytes(code)));
+    skinGrid_->showOnly(session_.skins().filterByCode(uisupport::toGameBytes(code)));
 }
 
 void PlanesSkinsTab::chooseFilter(int position) {
@@ -190,18 +191,18 @@ void PlanesSkinsTab::chooseFilter(int position) {
         return;
     {
         Raised busy(busy_);
-        sk1_->showOnly(skins_.filter(static_cast<std::size_t>(position)));
+        skinGrid_->showOnly(session_.skins().filter(static_cast<std::size_t>(position)));
     }
     emit filterChosen(position);
 }
 
 void PlanesSkinsTab::clickCell(int row, int column) {
-    if (busy_ || row < 0 || row >= sk1_->rowCount())
+    if (busy_ || row < 0 || row >= skinGrid_->rowCount())
         return;
-    currentCode_ = skins_.rows()[static_cast<std::size_t>(row)].code;
+    currentCode_ = session_.skins().rows()[static_cast<std::size_t>(row)].code;
     showSkin(row, false);
-    if (const auto* cell = sk1_->item(row, std::max(column, 0)))
-        text3_->setText(cell->text());
+    if (const auto* cell = skinGrid_->item(row, std::max(column, 0)))
+        newName_->setText(cell->text());
 }
 
 void PlanesSkinsTab::hoverRow(int row) {
@@ -212,26 +213,17 @@ void PlanesSkinsTab::hoverRow(int row) {
 }
 
 void PlanesSkinsTab::showSkin(int row, bool hovering) {
-    text10_->clear();
+    description_->clear();
     resetPicture();
-    const auto view = skins_.describe(static_cast<std::size_t>(row), hovering);
+    const auto view = session_.skins().describe(static_cast<std::size_t>(row), hovering);
     showDescription(descriptionText(view.description));
     if (view.picture)
-        uisupport::showPicture(image2_, view.picture);
+        uisupport::showPicture(picture_, view.picture);
     report(view.problems);
 }
 
-bool PlanesSkinsTab::refusedWhileRefreshing() {
-    // The summary refresh does nothing while "Refresh!" replays the ledger, so a change now would
-    // never reach the ledger.
-    if (session_.acceptsChanges())
-        return false;
-    emit problemsReported({texts::kSkinsWaitForRefresh});
-    return true;
-}
-
 void PlanesSkinsTab::activate(int row) {
-    if (row < 0 || row >= sk1_->rowCount() || refusedWhileRefreshing())
+    if (row < 0 || row >= skinGrid_->rowCount())
         return;
     Raised busy(busy_);
     SkinChange change;
@@ -243,8 +235,6 @@ void PlanesSkinsTab::activate(int row) {
 }
 
 void PlanesSkinsTab::Skinkill() {
-    if (refusedWhileRefreshing())
-        return;
     Raised busy(busy_);
     SkinChange change;
     {
@@ -254,25 +244,27 @@ void PlanesSkinsTab::Skinkill() {
     afterChange(change);
 }
 
-void PlanesSkinsTab::afterChange(const SkinChange& change) {
+void PlanesSkinsTab::showSkinChange(const SkinChange& change) {
     for (const auto row : change.rowsChanged)
-        sk1_->paintRow(static_cast<int>(row), skins_.rows()[row]);
-    if (const auto line = skins_.describe(change); !line.empty())
+        skinGrid_->paintRow(static_cast<int>(row), session_.skins().rows()[row]);
+    if (const auto line = session_.skins().describe(change); !line.empty())
         emit problemsReported({QString::fromLocal8Bit(line)});
+}
+
+void PlanesSkinsTab::afterChange(const SkinChange& change) {
+    showSkinChange(change);
     report(change.work.problems);
     if (change.summaryDue)
         emit summaryRefreshed(session_.refreshSummary());
 }
 
 void PlanesSkinsTab::rename() {
-    const int row = sk1_->currentRow();
+    const int row = skinGrid_->currentRow();
     if (row < 0) {
         emit problemsReported({texts::kChooseSkinFirst});
         return;
     }
-    if (refusedWhileRefreshing())
-        return;
-    const QString wanted = text3_->text();
+    const QString wanted = newName_->text();
     const auto outcome = session_.renameSkin(static_cast<std::size_t>(row), uisupport::toNameBytes(wanted));
     switch (outcome.check.verdict) {
     case SkinNameVerdict::InUse:
@@ -300,7 +292,7 @@ void PlanesSkinsTab::rename() {
     }
     {
         Raised busy(busy_);
-        sk1_->paintRow(row, skins_.rows()[static_cast<std::size_t>(row)]);
+        skinGrid_->paintRow(row, session_.skins().rows()[static_cast<std::size_t>(row)]);
     }
     if (outcome.summaryDue)
         emit summaryRefreshed(session_.refreshSummary());

@@ -40,8 +40,8 @@ class PlanesSkinsTab final : public QWidget {
     void setPlaneSetPanel(QWidget* panel);
     // After "Reset All" removed every skin: the marks are gone and `List1` shows "Selected".
     void showResetAll();
-    // A double-click on a skin row, also what a package asks for each skin it names.
-    void activateRow(int row) { activate(row); }
+    // Paints the rows a skin change marked or unmarked and says what it did (a package's skins too).
+    void showSkinChange(const SkinChange& change);
     // The aircraft code of the skin last clicked (empty for none, or a skin of no known aircraft).
     const std::string& currentCode() const { return currentCode_; }
 
@@ -69,21 +69,19 @@ class PlanesSkinsTab final : public QWidget {
     void Skinkill();
     void rename();
     void afterChange(const SkinChange& change);
-    bool refusedWhileRefreshing();
     void report(const common::Problems& problems);
 
     SelectorSession& session_;
-    const SkinStore& skins_; // what the grid shows; every change goes through the session
     ProgressDisplay& progress_;
-    QListWidget* list1_;
-    SkinGrid* sk1_;
-    QLabel* label7_;
-    QCheckBox* check5_;
-    uisupport::ClickLabel* label39_;
-    QLabel* image2_;
-    QPlainTextEdit* text10_;
-    QLineEdit* text3_;
-    QPushButton* command12_;
+    QListWidget* skinFilter_;
+    SkinGrid* skinGrid_;
+    QLabel* doubleClickHint_;
+    QCheckBox* includeFlightData_;
+    uisupport::ClickLabel* clearAllSkins_;
+    QLabel* picture_;
+    QPlainTextEdit* description_;
+    QLineEdit* newName_;
+    QPushButton* rename_;
     QVBoxLayout* planeSetPlace_;
     std::optional<std::filesystem::path> background_;
     std::string currentCode_;

@@ -140,7 +140,7 @@ QIVForm::QIVForm(std::filesystem::path gameFolder, QIVFormOptions options, QWidg
     for (const auto& line : finished.told)
         messages_->appendPlainText(QString::fromStdString(line));
     showProblems(finished.work.problems);
-    ssTab1_->setCurrentIndex(0);
+    tabs_->setCurrentIndex(0);
 
     placeInWorkArea();
 }
@@ -175,31 +175,30 @@ void QIVForm::buildWindow() {
     progressBar_->setObjectName(u"progress"_s);
     progress_ = std::make_unique<ProgressDisplay>(this, progressBar_);
 
-    ssTab1_ = new QTabWidget(this);
-    ssTab1_->setObjectName(u"SSTab1"_s);
-    generalTab_ = new GeneralSettingsTab(*session_, ssTab1_);
-    setsTab_ = new CompleteSetsTab(*session_, *progress_, ssTab1_);
-    worldTab_ = new WorldSettingsTab(*session_, ssTab1_);
-    autoscriptsTab_ = new AutoscriptsTab(*session_, *progress_, ssTab1_);
-    planesTab_ = new PlanesSkinsTab(*session_, *progress_, ssTab1_);
+    tabs_ = new QTabWidget(this);
+    tabs_->setObjectName(u"SSTab1"_s);
+    generalTab_ = new GeneralSettingsTab(*session_, tabs_);
+    setsTab_ = new CompleteSetsTab(*session_, *progress_, tabs_);
+    worldTab_ = new WorldSettingsTab(*session_, tabs_);
+    autoscriptsTab_ = new AutoscriptsTab(*session_, *progress_, tabs_);
+    planesTab_ = new PlanesSkinsTab(*session_, *progress_, tabs_);
     planeSetPanel_ = new PlaneSetPanel(*session_, planesTab_);
-    planeSetPanel_->setReadyCheck([this] { return session_->acceptsChanges(); });
     planesTab_->setPlaneSetPanel(planeSetPanel_);
     // Each tab scrolls when the window is smaller than it, so no screen or scale makes the window
     // larger than the screen; on a larger window the tabs grow.
     const auto scrolled = [this](QWidget* tab) {
-        auto* scroll = new TabScroll(ssTab1_);
+        auto* scroll = new TabScroll(tabs_);
         scroll->setObjectName(tab->objectName().isEmpty() ? u"tabScroll"_s : tab->objectName() + u"Scroll"_s);
         scroll->setWidgetResizable(true);
         scroll->setFrameShape(QFrame::NoFrame);
         scroll->setWidget(tab);
         return scroll;
     };
-    ssTab1_->addTab(scrolled(generalTab_), texts::kTabGeneral);
-    ssTab1_->addTab(scrolled(setsTab_), texts::kTabCompleteSets);
-    ssTab1_->addTab(scrolled(worldTab_), texts::kTabWorld);
-    ssTab1_->addTab(scrolled(autoscriptsTab_), texts::kTabAutoscripts);
-    ssTab1_->addTab(scrolled(planesTab_), texts::kTabPlanesSkins);
+    tabs_->addTab(scrolled(generalTab_), texts::kTabGeneral);
+    tabs_->addTab(scrolled(setsTab_), texts::kTabCompleteSets);
+    tabs_->addTab(scrolled(worldTab_), texts::kTabWorld);
+    tabs_->addTab(scrolled(autoscriptsTab_), texts::kTabAutoscripts);
+    tabs_->addTab(scrolled(planesTab_), texts::kTabPlanesSkins);
 
     messages_ = new QPlainTextEdit(this);
     messages_->setObjectName(u"messages"_s);
@@ -229,7 +228,7 @@ void QIVForm::buildWindow() {
     bottom->addLayout(buttons);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(ssTab1_, 1);
+    layout->addWidget(tabs_, 1);
     layout->addWidget(progressBar_);
     layout->addLayout(bottom);
     connect(command3, &QPushButton::clicked, this, &QIVForm::exitProgram);
@@ -260,12 +259,12 @@ void QIVForm::buildWindow() {
     // What changes the game folder waits while the game runs from it or another program changes it;
     // looking and checking do not.
     auto* guard = new ChangeGuard(*session_, this);
-    for (auto* panel : ssTab1_->findChildren<AddSetPanel*>())
+    for (auto* panel : tabs_->findChildren<AddSetPanel*>())
         connect(panel, &AddSetPanel::busyChanged, guard, &ChangeGuard::setBusy);
     for (const auto* name : {"Unigrid", "Command1", "LoadQ", "Command6", "delmsn", "Label39", "G1", "Option1",
                              "InSaver", "Frame2", "List4", "AddSet"})
-        guard->watch(ssTab1_, QString::fromLatin1(name));
-    guard->watch(ssTab1_, u"SK1"_s, true);
+        guard->watch(tabs_, QString::fromLatin1(name));
+    guard->watch(tabs_, u"SK1"_s, true);
     connect(guard, &ChangeGuard::refused, this, &QIVForm::showMessages);
     orderFocusChain(layout);
 }
@@ -273,14 +272,14 @@ void QIVForm::buildWindow() {
 void QIVForm::orderFocusChain(const QLayout* windowLayout) {
     // Tab goes through the tab bar, each tab's controls in reading order (Qt passes over those of
     // hidden tabs), then the bottom row.
-    QList<QWidget*> chain{ssTab1_->tabBar()};
-    for (int tab = 0; tab < ssTab1_->count(); ++tab)
-        if (const auto* scroll = qobject_cast<QScrollArea*>(ssTab1_->widget(tab)); scroll && scroll->widget())
+    QList<QWidget*> chain{tabs_->tabBar()};
+    for (int tab = 0; tab < tabs_->count(); ++tab)
+        if (const auto* scroll = qobject_cast<QScrollArea*>(tabs_->widget(tab)); scroll && scroll->widget())
             collectWidget(scroll->widget(), chain);
     QList<QWidget*> window;
     collectReadingOrder(windowLayout, window);
     for (auto* widget : window)
-        if (!chain.contains(widget) && !ssTab1_->isAncestorOf(widget))
+        if (!chain.contains(widget) && !tabs_->isAncestorOf(widget))
             chain << widget;
     for (qsizetype i = 1; i < chain.size(); ++i)
         QWidget::setTabOrder(chain[i - 1], chain[i]);
@@ -289,7 +288,6 @@ void QIVForm::orderFocusChain(const QLayout* windowLayout) {
 SessionHooks QIVForm::hooks(QIVFormOptions& options) {
     SessionHooks hooks;
     hooks.startup = std::move(options.seams);
-    hooks.browser = std::move(options.browserSeams);
     hooks.planeSetsShown = [this] { planeSetPanel_->showGrid(); };
     hooks.planeSetsCleared = [this] { planeSetPanel_->clearGrid(); };
     hooks.skinsReset = [this] { planesTab_->showResetAll(); };
@@ -297,40 +295,17 @@ SessionHooks QIVForm::hooks(QIVFormOptions& options) {
         if (const auto problem = session_->log().takeProblem())
             messages_->appendPlainText(uisupport::fromProblem(*problem));
     };
-    // A package names skins and plane sets as well as sets: each goes through its own grid's action,
-    // which reports its own failures, so only what was tried is handed back here.
-    auto& seams = hooks.browser;
-    if (!seams.loadMatchingSkins)
-        seams.loadMatchingSkins = [this](const std::string& item) {
-            FileWorkReport tried;
-            const auto& skins = session_->skins();
-            for (std::size_t i = 0; i < skins.rows().size(); ++i) {
-                const auto& row = skins.rows()[i];
-                if (row.installed || !packageItemMatches(item, row.name))
-                    continue;
-                planesTab_->activateRow(static_cast<int>(i));
-                tried.done.push_back(skins.storeFolder() / common::pathFromText(row.name));
-            }
-            return tried;
-        };
-    if (!seams.loadMatchingPlaneSets)
-        seams.loadMatchingPlaneSets = [this](const std::string& item) {
-            FileWorkReport tried;
-            const auto& planeSets = session_->planeSets();
-            for (std::size_t i = 0; i < planeSets.rows().size(); ++i) {
-                const auto& row = planeSets.rows()[i];
-                if (row.marked || !packageItemMatches(item, row.folder))
-                    continue;
-                planeSetPanel_->installRow(static_cast<int>(i));
-                tried.done.push_back(planeSets.setFolder() / common::pathFromText(row.folder));
-            }
-            return tried;
-        };
+    // A package's skins and aircraft: their rows are painted as the grids' own clicks would; what
+    // failed comes back with the package's change.
+    hooks.skinsChanged = [this](const SkinChange& change) { planesTab_->showSkinChange(change); };
+    hooks.planeSetInstalled = [this](std::size_t row, const PlaneInstallReport& outcome) {
+        planeSetPanel_->showInstall(static_cast<int>(row), outcome);
+    };
     return hooks;
 }
 
 void QIVForm::planeSetInstalled() {
-    setsTab_->showChange(session_->browser().refreshSummary());
+    setsTab_->showChange(session_->refreshSummary());
 }
 
 void QIVForm::showProblems(const common::Problems& problems) {
@@ -357,7 +332,7 @@ void QIVForm::showLog() {
         messages_->appendPlainText(uisupport::fromProblem(*text.problem));
         return;
     }
-    logPanel_->setGeometry(ssTab1_->geometry());
+    logPanel_->setGeometry(tabs_->geometry());
     logPanel_->open(text.value, uisupport::fromPath(log.file()));
 }
 
@@ -372,12 +347,12 @@ void QIVForm::showEvent(QShowEvent* event) {
 
 void QIVForm::widenToTabs() {
     // Widen the window by whatever the widest tab still lacks, as far as the work area allows.
-    const auto* page = ssTab1_->currentWidget();
+    const auto* page = tabs_->currentWidget();
     if (!page || !screen())
         return;
     int lacking = 0;
-    for (int tab = 0; tab < ssTab1_->count(); ++tab)
-        lacking = std::max(lacking, ssTab1_->widget(tab)->sizeHint().width() - page->width());
+    for (int tab = 0; tab < tabs_->count(); ++tab)
+        lacking = std::max(lacking, tabs_->widget(tab)->sizeHint().width() - page->width());
     const QRect work = screen()->availableGeometry();
     const int wanted = std::min(work.width() - 2 * kFrameAllowance, width() + lacking);
     if (wanted <= width())
@@ -389,8 +364,8 @@ void QIVForm::widenToTabs() {
 
 void QIVForm::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    if (logPanel_ && ssTab1_)
-        logPanel_->setGeometry(ssTab1_->geometry());
+    if (logPanel_ && tabs_)
+        logPanel_->setGeometry(tabs_->geometry());
 }
 
 void QIVForm::exitProgram() {

@@ -40,7 +40,6 @@ inline constexpr int kFrameAllowance = 8;
 
 struct QIVFormOptions {
     StartupSeams seams;
-    SetBrowserSeams browserSeams;
     // Ends the program after "Exit" and "Exit QIV and launch"; empty ends the application.
     std::function<void()> endProgram;
 };
@@ -89,7 +88,7 @@ class QIVForm final : public QWidget {
     bool duplicate_ = false;
     std::unique_ptr<SelectorSession> session_;
     std::function<void()> endProgram_;
-    QTabWidget* ssTab1_ = nullptr;
+    QTabWidget* tabs_ = nullptr;
     GeneralSettingsTab* generalTab_ = nullptr;
     CompleteSetsTab* setsTab_ = nullptr;
     WorldSettingsTab* worldTab_ = nullptr;

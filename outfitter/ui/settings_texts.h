@@ -35,7 +35,5 @@ inline const QString kReName = u"Re-Name"_s;
 inline const QString kRenameTitle = u"Hang On..........."_s;
 inline const QString kNameInUse = u"This name is already in use"_s;
 inline const QString kChooseSkinFirst = u"Click the skin to rename first."_s;
-inline const QString kSkinsWaitForRefresh =
-    u"Skins are not changed while the set list is being rebuilt; try again when it is done."_s;
 
 } // namespace outfitter::texts

@@ -17,32 +17,32 @@ using namespace Qt::StringLiterals;
 namespace outfitter {
 
 WorldSettingsTab::WorldSettingsTab(SelectorSession& session, QWidget* parent)
-    : QWidget(parent), session_(session), list4_(new QListWidget(this)), label11_(new QLabel(this)) {
-    list4_->setObjectName(u"List4"_s);
-    list4_->setFixedSize(260, 200);
-    label11_->setObjectName(u"Label11"_s);
+    : QWidget(parent), session_(session), musicList_(new QListWidget(this)), activeMusic_(new QLabel(this)) {
+    musicList_->setObjectName(u"List4"_s);
+    musicList_->setFixedSize(260, 200);
+    activeMusic_->setObjectName(u"Label11"_s);
 
     auto* music = new QGroupBox(this);
     auto* current = new QHBoxLayout;
     current->addWidget(new QLabel(texts::kCurrentMusic, music));
-    current->addWidget(label11_, 1);
+    current->addWidget(activeMusic_, 1);
     auto* musicLayout = new QVBoxLayout(music);
     musicLayout->addLayout(current);
     musicLayout->addWidget(new QLabel(texts::kMusicFolders, music));
-    musicLayout->addWidget(list4_);
+    musicLayout->addWidget(musicList_);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(music, 0, Qt::AlignLeft);
     layout->addStretch(1);
 
-    connect(list4_, &QListWidget::itemClicked, this,
+    connect(musicList_, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { switchMusic(item->text()); });
-    list4_->installEventFilter(this);
-    list4_->viewport()->installEventFilter(this);
+    musicList_->installEventFilter(this);
+    musicList_->viewport()->installEventFilter(this);
 }
 
 bool WorldSettingsTab::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == list4_->viewport()) {
+    if (watched == musicList_->viewport()) {
         // The first click of a double-click has switched and written the list anew; the second
         // would land on whatever name moved under the pointer.
         if (event->type() == QEvent::MouseButtonDblClick) {
@@ -55,10 +55,10 @@ bool WorldSettingsTab::eventFilter(QObject* watched, QEvent* event) {
         }
         if (event->type() == QEvent::MouseButtonPress)
             swallowRelease_ = false;
-    } else if (watched == list4_ && event->type() == QEvent::KeyPress) {
+    } else if (watched == musicList_ && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && list4_->currentItem()) {
-            switchMusic(list4_->currentItem()->text());
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && musicList_->currentItem()) {
+            switchMusic(musicList_->currentItem()->text());
             return true;
         }
     }
@@ -70,17 +70,17 @@ void WorldSettingsTab::showStartup() {
 }
 
 void WorldSettingsTab::showMusic(const MusicList& music) {
-    list4_->clear();
+    musicList_->clear();
     for (const auto& name : music.available)
-        uisupport::addNameItem(list4_, name);
-    label11_->setText(uisupport::fromNameBytes(music.current));
+        uisupport::addNameItem(musicList_, name);
+    activeMusic_->setText(uisupport::fromNameBytes(music.current));
 }
 
 void WorldSettingsTab::switchMusic(const QString& chosen) {
     std::string chosenBytes = uisupport::toNameBytes(chosen);
-    for (int i = 0; i < list4_->count(); ++i)
-        if (list4_->item(i)->text() == chosen)
-            chosenBytes = uisupport::nameBytes(list4_->item(i));
+    for (int i = 0; i < musicList_->count(); ++i)
+        if (musicList_->item(i)->text() == chosen)
+            chosenBytes = uisupport::nameBytes(musicList_->item(i));
     const auto result = session_.switchMusic(chosenBytes);
     showMusic(result.music);
     QStringList lines;

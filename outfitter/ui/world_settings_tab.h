@@ -32,8 +32,8 @@ class WorldSettingsTab final : public QWidget {
 
     SelectorSession& session_;
     bool swallowRelease_ = false; // the release ending a swallowed double-click
-    QListWidget* list4_;
-    QLabel* label11_;
+    QListWidget* musicList_;
+    QLabel* activeMusic_;
 };
 
 } // namespace outfitter

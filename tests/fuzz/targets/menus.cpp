@@ -2,7 +2,7 @@
 // decodes encodes to a file that decodes to the same names.
 #include "fuzz_input.h"
 
-#include "outfitter/menus/picture_menu_file.h"
+#include "outfitter/planes/picture_menu_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     auto bytes = fuzzing::asBytes(data, size);

@@ -4,8 +4,8 @@
 // name are refused, and work killed part-way is finished by the next start to the uninterrupted result.
 
 #include "outfitter/cli/cli_runner.h"
-#include "outfitter/session/selector_session.h"
 #include "outfitter/core/work_journal.h"
+#include "outfitter/session/selector_session.h"
 #include "outfitter/settings/game_settings.h"
 
 #include "common/file_faults.h"
@@ -36,7 +36,8 @@ using Tree = std::map<std::string, std::string>;
             continue;
         const auto relative = common::pathText(fs::relative(entry.path(), folder));
         // The log and the lock's holder record say who did what, not what the game folder holds.
-        if (relative.find("outfitter.log") != std::string::npos || relative.find(".qiv-lock") != std::string::npos)
+        if (relative.find("outfitter.log") != std::string::npos ||
+            relative.find(".qiv-lock") != std::string::npos)
             continue;
         files[relative] = testsupport::slurp(entry.path());
     }
@@ -94,17 +95,17 @@ class PlayerFiles : public ::testing::Test {
     // A skin of the player's that carries files of the same names as the player's own, in a folder
     // that no set holds a file of just now.
     void mySkin() {
-        SelectorSession(game_).browser().resetAll();
+        SelectorSession(game_).resetAll();
         dir_.write(skins_ / "My Skin" / "sk.tpc", "skin's sk.tpc");
         dir_.write(skins_ / "My Skin" / "planes.dat", "skin's planes.dat");
-        write("sk.tpc", "player's sk");      // 11 bytes
+        write("sk.tpc", "player's sk");         // 11 bytes
         write("planes.dat", "player's planes"); // the player's own, not the stock one
     }
     void toggleSkin(SelectorSession& session, const std::string& name) {
-        session.skins().setIncludeFlightData(true);
-        const auto change = session.skins().toggle(skinRow(session, name));
+        session.setIncludeFlightData(true);
+        const auto change = session.toggleSkin(skinRow(session, name));
         EXPECT_TRUE(change.work.problems.empty()) << allText(change.work.problems);
-        session.browser().refreshSummary();
+        session.refreshSummary();
     }
     int cli(const std::vector<std::string>& args, std::string* said = nullptr) {
         CliRequest request;
@@ -141,21 +142,21 @@ TEST_F(PlayerFiles, ASkinKeepsThePlayersFilesAndGivesBackTheSetsCopyOrThePlayers
     {
         // Over a loaded set's file, the skin keeps nothing and gives the set's copy back.
         SelectorSession session(game_);
-        session.browser().click(rowOf(session.browser(), "G-Desert Haze"));
+        session.clickSet(rowOf(session.browser(), "G-Desert Haze"));
         const auto setCopy = read("planes.dat");
         ASSERT_NE(setCopy, "player's planes");
         toggleSkin(session, "My Skin");
         EXPECT_EQ(read("planes.dat"), "skin's planes.dat");
         toggleSkin(session, "My Skin");
         EXPECT_EQ(read("planes.dat"), setCopy);
-        session.browser().click(rowOf(session.browser(), "G-Desert Haze"));
+        session.clickSet(rowOf(session.browser(), "G-Desert Haze"));
         EXPECT_EQ(read("planes.dat"), "player's planes");
     }
     {
         // "Reset All" with the skin in place brings back the player's bytes, not nothing.
         SelectorSession session(game_);
         toggleSkin(session, "My Skin");
-        session.browser().resetAll();
+        session.resetAll();
         EXPECT_EQ(read("sk.tpc"), "player's sk");
         EXPECT_EQ(read("planes.dat"), "player's planes");
     }
@@ -197,7 +198,7 @@ TEST_F(PlayerFiles, AHallOfFameWrittenBetweenLoadsSurvivesAKilledLoadAndTheResta
                 std::raise(SIGKILL);
             return 0;
         });
-        session.browser().click(rowOf(session.browser(), "G-Desert Haze"));
+        session.clickSet(rowOf(session.browser(), "G-Desert Haze"));
         return 0;
     });
     ASSERT_EQ(outcome.signal, SIGKILL);
@@ -205,20 +206,20 @@ TEST_F(PlayerFiles, AHallOfFameWrittenBetweenLoadsSurvivesAKilledLoadAndTheResta
         SelectorSession session(game_); // finishes the load
         EXPECT_NE(allText(session.startupProblems()).find("was interrupted"), std::string::npos);
         EXPECT_TRUE(session.browser().rows()[rowOf(session.browser(), "G-Desert Haze")].loaded);
-        session.browser().click(rowOf(session.browser(), "G-Desert Haze"));
+        session.clickSet(rowOf(session.browser(), "G-Desert Haze"));
         EXPECT_EQ(read("hof.dat"), "player's hall");
     }
     write("hof.dat", "newer hall"); // the game writes its hall of fame with no set of it loaded
     for (int restart = 0; restart < 2; ++restart) {
         SelectorSession session(game_);
-        session.browser().click(rowOf(session.browser(), "G-Desert Haze"));
+        session.clickSet(rowOf(session.browser(), "G-Desert Haze"));
         if (restart == 0) {
-            session.browser().click(rowOf(session.browser(), "G-Desert Haze"));
+            session.clickSet(rowOf(session.browser(), "G-Desert Haze"));
             EXPECT_EQ(read("hof.dat"), "newer hall");
         }
     }
     SelectorSession session(game_);
-    session.browser().click(rowOf(session.browser(), "G-Desert Haze"));
+    session.clickSet(rowOf(session.browser(), "G-Desert Haze"));
     EXPECT_EQ(read("hof.dat"), "newer hall");
 }
 
@@ -245,14 +246,14 @@ TEST_F(PlayerFiles, ASkinInstallOrRemovalKilledAtAnyStepIsFinishedByTheNextStart
             }
             const auto outcome = testsupport::runInChild([&](const testsupport::Say&) {
                 SelectorSession session(game_);
-                session.skins().setIncludeFlightData(true);
+                session.setIncludeFlightData(true);
                 faults::install([&, seen = 0](faults::Operation, const fs::path&) mutable {
                     if (++seen == killAt)
                         std::raise(SIGKILL);
                     return 0;
                 });
-                session.skins().toggle(skinRow(session, "My Skin"));
-                session.browser().refreshSummary();
+                session.toggleSkin(skinRow(session, "My Skin"));
+                session.refreshSummary();
                 return 0;
             });
             if (outcome.exited)
@@ -269,7 +270,7 @@ TEST_F(PlayerFiles, ASkinInstallOrRemovalKilledAtAnyStepIsFinishedByTheNextStart
 TEST_F(PlayerFiles, AnAircraftInstallKilledAtAnyStepIsPutBackWholeAndInstallsAgainToTheSameBytes) {
     {
         SelectorSession session(game_);
-        session.browser().click(rowOf(session.browser(), "F-Fighter Pack"));
+        session.clickSet(rowOf(session.browser(), "F-Fighter Pack"));
     }
     const auto before = tree(game_);
     const auto untouched = dir_.folder("Before");
@@ -279,8 +280,8 @@ TEST_F(PlayerFiles, AnAircraftInstallKilledAtAnyStepIsPutBackWholeAndInstallsAga
     fs::copy(game_, reference, fs::copy_options::recursive);
     {
         SelectorSession session(reference);
-        session.planeSets().install(0);
-        session.browser().refreshSummary();
+        session.installPlaneSet(0);
+        session.refreshSummary();
     }
     const auto installed = tree(reference);
     ASSERT_NE(differences(before, installed), "");
@@ -294,7 +295,7 @@ TEST_F(PlayerFiles, AnAircraftInstallKilledAtAnyStepIsPutBackWholeAndInstallsAga
                     std::raise(SIGKILL);
                 return 0;
             });
-            session.planeSets().install(0);
+            session.installPlaneSet(0);
             return 0;
         });
         if (outcome.exited)
@@ -303,8 +304,8 @@ TEST_F(PlayerFiles, AnAircraftInstallKilledAtAnyStepIsPutBackWholeAndInstallsAga
         EXPECT_NE(allText(session.startupProblems()).find("were put back"), std::string::npos)
             << allText(session.startupProblems());
         EXPECT_EQ(differences(before, tree(game_)), "");
-        session.planeSets().install(0);
-        session.browser().refreshSummary();
+        session.installPlaneSet(0);
+        session.refreshSummary();
         EXPECT_EQ(differences(installed, tree(game_)), "");
         fs::remove_all(game_);
         fs::copy(untouched, game_, fs::copy_options::recursive);
@@ -353,19 +354,20 @@ TEST_F(PlayerFiles, ResetAllTakesTheSetsSavesAndMusicSoAReloadKeepsNoneOfThemAsO
     {
         SelectorSession session(game_);
         const auto preview = session.browser().previewResetAll();
-        const auto change = session.browser().resetAll();
+        const auto change = session.resetAll();
         EXPECT_FALSE(exists("SaveData/EagleDay.msn"));
         EXPECT_FALSE(exists("Music/bobtheme.bgm"));
         // The question counted what went: the clean-up's files and the two of the set's places.
-        EXPECT_NE(change.told.back().find(std::to_string(preview.filesToDelete) + " files"), std::string::npos)
+        EXPECT_NE(change.told.back().find(std::to_string(preview.filesToDelete) + " files"),
+                  std::string::npos)
             << change.told.back() << " / " << preview.filesToDelete;
     }
     {
         SelectorSession session(game_);
-        const auto change = session.browser().click(rowOf(session.browser(), "W-Battle of Britain 1940"));
+        const auto change = session.clickSet(rowOf(session.browser(), "W-Battle of Britain 1940"));
         EXPECT_FALSE(exists("QIV128/.originals/Savedata/EagleDay.msn"));
         EXPECT_FALSE(exists("QIV128/.originals/Music/bobtheme.bgm"));
-        session.browser().click(rowOf(session.browser(), "W-Battle of Britain 1940"));
+        session.clickSet(rowOf(session.browser(), "W-Battle of Britain 1940"));
         EXPECT_FALSE(exists("SaveData/EagleDay.msn"));
         EXPECT_FALSE(exists("Music/bobtheme.bgm"));
     }
@@ -381,10 +383,11 @@ TEST_F(PlayerFiles, TwoSpellingsOfOneNameAreToldAtStartAndRefusedByEveryWriter) 
     const auto ini = read("eaw.ini");
     SelectorSession session(game_);
     const auto told = allText(session.startupProblems());
-    EXPECT_NE(told.find("\"PLANES.DAT\" and \"planes.dat\" differ only in letter case"), std::string::npos) << told;
+    EXPECT_NE(told.find("\"PLANES.DAT\" and \"planes.dat\" differ only in letter case"), std::string::npos)
+        << told;
     EXPECT_NE(told.find("\"EAW.INI\" and \"eaw.ini\""), std::string::npos) << told;
 
-    const auto change = session.browser().click(rowOf(session.browser(), "G-Desert Haze"));
+    const auto change = session.clickSet(rowOf(session.browser(), "G-Desert Haze"));
     EXPECT_NE(allText(change.work.problems).find("differ only in letter case"), std::string::npos);
     EXPECT_EQ(read("planes.dat"), planes);
     EXPECT_EQ(read("PLANES.DAT"), "a second spelling");
@@ -393,7 +396,8 @@ TEST_F(PlayerFiles, TwoSpellingsOfOneNameAreToldAtStartAndRefusedByEveryWriter) 
     settings.IniRead();
     const auto saved = settings.inisave(settings.values(), true);
     ASSERT_TRUE(saved.problem.has_value());
-    EXPECT_NE(saved.problem->text().find("differ only in letter case"), std::string::npos) << saved.problem->text();
+    EXPECT_NE(saved.problem->text().find("differ only in letter case"), std::string::npos)
+        << saved.problem->text();
     EXPECT_EQ(read("eaw.ini"), ini);
 }
 

@@ -4,6 +4,7 @@
 
 #include "outfitter/session/selector_session.h"
 
+#include "common/game_folder_lock.h"
 #include "make_demo_game/demo_game.h"
 #include "test_support/temp_folder.h"
 
@@ -69,6 +70,45 @@ TEST(SessionDoor, PackagesAutoscriptsAndDelMsnAreOneCallEachAndLogged) {
     EXPECT_NE(log.find("(music switched)"), std::string::npos);
     EXPECT_NE(log.find("autoscript saved"), std::string::npos);
     EXPECT_NE(log.find("Default1.msn by Del MSN"), std::string::npos) << log;
+}
+
+// Every change is refused whole while another program holds the game folder's lock, and otherwise
+// holds the lock only for its own span; the window's and the command line's calls are the same.
+TEST(SessionDoor, ChangesTakeTheLockForTheirOwnSpanAndAreRefusedWhileAnotherHoldsIt) {
+    testsupport::TempFolder dir;
+    const auto game = dir.folder("EAW");
+    ASSERT_TRUE(demo::writeDemoGame(game).ok());
+    SelectorSession session(game);
+    session.releaseLock(); // as a window does after its start
+    const auto& rows = session.browser().rows();
+    const auto row = static_cast<std::size_t>(
+        std::find_if(rows.begin(), rows.end(), [](const SetRow& r) { return r.name == "W-Desert Air War"; }) -
+        rows.begin());
+    ASSERT_LT(row, rows.size());
+    const auto iniBefore = dir.read(game / "eaw.ini");
+
+    {
+        auto other = common::takeGameFolderLock(game, "sortie", std::chrono::milliseconds(0));
+        ASSERT_TRUE(other.held());
+        const auto click = session.clickSet(row);
+        ASSERT_EQ(click.work.problems.size(), 1u);
+        EXPECT_NE(click.work.problems[0].reason.find("sortie"), std::string::npos);
+        EXPECT_NE(click.work.problems[0].reason.find("Nothing was changed."), std::string::npos);
+        EXPECT_FALSE(session.browser().rows()[row].loaded);
+        auto boxes = session.settings().values();
+        boxes[0] = "800";
+        EXPECT_EQ(session.saveSettings(boxes, std::nullopt).outcome.status, IniSaveOutcome::Status::Failed);
+        EXPECT_EQ(dir.read(game / "eaw.ini"), iniBefore);
+        EXPECT_FALSE(session.resetAll().work.problems.empty());
+    }
+
+    const auto click = session.clickSet(row);
+    EXPECT_TRUE(click.work.problems.empty());
+    EXPECT_TRUE(session.browser().rows()[row].loaded);
+    EXPECT_FALSE(session.holdsLock()); // let go again: an idle window does not stop the builder
+    EXPECT_TRUE(session.resetAll().work.problems.empty());
+    EXPECT_FALSE(session.browser().rows()[row].loaded);
+    EXPECT_FALSE(session.holdsLock());
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "outfitter/core/selector_startup.h"
 #include "outfitter/sets/package_loader.h"
 #include "outfitter/sets/set_browser.h"
+#include "partner_stand_in.h"
 
 #include "game_fixture.h"
 
@@ -18,9 +19,8 @@ namespace {
 class KeptFiles : public test_support::GameFixture {
   protected:
     SetBrowser& open() {
-        SetBrowserSeams seams;
-        seams.logChange = [this](const Change& change) { logged_.push_back(change); };
-        browser_ = SetBrowser(SelectorStartup::run(game_), std::move(seams));
+        partners_.logged = [this](const Change& change) { logged_.push_back(change); };
+        browser_ = SetBrowser(SelectorStartup::run(game_), &partners_);
         return browser_;
     }
     BrowserChange click(const std::string& name) {
@@ -46,6 +46,7 @@ class KeptFiles : public test_support::GameFixture {
         return text;
     }
 
+    test_support::PartnerStandIn partners_;
     SetBrowser browser_;
     std::vector<Change> logged_;
 };

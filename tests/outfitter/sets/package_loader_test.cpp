@@ -3,6 +3,7 @@
 #include "outfitter/core/selector_startup.h"
 
 #include "game_fixture.h"
+#include "partner_stand_in.h"
 
 #include <gtest/gtest.h>
 
@@ -29,7 +30,7 @@ std::string joined(const Names& names) {
     return out;
 }
 
-// Stand-ins for the skin and plane-set grids: rows that the seams mark when a package item names
+// Stand-ins for the skin and plane-set grids: rows that the stand-in marks when a package item names
 // them, and a log of what was asked, in order, with the sets marked at that moment.
 struct FakeGrids {
     Names skinRows = {"Hurricane I 303 Sqn", "Spitfire IX 92 Sqn"};
@@ -49,32 +50,33 @@ struct FakeGrids {
         return work;
     }
 
-    SetBrowserSeams seams() {
-        SetBrowserSeams s;
-        s.markedSkins = [this] { return skinsMarked; };
-        s.markedPlaneSets = [this] { return planesMarked; };
-        s.showPlaneSets = [](const std::filesystem::path&) { return common::Problems{}; };
-        s.clearPlaneSets = [this] { planesMarked.clear(); };
-        s.unloadMarkedSkins = [this](const ProgressCallback&) {
+    test_support::PartnerStandIn partners;
+
+    FakeGrids() {
+        auto& s = partners;
+        s.skinsMarked = [this] { return skinsMarked; };
+        s.planeSetsMarked = [this] { return planesMarked; };
+        s.showPlanes = [](const std::filesystem::path&) { return common::Problems{}; };
+        s.clearPlanes = [this] { planesMarked.clear(); };
+        s.unloadSkins = [this](const ProgressCallback&) {
             skinsMarked.clear();
             return FileWorkReport{};
         };
-        s.loadMatchingSkins = [this](const std::string& item) {
+        s.matchSkins = [this](const std::string& item) {
             log.push_back("skins " + item + " after " + joined(markedSets(*browser)));
             return mark(item, skinRows, skinsMarked);
         };
-        s.loadMatchingPlaneSets = [this](const std::string& item) {
+        s.matchPlaneSets = [this](const std::string& item) {
             log.push_back("planes " + item);
             return mark(item, planeRows, planesMarked);
         };
-        return s;
     }
 };
 
 class PackageLoad : public test_support::GameFixture {
   protected:
-    SetBrowser open(SetBrowserSeams seams = {}) {
-        return SetBrowser(SelectorStartup::run(game_), std::move(seams));
+    SetBrowser open(SetBrowserPartners* partners = nullptr) {
+        return SetBrowser(SelectorStartup::run(game_), partners);
     }
     std::string ledger() { return read(selector_ / "FoldersLoaded.txt"); }
 };
@@ -106,7 +108,7 @@ TEST_F(PackageLoad, EachItemLoadsSetRowsThenSkinsThenPlaneSetsAndTheSummaryComes
     dir_.folder(fighters / "P-Spitfire IX");
     set("W-Summer", {"summer.tpc"});
     FakeGrids grids;
-    auto browser = open(grids.seams());
+    auto browser = open(&grids.partners);
     grids.browser = &browser;
 
     const auto change = loadPackage(browser,
@@ -133,7 +135,7 @@ TEST_F(PackageLoad, ResetFirstClearsEverythingAndItemsAlreadyLoadedAreLeftAlone)
     set("W-Summer", {"summer.tpc"});
     set("G-Haze", {"haze.tpc"});
     FakeGrids grids;
-    auto browser = open(grids.seams());
+    auto browser = open(&grids.partners);
     grids.browser = &browser;
     grids.skinsMarked = {"Hurricane I 303 Sqn"};
     loadPackage(browser, {"G-Haze"});
@@ -168,14 +170,14 @@ TEST_F(PackageLoad, AnEmptyPackageChangesNothingButTheResetAndMissingGridsAreSki
 }
 
 TEST_F(PackageLoad, ASkinThatFailsToInstallIsReportedOnceNotAsNamingNothing) {
-    SetBrowserSeams seams;
-    seams.loadMatchingSkins = [](const std::string& item) {
+    test_support::PartnerStandIn seams;
+    seams.matchSkins = [](const std::string& item) {
         FileWorkReport work;
         if (item == "Hurricane I 303 Sqn")
             work.problems.push_back({"hurrskin.tpc", "copying", "disk full"});
         return work;
     };
-    auto browser = open(seams);
+    auto browser = open(&seams);
     const auto change = loadPackage(browser, {"Hurricane I 303 Sqn", "Nothing At All"});
     ASSERT_EQ(change.work.problems.size(), 2u);
     EXPECT_EQ(change.work.problems[0].reason, "disk full");

@@ -1,4 +1,5 @@
 #include "outfitter/sets/set_browser.h"
+#include "partner_stand_in.h"
 
 #include "outfitter/core/selector_startup.h"
 
@@ -30,8 +31,8 @@ std::size_t rowNamed(const SetBrowser& browser, const std::string& name) {
 
 class SetBrowserGame : public test_support::GameFixture {
   protected:
-    SetBrowser open(SetBrowserSeams seams = {}) {
-        return SetBrowser(SelectorStartup::run(game_), std::move(seams));
+    SetBrowser open(SetBrowserPartners* partners = nullptr) {
+        return SetBrowser(SelectorStartup::run(game_), partners);
     }
     std::string ledger() { return read(selector_ / "FoldersLoaded.txt"); }
 };
@@ -96,14 +97,14 @@ TEST_F(SetBrowserGame, AFlightModelSetWithPlaneSetsFillsThePlaneSetGridAndTakesI
     set("F-Plain", {"plain.flt"});
     std::vector<std::filesystem::path> shown;
     int cleared = 0;
-    SetBrowserSeams seams;
-    seams.showPlaneSets = [&](const std::filesystem::path& folder) {
+    test_support::PartnerStandIn seams;
+    seams.showPlanes = [&](const std::filesystem::path& folder) {
         shown.push_back(folder);
         return common::Problems{};
     };
-    seams.clearPlaneSets = [&] { ++cleared; };
-    seams.markedPlaneSets = [] { return std::vector<std::string>{"P-Spitfire"}; };
-    auto browser = open(seams);
+    seams.clearPlanes = [&] { ++cleared; };
+    seams.planeSetsMarked = [] { return std::vector<std::string>{"P-Spitfire"}; };
+    auto browser = open(&seams);
 
     browser.click(rowNamed(browser, "F-Fighters"));
     EXPECT_EQ(shown, std::vector<std::filesystem::path>{pack});
@@ -132,12 +133,12 @@ TEST_F(SetBrowserGame, ResetAllUnmarksEveryRowUnloadsTheSkinsAndLeavesAnEmptyLed
     write(game_ / "planes.dat", "loaded");
     write(game_ / "cloud.wav", "loaded");
     bool skinsUnloaded = false;
-    SetBrowserSeams seams;
-    seams.unloadMarkedSkins = [&](const ProgressCallback&) {
+    test_support::PartnerStandIn seams;
+    seams.unloadSkins = [&](const ProgressCallback&) {
         skinsUnloaded = true;
         return FileWorkReport{};
     };
-    auto browser = open(seams);
+    auto browser = open(&seams);
 
     const auto change = browser.resetAll();
     EXPECT_TRUE(skinsUnloaded);

@@ -37,10 +37,9 @@ class DemoWindow final {
             qFatal("demo game not written: %s", outcome.refusal.c_str());
     }
 
-    outfitter::QIVForm& open(int tab, outfitter::SetBrowserSeams seams = {}) {
+    outfitter::QIVForm& open(int tab) {
         outfitter::QIVFormOptions options;
         options.endProgram = [] {};
-        options.browserSeams = std::move(seams);
         form = std::make_unique<outfitter::QIVForm>(game.path(), options);
         form->resize(1366, 728);
         form->show();

@@ -150,43 +150,6 @@ class PackageWindowTest final : public QObject {
             QVERIFY2(ledger.find(name) != std::string::npos, name);
         QVERIFY2(!demo.messages().contains(u"no set, skin or plane set"_s), qPrintable(demo.messages()));
     }
-
-    void skinAndPlaneSetItemsReachTheirGridsThroughTheSeams() {
-        DemoWindow demo(lockPath());
-        QStringList asked;
-        outfitter::SetBrowserSeams seams;
-        seams.showPlaneSets = [](const std::filesystem::path&) { return common::Problems{}; };
-        seams.loadMatchingSkins = [&](const std::string& item) {
-            asked << u"skin "_s + QString::fromStdString(item);
-            outfitter::FileWorkReport work;
-            if (outfitter::packageItemMatches(item, "Hurricane I 303 Sqn"))
-                work.done.emplace_back("hurricane");
-            return work;
-        };
-        seams.loadMatchingPlaneSets = [&](const std::string& item) {
-            asked << u"plane "_s + QString::fromStdString(item);
-            outfitter::FileWorkReport work;
-            if (outfitter::packageItemMatches(item, "P-Spitfire IXc"))
-                work.done.emplace_back("spitfire");
-            return work;
-        };
-        demo.open(1, seams);
-        DemoWindow::choose(demo.find<QListWidget>(u"GUPC"_s), u"Fighter Pilots.set"_s);
-        QTest::mouseClick(demo.find<QPushButton>(u"LoadQ"_s), Qt::LeftButton);
-        QCOMPARE(asked, (QStringList{u"skin F-Fighter Pack"_s, u"plane F-Fighter Pack"_s,
-                                     u"skin P-Spitfire IXc"_s, u"plane P-Spitfire IXc"_s,
-                                     u"skin Hurricane I 303 Sqn"_s, u"plane Hurricane I 303 Sqn"_s,
-                                     u"skin Spitfire IX 92 Sqn"_s, u"plane Spitfire IX 92 Sqn"_s}));
-        QVERIFY(demo.marked().contains(u"F-Fighter Pack"_s));
-        // Only the skin no grid row took is named in the message line.
-        QVERIFY2(demo.messages().contains(u"\"Spitfire IX 92 Sqn\": no set, skin or plane set"_s),
-                 qPrintable(demo.messages()));
-        QVERIFY(!demo.messages().contains(u"\"Hurricane I 303 Sqn\": no set"_s));
-
-        const QString shots = qEnvironmentVariable("EAW_SCREENSHOT_DIR");
-        if (!shots.isEmpty())
-            QVERIFY(demo.form->grab().save(shots + u"/complete-sets-package.png"_s));
-    }
 };
 
 QTEST_MAIN(PackageWindowTest)

@@ -2,7 +2,7 @@
 // The editing model of the three picture menus: a country button chooses the file, `Pmensee` reads
 // it, the name boxes are changed, `pmenwrite` writes it back with every other byte kept.
 
-#include "outfitter/menus/picture_menu_file.h"
+#include "outfitter/planes/picture_menu_file.h"
 
 #include "common/problem.h"
 

@@ -1,7 +1,7 @@
 // The three picture menus read, renamed and written back: every byte but the names kept, entries
 // moving when a name grows or shrinks, and refused writes leaving the file alone.
 
-#include "outfitter/menus/picture_menu.h"
+#include "outfitter/planes/picture_menu.h"
 
 #include "test_support/temp_folder.h"
 

@@ -1,4 +1,4 @@
-#include "outfitter/menus/picture_menu.h"
+#include "outfitter/planes/picture_menu.h"
 
 #include "common/atomic_file.h"
 #include "common/resolver.h"

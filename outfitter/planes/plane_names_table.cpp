@@ -1,4 +1,4 @@
-#include "outfitter/menus/plane_names_table.h"
+#include "outfitter/planes/plane_names_table.h"
 
 #include "common/resolver.h"
 #include "common/string_table.h"

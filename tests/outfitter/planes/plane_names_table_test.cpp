@@ -1,7 +1,7 @@
 // "pnames.str" loaded into the names table, changed by row and written back: the bytes the game
 // reads, and the files a failure must leave alone.
 
-#include "outfitter/menus/plane_names_table.h"
+#include "outfitter/planes/plane_names_table.h"
 
 #include "test_support/temp_folder.h"
 

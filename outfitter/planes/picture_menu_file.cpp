@@ -1,4 +1,4 @@
-#include "outfitter/menus/picture_menu_file.h"
+#include "outfitter/planes/picture_menu_file.h"
 
 namespace outfitter {
 

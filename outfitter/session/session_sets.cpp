@@ -1,0 +1,121 @@
+// The rules every change of the game folder obeys, and the changes of the "Complete Sets" and
+// "General Settings" tabs: loads and unloads, "Refresh!", "Reset All" and the "eaw.ini" saves.
+
+#include "outfitter/session/selector_session.h"
+
+#include "common/game_folder_lock.h"
+
+namespace outfitter {
+
+namespace fs = std::filesystem;
+
+SelectorSession::ChangeSpan::ChangeSpan(SelectorSession& session, const fs::path& what,
+                                        const std::string& action)
+    : session_(session) {
+    if (!session.acceptsChanges())
+        refused_ = common::Problem{what, action,
+                                   "the selector is still reading the game folder; try again in a moment"};
+    else if (const auto running = session.changeRefusal())
+        refused_ = common::Problem{what, action, *running};
+    else if (!session.holdsLock()) {
+        took_ = session.takeLock();
+        if (!took_)
+            refused_ = common::Problem{what, action, session.lockRefusal()};
+    }
+}
+
+SelectorSession::ChangeSpan::~ChangeSpan() {
+    if (took_)
+        session_.releaseLock();
+}
+
+std::string SelectorSession::lockRefusal() const {
+    if (lock_.problem())
+        return lock_.problem()->text() + ". Nothing was changed.";
+    const auto& holder = lock_.holder();
+    const bool selector = holder.program.empty() || holder.program == "outfitter";
+    const auto who = selector ? std::string("Another outfitter") : holder.program;
+    return who + common::processText(holder) +
+           " is changing this game folder: try again when it has finished. Nothing was changed.";
+}
+
+namespace {
+
+BrowserChange refusedChange(std::optional<common::Problem>&& refused) {
+    BrowserChange change;
+    change.work.problems.push_back(std::move(*refused));
+    return change;
+}
+
+} // namespace
+
+BrowserChange SelectorSession::clickSet(std::size_t row, const ProgressCallback& progress) {
+    const fs::path set =
+        row < browser_.rows().size() ? common::pathFromText(browser_.rows()[row].path) : gameFolder_;
+    ChangeSpan span(*this, set, "loading or unloading");
+    if (auto refused = span.refused())
+        return refusedChange(std::move(refused));
+    return browser_.click(row, progress);
+}
+
+common::Problems SelectorSession::beginRefresh() {
+    return browser_.beginRefresh();
+}
+
+BrowserChange SelectorSession::finishRefresh() {
+    return browser_.finishRefresh();
+}
+
+BrowserChange SelectorSession::resetAll(const ProgressCallback& progress) {
+    ChangeSpan span(*this, gameFolder_, "resetting");
+    if (auto refused = span.refused())
+        return refusedChange(std::move(refused));
+    return browser_.resetAll(progress);
+}
+
+std::optional<common::Problem> SelectorSession::launch(std::string_view program,
+                                                       common::WindowMode mode) const {
+    return browser_.launch(program, mode);
+}
+
+SelectorSession::SettingsSave SelectorSession::saveSettings(const IniValues& boxes,
+                                                            std::optional<std::size_t> enteredKey) {
+    SettingsSave save;
+    if (!acceptsChanges()) {
+        save.outcome = settings_.inisave(boxes, false);
+        return save;
+    }
+    ChangeSpan span(*this, gameFolder_ / "eaw.ini", "saving");
+    if (auto refused = span.refused()) {
+        save.outcome.status = IniSaveOutcome::Status::Failed;
+        save.outcome.problem = std::move(refused);
+        return save;
+    }
+    save.outcome = settings_.inisave(boxes, true);
+    if (save.outcome.status != IniSaveOutcome::Status::Saved)
+        return save;
+    // Enter on an unchanged box still saves it; the line names that box then.
+    auto keys = save.outcome.changed;
+    if (keys.empty() && enteredKey && *enteredKey < kIniKeyCount)
+        keys.push_back(*enteredKey);
+    for (const auto k : keys)
+        save.lines += (save.lines.empty() ? "" : ", ") + std::string(kIniKeys[k].key) + boxes[k];
+    record({ChangeKind::Patch, save.outcome.file, save.lines});
+    return save;
+}
+
+IniSaveOutcome SelectorSession::saveIniText(std::string_view text) {
+    ChangeSpan span(*this, gameFolder_ / "eaw.ini", "saving");
+    if (auto refused = span.refused()) {
+        IniSaveOutcome outcome;
+        outcome.status = IniSaveOutcome::Status::Failed;
+        outcome.problem = std::move(refused);
+        return outcome;
+    }
+    auto outcome = settings_.InSaver(text);
+    if (outcome.status == IniSaveOutcome::Status::Saved)
+        record({ChangeKind::Patch, outcome.file, "the whole file from the editor"});
+    return outcome;
+}
+
+} // namespace outfitter
