@@ -1,5 +1,6 @@
 #include "common/atomic_file.h"
 
+#include "common/change_recorder.h"
 #include "common/file_faults.h"
 #include "common/folder_index.h"
 #include "common/game_file_ops.h"
@@ -156,6 +157,9 @@ std::optional<Problem> writeFileAtomically(const std::filesystem::path& target, 
         return refused;
     if (auto refused = targetRefusal(target))
         return refused;
+    if (auto* recorder = changeRecorder())
+        if (auto refused = recorder->beforeWrite(target))
+            return refused;
 
     std::filesystem::path tempPath;
     HANDLE handle = INVALID_HANDLE_VALUE;
@@ -277,6 +281,9 @@ std::optional<Problem> writeFileAtomically(const std::filesystem::path& target, 
         return refused;
     if (auto refused = targetRefusal(target))
         return refused;
+    if (auto* recorder = changeRecorder())
+        if (auto refused = recorder->beforeWrite(target))
+            return refused;
 
     std::filesystem::path tempPath;
     int fd = -1;

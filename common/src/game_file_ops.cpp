@@ -1,5 +1,6 @@
 #include "common/game_file_ops.h"
 
+#include "common/change_recorder.h"
 #include "common/file_faults.h"
 
 #include <system_error>
@@ -195,6 +196,9 @@ std::optional<Problem> copyReplacing(const fs::path& source, const fs::path& des
     // The player (or the game's installer) made it read-only to keep it: say so rather than override.
     if (hasReadOnlyAttribute(destination))
         return Problem{destination, action, kReadOnlyRefusal};
+    if (auto* recorder = changeRecorder())
+        if (auto refused = recorder->beforeWrite(destination))
+            return refused;
     const auto partial = partialCopyPath(destination);
     std::error_code ec;
     fs::remove(partial, ec); // a leftover of an interrupted copy; never followed if it is a link
@@ -223,7 +227,15 @@ std::optional<Problem> deleteFile(const fs::path& file) {
     std::error_code ec;
     if (const int injected = faults::injected(faults::Operation::Delete, file))
         ec = errnoCode(injected);
-    else if (!fs::remove(file, ec) && !ec)
+    else if (auto* recorder = changeRecorder()) {
+        bool taken = false;
+        if (auto refused = recorder->beforeDelete(file, taken))
+            return refused;
+        if (taken)
+            return std::nullopt;
+        if (!fs::remove(file, ec) && !ec)
+            ec = std::make_error_code(std::errc::no_such_file_or_directory);
+    } else if (!fs::remove(file, ec) && !ec)
         ec = std::make_error_code(std::errc::no_such_file_or_directory);
     if (ec)
         return problemFromError(file, "deleting", ec);

@@ -1,12 +1,13 @@
 #include "outfitter/planes/skin_store.h"
 
 #include "outfitter/core/game_targets.h"
+#include "outfitter/core/original_store.h"
 #include "outfitter/core/plane_codes.h"
 #include "outfitter/core/selector_startup.h"
-#include "outfitter/planes/skin_file_class.h"
-#include "outfitter/core/original_store.h"
 #include "outfitter/core/set_description.h"
+#include "outfitter/planes/skin_file_class.h"
 
+#include "common/change_recorder.h"
 #include "common/file_compare.h"
 #include "common/folder_index.h"
 #include "common/folder_listing.h"
@@ -283,11 +284,10 @@ SkinRename SkinStore::rename(std::size_t row, const std::string& newName) {
     outcome.check = checkSkinName(newName, taken);
     if (outcome.check.verdict != SkinNameVerdict::Usable)
         return outcome;
-    std::error_code ec;
-    fs::rename(store / common::pathFromText(rows_[row].name), store / common::pathFromText(newName), ec);
-    if (ec) {
-        outcome.problem = common::problemFromError(store / common::pathFromText(rows_[row].name),
-                                                   "renaming to \"" + newName + "\"", ec);
+    if (auto problem =
+            common::renameEntry(store / common::pathFromText(rows_[row].name),
+                                store / common::pathFromText(newName), "renaming to \"" + newName + "\"")) {
+        outcome.problem = std::move(problem);
         return outcome;
     }
     rows_[row].name = newName;

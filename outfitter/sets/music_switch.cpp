@@ -2,6 +2,7 @@
 
 #include "outfitter/core/file_routines.h"
 
+#include "common/change_recorder.h"
 #include "common/names.h"
 #include "common/resolver.h"
 
@@ -14,12 +15,8 @@ namespace fs = std::filesystem;
 namespace {
 
 std::optional<common::Problem> systemRename(const fs::path& from, const fs::path& to) {
-    std::error_code ec;
-    fs::rename(from, to, ec);
-    if (ec)
-        return common::problemFromError(
-            from, "renaming the music folder to " + common::pathText(to.filename()) + ":", ec);
-    return std::nullopt;
+    return common::renameEntry(from, to,
+                               "renaming the music folder to " + common::pathText(to.filename()) + ":");
 }
 
 bool plainName(std::string_view name) {
