@@ -111,14 +111,13 @@ const ProgramInfo& outfitterProgram() {
 }
 
 const ProgramInfo& sortieProgram() {
-    static const ProgramInfo info{
-        "sortie",
-        "Builds a single mission for EAW and starts the game.",
-        {{"--render-map", "FILE.png", "draw the theatre map into FILE.png and end"},
-         {"--surprise", "[SEED]",
-          "print a mission drawn at random (the same for the same SEED) as FLY! would write it, and end; "
-          "nothing is written",
-          true}}};
+    static const ProgramInfo info{"sortie",
+                                  "Builds a single mission for EAW and starts the game.",
+                                  {{"--render-map", "FILE.png", "draw the theatre map into FILE.png and end"},
+                                   {"--surprise", "[SEED]",
+                                    "print the mission file FLY! would write for a mission drawn from SEED "
+                                    "(else at random), write nothing and end",
+                                    true}}};
     return info;
 }
 
