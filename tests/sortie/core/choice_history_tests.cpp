@@ -64,6 +64,22 @@ TEST_F(ChoiceHistoryTest, EveryKindOfChangeIsUndoneAndRedoneExactly) {
     }
     ASSERT_GE(airfields.size(), 2u);
 
+    step([&] {
+        b.board().hover(9300, 886.0 + 400); // the year's row
+        b.board().releaseOnBoard(MouseButton::Left, false);
+    });
+    step([&] { // typing "1" then "12" is one step
+        EXPECT_TRUE(b.board().setAircraftCount("1"));
+        EXPECT_TRUE(b.board().setAircraftCount("12"));
+        b.mission().endTyping();
+    });
+    EXPECT_EQ(b.mission().history().undoLabel(), "Number of aircraft = 12");
+    step([&] { EXPECT_TRUE(b.board().setRolePlane(2, "20")); });
+    step([&] { b.board().releaseOnCell(MouseButton::Left, 3); }); // the aircraft and the next role
+    step([&] { b.board().releaseOnCell(MouseButton::Right, 3); });
+    step([&] { b.board().choosePlane(5); });
+    step([&] { b.board().selectNation(kGerman); });
+    step([&] { b.board().selectOption(Group::W, 4); });
     step([&] { b.board().setGroundStart(true); });
     step([&] { b.map().selectPick(kTargoTarget); });
     step([&] { b.map().chooseTarget(7); });
