@@ -111,10 +111,13 @@ const ProgramInfo& outfitterProgram() {
 }
 
 const ProgramInfo& sortieProgram() {
-    static const ProgramInfo info{
-        "sortie",
-        "Builds a single mission for EAW and starts the game.",
-        {{"--render-map", "FILE.png", "draw the theatre map into FILE.png and end"}}};
+    static const ProgramInfo info{"sortie",
+                                  "Builds a single mission for EAW and starts the game.",
+                                  {{"--render-map", "FILE.png", "draw the theatre map into FILE.png and end"},
+                                   {"--surprise", "[SEED]",
+                                    "print the mission file FLY! would write for a mission drawn from SEED "
+                                    "(else at random), write nothing and end",
+                                    true}}};
     return info;
 }
 
@@ -160,10 +163,17 @@ StartRequest readCommandLine(const std::vector<std::string>& args, const Program
                 return refuse("unknown option \"" + arg + "\"");
             // The program reads its own options; its value is not the game folder.
             GivenOption given{known->name, {}};
+            const auto allDigits = [](const std::string& text) {
+                return !text.empty() &&
+                       std::all_of(text.begin(), text.end(), [](char ch) { return ch >= '0' && ch <= '9'; });
+            };
             if (!known->valueName.empty()) {
                 if (arg != known->name)
                     given.value = arg.substr(known->name.size() + 1);
-                else if (++i >= args.size())
+                else if (known->optionalNumber) {
+                    if (i + 1 < args.size() && allDigits(args[i + 1]))
+                        given.value = args[++i];
+                } else if (++i >= args.size())
                     return refuse("option \"" + arg + "\" needs " + known->valueName);
                 else
                     given.value = args[i];

@@ -15,6 +15,9 @@ struct ProgramOption {
     std::string name;      // "--render-map"
     std::string valueName; // "FILE.png"; empty for an option without a value
     std::string help;
+    // The value may be left out ("--surprise [SEED]"): the next argument is taken as the value only
+    // when it is all digits, so a game folder may follow the option directly.
+    bool optionalNumber = false;
 };
 
 struct ProgramInfo {

@@ -7,6 +7,10 @@
 
 #if defined(_WIN32)
 #include <windows.h>
+
+#include <cstdio>
+#include <fcntl.h>
+#include <io.h>
 #else
 #include <cerrno>
 #include <fcntl.h>
@@ -129,6 +133,13 @@ std::optional<Problem> writeLinesAtomically(const std::filesystem::path& file,
                                             const std::vector<std::string>& lines,
                                             const std::string& tempName) {
     return writeFileAtomically(file, joinLinesCrLf(lines), tempName);
+}
+
+void useBinaryStandardOutput() {
+#if defined(_WIN32)
+    std::fflush(stdout);
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
 }
 
 } // namespace common

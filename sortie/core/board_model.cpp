@@ -148,16 +148,30 @@ void BoardModel::releaseOnCell(MouseButton button, int cell) {
     case MouseButton::Right:
         nextRole();
         break;
-    case MouseButton::Left:
+    case MouseButton::Left: {
+        // The aircraft and the role moving on are one click, so one undo takes both back.
+        const MissionState::OneStep step(mission_);
         choosePlane(cell);
         nextRole();
         break;
+    }
     case MouseButton::Middle:
         view_.cellShown.fill(false);
         mission_.ShowChoice();
         break;
     case MouseButton::Other:
         break;
+    }
+}
+
+void BoardModel::followChoices() {
+    const int role = mission_.choices().roleToFill;
+    if (view_.rowShown[at(currentRow_)]) {
+        view_.valueCaption = optionRowValue(currentRow_);
+        view_.rowCaption[at(currentRow_)] =
+            mission_.catalog().boardRows[at(currentRow_)].name + "\r" + view_.valueCaption;
+    } else if (view_.nameShown && role >= 0 && role < kRoleCount) {
+        view_.nameCaption = mission_.catalog().roleCaptions[at(role)];
     }
 }
 
@@ -205,7 +219,7 @@ bool BoardModel::setRolePlane(int role, const std::string& text) {
                         "\" was refused; the game takes " + range);
         return false;
     }
-    mission_.setRolePlane(role, std::to_string(*n));
+    mission_.setRolePlane(role, std::to_string(*n), "Text1 " + std::to_string(role));
     return true;
 }
 
@@ -217,7 +231,7 @@ bool BoardModel::setAircraftCount(const std::string& text) {
                         std::to_string(kAircraftCountMin) + " to " + std::to_string(kAircraftCountMax));
         return false;
     }
-    mission_.change([&](MissionChoices& c) { c.aircraftCount = std::to_string(*n); });
+    mission_.change([&](MissionChoices& c) { c.aircraftCount = std::to_string(*n); }, {}, "Text5");
     return true;
 }
 

@@ -39,6 +39,8 @@ class BoardModel final {
     // click and the pointer's moves meanwhile change nothing else.
     void showReport(std::string text);
     void closeReport();
+    // After an undo or redo: the row or role on show names the value in force.
+    void followChoices();
 
     // Choices made in the page's own controls. A typed value outside what the game takes is refused
     // with a message and changes nothing (false).

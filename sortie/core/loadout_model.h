@@ -22,8 +22,13 @@ class LoadoutModel final {
     void choose(int line); // a click in the list
     void write(int line);  // a double-click: the game's "Loadout.dat" rebuilt with it
     void copyNewTable();   // `Label25`: the game's table becomes the reference copy
+    // After an undo or redo: the buffer holds the loadout of the chosen line again, or none.
+    void followChoice();
 
   private:
+    // The line chosen is a choice of the mission; a listing made anew has none chosen.
+    void dropChoice();
+
     MissionState& mission_;
     std::function<std::filesystem::path()> referenceTable_;
     LoadoutCatalogue catalogue_;

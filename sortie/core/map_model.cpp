@@ -105,7 +105,8 @@ bool MapModel::setPlaceRecord(int which, const std::string& text) {
         return false;
     }
     mission_.change(
-        [&](MissionChoices& c) { c.targetAndBase[static_cast<std::size_t>(which)] = std::to_string(*n); });
+        [&](MissionChoices& c) { c.targetAndBase[static_cast<std::size_t>(which)] = std::to_string(*n); }, {},
+        which == kTargoTarget ? "Text6 0" : "Text6 1");
     return true;
 }
 

@@ -1,6 +1,7 @@
 #include "sortie/core/mission_builder.h"
 
 #include "common/problem.h"
+#include "sortie/core/surprise.h"
 
 #include <utility>
 
@@ -56,6 +57,7 @@ void MissionBuilder::start() {
     if (fileExists(pathBelow(places.gameFolder, settings().choicesFile)))
         m.ReadLast();
     m.ShowChoice();
+    m.forgetHistory();
 }
 
 bool MissionBuilder::beginScenario() {
@@ -78,11 +80,48 @@ void MissionBuilder::finishScenario() {
     m.ShowChoice();
     board().setLocked(false);
     scenario().finish();
+    // The scenario's defaults and stored choices are where the player starts, not steps to undo.
+    m.forgetHistory();
 }
 
 void MissionBuilder::showResults() {
     if (auto report = launch().resultsReport())
         board().showReport(std::move(*report));
+}
+
+void MissionBuilder::followChoices() {
+    loadout().followChoice();
+    board().followChoices();
+}
+
+bool MissionBuilder::undo() {
+    if (!mission().undo())
+        return false;
+    followChoices();
+    return true;
+}
+
+bool MissionBuilder::redo() {
+    if (!mission().redo())
+        return false;
+    followChoices();
+    return true;
+}
+
+bool MissionBuilder::surprise(std::uint64_t seed) {
+    MissionState& m = mission();
+    // Before a scenario is loaded there is nothing on the board to draw from.
+    const bool waiting = settings().dataSource == DataSource::Scenario && scenario().setup().frameShown();
+    const auto drawn = waiting ? std::nullopt : drawSurprise(seed, m.choices(), m.catalog(), m.lists());
+    if (!drawn) {
+        m.report("Surprise me needs the theatre's aircraft and targets; none are loaded");
+        return false;
+    }
+    const std::string seedText = std::to_string(seed);
+    m.change([&](MissionChoices& c) { c = *drawn; }, "Surprise me (seed " + seedText + ")");
+    followChoices();
+    m.report("Surprise me: seed " + seedText);
+    return true;
 }
 
 } // namespace sortie

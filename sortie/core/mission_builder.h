@@ -11,6 +11,7 @@
 #include "sortie/core/save_load_model.h"
 #include "sortie/core/scenario_model.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -36,6 +37,14 @@ class MissionBuilder final {
     // `Label23`: the report over the board; nothing changes without "results.txt".
     void showResults();
 
+    // The last choice taken back or made again, with the loadout buffer and the board's captions
+    // following the choices. False when there is no step.
+    bool undo();
+    bool redo();
+    // "Surprise me": a whole mission drawn from `seed` as one step of the history, the seed in the
+    // message line. Writes nothing. False (and a message) when the theatre offers nothing to draw.
+    bool surprise(std::uint64_t seed);
+
     MissionState& mission() { return parts_->mission; }
     const MissionState& mission() const { return parts_->mission; }
     BoardModel& board() { return parts_->board; }
@@ -55,6 +64,8 @@ class MissionBuilder final {
     const std::vector<std::string>& messages() const { return mission().messages(); }
 
   private:
+    void followChoices();
+
     // Kept in one place on the heap: the panels hold the shared state by reference.
     struct Parts {
         Parts(std::filesystem::path gameFolder, BuildSettings settings);

@@ -54,10 +54,11 @@ struct MissionChoices {
     int convoySize = 1;       // convoy size: Medium
 
     // Not stored in the choices file.
-    int nation = kBritish;         // `PNat`, follows rolePlanes[0] (see nationForPlane)
-    int roleToFill = 0;            // `Plane`: the role that the next plane-cell click fills
-    int nextPick = kTargoHomeBase; // `Targo`: what the next map or list pick sets
-    int frontLine = 0;             // `FL`: front line: 0 "1940-44", 1 "1945"
+    int nation = kBritish;           // `PNat`, follows rolePlanes[0] (see nationForPlane)
+    int roleToFill = 0;              // `Plane`: the role that the next plane-cell click fills
+    int nextPick = kTargoHomeBase;   // `Targo`: what the next map or list pick sets
+    int frontLine = 0;               // `FL`: front line: 0 "1940-44", 1 "1945"
+    int loadoutLine = kNoneSelected; // the line of `LodList` chosen for the player's aircraft
 
     int& group(Group g);
     int group(Group g) const;

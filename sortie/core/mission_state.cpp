@@ -63,14 +63,50 @@ std::string MissionState::nationText() const {
     return choices_.nation == kNoneSelected ? std::string() : std::to_string(choices_.nation);
 }
 
-void MissionState::setRolePlane(int role, const std::string& text) {
+void MissionState::setRolePlane(int role, const std::string& text, std::string_view typingBox) {
     if (role < 0 || role >= kRoleCount)
         return;
-    change([&](MissionChoices& c) {
-        c.rolePlanes[static_cast<std::size_t>(role)] = text;
-        if (role == 0)
-            c.nation = nationForPlane(common::readInteger(text));
-    });
+    change(
+        [&](MissionChoices& c) {
+            c.rolePlanes[static_cast<std::size_t>(role)] = text;
+            if (role == 0)
+                c.nation = nationForPlane(common::readInteger(text));
+        },
+        {}, typingBox);
+}
+
+void MissionState::recordStep(const MissionChoices& before, std::string label, std::string_view typingBox) {
+    if (sameChoices(before, choices_))
+        return;
+    if (label.empty())
+        label = describeChange(before, choices_, catalog_, lists_.aircraftNames, lists_.targetNames);
+    history_.record(before, choices_, std::move(label), typingBox);
+}
+
+MissionState::OneStep::OneStep(MissionState& mission) : mission_(mission) {
+    if (mission_.stepDepth_++ == 0) {
+        mission_.stepBefore_ = mission_.choices_;
+        mission_.stepLabel_.clear();
+    }
+}
+
+MissionState::OneStep::~OneStep() {
+    if (--mission_.stepDepth_ == 0)
+        mission_.recordStep(mission_.stepBefore_, std::move(mission_.stepLabel_), {});
+}
+
+bool MissionState::undo() {
+    if (!history_.undo(choices_))
+        return false;
+    afterChange();
+    return true;
+}
+
+bool MissionState::redo() {
+    if (!history_.redo(choices_))
+        return false;
+    afterChange();
+    return true;
 }
 
 void MissionState::afterChange() {
@@ -94,7 +130,8 @@ void MissionState::ReadLast() {
         report(*result.problem);
         return;
     }
-    change([&](MissionChoices& c) { c = result.value.choices; });
+    change([&](MissionChoices& c) { c = result.value.choices; },
+           "Choices of " + common::pathText(file.filename()));
     for (const auto& note : result.value.notes)
         report(common::pathText(file.filename()) + ", " + note);
 }

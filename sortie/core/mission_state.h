@@ -4,6 +4,7 @@
 // Choices change only through `change`, which keeps the names and the summary in step with them.
 
 #include "common/problem.h"
+#include "sortie/core/choice_history.h"
 #include "sortie/core/mission_choices.h"
 #include "sortie/core/mission_summary.h"
 #include "sortie/core/option_catalog.h"
@@ -60,13 +61,40 @@ class MissionState final {
 
     const MissionChoices& choices() const { return choices_; }
     // Applies `edit` to the choices, then brings the role and place names and the summary up to date,
-    // so the summary always describes the mission that would be written.
-    template <class Edit> void change(Edit&& edit) {
+    // so the summary always describes the mission that would be written. Every change is a step of
+    // the history, named by `label` or else by the first choice it changed; keystrokes into the same
+    // `typingBox` make one step until `endTyping`.
+    template <class Edit> void change(Edit&& edit, std::string label = {}, std::string_view typingBox = {}) {
+        MissionChoices before = choices_;
         edit(choices_);
         afterChange();
+        if (stepDepth_ == 0)
+            recordStep(before, std::move(label), typingBox);
+        else if (stepLabel_.empty())
+            stepLabel_ = std::move(label);
     }
     // A role's aircraft as text; the player's aircraft also sets the nation.
-    void setRolePlane(int role, const std::string& text);
+    void setRolePlane(int role, const std::string& text, std::string_view typingBox = {});
+
+    // Several changes that the player made with one action, undone as one step while it lives.
+    class OneStep final {
+      public:
+        explicit OneStep(MissionState& mission);
+        ~OneStep();
+        OneStep(const OneStep&) = delete;
+        OneStep& operator=(const OneStep&) = delete;
+
+      private:
+        MissionState& mission_;
+    };
+    const ChoiceHistory& history() const { return history_; }
+    // The choices before (after) the last step, with their names, summary and markers. False when
+    // there is nothing to undo (redo).
+    bool undo();
+    bool redo();
+    void endTyping() { history_.endTyping(); }
+    // Start-up is not a choice of the player's: nothing before it can be undone.
+    void forgetHistory() { history_.clear(); }
 
     const std::array<std::string, kRoleCount>& roleAircraftNames() const { return roleAircraftNames_; }
     const std::array<std::string, 2>& placeNames() const { return placeNames_; } // target, home base
@@ -96,6 +124,7 @@ class MissionState final {
 
   private:
     void afterChange();
+    void recordStep(const MissionChoices& before, std::string label, std::string_view typingBox);
     void refreshNames();
 
     BuildSettings settings_;
@@ -108,6 +137,10 @@ class MissionState final {
     std::array<std::string, 2> placeNames_;                 // `Label2`
     MissionSummary summary_;
     std::vector<std::string> messages_;
+    ChoiceHistory history_;
+    int stepDepth_ = 0;
+    MissionChoices stepBefore_;
+    std::string stepLabel_;
 };
 
 } // namespace sortie

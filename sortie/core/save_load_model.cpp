@@ -67,7 +67,8 @@ bool SaveLoadModel::load() {
     mission_.reportAll(result.notes, result.problems);
     if (!result.loaded)
         return false;
-    mission_.change([&](MissionChoices& c) { c = result.choices; });
+    mission_.change([&](MissionChoices& c) { c = result.choices; },
+                    "Load " + common::pathText(selectedMission_.stem()));
     return true;
 }
 

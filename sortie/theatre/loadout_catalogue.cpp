@@ -66,6 +66,11 @@ LoadoutOutcome LoadoutCatalogue::list(const std::filesystem::path& reference, co
     return out;
 }
 
+void LoadoutCatalogue::clearChoice() {
+    chosenRecord_ = 0;
+    buffer_ = {};
+}
+
 LoadoutOutcome LoadoutCatalogue::choose(int line) {
     if (!listing_.found())
         return refused("No loadouts are listed: click \"Select your loadout\" first");

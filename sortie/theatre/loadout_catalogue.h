@@ -33,6 +33,9 @@ class LoadoutCatalogue final {
     // `Label25`: the game's table becomes the reference copy; the listing is dropped with it.
     LoadoutOutcome takeGameTable(const std::filesystem::path& game, const std::filesystem::path& reference);
 
+    // The listing stays; no loadout is chosen.
+    void clearChoice();
+
     const std::vector<std::string>& listLines() const { return listing_.listLines; }
     const std::string& aircraftListed() const { return aircraftListed_; }
     // `Sloc` and `Slab` as their labels show them: decimal text, empty until set.

@@ -148,7 +148,7 @@ QWidget* AircraftPage::buildSidePanel() {
         edit->setFixedWidth(40);
         takeNumbers(edit, {[this, r](const std::string& t) { return model_.board().setRolePlane(r, t); },
                            [this, r] { return model_.choices().rolePlanes[static_cast<std::size_t>(r)]; },
-                           [this] { emit changed(); }});
+                           [this] { emit changed(); }, [this] { model_.mission().endTyping(); }});
         roles->addWidget(edit, r, 1);
         auto* name = new QLabel(side);
         name->setObjectName(u"Label1"_s);
@@ -166,7 +166,8 @@ QWidget* AircraftPage::buildSidePanel() {
     text5_->setObjectName(u"Text5"_s);
     text5_->setFixedWidth(40);
     takeNumbers(text5_, {[this](const std::string& t) { return model_.board().setAircraftCount(t); },
-                         [this] { return model_.choices().aircraftCount; }, [this] { emit changed(); }});
+                         [this] { return model_.choices().aircraftCount; }, [this] { emit changed(); },
+                         [this] { model_.mission().endTyping(); }});
     numbers->addWidget(text5_);
     check1_ = new QCheckBox(u"Groundstart"_s, side);
     check1_->setObjectName(u"Check1"_s);

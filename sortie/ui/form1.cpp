@@ -4,6 +4,7 @@
 #include "sortie/ui/map_page.h"
 #include "sortie/ui/scenario_frame.h"
 #include "sortie/ui/twips.h"
+#include "sortie/ui/undo_bar.h"
 #include "startup/program_start.h"
 #include "ui_support/about_box.h"
 #include "ui_support/click_label.h"
@@ -55,8 +56,10 @@ Form1::Form1(std::filesystem::path gameFolder, BuildSettings settings, QWidget* 
     layout->setSpacing(4);
     layout->addWidget(scroll, 1);
     auto* about = uisupport::makeAboutLabel(this, identity());
+    undoBar_ = new UndoBar(model_, this, this);
     auto* bottom = new QHBoxLayout();
     bottom->addWidget(messages_, 1);
+    bottom->addWidget(undoBar_, 0, Qt::AlignBottom);
     bottom->addWidget(about, 0, Qt::AlignBottom);
     layout->addLayout(bottom);
 
@@ -69,6 +72,7 @@ Form1::Form1(std::filesystem::path gameFolder, BuildSettings settings, QWidget* 
         sync();
     });
     connect(frame4_, &MapPage::changed, this, &Form1::sync);
+    connect(undoBar_, &UndoBar::changed, this, &Form1::sync);
     connect(frame4_, &MapPage::showAircraftPage, this, &Form1::showAircraftPage);
     connect(frame4_, &MapPage::fly, this, &Form1::fly);
 
@@ -162,6 +166,7 @@ void Form1::sync() {
     frame4_->sync();
     if (frame11_)
         frame11_->sync();
+    undoBar_->sync();
     const auto& messages = model_.messages();
     for (; messagesShown_ < messages.size(); ++messagesShown_)
         messages_->appendPlainText(uisupport::fromMessage(messages[messagesShown_]));

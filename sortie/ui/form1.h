@@ -17,6 +17,7 @@ namespace sortie::ui {
 class AircraftPage;
 class MapPage;
 class ScenarioFrame;
+class UndoBar;
 
 class Form1 final : public QWidget {
     Q_OBJECT
@@ -45,6 +46,7 @@ class Form1 final : public QWidget {
     AircraftPage* frame2_ = nullptr;
     MapPage* frame4_ = nullptr;
     ScenarioFrame* frame11_ = nullptr;
+    UndoBar* undoBar_ = nullptr;
     QWidget* pages_ = nullptr;
     std::function<void()> endProgram_;
     QPlainTextEdit* messages_ = nullptr;

@@ -114,6 +114,17 @@ void LoadoutPanel::sync() {
         for (const auto& line : lines)
             lodList_->addItem(uisupport::fromGameBytes(line));
     }
+    {
+        // The chosen line is a choice of the mission: an undo moves the highlight back with it.
+        const QSignalBlocker block(lodList_);
+        const int chosen = model_.choices().loadoutLine;
+        if (chosen >= 0 && chosen < lodList_->count())
+            lodList_->setCurrentRow(chosen);
+        else {
+            lodList_->setCurrentItem(nullptr);
+            lodList_->clearSelection();
+        }
+    }
     sloc_->setText(uisupport::fromGameBytes(c.firstRecordPosition()));
     slab_->setText(uisupport::fromGameBytes(c.chosenRecordPosition()));
     p_->setText(uisupport::fromGameBytes(c.aircraftListed()));

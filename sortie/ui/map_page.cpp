@@ -72,7 +72,7 @@ QWidget* MapPage::buildSidePanel() {
         takeNumbers(text6_[static_cast<std::size_t>(i)],
                     {[this, i](const std::string& t) { return model_.map().setPlaceRecord(i, t); },
                      [this, i] { return model_.choices().targetAndBase[static_cast<std::size_t>(i)]; },
-                     [this] { emit changed(); }});
+                     [this] { emit changed(); }, [this] { model_.mission().endTyping(); }});
         grid->addWidget(text6_[static_cast<std::size_t>(i)], i, 1);
         label2_[static_cast<std::size_t>(i)] = new QLabel(side);
         label2_[static_cast<std::size_t>(i)]->setObjectName(u"Label2"_s);

@@ -83,6 +83,21 @@ TEST(CommandLine, AProgramsOwnOptionValueIsNeverTakenForTheGameFolder) {
     EXPECT_NE(missing.err.find("FILE.png"), std::string::npos);
 }
 
+TEST(CommandLine, ASeedMayFollowTheSurpriseOptionAndAFolderMayFollowWithout) {
+    TempFolder dir;
+    const auto seeded = read({"--surprise", "42", "EAW"}, sortieProgram(), dir.path());
+    ASSERT_EQ(seeded.request.options.size(), 1u);
+    EXPECT_EQ(seeded.request.options[0].value, "42");
+    ASSERT_TRUE(seeded.request.gameFolder);
+    EXPECT_EQ(seeded.request.gameFolder->filename(), "EAW");
+
+    const auto unseeded = read({"--surprise", "EAW"}, sortieProgram(), dir.path());
+    ASSERT_EQ(unseeded.request.options.size(), 1u);
+    EXPECT_EQ(unseeded.request.options[0].value, "");
+    ASSERT_TRUE(unseeded.request.gameFolder);
+    EXPECT_EQ(read({"--surprise=7"}, sortieProgram(), dir.path()).request.options[0].value, "7");
+}
+
 TEST(CommandLine, UnknownOptionsAndASecondFolderAreRefused) {
     TempFolder dir;
     const auto unknown = read({"--render-map", "x.png"}, outfitterProgram(), dir.path());

@@ -28,4 +28,8 @@ std::optional<Problem> writeLinesAtomically(const std::filesystem::path& file,
                                             const std::vector<std::string>& lines,
                                             const std::string& tempName = {});
 
+// Standard output passes bytes unchanged: Windows would otherwise turn each "\n" of a CR LF file
+// into "\r\n" once more. Nothing to do elsewhere.
+void useBinaryStandardOutput();
+
 } // namespace common
