@@ -155,27 +155,27 @@ QWidget* AircraftPage::buildSidePanel() {
         name->setProperty("index", r);
         name->setMinimumWidth(150);
         roles->addWidget(name, r, 2);
-        text1_[static_cast<std::size_t>(r)] = edit;
-        label1_[static_cast<std::size_t>(r)] = name;
+        rolePlanes_[static_cast<std::size_t>(r)] = edit;
+        rolePlaneNames_[static_cast<std::size_t>(r)] = name;
     }
     roles->setColumnStretch(2, 1);
 
     auto* numbers = new QHBoxLayout();
     numbers->addWidget(new QLabel(u"Number(1 to 12)"_s, side));
-    text5_ = new QLineEdit(side);
-    text5_->setObjectName(u"Text5"_s);
-    text5_->setFixedWidth(40);
-    takeNumbers(text5_, {[this](const std::string& t) { return model_.board().setAircraftCount(t); },
-                         [this] { return model_.choices().aircraftCount; }, [this] { emit changed(); },
-                         [this] { model_.mission().endTyping(); }});
-    numbers->addWidget(text5_);
-    check1_ = new QCheckBox(u"Groundstart"_s, side);
-    check1_->setObjectName(u"Check1"_s);
-    connect(check1_, &QCheckBox::clicked, this, [this](bool on) {
+    aircraftCount_ = new QLineEdit(side);
+    aircraftCount_->setObjectName(u"Text5"_s);
+    aircraftCount_->setFixedWidth(40);
+    takeNumbers(aircraftCount_, {[this](const std::string& t) { return model_.board().setAircraftCount(t); },
+                                 [this] { return model_.choices().aircraftCount; },
+                                 [this] { emit changed(); }, [this] { model_.mission().endTyping(); }});
+    numbers->addWidget(aircraftCount_);
+    groundStart_ = new QCheckBox(u"Groundstart"_s, side);
+    groundStart_->setObjectName(u"Check1"_s);
+    connect(groundStart_, &QCheckBox::clicked, this, [this](bool on) {
         model_.board().setGroundStart(on);
         emit changed();
     });
-    numbers->addWidget(check1_);
+    numbers->addWidget(groundStart_);
     nations_ =
         makeButtons(side, u"PNat"_s, captions(model_.mission().catalog().nationCaptions), [this](int i) {
             model_.board().selectNation(i);
@@ -183,9 +183,9 @@ QWidget* AircraftPage::buildSidePanel() {
         });
     for (QAbstractButton* button : nations_->buttons())
         numbers->addWidget(button);
-    label3_ = new QLabel(side);
-    label3_->setObjectName(u"Label3"_s);
-    numbers->addWidget(label3_);
+    nationText_ = new QLabel(side);
+    nationText_->setObjectName(u"Label3"_s);
+    numbers->addWidget(nationText_);
     numbers->addStretch();
     roles->addLayout(numbers, 4, 0, 1, 3);
 
@@ -210,15 +210,15 @@ QWidget* AircraftPage::buildSidePanel() {
     auto* loadout = actionLabel("Label24", u"Select your loadout"_s, side);
     connect(loadout, &uisupport::ClickLabel::clicked, this, [this] { loadout_->open(); });
     right->addWidget(loadout, 0, Qt::AlignLeft);
-    label9_ = new QLabel(side);
-    label9_->setObjectName(u"Label9"_s);
-    label9_->setFrameShape(QFrame::StyledPanel);
-    label9_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label9_->setMargin(4);
-    label9_->setStyleSheet(u"QLabel { background: #FFFFF4; }"_s);
+    summary_ = new QLabel(side);
+    summary_->setObjectName(u"Label9"_s);
+    summary_->setFrameShape(QFrame::StyledPanel);
+    summary_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    summary_->setMargin(4);
+    summary_->setStyleSheet(u"QLabel { background: #FFFFF4; }"_s);
     // Room for every line of the longest summary (twenty lines, "Ground Attack").
-    label9_->setFixedHeight(label9_->fontMetrics().lineSpacing() * 20 + 16);
-    right->addWidget(label9_);
+    summary_->setFixedHeight(summary_->fontMetrics().lineSpacing() * 20 + 16);
+    right->addWidget(summary_);
     auto* rightHolder = new QWidget(side);
     rightHolder->setFixedWidth(px(3900));
     rightHolder->setLayout(right);
@@ -285,30 +285,30 @@ QWidget* AircraftPage::buildGroups() {
     };
     for (std::size_t i = 0; i < c.frameOrder.size(); ++i)
         add(c.frameOrder[i], u"Frame1"_s, static_cast<int>(i));
-    frame3_ = add(Group::IntType, u"Frame3"_s, -1);
-    frame6_ = add(Group::ISize, u"Frame6"_s, -1);
+    interdictionTypeGroup_ = add(Group::IntType, u"Frame3"_s, -1);
+    convoySizeGroup_ = add(Group::ISize, u"Frame6"_s, -1);
     return holder;
 }
 
 void AircraftPage::sync() {
     const MissionChoices& c = model_.choices();
-    for (std::size_t r = 0; r < text1_.size(); ++r) {
-        setIfDifferent(text1_[r], c.rolePlanes[r]);
-        label1_[r]->setText(uisupport::fromGameBytes(model_.mission().roleAircraftNames()[r]));
+    for (std::size_t r = 0; r < rolePlanes_.size(); ++r) {
+        setIfDifferent(rolePlanes_[r], c.rolePlanes[r]);
+        rolePlaneNames_[r]->setText(uisupport::fromGameBytes(model_.mission().roleAircraftNames()[r]));
     }
-    setIfDifferent(text5_, c.aircraftCount);
+    setIfDifferent(aircraftCount_, c.aircraftCount);
     {
-        const QSignalBlocker block(check1_);
-        check1_->setChecked(c.groundStart);
+        const QSignalBlocker block(groundStart_);
+        groundStart_->setChecked(c.groundStart);
     }
     selectButton(roles_, c.roleToFill);
     selectButton(nations_, c.nation);
-    label3_->setText(uisupport::fromGameBytes(model_.mission().nationText()));
+    nationText_->setText(uisupport::fromGameBytes(model_.mission().nationText()));
     for (auto& [g, group] : groups_)
         group->select(c.group(g));
-    frame3_->setVisible(model_.mission().summary().interdictionTypeShown);
-    frame6_->setVisible(model_.mission().summary().convoySizeShown);
-    label9_->setText(uisupport::fromGameLines(model_.mission().summary().summaryText));
+    interdictionTypeGroup_->setVisible(model_.mission().summary().interdictionTypeShown);
+    convoySizeGroup_->setVisible(model_.mission().summary().convoySizeShown);
+    summary_->setText(uisupport::fromGameLines(model_.mission().summary().summaryText));
     if (pList_->count() != static_cast<int>(model_.mission().lists().aircraftNames.size())) {
         const QSignalBlocker block(pList_);
         pList_->clear();

@@ -53,16 +53,16 @@ class AircraftPage final : public QFrame {
     LoadoutPanel* loadout_ = nullptr;
     QButtonGroup* roles_ = nullptr;
     QButtonGroup* nations_ = nullptr;
-    std::array<QLineEdit*, kRoleCount> text1_{};
-    std::array<QLabel*, kRoleCount> label1_{};
-    QLineEdit* text5_ = nullptr;
-    QCheckBox* check1_ = nullptr;
-    QLabel* label3_ = nullptr;
-    QLabel* label9_ = nullptr;
+    std::array<QLineEdit*, kRoleCount> rolePlanes_{};  // `Text1`
+    std::array<QLabel*, kRoleCount> rolePlaneNames_{}; // `Label1`
+    QLineEdit* aircraftCount_ = nullptr;               // `Text5`
+    QCheckBox* groundStart_ = nullptr;                 // `Check1`
+    QLabel* nationText_ = nullptr;                     // `Label3`
+    QLabel* summary_ = nullptr;                        // `Label9`
     QListWidget* pList_ = nullptr;
     std::vector<std::pair<Group, std::unique_ptr<OptionGroup>>> groups_;
-    QWidget* frame3_ = nullptr;
-    QWidget* frame6_ = nullptr;
+    QWidget* interdictionTypeGroup_ = nullptr; // `Frame3`
+    QWidget* convoySizeGroup_ = nullptr;       // `Frame6`
 };
 
 } // namespace sortie::ui

@@ -28,8 +28,8 @@ Form1::Form1(std::filesystem::path gameFolder, BuildSettings settings, QWidget* 
     setWindowIcon(uisupport::programIcon(identity().badge));
     model_.start();
 
-    frame2_ = new AircraftPage(model_, this);
-    frame4_ = new MapPage(model_, this);
+    aircraftPage_ = new AircraftPage(model_, this);
+    mapPage_ = new MapPage(model_, this);
     messages_ = new QPlainTextEdit(this);
     messages_->setObjectName(u"messages"_s);
     messages_->setReadOnly(true);
@@ -41,7 +41,7 @@ Form1::Form1(std::filesystem::path gameFolder, BuildSettings settings, QWidget* 
     pages_->setObjectName(u"pages"_s);
     auto* pageGrid = new QGridLayout(pages_);
     pageGrid->setContentsMargins(0, 0, 0, 0);
-    for (QWidget* page : {static_cast<QWidget*>(frame2_), static_cast<QWidget*>(frame4_)}) {
+    for (QWidget* page : {static_cast<QWidget*>(aircraftPage_), static_cast<QWidget*>(mapPage_)}) {
         page->setParent(pages_);
         pageGrid->addWidget(page, 0, 0);
     }
@@ -63,34 +63,34 @@ Form1::Form1(std::filesystem::path gameFolder, BuildSettings settings, QWidget* 
     bottom->addWidget(about, 0, Qt::AlignBottom);
     layout->addLayout(bottom);
 
-    connect(frame2_, &AircraftPage::changed, this, &Form1::sync);
-    connect(frame2_, &AircraftPage::showMapPage, this, &Form1::showMapPage);
-    connect(frame2_, &AircraftPage::fly, this, &Form1::fly);
-    connect(frame2_, &AircraftPage::endProgram, this, &Form1::endProgram);
-    connect(frame2_, &AircraftPage::restoreChoices, this, [this] {
+    connect(aircraftPage_, &AircraftPage::changed, this, &Form1::sync);
+    connect(aircraftPage_, &AircraftPage::showMapPage, this, &Form1::showMapPage);
+    connect(aircraftPage_, &AircraftPage::fly, this, &Form1::fly);
+    connect(aircraftPage_, &AircraftPage::endProgram, this, &Form1::endProgram);
+    connect(aircraftPage_, &AircraftPage::restoreChoices, this, [this] {
         model_.mission().restoreChoices();
         sync();
     });
-    connect(frame4_, &MapPage::changed, this, &Form1::sync);
+    connect(mapPage_, &MapPage::changed, this, &Form1::sync);
     connect(undoBar_, &UndoBar::changed, this, &Form1::sync);
-    connect(frame4_, &MapPage::showAircraftPage, this, &Form1::showAircraftPage);
-    connect(frame4_, &MapPage::fly, this, &Form1::fly);
+    connect(mapPage_, &MapPage::showAircraftPage, this, &Form1::showAircraftPage);
+    connect(mapPage_, &MapPage::fly, this, &Form1::fly);
 
-    frame4_->loadTargets();
+    mapPage_->loadTargets();
     // The second build has no theatre until a scenario is loaded; its OK sequence visits the map.
     if (model_.settings().dataSource != DataSource::Scenario) {
         showMapPage();
         showAircraftPage();
     } else {
         // Covers the pages until a scenario is loaded; the map takes no pointer meanwhile.
-        frame4_->hide();
-        frame11_ = new ScenarioFrame(model_, pages_);
-        static_cast<QGridLayout*>(pages_->layout())->addWidget(frame11_, 0, 0);
-        frame11_->raise();
-        frame4_->setPointerEnabled(false);
-        connect(frame11_, &ScenarioFrame::changed, this, &Form1::sync);
-        connect(frame11_, &ScenarioFrame::continueClicked, this, &Form1::continueScenario);
-        connect(frame11_, &ScenarioFrame::exitClicked, this, &Form1::endProgram);
+        mapPage_->hide();
+        scenarioFrame_ = new ScenarioFrame(model_, pages_);
+        static_cast<QGridLayout*>(pages_->layout())->addWidget(scenarioFrame_, 0, 0);
+        scenarioFrame_->raise();
+        mapPage_->setPointerEnabled(false);
+        connect(scenarioFrame_, &ScenarioFrame::changed, this, &Form1::sync);
+        connect(scenarioFrame_, &ScenarioFrame::continueClicked, this, &Form1::continueScenario);
+        connect(scenarioFrame_, &ScenarioFrame::exitClicked, this, &Form1::endProgram);
     }
     sync();
     resize(startSize());
@@ -120,37 +120,37 @@ void Form1::endProgram() {
 }
 
 void Form1::continueScenario() {
-    if (!frame11_ || !frame11_->isVisible())
+    if (!scenarioFrame_ || !scenarioFrame_->isVisible())
         return;
-    frame11_->showBusy(true);
+    scenarioFrame_->showBusy(true);
     const bool loaded = model_.beginScenario();
     if (!loaded) {
-        frame11_->showBusy(false);
+        scenarioFrame_->showBusy(false);
         sync();
         return;
     }
-    frame4_->loadTargets();
+    mapPage_->loadTargets();
     showMapPage();
-    frame4_->buildOnFirstVisit();
+    mapPage_->buildOnFirstVisit();
     showAircraftPage();
     model_.finishScenario();
-    frame4_->rebuildMap();
-    frame11_->showBusy(false);
-    frame11_->hide();
-    frame4_->setPointerEnabled(true);
-    frame4_->chooseFrontLine(0);
+    mapPage_->rebuildMap();
+    scenarioFrame_->showBusy(false);
+    scenarioFrame_->hide();
+    mapPage_->setPointerEnabled(true);
+    mapPage_->chooseFrontLine(0);
     sync();
 }
 
 void Form1::showMapPage() {
-    frame2_->hide();
-    frame4_->buildOnFirstVisit();
-    frame4_->show();
+    aircraftPage_->hide();
+    mapPage_->buildOnFirstVisit();
+    mapPage_->show();
 }
 
 void Form1::showAircraftPage() {
-    frame4_->hide();
-    frame2_->show();
+    mapPage_->hide();
+    aircraftPage_->show();
 }
 
 void Form1::fly() {
@@ -162,10 +162,10 @@ void Form1::fly() {
 }
 
 void Form1::sync() {
-    frame2_->sync();
-    frame4_->sync();
-    if (frame11_)
-        frame11_->sync();
+    aircraftPage_->sync();
+    mapPage_->sync();
+    if (scenarioFrame_)
+        scenarioFrame_->sync();
     undoBar_->sync();
     const auto& messages = model_.messages();
     for (; messagesShown_ < messages.size(); ++messagesShown_)

@@ -43,9 +43,9 @@ class Form1 final : public QWidget {
     void continueScenario();
 
     MissionBuilder model_;
-    AircraftPage* frame2_ = nullptr;
-    MapPage* frame4_ = nullptr;
-    ScenarioFrame* frame11_ = nullptr;
+    AircraftPage* aircraftPage_ = nullptr;   // `Frame2`
+    MapPage* mapPage_ = nullptr;             // `Frame4`
+    ScenarioFrame* scenarioFrame_ = nullptr; // `Frame11`, second build only
     UndoBar* undoBar_ = nullptr;
     QWidget* pages_ = nullptr;
     std::function<void()> endProgram_;

@@ -65,19 +65,19 @@ QWidget* MapPage::buildSidePanel() {
         });
     for (int i = 0; i < 2; ++i) {
         grid->addWidget(targo_->button(i), i, 0);
-        text6_[static_cast<std::size_t>(i)] = new QLineEdit(side);
-        text6_[static_cast<std::size_t>(i)]->setObjectName(u"Text6"_s);
-        text6_[static_cast<std::size_t>(i)]->setProperty("index", i);
-        text6_[static_cast<std::size_t>(i)]->setFixedWidth(50);
-        takeNumbers(text6_[static_cast<std::size_t>(i)],
+        placeRecords_[static_cast<std::size_t>(i)] = new QLineEdit(side);
+        placeRecords_[static_cast<std::size_t>(i)]->setObjectName(u"Text6"_s);
+        placeRecords_[static_cast<std::size_t>(i)]->setProperty("index", i);
+        placeRecords_[static_cast<std::size_t>(i)]->setFixedWidth(50);
+        takeNumbers(placeRecords_[static_cast<std::size_t>(i)],
                     {[this, i](const std::string& t) { return model_.map().setPlaceRecord(i, t); },
                      [this, i] { return model_.choices().targetAndBase[static_cast<std::size_t>(i)]; },
                      [this] { emit changed(); }, [this] { model_.mission().endTyping(); }});
-        grid->addWidget(text6_[static_cast<std::size_t>(i)], i, 1);
-        label2_[static_cast<std::size_t>(i)] = new QLabel(side);
-        label2_[static_cast<std::size_t>(i)]->setObjectName(u"Label2"_s);
-        label2_[static_cast<std::size_t>(i)]->setProperty("index", i);
-        grid->addWidget(label2_[static_cast<std::size_t>(i)], i, 2);
+        grid->addWidget(placeRecords_[static_cast<std::size_t>(i)], i, 1);
+        placeNames_[static_cast<std::size_t>(i)] = new QLabel(side);
+        placeNames_[static_cast<std::size_t>(i)]->setObjectName(u"Label2"_s);
+        placeNames_[static_cast<std::size_t>(i)]->setProperty("index", i);
+        grid->addWidget(placeNames_[static_cast<std::size_t>(i)], i, 2);
     }
     fl_ = makeButtons(
         side, u"FL"_s,
@@ -108,7 +108,7 @@ QWidget* MapPage::buildSidePanel() {
     // Two rows: "Save parameters and exit" takes as much room as the other two together.
     auto* actions = new QGridLayout();
     auto* makeMap = actionLabel("Label4", u"Make a new map"_s, side);
-    label4_ = makeMap;
+    makeMapAction_ = makeMap;
     connect(makeMap, &uisupport::ClickLabel::clicked, this, &MapPage::rebuildMap);
     auto* back = actionLabel("Label13", u"Aircraft Page"_s, side);
     connect(back, &uisupport::ClickLabel::clicked, this, &MapPage::showAircraftPage);
@@ -155,11 +155,11 @@ void MapPage::loadTargets() {
 }
 
 template <class Build> void MapPage::building(Build build) {
-    const QString caption = label4_->text();
-    label4_->setText(u"..building.."_s);
-    label4_->repaint();
+    const QString caption = makeMapAction_->text();
+    makeMapAction_->setText(u"..building.."_s);
+    makeMapAction_->repaint();
     build();
-    label4_->setText(caption);
+    makeMapAction_->setText(caption);
     showMapColumns();
     mapView_->refresh();
     emit changed();
@@ -206,11 +206,11 @@ void MapPage::sync() {
     selectButton(targo_, c.nextPick);
     selectButton(fl_, c.frontLine);
     for (std::size_t i = 0; i < 2; ++i) {
-        if (text6_[i]->text() != uisupport::fromGameBytes(c.targetAndBase[i])) {
-            const QSignalBlocker block(text6_[i]);
-            text6_[i]->setText(uisupport::fromGameBytes(c.targetAndBase[i]));
+        if (placeRecords_[i]->text() != uisupport::fromGameBytes(c.targetAndBase[i])) {
+            const QSignalBlocker block(placeRecords_[i]);
+            placeRecords_[i]->setText(uisupport::fromGameBytes(c.targetAndBase[i]));
         }
-        label2_[i]->setText(uisupport::fromGameBytes(model_.mission().placeNames()[i]));
+        placeNames_[i]->setText(uisupport::fromGameBytes(model_.mission().placeNames()[i]));
     }
     // In the legend's colours: the home base as an airfield, the target as a target.
     QVector<MapRing> rings;

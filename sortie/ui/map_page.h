@@ -58,10 +58,10 @@ class MapPage final : public QFrame {
     MapView* mapView_ = nullptr;
     QButtonGroup* targo_ = nullptr;
     QButtonGroup* fl_ = nullptr;
-    std::array<QLabel*, 2> label2_{};
-    std::array<QLineEdit*, 2> text6_{};
+    std::array<QLabel*, 2> placeNames_{};      // `Label2`: target, home base
+    std::array<QLineEdit*, 2> placeRecords_{}; // `Text6`
     MapLegend* legend_ = nullptr;
-    uisupport::ClickLabel* label4_ = nullptr;
+    uisupport::ClickLabel* makeMapAction_ = nullptr; // `Label4`
     QListWidget* tList_ = nullptr;
     QTableWidget* tg_ = nullptr;
 };

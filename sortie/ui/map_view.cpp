@@ -31,13 +31,13 @@ int stepPixels() {
 } // namespace
 
 MapView::MapView(MissionBuilder& model, QWidget* parent) : QWidget(parent), model_(model) {
-    frame7_ = new QFrame(this);
-    frame7_->setObjectName(u"Frame7"_s);
-    frame7_->setStyleSheet(u"QFrame#Frame7 { background: #808080; }"_s);
-    frame7_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    frame7_->setMinimumSize(320, 240);
-    frame7_->installEventFilter(this);
-    image_ = new MapImage(model_.map().theatreMap().picture(), frame7_);
+    viewport_ = new QFrame(this);
+    viewport_->setObjectName(u"Frame7"_s);
+    viewport_->setStyleSheet(u"QFrame#Frame7 { background: #808080; }"_s);
+    viewport_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    viewport_->setMinimumSize(320, 240);
+    viewport_->installEventFilter(this);
+    image_ = new MapImage(model_.map().theatreMap().picture(), viewport_);
     image_->move(0, 0);
 
     scrollY_ = new QScrollBar(Qt::Vertical, this);
@@ -56,7 +56,7 @@ MapView::MapView(MissionBuilder& model, QWidget* parent) : QWidget(parent), mode
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setSpacing(2);
-    grid->addWidget(frame7_, 0, 0);
+    grid->addWidget(viewport_, 0, 0);
     grid->addWidget(scrollY_, 0, 1);
     grid->addWidget(buildUpDown("UpDown1", Qt::Vertical), 0, 2, Qt::AlignTop);
     grid->addWidget(scrollX_, 1, 0);
@@ -101,7 +101,7 @@ void MapView::step(Qt::Orientation orientation, bool towardsEnd) {
     const bool vertical = orientation == Qt::Vertical;
     int& at = vertical ? p.ry() : p.rx();
     const int picture = vertical ? image_->height() : image_->width();
-    const int frame = vertical ? frame7_->height() : frame7_->width();
+    const int frame = vertical ? viewport_->height() : viewport_->width();
     at = towardsEnd ? scrollTowardsEnd(at, picture, frame, stepPixels())
                     : scrollTowardsStart(at, stepPixels());
     setPictureOffset(p);
@@ -117,13 +117,13 @@ void MapView::fitScrollBars() {
         bar->setRange(0, std::max(0, picture - frame));
         bar->setPageStep(frame);
     };
-    configure(scrollX_, image_->width(), frame7_->width());
-    configure(scrollY_, image_->height(), frame7_->height());
+    configure(scrollX_, image_->width(), viewport_->width());
+    configure(scrollY_, image_->height(), viewport_->height());
     setPictureOffset(pictureOffset());
 }
 
 bool MapView::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == frame7_ && event->type() == QEvent::Resize)
+    if (watched == viewport_ && event->type() == QEvent::Resize)
         fitScrollBars();
     return QWidget::eventFilter(watched, event);
 }
@@ -133,8 +133,8 @@ QPoint MapView::pictureOffset() const {
 }
 
 void MapView::setPictureOffset(QPoint offset) {
-    const int minX = std::min(0, frame7_->width() - image_->width());
-    const int minY = std::min(0, frame7_->height() - image_->height());
+    const int minX = std::min(0, viewport_->width() - image_->width());
+    const int minY = std::min(0, viewport_->height() - image_->height());
     offset.setX(std::clamp(offset.x(), minX, 0));
     offset.setY(std::clamp(offset.y(), minY, 0));
     image_->move(offset);

@@ -20,7 +20,7 @@ class MapView final : public QWidget {
     MapView(MissionBuilder& model, QWidget* parent);
 
     MapImage* image() const { return image_; }
-    QFrame* frame() const { return frame7_; }
+    QFrame* viewport() const { return viewport_; }
     // Shows the model's picture and name label as they now stand.
     void refresh();
     void refreshLabel();
@@ -43,7 +43,7 @@ class MapView final : public QWidget {
     void onPointer(QPointF mapPos, bool buttonHeld);
 
     MissionBuilder& model_;
-    QFrame* frame7_ = nullptr;
+    QFrame* viewport_ = nullptr; // `Frame7`
     MapImage* image_ = nullptr;
     QScrollBar* scrollX_ = nullptr;
     QScrollBar* scrollY_ = nullptr;

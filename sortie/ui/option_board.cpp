@@ -87,28 +87,28 @@ OptionBoard::OptionBoard(MissionBuilder& model, QWidget* parent) : QWidget(paren
         });
         rows_[static_cast<std::size_t>(i)] = row;
     }
-    label20_ = new QLabel(parent);
-    label20_->setObjectName(u"Label20"_s);
-    label11_ = new QLabel(parent);
-    label11_->setObjectName(u"Label11"_s);
-    QFont big = label11_->font();
+    nameCaption_ = new QLabel(parent);
+    nameCaption_->setObjectName(u"Label20"_s);
+    valueCaption_ = new QLabel(parent);
+    valueCaption_->setObjectName(u"Label11"_s);
+    QFont big = valueCaption_->font();
     big.setPointSize(12);
-    label11_->setFont(big);
-    label11_->setStyleSheet(u"QLabel { color: #0000FF; }"_s);
+    valueCaption_->setFont(big);
+    valueCaption_->setStyleSheet(u"QLabel { color: #0000FF; }"_s);
     big.setBold(true);
-    label20_->setFont(big);
-    label22_ = new QLabel(this);
+    nameCaption_->setFont(big);
+    resultsReport_ = new QLabel(this);
     // The second build has no results report; its `Label22` is the scenario frame's "EXIT".
-    label22_->setObjectName(model_.settings().flyAction == FlyAction::LaunchGame ? u"Label22"_s
-                                                                                 : u"resultsReport"_s);
-    label22_->setStyleSheet(
+    resultsReport_->setObjectName(model_.settings().flyAction == FlyAction::LaunchGame ? u"Label22"_s
+                                                                                       : u"resultsReport"_s);
+    resultsReport_->setStyleSheet(
         u"QLabel { background: white; color: black; font-size: 12pt; border: 2px solid #404040; }"_s);
-    label22_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label22_->setMargin(20);
-    label22_->setWordWrap(true);
-    label22_->setMouseTracking(true);
-    label22_->installEventFilter(this);
-    label22_->hide();
+    resultsReport_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    resultsReport_->setMargin(20);
+    resultsReport_->setWordWrap(true);
+    resultsReport_->setMouseTracking(true);
+    resultsReport_->installEventFilter(this);
+    resultsReport_->hide();
     placeLabels();
 }
 
@@ -130,7 +130,7 @@ void OptionBoard::placeLabels() {
         cells_[static_cast<std::size_t>(i)]->setGeometry(pixelRect(g.planeCell(i), s));
     for (int i = 0; i < kBoardRowCount; ++i)
         rows_[static_cast<std::size_t>(i)]->setGeometry(pixelRect(g.optionRow(i), s));
-    label22_->setGeometry(rect().adjusted(40, 40, -40, -40));
+    resultsReport_->setGeometry(rect().adjusted(40, 40, -40, -40));
 }
 
 void OptionBoard::resizeEvent(QResizeEvent* event) {
@@ -148,12 +148,12 @@ void OptionBoard::sync() {
         rows_[i]->setText(caption(v.rowCaption[i]));
         rows_[i]->setVisible(v.rowShown[i]);
     }
-    label20_->setText(caption(v.nameCaption));
-    label20_->setVisible(v.nameShown);
-    label11_->setText(caption(v.valueCaption));
-    label11_->setVisible(v.valueShown);
-    label22_->setText(uisupport::fromGameLines(v.reportText));
-    label22_->setVisible(v.reportShown);
+    nameCaption_->setText(caption(v.nameCaption));
+    nameCaption_->setVisible(v.nameShown);
+    valueCaption_->setText(caption(v.valueCaption));
+    valueCaption_->setVisible(v.valueShown);
+    resultsReport_->setText(uisupport::fromGameLines(v.reportText));
+    resultsReport_->setVisible(v.reportShown);
     update();
 }
 

@@ -25,8 +25,8 @@ class OptionBoard final : public QWidget {
 
     // Redraws labels and picture from the model's board view.
     void sync();
-    QLabel* Label20() const { return label20_; }
-    QLabel* Label11() const { return label11_; }
+    QLabel* Label20() const { return nameCaption_; }
+    QLabel* Label11() const { return valueCaption_; }
     // The board's size at 15 twips to the pixel; it may be drawn larger or smaller, keeping its shape.
     QSize designSize() const;
     // Pixels drawn per design pixel.
@@ -51,9 +51,9 @@ class OptionBoard final : public QWidget {
     MissionBuilder& model_;
     std::array<uisupport::ClickLabel*, kPlaneCellCount> cells_{};
     std::array<uisupport::ClickLabel*, kBoardRowCount> rows_{};
-    QLabel* label20_ = nullptr;
-    QLabel* label11_ = nullptr;
-    QLabel* label22_ = nullptr;
+    QLabel* nameCaption_ = nullptr;   // `Label20`
+    QLabel* valueCaption_ = nullptr;  // `Label11`
+    QLabel* resultsReport_ = nullptr; // `Label22` in the first build
     QMap<int, QPixmap> pictures_;
 };
 

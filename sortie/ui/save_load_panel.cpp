@@ -38,27 +38,27 @@ SaveLoadPanel::SaveLoadPanel(MissionBuilder& model, QWidget* parent) : QFrame(pa
     grid->addWidget(new QLabel(u"Click to hide this panel"_s, this), 0, 0, 1, 3);
     grid->addWidget(named(new QLabel(u"Enter the name of the file to be saved here:"_s, this), "Label27"), 1,
                     0, 1, 2);
-    text2_ = named(new QLineEdit(this), "Text2");
-    grid->addWidget(text2_, 2, 0, 1, 2);
+    saveName_ = named(new QLineEdit(this), "Text2");
+    grid->addWidget(saveName_, 2, 0, 1, 2);
     auto* save = named(new QPushButton(u"Save"_s, this), "Command1");
     grid->addWidget(save, 2, 2);
     connect(save, &QPushButton::clicked, this, &SaveLoadPanel::save);
-    connect(text2_, &QLineEdit::returnPressed, this, &SaveLoadPanel::save);
+    connect(saveName_, &QLineEdit::returnPressed, this, &SaveLoadPanel::save);
 
-    file1_ = named(new QListWidget(this), "File1");
-    grid->addWidget(file1_, 3, 0, 1, 3);
-    connect(file1_, &QListWidget::currentTextChanged, this, &SaveLoadPanel::select);
-    uisupport::focusNeverChooses(file1_);
-    label10_ = named(
+    savedMissions_ = named(new QListWidget(this), "File1");
+    grid->addWidget(savedMissions_, 3, 0, 1, 3);
+    connect(savedMissions_, &QListWidget::currentTextChanged, this, &SaveLoadPanel::select);
+    uisupport::focusNeverChooses(savedMissions_);
+    selectedPath_ = named(
         new QLabel(uisupport::fromPath(std::filesystem::path(model_.saveLoad().selectedMissionPath())), this),
         "Label10");
-    label10_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    grid->addWidget(label10_, 4, 0, 1, 3);
+    selectedPath_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    grid->addWidget(selectedPath_, 4, 0, 1, 3);
     grid->addWidget(named(new QLabel(u"Details:"_s, this), "Label28"), 5, 0);
-    text3_ = named(new QPlainTextEdit(this), "Text3");
-    text3_->setReadOnly(true);
-    text3_->setTabChangesFocus(true);
-    grid->addWidget(text3_, 6, 0, 1, 3);
+    details_ = named(new QPlainTextEdit(this), "Text3");
+    details_->setReadOnly(true);
+    details_->setTabChangesFocus(true);
+    grid->addWidget(details_, 6, 0, 1, 3);
     grid->setRowStretch(3, 1);
     grid->setRowStretch(6, 2);
 
@@ -87,7 +87,7 @@ SaveLoadPanel::SaveLoadPanel(MissionBuilder& model, QWidget* parent) : QFrame(pa
 }
 
 void SaveLoadPanel::save() {
-    model_.saveLoad().save(uisupport::toNameBytes(text2_->text()));
+    model_.saveLoad().save(uisupport::toNameBytes(saveName_->text()));
     emit changed();
 }
 
@@ -100,24 +100,27 @@ void SaveLoadPanel::select(const QString& fileName) {
 
 void SaveLoadPanel::sync() {
     const auto& saved = model_.saveLoad().savedMissions();
-    bool same = file1_->count() == static_cast<int>(saved.size());
-    for (int i = 0; same && i < file1_->count(); ++i)
-        same = file1_->item(i)->text() == uisupport::fromNameBytes(saved[static_cast<std::size_t>(i)]);
+    bool same = savedMissions_->count() == static_cast<int>(saved.size());
+    for (int i = 0; same && i < savedMissions_->count(); ++i)
+        same =
+            savedMissions_->item(i)->text() == uisupport::fromNameBytes(saved[static_cast<std::size_t>(i)]);
     if (!same) {
         // Keep the selection on the same file when the list is refreshed.
-        const QSignalBlocker block(file1_);
-        const QString current = file1_->currentItem() ? file1_->currentItem()->text() : QString();
-        file1_->clear();
+        const QSignalBlocker block(savedMissions_);
+        const QString current =
+            savedMissions_->currentItem() ? savedMissions_->currentItem()->text() : QString();
+        savedMissions_->clear();
         for (const auto& name : saved)
-            file1_->addItem(uisupport::fromNameBytes(name));
-        const auto found = file1_->findItems(current, Qt::MatchExactly);
+            savedMissions_->addItem(uisupport::fromNameBytes(name));
+        const auto found = savedMissions_->findItems(current, Qt::MatchExactly);
         if (!current.isEmpty() && !found.isEmpty())
-            file1_->setCurrentItem(found.first());
+            savedMissions_->setCurrentItem(found.first());
     }
-    label10_->setText(uisupport::fromPath(std::filesystem::path(model_.saveLoad().selectedMissionPath())));
+    selectedPath_->setText(
+        uisupport::fromPath(std::filesystem::path(model_.saveLoad().selectedMissionPath())));
     const QString details = uisupport::fromGameLines(model_.saveLoad().missionDetails());
-    if (text3_->toPlainText() != details)
-        text3_->setPlainText(details);
+    if (details_->toPlainText() != details)
+        details_->setPlainText(details);
 }
 
 void SaveLoadPanel::mouseReleaseEvent(QMouseEvent* event) {

@@ -31,10 +31,10 @@ class SaveLoadPanel final : public QFrame {
     void select(const QString& fileName);
 
     MissionBuilder& model_;
-    QLineEdit* text2_ = nullptr;
-    QListWidget* file1_ = nullptr;
-    QLabel* label10_ = nullptr;
-    QPlainTextEdit* text3_ = nullptr;
+    QLineEdit* saveName_ = nullptr;        // `Text2`
+    QListWidget* savedMissions_ = nullptr; // `File1`
+    QLabel* selectedPath_ = nullptr;       // `Label10`
+    QPlainTextEdit* details_ = nullptr;    // `Text3`
 };
 
 } // namespace sortie::ui

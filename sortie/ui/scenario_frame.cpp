@@ -60,10 +60,10 @@ ScenarioFrame::ScenarioFrame(MissionBuilder& model, QWidget* parent) : QGroupBox
     buildScenarioList(frame12);
     right->addWidget(frame12, 1);
 
-    label36_ = new QLabel(this);
-    label36_->setObjectName(u"Label36"_s);
-    label36_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    right->addWidget(label36_);
+    chosenFolder_ = new QLabel(this);
+    chosenFolder_->setObjectName(u"Label36"_s);
+    chosenFolder_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    right->addWidget(chosenFolder_);
 
     auto* table = new QGridLayout();
     table->setHorizontalSpacing(10);
@@ -79,17 +79,17 @@ ScenarioFrame::ScenarioFrame(MissionBuilder& model, QWidget* parent) : QGroupBox
         path->setStyleSheet(u"QLabel { color: #C0D8FF; font-weight: normal; font-size: 9pt; }"_s);
         table->addWidget(name, static_cast<int>(i), 0);
         table->addWidget(path, static_cast<int>(i), 1);
-        label32_[i] = path;
+        filePaths_[i] = path;
     }
     table->setColumnStretch(1, 1);
     right->addLayout(table);
 
     auto* actions = new QHBoxLayout();
-    label33_ = actionLabel("Label33", QString::fromLatin1(kScenarioOkCaption), this);
-    connect(label33_, &uisupport::ClickLabel::clicked, this, &ScenarioFrame::continueClicked);
+    continueAction_ = actionLabel("Label33", QString::fromLatin1(kScenarioOkCaption), this);
+    connect(continueAction_, &uisupport::ClickLabel::clicked, this, &ScenarioFrame::continueClicked);
     auto* label22 = actionLabel("Label22", u"EXIT"_s, this);
     connect(label22, &uisupport::ClickLabel::clicked, this, &ScenarioFrame::exitClicked);
-    actions->addWidget(label33_);
+    actions->addWidget(continueAction_);
     actions->addSpacing(40);
     actions->addWidget(label22);
     actions->addStretch();
@@ -123,14 +123,15 @@ void ScenarioFrame::buildScenarioList(QWidget* frame12) {
                 emit changed();
             });
         }
-        label35_.push_back(label);
+        scenarioLabels_.push_back(label);
     }
 }
 
 bool ScenarioFrame::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonDblClick) {
-        for (std::size_t k = 0; k < label35_.size() && k < model_.scenario().setup().scenarioCount(); ++k)
-            if (watched == label35_[k]) {
+        for (std::size_t k = 0; k < scenarioLabels_.size() && k < model_.scenario().setup().scenarioCount();
+             ++k)
+            if (watched == scenarioLabels_[k]) {
                 model_.scenario().choose(static_cast<int>(k));
                 emit changed();
                 emit continueClicked();
@@ -141,21 +142,21 @@ bool ScenarioFrame::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void ScenarioFrame::showBusy(bool busy) {
-    label33_->setText(QString::fromLatin1(busy ? kScenarioBusyCaption : kScenarioOkCaption));
-    label33_->repaint();
+    continueAction_->setText(QString::fromLatin1(busy ? kScenarioBusyCaption : kScenarioOkCaption));
+    continueAction_->repaint();
 }
 
 void ScenarioFrame::sync() {
     const ScenarioSetup& s = model_.scenario().setup();
-    for (std::size_t k = 0; k < label35_.size(); ++k) {
+    for (std::size_t k = 0; k < scenarioLabels_.size(); ++k) {
         const bool chosen = static_cast<int>(k) == s.chosen();
-        label35_[k]->setStyleSheet(chosen ? u"QLabel { color: #FF0000; font-size: 13pt; }"_s
-                                          : u"QLabel { color: #FFFFFF; font-size: 13pt; }"_s);
-        label35_[k]->adjustSize();
+        scenarioLabels_[k]->setStyleSheet(chosen ? u"QLabel { color: #FF0000; font-size: 13pt; }"_s
+                                                 : u"QLabel { color: #FFFFFF; font-size: 13pt; }"_s);
+        scenarioLabels_[k]->adjustSize();
     }
-    label36_->setText(QDir::toNativeSeparators(uisupport::fromNameBytes(s.chosenFolderText())));
+    chosenFolder_->setText(QDir::toNativeSeparators(uisupport::fromNameBytes(s.chosenFolderText())));
     for (std::size_t i = 0; i < kScenarioFileRows; ++i)
-        label32_[i]->setText(QDir::toNativeSeparators(uisupport::fromNameBytes(s.filePaths()[i])));
+        filePaths_[i]->setText(QDir::toNativeSeparators(uisupport::fromNameBytes(s.filePaths()[i])));
 }
 
 } // namespace sortie::ui

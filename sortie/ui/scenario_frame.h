@@ -41,10 +41,10 @@ class ScenarioFrame final : public QGroupBox {
     void buildScenarioList(QWidget* frame12);
 
     MissionBuilder& model_;
-    std::vector<uisupport::ClickLabel*> label35_;
-    QLabel* label36_ = nullptr;
-    std::array<QLabel*, kScenarioFileRows> label32_{};
-    uisupport::ClickLabel* label33_ = nullptr;
+    std::vector<uisupport::ClickLabel*> scenarioLabels_; // `Label35`
+    QLabel* chosenFolder_ = nullptr;                     // `Label36`
+    std::array<QLabel*, kScenarioFileRows> filePaths_{}; // `Label32`
+    uisupport::ClickLabel* continueAction_ = nullptr;    // `Label33`
 };
 
 } // namespace sortie::ui
