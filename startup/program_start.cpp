@@ -106,7 +106,9 @@ const ProgramInfo& outfitterProgram() {
          {"--category", "LETTER", "with --add: the category letter of the new set"},
          {"--name", "NAME", "with --add: the name of the new set (default: the archive's name)"},
          {"--files", "SET", "print each file of SET, where loading puts it and what it meets there"},
-         {"--check", "", "compare the loaded files with their sets' copies; exit 1 when any differ"}}};
+         {"--check", "", "compare the loaded files with their sets' copies; exit 1 when any differ"},
+         {"--undo", "", "take back the newest change not undone yet (again: the one before it), then end"},
+         {"--history", "", "print the changes that can be undone, newest first, then end"}}};
     return info;
 }
 

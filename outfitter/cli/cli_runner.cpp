@@ -77,6 +77,16 @@ std::string busyNote(const common::LockHolder& holder) {
     return who + common::processText(holder) + " is changing this game folder; what is listed may change.";
 }
 
+// A step as `--history` prints it: its time and title, then each entry it changed.
+std::string historyText(const HistoryStep& step) {
+    std::string text = step.time + "  " + step.title + (step.finished ? "" : " (interrupted)") + ": " +
+                       std::to_string(step.changed.size()) +
+                       (step.changed.size() == 1 ? " entry\n" : " entries\n");
+    for (const auto& entry : step.changed)
+        text += "    " + entry + "\n";
+    return text;
+}
+
 } // namespace
 
 std::optional<CliRequest> cliRequest(const std::vector<eaw::startup::GivenOption>& options,
@@ -90,7 +100,8 @@ std::optional<CliRequest> cliRequest(const std::vector<eaw::startup::GivenOption
             (option.name == "--reset" && request.reset) || (option.name == "--list" && request.list) ||
             (option.name == "--add" && request.add) || (option.name == "--category" && request.category) ||
             (option.name == "--name" && request.name) || (option.name == "--files" && request.files) ||
-            (option.name == "--check" && request.check);
+            (option.name == "--check" && request.check) || (option.name == "--undo" && request.undo) ||
+            (option.name == "--history" && request.history);
         if (again) {
             refusal = "option \"" + option.name + "\" is given twice";
             return request;
@@ -113,6 +124,10 @@ std::optional<CliRequest> cliRequest(const std::vector<eaw::startup::GivenOption
             request.files = option.value;
         else if (option.name == "--check")
             request.check = true;
+        else if (option.name == "--undo")
+            request.undo = true;
+        else if (option.name == "--history")
+            request.history = true;
     }
     if (request.reset && !request.apply)
         refusal = "option \"--reset\" works only with \"--apply\"";
@@ -120,6 +135,9 @@ std::optional<CliRequest> cliRequest(const std::vector<eaw::startup::GivenOption
         refusal = "options \"--category\" and \"--name\" work only with \"--add\"";
     else if (request.add && (request.apply || request.launch))
         refusal = "option \"--add\" works alone (with \"--category\", \"--name\" and \"--list\")";
+    else if (request.undo &&
+             (request.apply || request.launch || request.add || request.files || request.check))
+        refusal = "option \"--undo\" works alone (or with \"--history\" and \"--list\")";
     else if ((request.files || request.check) && (request.apply || request.launch || request.add))
         refusal = "options \"--files\" and \"--check\" only read: they work alone (or with \"--list\")";
     return request;
@@ -154,9 +172,19 @@ int runCli(const CliRequest& request, const fs::path& gameFolder, std::ostream& 
     for (const auto& line : session.startupChange().told)
         out << line << "\n";
 
-    if (request.add || request.apply) {
+    if (request.add || request.apply || request.undo) {
         if (const auto refusal = session.changeRefusal())
             return fail(err, *refusal);
+    }
+
+    if (request.undo) {
+        const auto undone = session.undo();
+        for (const auto& line : undone.told)
+            out << line << "\n";
+        for (const auto& problem : undone.problems)
+            err << kProgram << ": " << problem.text() << "\n";
+        if (!undone.problems.empty())
+            code = 1;
     }
 
     if (request.add) {
@@ -213,6 +241,14 @@ int runCli(const CliRequest& request, const fs::path& gameFolder, std::ostream& 
 
     if (request.list)
         printList(session, out);
+
+    if (request.history) {
+        const auto steps = session.history();
+        if (steps.empty())
+            out << "Nothing to undo.\n";
+        for (auto step = steps.rbegin(); step != steps.rend(); ++step)
+            out << historyText(*step);
+    }
 
     if (request.files) {
         const auto& rows = session.browser().rows();

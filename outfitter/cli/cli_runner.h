@@ -3,7 +3,8 @@
 // autoscript exactly as "Load this package" does, `--launch PROGRAM` starts a program of the game
 // folder, `--list` prints the sets, categories and marks, `--add PATH [--category L] [--name N]` adds
 // a set from an archive or folder, `--files SET` prints each file of a set and what it meets,
-// `--check` compares the loaded files with their owners' copies. Each prints what it did and fails with a
+// `--check` compares the loaded files with their owners' copies, `--undo` takes back the newest change and
+// `--history` lists those that can be. Each prints what it did and fails with a
 // one-line reason. `--apply` and `--add` hold the game folder's lock for the whole run, waiting a few
 // seconds for it; the others only read, never repair, and say so when another process holds it.
 
@@ -30,10 +31,12 @@ struct CliRequest {
     std::optional<std::string> name;     // with add: the set's name
     std::optional<std::string> files;    // a set whose files to print
     bool check = false;                  // compare the game folder with what is loaded
+    bool undo = false;                   // take back the newest change
+    bool history = false;                // print the changes that can be undone
     // How long a command that changes the game folder waits for another process to finish.
     std::chrono::milliseconds lockWait = common::kGameFolderLockWait;
 
-    bool changesGameFolder() const { return apply || add; }
+    bool changesGameFolder() const { return apply || add || undo; }
 };
 
 // The selector's options among those start-up let through; nullopt when there are none (the window

@@ -11,8 +11,6 @@ namespace outfitter {
 
 namespace fs = std::filesystem;
 
-namespace {
-
 // UTC through the calendar types alone, so no platform's local-time call is needed.
 std::string timeText(std::chrono::system_clock::time_point when) {
     using namespace std::chrono;
@@ -26,6 +24,8 @@ std::string timeText(std::chrono::system_clock::time_point when) {
                   static_cast<long>(time.seconds().count()));
     return text;
 }
+
+namespace {
 
 std::string shownPath(const fs::path& path, const fs::path& gameFolder) {
     if (!gameFolder.empty()) {
@@ -61,6 +61,10 @@ std::string_view changeWord(ChangeKind kind) {
         return "launch";
     case ChangeKind::Add:
         return "add";
+    case ChangeKind::Undo:
+        return "undo";
+    case ChangeKind::Forget:
+        return "forget";
     }
     return "change";
 }

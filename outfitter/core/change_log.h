@@ -21,7 +21,7 @@ inline constexpr const char* kChangeLogOlderName = "outfitter.log.1";
 // Past this size the log's lines move to the ".1" file and a new log begins.
 inline constexpr std::uintmax_t kChangeLogLimit = 1024 * 1024;
 
-enum class ChangeKind { Copy, Delete, Rename, Patch, Keep, Restore, Launch, Add };
+enum class ChangeKind { Copy, Delete, Rename, Patch, Keep, Restore, Launch, Add, Undo, Forget };
 
 struct Change {
     ChangeKind kind = ChangeKind::Copy;
@@ -32,6 +32,9 @@ struct Change {
 using ChangeSink = std::function<void(const Change&)>;
 
 std::string_view changeWord(ChangeKind kind);
+
+// "2026-12-08 11:20:03 UTC", as the log and the history write a moment.
+std::string timeText(std::chrono::system_clock::time_point when);
 
 // Records each file a job reports as done: as a copy when it is there now, as a deletion when it is
 // gone, or as `kind` when given (a patch).

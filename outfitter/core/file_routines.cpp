@@ -1,5 +1,6 @@
 #include "file_routines.h"
 
+#include "common/change_recorder.h"
 #include "common/resolver.h"
 
 #include <string>
@@ -55,10 +56,8 @@ std::optional<std::filesystem::path> ensureFolder(const std::filesystem::path& b
         problems.push_back({path, "making the folder", "a file of that name is in the way"});
         return std::nullopt;
     }
-    std::error_code ec;
-    std::filesystem::create_directory(path, ec);
-    if (ec) {
-        problems.push_back(common::problemFromError(path, "making the folder", ec));
+    if (auto problem = common::makeFolders(path)) {
+        problems.push_back(std::move(*problem));
         return std::nullopt;
     }
     return path;

@@ -2,6 +2,8 @@
 
 #include "common/write_check.h"
 
+#include "common/change_recorder.h"
+
 #include "common/file_compare.h"
 #include "common/folder_copy.h"
 #include "common/folder_index.h"
@@ -167,11 +169,8 @@ SetFileWork OriginalStore::beforeLoad(const FileOwner& arriving, const std::vect
             continue;
         if (storedFile(stored) && common::isCopyOf(stored.value.path, gameFile))
             continue;
-        std::error_code ec;
-        fs::create_directories(stored.value.path.parent_path(), ec);
-        if (ec) {
-            result.work.problems.push_back(
-                common::problemFromError(stored.value.path.parent_path(), "making the folder", ec));
+        if (auto problem = common::makeFolders(stored.value.path.parent_path())) {
+            result.work.problems.push_back(std::move(*problem));
             continue;
         }
         if (auto problem = common::copyReplacing(gameFile, stored.value.path)) {

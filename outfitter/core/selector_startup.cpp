@@ -115,7 +115,7 @@ void recoverInterruptedWork(StartupResult& result, const StartupSeams& seams) {
 } // namespace
 
 StartupResult SelectorStartup::run(const std::filesystem::path& gameFolder, const StartupSeams& seams,
-                                  StartupMode mode) {
+                                   StartupMode mode) {
     StartupResult result;
     result.gameFolder = gameFolder;
     result.readOnly = mode == StartupMode::ReadOnly;

@@ -4,9 +4,9 @@
 #include "common/text_file.h"
 
 #include <array>
-#include <vector>
 #include <system_error>
 #include <utility>
+#include <vector>
 
 namespace outfitter {
 
@@ -70,7 +70,8 @@ std::optional<common::Problem> writeJournal(const fs::path& selectorFolder, cons
     std::vector<std::string> lines{kHeading, wordOf(work.kind), work.set};
     if (work.flightData)
         lines.emplace_back(kFlightDataWord);
-    return common::writeFileAtomically(selectorFolder / kJournalFileName, common::joinLinesCrLf(lines) + "\r\n");
+    return common::writeFileAtomically(selectorFolder / kJournalFileName,
+                                       common::joinLinesCrLf(lines) + "\r\n");
 }
 
 common::Result<std::optional<WorkJournal>> readJournal(const fs::path& selectorFolder) {
@@ -115,7 +116,8 @@ std::string interruptedWorkText(const WorkJournal& work) {
     return {};
 }
 
-std::optional<common::Problem> writePackageJournal(const fs::path& selectorFolder, const PackageJournal& work) {
+std::optional<common::Problem> writePackageJournal(const fs::path& selectorFolder,
+                                                   const PackageJournal& work) {
     return common::writeFileAtomically(
         selectorFolder / kPackageJournalFileName,
         common::joinLinesCrLf({kPackageHeading, work.reset ? "reset" : "no reset", work.file}) + "\r\n");

@@ -6,6 +6,7 @@
 
 #include "common/game_folder_lock.h"
 #include "common/names.h"
+#include "common/resolver.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -115,6 +116,7 @@ std::optional<common::LockHolder> SelectorSession::lockedElsewhere() const {
 }
 
 void SelectorSession::start(SessionHooks hooks, StartupMode mode) {
+    hooks_ = hooks;
     if (mode == StartupMode::Repair && !takeLock())
         mode = StartupMode::ReadOnly;
     // The skin grid is filled before the ledger replay marks its rows.
@@ -128,15 +130,77 @@ void SelectorSession::start(SessionHooks hooks, StartupMode mode) {
     skinsReset_ = std::move(hooks.skinsReset);
     skinsChanged_ = std::move(hooks.skinsChanged);
     planeSetInstalled_ = std::move(hooks.planeSetInstalled);
+    historyChanged_ = std::move(hooks.historyChanged);
+    // An undo a killed run began is finished before anything reads what it was putting back.
+    std::vector<std::string> undoneAtStart;
+    if (mode == StartupMode::Repair) {
+        const auto selector = common::resolve(gameFolder_, kSelectorFolderName);
+        if (selector.ok() && selector.value.exists) {
+            history_ = ChangeHistory(gameFolder_, selector.value.path);
+            if (auto undone = history_.finishInterruptedUndo()) {
+                startupProblems_.insert(startupProblems_.end(), undone->problems.begin(),
+                                        undone->problems.end());
+                if (undone->step)
+                    undoneAtStart.push_back("Undoing \"" + undone->step->title +
+                                            "\" was interrupted; it was finished.");
+            }
+        }
+    }
     startup_ = SelectorStartup::run(gameFolder_, hooks.startup, mode);
     startupProblems_.insert(startupProblems_.end(), startup_.problems.begin(), startup_.problems.end());
-    if (!startup_.selectorFolder.empty())
+    if (!startup_.selectorFolder.empty()) {
         log_ = ChangeLog(gameFolder_, startup_.selectorFolder);
+        history_ = ChangeHistory(gameFolder_, startup_.selectorFolder);
+    }
     skins_.setOtherOwners([this] { return browser_.owners(false, true); });
     planeSets_.setOtherOwners([this] { return browser_.owners(true, false); });
+    // Work a killed change left is finished into that change's own step, so one undo takes it back.
+    if (mode == StartupMode::Repair && !step_) {
+        step_ = history_.resumeUnfinished();
+        if (step_)
+            recording_ = std::make_unique<common::RecordingScope>(step_.get());
+    }
     browser_ = SetBrowser(startup_, &partners_);
     planeSets_.endReplay();
     startupChange_ = browser_.takeStartupChange();
+    startupChange_.told.insert(startupChange_.told.begin(), undoneAtStart.begin(), undoneAtStart.end());
+    if (recording_)
+        endStep();
+}
+
+SelectorSession::UndoReport SelectorSession::undo() {
+    UndoReport report;
+    ChangeSpan span(*this, gameFolder_, "undoing the last change in");
+    if (auto refused = span.refused()) {
+        report.problems.push_back(std::move(*refused));
+        return report;
+    }
+    auto undone = history_.undoNewest();
+    report.problems = std::move(undone.problems);
+    report.step = std::move(undone.step);
+    if (!report.step) {
+        report.told.push_back("Nothing to undo.");
+        return report;
+    }
+    const auto& title = report.step->title;
+    record({ChangeKind::Undo, gameFolder_,
+            "\"" + title + "\": " + std::to_string(undone.restored.size()) + " put back, " +
+                std::to_string(undone.setAside.size()) + " set aside in " +
+                common::pathText(history_.folder().filename()) + "/" + report.step->id});
+    restart();
+    report.problems.insert(report.problems.end(), startupProblems_.begin(), startupProblems_.end());
+    report.told.push_back(report.problems.empty() ? "Undone: " + title
+                                                  : "Undone in part: " + title + " (see below)");
+    if (historyChanged_)
+        historyChanged_();
+    return report;
+}
+
+void SelectorSession::restart() {
+    skins_ = SkinStore(gameFolder_);
+    planeSets_ = PlaneSetGrid(gameFolder_);
+    settings_ = GameSettings(gameFolder_);
+    start(hooks_, StartupMode::Repair);
 }
 
 void SelectorSession::fillSeams(SessionHooks& hooks) {

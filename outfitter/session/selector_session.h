@@ -5,6 +5,7 @@
 // and the ready rule. A window forwards the player's events here and redraws; it assembles nothing.
 
 #include "outfitter/archive/set_import.h"
+#include "outfitter/core/change_history.h"
 #include "outfitter/core/change_log.h"
 #include "outfitter/core/plane_codes.h" // the aircraft codes the skin filter lists
 #include "outfitter/core/selector_startup.h"
@@ -27,6 +28,7 @@
 #include <chrono>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <string_view>
 #include <utility>
 
@@ -42,6 +44,7 @@ struct SessionHooks {
     // A package's item installed skins or an aircraft: the rows to paint again.
     std::function<void(const SkinChange&)> skinsChanged;
     std::function<void(std::size_t row, const PlaneInstallReport&)> planeSetInstalled;
+    std::function<void()> historyChanged; // a step was added, undone or let go
     // Called after each change is written to the log (the log's own problems are taken from it).
     ChangeSink logged;
 };
@@ -180,6 +183,18 @@ class SelectorSession final {
     const MusicList& music() const;
     MusicSwitch switchMusic(const std::string& chosen);
 
+    // The history: every change above is one step, kept so that it can be undone. `undo` takes back
+    // the newest step not yet undone (again for the one before it), then reads the game folder anew
+    // as a start does; it is refused as the changes are.
+    std::vector<HistoryStep> history() const { return history_.steps(true); }
+    struct UndoReport {
+        std::optional<HistoryStep> step; // none: nothing to undo
+        std::vector<std::string> told;   // for the message line
+        common::Problems problems;
+    };
+    UndoReport undo();
+    void setHistoryLimits(const HistoryLimits& limits) { historyLimits_ = limits; }
+
     // Records one change in the log and tells the hook; the sink does the same for model calls.
     void record(const Change& change);
     ChangeSink sink();
@@ -190,7 +205,9 @@ class SelectorSession final {
     // go at its end when it took it.
     class ChangeSpan final {
       public:
-        ChangeSpan(SelectorSession& session, const std::filesystem::path& what, const std::string& action);
+        // A `title` makes the change a step of the history, unless it runs within another's.
+        ChangeSpan(SelectorSession& session, const std::filesystem::path& what, const std::string& action,
+                   const std::string& title = {});
         ~ChangeSpan();
         ChangeSpan(const ChangeSpan&) = delete;
         ChangeSpan& operator=(const ChangeSpan&) = delete;
@@ -201,6 +218,7 @@ class SelectorSession final {
         SelectorSession& session_;
         std::optional<common::Problem> refused_;
         bool took_ = false;
+        bool stepBegun_ = false;
     };
 
     // The browser's partners: the skins, the plane sets and the log, as this session holds them.
@@ -224,10 +242,13 @@ class SelectorSession final {
     };
 
     void fillSeams(SessionHooks& hooks);
+    void endStep();
+    // Start-up once more over what an undo put back: every part read anew.
+    void restart();
     SkinChange installMatchingSkins(const std::string& item);
     FileWorkReport installMatchingPlaneSets(const std::string& item);
     AutoscriptStore autoscripts() const;
-    SkinChange skinChange(const std::function<SkinChange()>& change);
+    SkinChange skinChange(const std::string& title, const std::function<SkinChange()>& change);
 
     std::filesystem::path gameFolder_;
     common::FileLock lock_;
@@ -241,11 +262,17 @@ class SelectorSession final {
     BrowserChange startupChange_;
     ChangeSink logged_;
     BrowserPartners partners_{*this};
+    SessionHooks hooks_; // as given to `start`, for a restart
+    ChangeHistory history_;
+    HistoryLimits historyLimits_;
+    std::unique_ptr<ChangeHistory::Step> step_;
+    std::unique_ptr<common::RecordingScope> recording_;
     std::function<void()> planeSetsShown_;
     std::function<void()> planeSetsCleared_;
     std::function<void()> skinsReset_;
     std::function<void(const SkinChange&)> skinsChanged_;
     std::function<void(std::size_t, const PlaneInstallReport&)> planeSetInstalled_;
+    std::function<void()> historyChanged_;
 };
 
 } // namespace outfitter

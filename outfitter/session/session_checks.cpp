@@ -54,7 +54,7 @@ SelectorSession::checkGameFolder(const std::function<bool(std::size_t, std::size
 
 FileWorkReport SelectorSession::loadAgain(const FolderCheck& check) {
     FileWorkReport work;
-    ChangeSpan span(*this, gameFolder_, "loading again");
+    ChangeSpan span(*this, gameFolder_, "loading again", "Load again after the check");
     if (auto refused = span.refused()) {
         work.problems.push_back(std::move(*refused));
         return work;

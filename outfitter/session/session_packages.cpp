@@ -60,7 +60,7 @@ SetDescription SelectorSession::describePackageItem(const std::string& item) con
 BrowserChange SelectorSession::applyPackage(const std::vector<std::string>& items,
                                             const PackageLoadOptions& options,
                                             const ProgressCallback& progress) {
-    ChangeSpan span(*this, gameFolder_, "loading the package in");
+    ChangeSpan span(*this, gameFolder_, "loading the package in", "Load a package");
     if (auto refused = span.refused()) {
         BrowserChange change;
         change.work.problems.push_back(std::move(*refused));
@@ -71,6 +71,13 @@ BrowserChange SelectorSession::applyPackage(const std::vector<std::string>& item
 
 AutoscriptStore::SaveResult SelectorSession::saveAutoscript(const std::string& name, const std::string& text,
                                                             bool overwrite) {
+    ChangeSpan span(*this, autoscripts().folder(), "saving the autoscript in", "Save the autoscript " + name);
+    if (auto refused = span.refused()) {
+        AutoscriptStore::SaveResult result;
+        result.outcome = AutoscriptStore::Outcome::Refused;
+        result.problem = std::move(refused);
+        return result;
+    }
     auto result = autoscripts().save(name, text, overwrite);
     if (result.outcome == AutoscriptStore::Outcome::Saved)
         record({overwrite ? ChangeKind::Patch : ChangeKind::Copy, result.file, "autoscript saved"});
@@ -82,7 +89,7 @@ std::vector<fs::path> SelectorSession::defaultMissions(common::Problems& problem
 }
 
 FileWorkReport SelectorSession::deleteDefaultMissions(const std::vector<fs::path>& missions) {
-    ChangeSpan span(*this, gameFolder_, "deleting the missions in");
+    ChangeSpan span(*this, gameFolder_, "deleting the missions in", "Del MSN");
     if (auto refused = span.refused()) {
         FileWorkReport report;
         report.problems.push_back(std::move(*refused));
@@ -98,7 +105,8 @@ const MusicList& SelectorSession::music() const {
 }
 
 MusicSwitch SelectorSession::switchMusic(const std::string& chosen) {
-    ChangeSpan span(*this, gameFolder_ / kActiveMusicFolderName, "switching the music in");
+    ChangeSpan span(*this, gameFolder_ / kActiveMusicFolderName, "switching the music in",
+                    "Switch the music to " + chosen);
     if (auto refused = span.refused()) {
         MusicSwitch result;
         result.music = startup_.music;

@@ -10,15 +10,19 @@ namespace outfitter {
 namespace fs = std::filesystem;
 
 SkinChange SelectorSession::toggleSkin(std::size_t row, const ProgressCallback& progress) {
-    return skinChange([&] { return skins_.toggle(row, progress); });
+    const auto title = row < skins_.rows().size()
+                           ? (skins_.rows()[row].installed ? "Remove the skin " : "Install the skin ") +
+                                 skins_.rows()[row].name
+                           : std::string();
+    return skinChange(title, [&] { return skins_.toggle(row, progress); });
 }
 
 SkinChange SelectorSession::removeAllSkins(const ProgressCallback& progress) {
-    return skinChange([&] { return skins_.Skinkill(progress); });
+    return skinChange("Clear all skins", [&] { return skins_.Skinkill(progress); });
 }
 
-SkinChange SelectorSession::skinChange(const std::function<SkinChange()>& change) {
-    ChangeSpan span(*this, skins_.storeFolder(), "changing the skins in");
+SkinChange SelectorSession::skinChange(const std::string& title, const std::function<SkinChange()>& change) {
+    ChangeSpan span(*this, skins_.storeFolder(), "changing the skins in", title);
     if (auto refused = span.refused()) {
         SkinChange refusedChange;
         refusedChange.work.problems.push_back(std::move(*refused));
@@ -28,11 +32,16 @@ SkinChange SelectorSession::skinChange(const std::function<SkinChange()>& change
     recordFiles(sink(), done.work.done, "for a skin");
     for (const auto& kept : done.originals)
         record(kept);
+    // The ledger names the skins: the change is whole once it is written (its journal ends there).
+    if (done.summaryDue)
+        done.work.add(browser_.refreshSummary().work);
     return done;
 }
 
 SkinRename SelectorSession::renameSkin(std::size_t row, const std::string& newName) {
-    ChangeSpan span(*this, skins_.storeFolder(), "renaming a skin in");
+    ChangeSpan span(*this, skins_.storeFolder(), "renaming a skin in",
+                    row < skins_.rows().size() ? "Rename the skin " + skins_.rows()[row].name
+                                               : std::string());
     if (auto refused = span.refused()) {
         SkinRename refusedRename;
         refusedRename.problem = std::move(refused);
@@ -43,13 +52,19 @@ SkinRename SelectorSession::renameSkin(std::size_t row, const std::string& newNa
     if (outcome.renamed)
         record({ChangeKind::Rename, skins_.storeFolder() / common::pathFromText(skins_.rows()[row].name),
                 "from the skin " + oldName});
+    if (outcome.summaryDue) {
+        auto refreshed = browser_.refreshSummary();
+        if (!outcome.problem && !refreshed.work.problems.empty())
+            outcome.problem = std::move(refreshed.work.problems.front());
+    }
     return outcome;
 }
 
 PlaneInstallReport SelectorSession::installPlaneSet(std::size_t row) {
     if (row >= planeSets_.rows().size())
         return {};
-    ChangeSpan span(*this, gameFolder_, "installing the aircraft in");
+    ChangeSpan span(*this, gameFolder_, "installing the aircraft in",
+                    "Install the aircraft " + planeSets_.rows()[row].folder);
     if (auto refused = span.refused()) {
         PlaneInstallReport report;
         report.problems.push_back(std::move(*refused));
@@ -58,13 +73,18 @@ PlaneInstallReport SelectorSession::installPlaneSet(std::size_t row) {
     const auto name = planeSets_.rows()[row].folder;
     auto outcome = planeSets_.install(row);
     recordFiles(sink(), outcome.written, "for " + name, ChangeKind::Patch);
+    if (outcome.recordWritten) {
+        auto refreshed = browser_.refreshSummary();
+        outcome.problems.insert(outcome.problems.end(), refreshed.work.problems.begin(),
+                                refreshed.work.problems.end());
+    }
     return outcome;
 }
 
 std::optional<common::Problem> SelectorSession::chooseFuel(int option) {
     if (planeSets_.fuelText().empty() || planeSets_.fuelPositionText().empty())
         return std::nullopt;
-    ChangeSpan span(*this, gameFolder_, "choosing the fuel in");
+    ChangeSpan span(*this, gameFolder_, "choosing the fuel in", "Choose the fuel load");
     if (auto refused = span.refused())
         return refused;
     auto problem = planeSets_.chooseFuel(option);

@@ -10,7 +10,7 @@ namespace outfitter {
 namespace fs = std::filesystem;
 
 SelectorSession::ChangeSpan::ChangeSpan(SelectorSession& session, const fs::path& what,
-                                        const std::string& action)
+                                        const std::string& action, const std::string& title)
     : session_(session) {
     if (!session.acceptsChanges())
         refused_ = common::Problem{what, action,
@@ -22,11 +22,33 @@ SelectorSession::ChangeSpan::ChangeSpan(SelectorSession& session, const fs::path
         if (!took_)
             refused_ = common::Problem{what, action, session.lockRefusal()};
     }
+    if (refused_ || title.empty() || session.step_)
+        return;
+    common::Problems problems;
+    session.step_ = session.history_.begin(title, problems);
+    if (!session.step_) {
+        // What the change would take away could not be kept for its undo.
+        if (!problems.empty())
+            refused_ = common::Problem{what, action, problems.front().text() + ". Nothing was changed."};
+        return;
+    }
+    session.recording_ = std::make_unique<common::RecordingScope>(session.step_.get());
+    stepBegun_ = true;
 }
 
 SelectorSession::ChangeSpan::~ChangeSpan() {
+    if (stepBegun_)
+        session_.endStep();
     if (took_)
         session_.releaseLock();
+}
+
+void SelectorSession::endStep() {
+    recording_.reset();
+    for (const auto& title : history_.finish(std::move(step_), historyLimits_))
+        record({ChangeKind::Forget, history_.folder(), "the oldest step kept, \"" + title + "\""});
+    if (historyChanged_)
+        historyChanged_();
 }
 
 std::string SelectorSession::lockRefusal() const {
@@ -50,9 +72,11 @@ BrowserChange refusedChange(std::optional<common::Problem>&& refused) {
 } // namespace
 
 BrowserChange SelectorSession::clickSet(std::size_t row, const ProgressCallback& progress) {
-    const fs::path set =
-        row < browser_.rows().size() ? common::pathFromText(browser_.rows()[row].path) : gameFolder_;
-    ChangeSpan span(*this, set, "loading or unloading");
+    const bool known = row < browser_.rows().size();
+    const fs::path set = known ? common::pathFromText(browser_.rows()[row].path) : gameFolder_;
+    const auto title = known ? (browser_.rows()[row].loaded ? "Unload " : "Load ") + browser_.rows()[row].name
+                             : std::string();
+    ChangeSpan span(*this, set, "loading or unloading", title);
     if (auto refused = span.refused())
         return refusedChange(std::move(refused));
     return browser_.click(row, progress);
@@ -67,7 +91,7 @@ BrowserChange SelectorSession::finishRefresh() {
 }
 
 BrowserChange SelectorSession::resetAll(const ProgressCallback& progress) {
-    ChangeSpan span(*this, gameFolder_, "resetting");
+    ChangeSpan span(*this, gameFolder_, "resetting", "Reset All");
     if (auto refused = span.refused())
         return refusedChange(std::move(refused));
     return browser_.resetAll(progress);
@@ -85,7 +109,7 @@ SelectorSession::SettingsSave SelectorSession::saveSettings(const IniValues& box
         save.outcome = settings_.inisave(boxes, false);
         return save;
     }
-    ChangeSpan span(*this, gameFolder_ / "eaw.ini", "saving");
+    ChangeSpan span(*this, gameFolder_ / "eaw.ini", "saving", "Save the settings in eaw.ini");
     if (auto refused = span.refused()) {
         save.outcome.status = IniSaveOutcome::Status::Failed;
         save.outcome.problem = std::move(refused);
@@ -105,7 +129,7 @@ SelectorSession::SettingsSave SelectorSession::saveSettings(const IniValues& box
 }
 
 IniSaveOutcome SelectorSession::saveIniText(std::string_view text) {
-    ChangeSpan span(*this, gameFolder_ / "eaw.ini", "saving");
+    ChangeSpan span(*this, gameFolder_ / "eaw.ini", "saving", "Save eaw.ini from the editor");
     if (auto refused = span.refused()) {
         IniSaveOutcome outcome;
         outcome.status = IniSaveOutcome::Status::Failed;

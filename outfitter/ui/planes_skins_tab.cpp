@@ -30,6 +30,13 @@ namespace {
 
 constexpr QSize kPictureSize{240, 180};
 
+// The session wrote the ledger anew with the skin's change: the sets tab shows the new summary.
+BrowserChange summaryShown() {
+    BrowserChange shown;
+    shown.summaryChanged = true;
+    return shown;
+}
+
 // Restores a flag on every way out of a handler.
 class Raised final {
   public:
@@ -255,7 +262,7 @@ void PlanesSkinsTab::afterChange(const SkinChange& change) {
     showSkinChange(change);
     report(change.work.problems);
     if (change.summaryDue)
-        emit summaryRefreshed(session_.refreshSummary());
+        emit summaryRefreshed(summaryShown());
 }
 
 void PlanesSkinsTab::rename() {
@@ -295,7 +302,7 @@ void PlanesSkinsTab::rename() {
         skinGrid_->paintRow(row, session_.skins().rows()[static_cast<std::size_t>(row)]);
     }
     if (outcome.summaryDue)
-        emit summaryRefreshed(session_.refreshSummary());
+        emit summaryRefreshed(summaryShown());
 }
 
 void PlanesSkinsTab::report(const common::Problems& problems) {

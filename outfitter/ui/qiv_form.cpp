@@ -29,6 +29,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -129,20 +130,45 @@ QIVForm::QIVForm(std::filesystem::path gameFolder, QIVFormOptions options, QWidg
             texts::kStartedWhileBusy.arg(QString::fromStdString(common::processText(*busy))));
     if (windowLock_.problem())
         showProblems({*windowLock_.problem()});
-    const auto& startup = session_->startup();
-    generalTab_->showStartup(startup);
-    planesTab_->showStartup(startup);
-    setsTab_->showStartup(startup);
-    worldTab_->showStartup();
-    autoscriptsTab_->showStartup(startup);
+    showSession();
     showProblems(session_->startupProblems());
     const auto& finished = session_->startupChange();
     for (const auto& line : finished.told)
         messages_->appendPlainText(QString::fromStdString(line));
     showProblems(finished.work.problems);
     tabs_->setCurrentIndex(0);
+    showUndoable();
 
     placeInWorkArea();
+}
+
+void QIVForm::showSession() {
+    const auto& startup = session_->startup();
+    generalTab_->showStartup(startup);
+    planesTab_->showStartup(startup);
+    setsTab_->showStartup(startup);
+    worldTab_->showStartup();
+    autoscriptsTab_->showStartup(startup);
+}
+
+void QIVForm::undoLast() {
+    const auto undone = session_->undo();
+    if (undone.step) {
+        if (!session_->browser().planeSetsShown())
+            planeSetPanel_->clearGrid();
+        showSession();
+    }
+    for (const auto& line : undone.told)
+        messages_->appendPlainText(QString::fromStdString(line));
+    showProblems(undone.problems);
+    showUndoable();
+}
+
+void QIVForm::showUndoable() {
+    const auto steps = session_->history();
+    undo_->setEnabled(!steps.empty());
+    undo_->setToolTip(steps.empty() ? texts::kNothingToUndo
+                                    : texts::kUndoTip.arg(QString::fromStdString(steps.back().title)));
 }
 
 void QIVForm::placeInWorkArea() {
@@ -209,6 +235,11 @@ void QIVForm::buildWindow() {
     messages_->setPlaceholderText(u"Messages"_s);
 
     // "Minimise" before "Exit", in the focus chain as on the screen.
+    undo_ = new QPushButton(texts::kUndo, this);
+    undo_->setObjectName(u"Undo"_s);
+    connect(undo_, &QPushButton::clicked, this, &QIVForm::undoLast);
+    auto* undoKey = new QShortcut(QKeySequence::Undo, this);
+    connect(undoKey, &QShortcut::activated, this, &QIVForm::undoLast);
     auto* command8 = new QPushButton(texts::kMinimise, this);
     command8->setObjectName(u"Command8"_s);
     auto* command3 = new QPushButton(texts::kExit, this);
@@ -218,11 +249,16 @@ void QIVForm::buildWindow() {
     showLogLabel->setStyleSheet(u"color: #0000c0; text-decoration: underline;"_s);
     logPanel_ = new LogPanel(this);
     auto* buttons = new QVBoxLayout;
+    buttons->addWidget(undo_);
     buttons->addWidget(command8);
     buttons->addWidget(command3);
-    buttons->addWidget(showLogLabel, 0, Qt::AlignHCenter);
+    // Side by side, so "Undo" costs the messages box no height.
+    auto* links = new QHBoxLayout;
+    links->addWidget(showLogLabel);
+    links->addStretch(1);
+    links->addWidget(uisupport::makeAboutLabel(this, identity()));
+    buttons->addLayout(links);
     buttons->addStretch(1);
-    buttons->addWidget(uisupport::makeAboutLabel(this, identity()), 0, Qt::AlignRight);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(messages_, 1);
     bottom->addLayout(buttons);
@@ -262,7 +298,7 @@ void QIVForm::buildWindow() {
     for (auto* panel : tabs_->findChildren<AddSetPanel*>())
         connect(panel, &AddSetPanel::busyChanged, guard, &ChangeGuard::setBusy);
     for (const auto* name : {"Unigrid", "Command1", "LoadQ", "Command6", "delmsn", "Label39", "G1", "Option1",
-                             "InSaver", "Frame2", "List4", "AddSet"})
+                             "InSaver", "Frame2", "List4", "AddSet", "Undo"})
         guard->watch(tabs_, QString::fromLatin1(name));
     guard->watch(tabs_, u"SK1"_s, true);
     connect(guard, &ChangeGuard::refused, this, &QIVForm::showMessages);
@@ -291,6 +327,7 @@ SessionHooks QIVForm::hooks(QIVFormOptions& options) {
     hooks.planeSetsShown = [this] { planeSetPanel_->showGrid(); };
     hooks.planeSetsCleared = [this] { planeSetPanel_->clearGrid(); };
     hooks.skinsReset = [this] { planesTab_->showResetAll(); };
+    hooks.historyChanged = [this] { showUndoable(); };
     hooks.logged = [this](const Change&) {
         if (const auto problem = session_->log().takeProblem())
             messages_->appendPlainText(uisupport::fromProblem(*problem));
@@ -305,7 +342,9 @@ SessionHooks QIVForm::hooks(QIVFormOptions& options) {
 }
 
 void QIVForm::planeSetInstalled() {
-    setsTab_->showChange(session_->refreshSummary());
+    BrowserChange shown;
+    shown.summaryChanged = true; // the install wrote the ledger anew
+    setsTab_->showChange(shown);
 }
 
 void QIVForm::showProblems(const common::Problems& problems) {

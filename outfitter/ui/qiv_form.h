@@ -19,6 +19,7 @@
 
 class QLayout;
 class QPlainTextEdit;
+class QPushButton;
 class QProgressBar;
 class QTabWidget;
 
@@ -76,6 +77,11 @@ class QIVForm final : public QWidget {
     // and plane sets routed through their grids as the player's own clicks.
     SessionHooks hooks(QIVFormOptions& options);
     void planeSetInstalled();
+    // Every tab drawn from the session as start-up (or an undo) left it.
+    void showSession();
+    // "Undo" and Ctrl+Z: the newest change taken back; the button names it.
+    void undoLast();
+    void showUndoable();
     void showProblems(const common::Problems& problems);
     void showMessages(const QStringList& lines);
     void afterLaunch(LaunchStyle style);
@@ -96,6 +102,7 @@ class QIVForm final : public QWidget {
     PlanesSkinsTab* planesTab_ = nullptr;
     PlaneSetPanel* planeSetPanel_ = nullptr;
     QPlainTextEdit* messages_ = nullptr;
+    QPushButton* undo_ = nullptr;
     LogPanel* logPanel_ = nullptr;
     QProgressBar* progressBar_ = nullptr;
     std::unique_ptr<ProgressDisplay> progress_;

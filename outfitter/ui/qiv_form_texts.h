@@ -54,5 +54,8 @@ inline const QString kMinimiseAndLaunch = u"Minimise QIV and launch"_s;
 inline const QString kExitAndLaunch = u"Exit QIV and launch"_s;
 inline const QString kExit = u"Exit"_s;
 inline const QString kMinimise = u"Minimise"_s;
+inline const QString kUndo = u"Undo"_s;
+inline const QString kUndoTip = u"Undo: %1 (Ctrl+Z)"_s;
+inline const QString kNothingToUndo = u"Nothing to undo"_s;
 
 } // namespace outfitter::texts

@@ -22,6 +22,8 @@ class ChangeRecorder {
     // `from` is about to be renamed to `to`.
     virtual std::optional<Problem> beforeRename(const std::filesystem::path& from,
                                                 const std::filesystem::path& to) = 0;
+    // The folder `path` is about to be made.
+    virtual std::optional<Problem> beforeMakeFolder(const std::filesystem::path& path) = 0;
 };
 
 // The recorder of this thread's change, or none.
@@ -39,6 +41,9 @@ class RecordingScope final {
   private:
     ChangeRecorder* previous_;
 };
+
+// Makes `folder` and whichever of its parents are missing, the recorder told of each.
+std::optional<Problem> makeFolders(const std::filesystem::path& folder);
 
 // Renames `from` to `to` (a file or a folder) with the recorder told first; the system's reason on
 // failure.

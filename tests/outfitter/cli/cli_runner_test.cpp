@@ -139,3 +139,24 @@ TEST_F(CommandLine, HelpListsTheSelectorsOwnOptions) {
     for (const char* option : {"--apply PACKAGE", "--reset", "--launch PROGRAM", "--list"})
         EXPECT_TRUE(has(out.str(), option)) << option;
 }
+
+TEST_F(CommandLine, UndoTakesBackTheNewestChangeAndHistoryListsWhatIsLeft) {
+    const auto ledgerBefore = ledger();
+    ASSERT_EQ(run({"--undo"}), 0) << err_.str();
+    EXPECT_EQ(out_.str(), "Nothing to undo.\n");
+    ASSERT_EQ(run({"--apply", "weather swap"}), 0) << err_.str();
+    ASSERT_EQ(run({"--apply", "Desert War", "--reset"}), 0) << err_.str();
+
+    ASSERT_EQ(run({"--history"}), 0) << err_.str();
+    const auto listed = out_.str();
+    EXPECT_LT(listed.find("Load a package"), listed.find("W-Desert Air War")) << listed;
+    EXPECT_TRUE(has(listed, "FoldersLoaded.txt")) << listed;
+
+    ASSERT_EQ(run({"--undo", "--list"}), 0) << err_.str();
+    EXPECT_TRUE(has(out_.str(), "Undone: Load a package")) << out_.str();
+    EXPECT_EQ(ledger(), "W-Desert Air War\r\nG-Cloud Textures\r\nG-Explosion Effects\r\n\r\n");
+    ASSERT_EQ(run({"--undo"}), 0) << err_.str();
+    EXPECT_EQ(ledger(), ledgerBefore);
+    EXPECT_TRUE(has(log(), " undo ")) << log();
+    EXPECT_EQ(run({"--undo", "--apply", "Desert War"}), 2); // one change at a time
+}

@@ -35,9 +35,10 @@ using Tree = std::map<std::string, std::string>;
         if (!entry.is_regular_file())
             continue;
         const auto relative = common::pathText(fs::relative(entry.path(), folder));
-        // The log and the lock's holder record say who did what, not what the game folder holds.
+        // The log, the history and the lock's holder record say who did what and when, not what the
+        // game folder holds.
         if (relative.find("outfitter.log") != std::string::npos ||
-            relative.find(".qiv-lock") != std::string::npos)
+            relative.find(".qiv-lock") != std::string::npos || relative.find(".history") != std::string::npos)
             continue;
         files[relative] = testsupport::slurp(entry.path());
     }

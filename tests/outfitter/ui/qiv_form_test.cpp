@@ -1,11 +1,11 @@
 // The selector's main window driven offscreen, as a player would find it after start-up.
 
+#include "common/game_folder_lock.h"
 #include "outfitter/core/category_table.h"
 #include "outfitter/ui/qiv_form.h"
 #include "outfitter/ui/set_grid.h"
 #include "ui_support/message_box.h"
 #include "ui_support/qt_text.h"
-#include "common/game_folder_lock.h"
 
 #include "temp_game_folder.h"
 
@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -59,10 +60,10 @@ class QIVFormTest final : public QObject {
         outfitter::QIVForm form(game.path(), options());
         QCOMPARE(form.objectName(), u"QIVForm"_s);
         QVERIFY(!form.isDuplicate());
-        QCOMPARE(game.entries(), (std::set<std::string>{"QIV128/", "QIV128/.qiv-lock", "QIV128/.qiv-window",
-                                                        "QIV128/Autoscripts/",
-                                                        "QIV128/Skinfolder/", "QIV128/qiv.ini",
-                                                        "QIV128/FoldersLoaded.txt", "Savedata/", "Music/"}));
+        QCOMPARE(game.entries(),
+                 (std::set<std::string>{"QIV128/", "QIV128/.qiv-lock", "QIV128/.qiv-window",
+                                        "QIV128/Autoscripts/", "QIV128/Skinfolder/", "QIV128/qiv.ini",
+                                        "QIV128/FoldersLoaded.txt", "Savedata/", "Music/"}));
         QCOMPARE(game.read("QIV128/qiv.ini"), outfitter::CategoryTable::defaultBytes());
         QCOMPARE(child<QPlainTextEdit>(form, u"messages"_s)->toPlainText(), QString());
 
@@ -256,8 +257,9 @@ class QIVFormTest final : public QObject {
         const QPoint row = grid->visualItemRect(grid->item(0, 1)).center();
         {
             const auto write = common::takeLockForWrite(game.path(), "sortie");
-            QVERIFY2(write.lock.held(), write.lock.problem() ? write.lock.problem()->text().c_str()
-                                                              : std::to_string(write.lock.holder().processId).c_str());
+            QVERIFY2(write.lock.held(), write.lock.problem()
+                                            ? write.lock.problem()->text().c_str()
+                                            : std::to_string(write.lock.holder().processId).c_str());
             QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, row);
             QVERIFY(!form.browser().rows()[0].loaded);
             const QString messages = child<QPlainTextEdit>(form, u"messages"_s)->toPlainText();
@@ -269,6 +271,47 @@ class QIVFormTest final : public QObject {
         QVERIFY(form.browser().rows()[0].loaded);
         // Held for the change only: once the window waits for the player again, the builder may write.
         QTRY_VERIFY(common::takeLockForWrite(game.path(), "sortie").lock.held());
+    }
+
+    // "Undo" takes back the newest change and names it; Ctrl+Z takes back the one before; the grid,
+    // the marks and the game folder are as they were.
+    void theNewestChangeIsUndoneByTheButtonAndTheOneBeforeByCtrlZ() {
+        TempGameFolder game;
+        game.write("QIV128/B-Here/here.txt", "set");
+        outfitter::QIVForm form(game.path(), options());
+        form.show();
+        form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        const auto own = [&] {
+            auto entries = game.entries();
+            std::erase_if(entries, [](const std::string& e) {
+                return e.rfind("QIV128/.history", 0) == 0 || e == "QIV128/outfitter.log";
+            });
+            return entries;
+        };
+        const auto before = own();
+        auto* undo = child<QPushButton>(form, u"Undo"_s);
+        QVERIFY(!undo->isEnabled());
+        child<QTabWidget>(form, u"SSTab1"_s)->setCurrentIndex(1);
+        auto* grid = child<QTableWidget>(form, u"Unigrid"_s);
+        const QPoint row = grid->visualItemRect(grid->item(0, 1)).center();
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, row);
+        const auto loaded = own();
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, row);
+        QVERIFY(!form.browser().rows()[0].loaded);
+        QCOMPARE(undo->toolTip(), u"Undo: Unload B-Here (Ctrl+Z)"_s);
+
+        QTest::mouseClick(undo, Qt::LeftButton);
+        QVERIFY(form.browser().rows()[0].loaded);
+        QCOMPARE(own(), loaded);
+        QCOMPARE(undo->toolTip(), u"Undo: Load B-Here (Ctrl+Z)"_s);
+        QTest::keyClick(&form, Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(!form.browser().rows()[0].loaded);
+        QCOMPARE(own(), before);
+        QVERIFY(!undo->isEnabled());
+        const QString messages = child<QPlainTextEdit>(form, u"messages"_s)->toPlainText();
+        QVERIFY2(messages.contains(u"Undone: Unload B-Here"_s) && messages.contains(u"Undone: Load B-Here"_s),
+                 qPrintable(messages));
     }
 
     // Pictures of each tab for a person to look at: set EAW_SCREENSHOT_DIR to keep them.
