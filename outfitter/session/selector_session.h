@@ -242,6 +242,7 @@ class SelectorSession final {
     };
 
     void fillSeams(SessionHooks& hooks);
+    void keepLoadedMusic(const std::filesystem::path& oldMusic, common::Problems& problems);
     void endStep();
     // Start-up once more over what an undo put back: every part read anew.
     void restart();

@@ -7,6 +7,7 @@
 #include "outfitter/sets/music_switch.h"
 #include "outfitter/sets/package_loader.h"
 
+#include "common/change_recorder.h"
 #include "common/names.h"
 #include "common/resolver.h"
 
@@ -100,6 +101,36 @@ FileWorkReport SelectorSession::deleteDefaultMissions(const std::vector<fs::path
     return report;
 }
 
+// A loaded set's tune belongs in the active "Music" whichever music is chosen: it went with the old
+// folder, so it comes back into the new one (a tune of the chosen music under the same name is left
+// where it is, and the player told).
+void SelectorSession::keepLoadedMusic(const fs::path& oldMusic, common::Problems& problems) {
+    const auto active = common::resolve(gameFolder_, kActiveMusicFolderName);
+    if (!active.ok() || !active.value.exists)
+        return;
+    for (const auto& owner : browser_.owners(true, true))
+        for (const auto& file : owner.files) {
+            if (file.place != GameSubfolder::Music)
+                continue;
+            const auto carried = common::resolve(oldMusic, file.name);
+            if (!carried.ok() || !carried.value.exists)
+                continue;
+            const auto target = common::resolve(active.value.path, file.name);
+            if (target.ok() && target.value.exists) {
+                problems.push_back({target.value.path,
+                                    "bringing back " + file.name + " of " + owner.name + " to",
+                                    "the chosen music has a tune of that name; the set's stays in " +
+                                        common::pathText(oldMusic.filename())});
+                continue;
+            }
+            const auto into = active.value.path / carried.value.path.filename();
+            if (auto problem = common::renameEntry(carried.value.path, into, "bringing back"))
+                problems.push_back(std::move(*problem));
+            else
+                record({ChangeKind::Rename, into, "of " + owner.name + ", kept in the active music"});
+        }
+}
+
 const MusicList& SelectorSession::music() const {
     return startup_.music;
 }
@@ -120,6 +151,7 @@ MusicSwitch SelectorSession::switchMusic(const std::string& chosen) {
             {ChangeKind::Rename, gameFolder_ / common::pathFromText(before), "from Music (music switched)"});
         record({ChangeKind::Rename, gameFolder_ / kActiveMusicFolderName,
                 "from " + chosen + " (music switched)"});
+        keepLoadedMusic(gameFolder_ / common::pathFromText(before), result.problems);
     }
     startup_.music = result.music;
     return result;

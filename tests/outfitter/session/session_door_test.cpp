@@ -111,5 +111,36 @@ TEST(SessionDoor, ChangesTakeTheLockForTheirOwnSpanAndAreRefusedWhileAnotherHold
     EXPECT_FALSE(session.holdsLock());
 }
 
+// A loaded set's tune stays in the active "Music" whichever music is chosen, so the check still finds
+// it and unloading takes it; undo puts the folders back as they were.
+TEST(SessionDoor, SwitchingTheMusicLeavesALoadedSetsTuneWhereTheSetPutIt) {
+    testsupport::TempFolder dir;
+    const auto game = dir.folder("EAW");
+    ASSERT_TRUE(demo::writeDemoGame(game).ok());
+    SelectorSession session(game);
+    const auto& rows = session.browser().rows();
+    const auto row = static_cast<std::size_t>(
+        std::find_if(rows.begin(), rows.end(), [](const SetRow& r) { return r.name == "W-Desert Air War"; }) -
+        rows.begin());
+    ASSERT_TRUE(session.clickSet(row).work.problems.empty());
+    ASSERT_TRUE(fs::exists(game / "Music" / "desert.bgm"));
+    const auto before = session.music().current;
+    const auto& available = session.music().available;
+    const auto other =
+        std::find_if(available.begin(), available.end(), [&](const auto& name) { return name != before; });
+    ASSERT_NE(other, available.end());
+    const auto switched = session.switchMusic(*other);
+    ASSERT_TRUE(switched.switched);
+    EXPECT_TRUE(switched.problems.empty()) << switched.problems.front().text();
+    EXPECT_TRUE(fs::exists(game / "Music" / "desert.bgm"));
+    EXPECT_FALSE(fs::exists(game / before / "desert.bgm"));
+    EXPECT_TRUE(session.checkGameFolder().allAsLoaded());
+
+    EXPECT_TRUE(session.undo().problems.empty());
+    EXPECT_EQ(session.music().current, before);
+    EXPECT_TRUE(fs::exists(game / "Music" / "desert.bgm"));
+    EXPECT_TRUE(session.checkGameFolder().allAsLoaded());
+}
+
 } // namespace
 } // namespace outfitter
