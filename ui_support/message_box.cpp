@@ -10,7 +10,7 @@ std::optional<MessageBox::Shown> last;
 } // namespace
 
 QMessageBox::StandardButton MessageBox::run(QMessageBox& box) {
-    last = Shown{box.windowTitle(), box.text(), box.icon(), box.standardButtons()};
+    last = Shown{box.windowTitle(), box.text(), box.icon(), box.standardButtons(), box.detailedText()};
     if (nextAnswer) {
         const auto answer = *nextAnswer;
         nextAnswer.reset();
@@ -34,8 +34,11 @@ QMessageBox::StandardButton MessageBox::information(QWidget* parent, const QStri
     return run(box);
 }
 
-QMessageBox::StandardButton MessageBox::question(QWidget* parent, const QString& title, const QString& text) {
+QMessageBox::StandardButton MessageBox::question(QWidget* parent, const QString& title, const QString& text,
+                                                 const QString& details) {
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+    if (!details.isEmpty())
+        box.setDetailedText(details);
     box.setDefaultButton(QMessageBox::No);
     box.setEscapeButton(QMessageBox::No);
     return run(box);

@@ -16,17 +16,20 @@ class MessageBox final {
         QString text;
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         QMessageBox::StandardButtons buttons;
+        QString details;
     };
 
     // A box with the exclamation icon and an OK button.
     static QMessageBox::StandardButton exclamation(QWidget* parent, const QString& title,
                                                    const QString& text);
     // A box of information (rich text allowed) with a picture in place of the icon and an OK button.
-    static QMessageBox::StandardButton information(QWidget* parent, const QString& title,
-                                                   const QString& text, const QIcon& picture = {});
+    static QMessageBox::StandardButton information(QWidget* parent, const QString& title, const QString& text,
+                                                   const QIcon& picture = {});
 
     // A question with Yes and No; No is the default, so Enter or Esc never starts what is asked.
-    static QMessageBox::StandardButton question(QWidget* parent, const QString& title, const QString& text);
+    // `details`, when given, is the list behind "Show Details...".
+    static QMessageBox::StandardButton question(QWidget* parent, const QString& title, const QString& text,
+                                                const QString& details = {});
 
     // The next box is not shown but answered at once with `answer` (tests).
     static void setNextAnswer(QMessageBox::StandardButton answer);

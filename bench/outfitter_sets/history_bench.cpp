@@ -3,6 +3,7 @@
 // without a history, each pair in turns in the same run.
 
 #include "support/scratch_folder.h"
+#include "support/work_timing.h"
 
 #include "outfitter/core/change_history.h"
 #include "outfitter/sets/clean_up.h"
@@ -23,18 +24,8 @@ using namespace outfitter;
 
 namespace {
 
-double secondsOf(const std::function<void()>& work) {
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-void writeFile(const fs::path& file, std::size_t size, char seed) {
-    std::string bytes(size, '\0');
-    for (std::size_t i = 0; i < size; ++i)
-        bytes[i] = static_cast<char>((i * 31 + static_cast<std::size_t>(seed)) & 0xff);
-    std::ofstream(file, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
+using bench::secondsOf;
+using bench::writeFile;
 
 void BM_Undo_400FileLoadVersusTheLoad(benchmark::State& state) {
     bench::ScratchFolder scratch(fs::temp_directory_path(), "eaw-history-bench");

@@ -2,6 +2,7 @@
 // of the same files in the same run.
 
 #include "support/scratch_folder.h"
+#include "support/work_timing.h"
 
 #include "outfitter/sets/clean_up.h"
 #include "outfitter/sets/set_installer.h"
@@ -23,6 +24,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
+using bench::secondsOf;
+using bench::writeFile;
+
 constexpr int kSetFiles = 400;
 constexpr int kStockFiles = 300;
 constexpr int kCleanUpFiles = 10000;
@@ -35,13 +39,6 @@ class Scratch final {
   private:
     bench::ScratchFolder folder_;
 };
-
-void writeFile(const fs::path& file, std::size_t size, char seed) {
-    std::string bytes(size, '\0');
-    for (std::size_t i = 0; i < size; ++i)
-        bytes[i] = static_cast<char>((i * 31 + static_cast<std::size_t>(seed)) & 0xff);
-    std::ofstream(file, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
 
 // 400 files of 250 to 750 KiB, about 200 MB, with names in mixed case.
 std::int64_t makeSet(const fs::path& folder) {
@@ -93,12 +90,6 @@ struct LoadScene {
 LoadScene& loadScene() {
     static LoadScene scene;
     return scene;
-}
-
-double secondsOf(const std::function<void()>& work) {
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
 // The machine is shared, so the engine and its baseline run in turns inside one benchmark, in

@@ -131,6 +131,7 @@ void SelectorSession::start(SessionHooks hooks, StartupMode mode) {
     skinsChanged_ = std::move(hooks.skinsChanged);
     planeSetInstalled_ = std::move(hooks.planeSetInstalled);
     historyChanged_ = std::move(hooks.historyChanged);
+    restarted_ = std::move(hooks.restarted);
     // An undo a killed run began is finished before anything reads what it was putting back.
     std::vector<std::string> undoneAtStart;
     if (mode == StartupMode::Repair) {

@@ -45,6 +45,7 @@ struct SessionHooks {
     std::function<void(const SkinChange&)> skinsChanged;
     std::function<void(std::size_t row, const PlaneInstallReport&)> planeSetInstalled;
     std::function<void()> historyChanged; // a step was added, undone or let go
+    std::function<void()> restarted;      // the parts were read anew (a failed change taken back)
     // Called after each change is written to the log (the log's own problems are taken from it).
     ChangeSink logged;
 };
@@ -213,6 +214,10 @@ class SelectorSession final {
         ChangeSpan& operator=(const ChangeSpan&) = delete;
         // The refusal, taken out once for the caller's report.
         std::optional<common::Problem> refused() { return std::exchange(refused_, std::nullopt); }
+        // A change that must be whole or nothing failed part-way: what it wrote is taken back at
+        // once (its step undone, its journal and snapshot dropped) and the parts read anew, so the next
+        // start finishes nothing the player was told had failed. False when it could not be.
+        bool rollBack(common::Problems& problems);
 
       private:
         SelectorSession& session_;
@@ -274,6 +279,7 @@ class SelectorSession final {
     std::function<void(const SkinChange&)> skinsChanged_;
     std::function<void(std::size_t, const PlaneInstallReport&)> planeSetInstalled_;
     std::function<void()> historyChanged_;
+    std::function<void()> restarted_;
 };
 
 } // namespace outfitter

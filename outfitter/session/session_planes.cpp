@@ -32,6 +32,17 @@ SkinChange SelectorSession::skinChange(const std::string& title, const std::func
     recordFiles(sink(), done.work.done, "for a skin");
     for (const auto& kept : done.originals)
         record(kept);
+    if (!done.work.problems.empty()) {
+        // Told it failed, the player gets the folder as it was, not a skin finished at the next start.
+        common::Problems problems;
+        if (span.rollBack(problems)) {
+            done.work.problems.push_back({skins_.storeFolder(), "changing the skins in",
+                                          "it did not go through whole, so nothing was changed"});
+            done.summaryDue = false;
+        }
+        done.work.problems.insert(done.work.problems.end(), problems.begin(), problems.end());
+        return done;
+    }
     // The ledger names the skins: the change is whole once it is written (its journal ends there).
     if (done.summaryDue)
         done.work.add(browser_.refreshSummary().work);
@@ -73,6 +84,19 @@ PlaneInstallReport SelectorSession::installPlaneSet(std::size_t row) {
     const auto name = planeSets_.rows()[row].folder;
     auto outcome = planeSets_.install(row);
     recordFiles(sink(), outcome.written, "for " + name, ChangeKind::Patch);
+    if (!outcome.problems.empty() && !outcome.written.empty()) {
+        // Half an aircraft is worse than none: the game's aircraft, names and menus must agree.
+        common::Problems problems;
+        if (span.rollBack(problems)) {
+            outcome.problems.push_back({gameFolder_, "installing " + name + " in",
+                                        "it did not go through whole, so what it had written was taken "
+                                        "back and nothing was changed"});
+            outcome.recordWritten = false;
+            outcome.written.clear();
+        }
+        outcome.problems.insert(outcome.problems.end(), problems.begin(), problems.end());
+        return outcome;
+    }
     if (outcome.recordWritten) {
         auto refreshed = browser_.refreshSummary();
         outcome.problems.insert(outcome.problems.end(), refreshed.work.problems.begin(),

@@ -3,6 +3,9 @@
 
 #include "outfitter/session/selector_session.h"
 
+#include "outfitter/core/file_snapshot.h"
+#include "outfitter/core/work_journal.h"
+
 #include "common/game_folder_lock.h"
 
 namespace outfitter {
@@ -41,6 +44,28 @@ SelectorSession::ChangeSpan::~ChangeSpan() {
         session_.endStep();
     if (took_)
         session_.releaseLock();
+}
+
+bool SelectorSession::ChangeSpan::rollBack(common::Problems& problems) {
+    if (!stepBegun_)
+        return false;
+    stepBegun_ = false;
+    auto& session = session_;
+    session.recording_.reset();
+    session.history_.finish(std::move(session.step_), session.historyLimits_);
+    auto undone = session.history_.undoNewest();
+    problems.insert(problems.end(), undone.problems.begin(), undone.problems.end());
+    const auto selector = session.startup_.selectorFolder;
+    if (auto problem = removeJournal(selector))
+        problems.push_back(std::move(*problem));
+    const auto dropped = dropSnapshot(selector);
+    problems.insert(problems.end(), dropped.begin(), dropped.end());
+    session.restart();
+    if (session.restarted_)
+        session.restarted_();
+    if (session.historyChanged_)
+        session.historyChanged_();
+    return undone.problems.empty();
 }
 
 void SelectorSession::endStep() {

@@ -78,8 +78,9 @@ bool cleanedUp(const common::FolderEntry& entry, std::string_view patterns) {
 
 } // namespace
 
-common::Result<std::size_t> cleanUpCount(const fs::path& gameFolder, const fs::path& selectorFolder) {
-    common::Result<std::size_t> result;
+common::Result<std::vector<std::string>> cleanUpList(const fs::path& gameFolder,
+                                                     const fs::path& selectorFolder) {
+    common::Result<std::vector<std::string>> result;
     const auto patterns = cleanUpPatterns(selectorFolder);
     if (!patterns.ok()) {
         result.problem = patterns.problem;
@@ -92,7 +93,7 @@ common::Result<std::size_t> cleanUpCount(const fs::path& gameFolder, const fs::p
     }
     for (const auto& entry : listing.value.entries())
         if (entry.kind == common::EntryKind::PlainFile && cleanedUp(entry, patterns.value))
-            ++result.value;
+            result.value.push_back(entry.name);
     return result;
 }
 

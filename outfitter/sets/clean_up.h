@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace outfitter {
 
@@ -37,9 +38,9 @@ bool matchesCleanUpPatterns(std::string_view patterns, std::string_view fileName
 FileWorkReport CleanUp(const std::filesystem::path& gameFolder, const std::filesystem::path& selectorFolder,
                        const ProgressCallback& progress = {});
 
-// How many files CleanUp would delete now, for the question asked before "Reset All".
-common::Result<std::size_t> cleanUpCount(const std::filesystem::path& gameFolder,
-                                         const std::filesystem::path& selectorFolder);
+// The files CleanUp would delete now, for the question asked before "Reset All".
+common::Result<std::vector<std::string>> cleanUpList(const std::filesystem::path& gameFolder,
+                                                     const std::filesystem::path& selectorFolder);
 
 // What "Reset All" does after CleanUp: the ledger emptied to zero bytes, then the stock "eaw.exe" of
 // `selectorFolder`, if there is one, copied over the game's.

@@ -67,6 +67,7 @@ struct BrowserChange {
 struct ResetAllPreview {
     // By the clean-up, and the loaded sets' files in "Savedata" and "Music" that go with them.
     std::size_t filesToDelete = 0;
+    std::vector<std::string> taken; // those files, relative to the game folder, for the question's details
     std::size_t skinsToRemove = 0;
     std::size_t originals = 0; // kept originals that go back
     common::Problems problems;

@@ -107,14 +107,14 @@ FileWorkReport SetBrowser::removeSetPlaceFiles(const std::vector<std::size_t>& r
 
 ResetAllPreview SetBrowser::previewResetAll() const {
     ResetAllPreview preview;
-    const auto count = cleanUpCount(gameFolder_, selectorFolder_);
-    if (!count.ok())
-        preview.problems.push_back(*count.problem);
-    preview.filesToDelete = count.value;
+    auto listed = cleanUpList(gameFolder_, selectorFolder_);
+    if (!listed.ok())
+        preview.problems.push_back(*listed.problem);
+    preview.taken = std::move(listed.value);
     for (std::size_t i = 0; i < rows_.size(); ++i)
         if (rows_[i].loaded)
-            preview.filesToDelete +=
-                setFilesInSubfolders(gameFolder_, common::pathFromText(rows_[i].path)).size();
+            for (const auto& file : setFilesInSubfolders(gameFolder_, common::pathFromText(rows_[i].path)))
+                preview.taken.push_back(common::pathText(file.lexically_relative(gameFolder_)));
     preview.skinsToRemove = partners_->markedSkins().size();
     // A skin's files go before the clean-up; those its patterns would not take are counted here.
     if (const auto skinOwners = partners_->skinOwners(); !skinOwners.empty()) {
@@ -131,9 +131,10 @@ ResetAllPreview SetBrowser::previewResetAll() const {
                     continue;
                 counted.push_back(name);
                 if (!patterns.ok() || isProtectedName(name) || !matchesCleanUpPatterns(patterns.value, name))
-                    ++preview.filesToDelete;
+                    preview.taken.push_back(name);
             }
     }
+    preview.filesToDelete = preview.taken.size();
     preview.originals = OriginalStore(gameFolder_, selectorFolder_).countHeldBy(loadedOwners(rows_.size()));
     return preview;
 }

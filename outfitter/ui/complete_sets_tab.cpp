@@ -322,8 +322,12 @@ void CompleteSetsTab::resetAll() {
     if (preview.originals > 0)
         question += preview.originals == 1 ? u" and puts 1 kept original back"_s
                                            : u" and puts %1 kept originals back"_s.arg(preview.originals);
-    question += u", and unloads every set. Go on?"_s;
-    if (uisupport::MessageBox::question(this, texts::kResetAll, question) != QMessageBox::Yes) {
+    question += u", and unloads every set. Undo brings it all back. Go on?"_s;
+    QStringList taken;
+    for (const auto& name : preview.taken)
+        taken << uisupport::fromNameBytes(name);
+    if (uisupport::MessageBox::question(this, texts::kResetAll, question, taken.join(u'\n')) !=
+        QMessageBox::Yes) {
         emit problemsReported({u"Reset All was not done; nothing changed."_s});
         return;
     }

@@ -328,6 +328,11 @@ SessionHooks QIVForm::hooks(QIVFormOptions& options) {
     hooks.planeSetsCleared = [this] { planeSetPanel_->clearGrid(); };
     hooks.skinsReset = [this] { planesTab_->showResetAll(); };
     hooks.historyChanged = [this] { showUndoable(); };
+    hooks.restarted = [this] {
+        if (!session_->browser().planeSetsShown())
+            planeSetPanel_->clearGrid();
+        showSession();
+    };
     hooks.logged = [this](const Change&) {
         if (const auto problem = session_->log().takeProblem())
             messages_->appendPlainText(uisupport::fromProblem(*problem));

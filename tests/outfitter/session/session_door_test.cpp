@@ -4,6 +4,7 @@
 
 #include "outfitter/session/selector_session.h"
 
+#include "common/file_faults.h"
 #include "common/game_folder_lock.h"
 #include "make_demo_game/demo_game.h"
 #include "test_support/temp_folder.h"
@@ -11,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
 
 namespace outfitter {
 namespace {
@@ -140,6 +142,68 @@ TEST(SessionDoor, SwitchingTheMusicLeavesALoadedSetsTuneWhereTheSetPutIt) {
     EXPECT_EQ(session.music().current, before);
     EXPECT_TRUE(fs::exists(game / "Music" / "desert.bgm"));
     EXPECT_TRUE(session.checkGameFolder().allAsLoaded());
+}
+
+// An aircraft install that cannot write every file it needs (after "Reset All" the game folder holds
+// no loose name table) leaves nothing half-written: what it wrote is taken back at once.
+TEST(SessionDoor, AnAircraftInstallThatFailsPartWayChangesNothing) {
+    testsupport::TempFolder dir;
+    const auto game = dir.folder("EAW");
+    ASSERT_TRUE(demo::writeDemoGame(game).ok());
+    SelectorSession session(game);
+    session.resetAll();
+    const auto& rows = session.browser().rows();
+    const auto row = static_cast<std::size_t>(
+        std::find_if(rows.begin(), rows.end(), [](const SetRow& r) { return r.name == "F-Fighter Pack"; }) -
+        rows.begin());
+    ASSERT_LT(row, rows.size());
+    session.clickSet(row);
+    ASSERT_FALSE(session.planeSets().rows().empty());
+    const auto before = dir.read(game / "planes.dat");
+    const auto loadoutBefore = fs::exists(game / "loadout.dat") ? dir.read(game / "loadout.dat") : "";
+    const auto steps = session.history().size();
+    const auto outcome = session.installPlaneSet(0);
+    if (outcome.problems.empty()) {
+        EXPECT_TRUE(outcome.recordWritten); // this demo's files were all there: a whole install
+        return;
+    }
+    EXPECT_FALSE(outcome.recordWritten);
+    EXPECT_EQ(dir.read(game / "planes.dat"), before);
+    EXPECT_EQ(fs::exists(game / "loadout.dat") ? dir.read(game / "loadout.dat") : "", loadoutBefore);
+    EXPECT_NE(outcome.problems.back().text().find("nothing was changed"), std::string::npos)
+        << outcome.problems.back().text();
+    EXPECT_EQ(session.history().size(), steps); // nothing left to undo of it
+    EXPECT_FALSE(fs::exists(game / "QIV128" / ".qiv-journal"));
+    EXPECT_TRUE(session.planeSets().markedFolders().empty());
+}
+
+// A skin install the disk stops part-way is taken back at once: the player was told it failed, so the
+// next start finds nothing to finish and the skin is not in.
+TEST(SessionDoor, ASkinInstallTheDiskStopsIsTakenBackNotFinishedLater) {
+    testsupport::TempFolder dir;
+    const auto game = dir.folder("EAW");
+    ASSERT_TRUE(demo::writeDemoGame(game).ok());
+    const auto planes = dir.read(game / "planes.dat");
+    {
+        SelectorSession session(game);
+        ASSERT_FALSE(session.skins().rows().empty());
+        const auto name = session.skins().rows()[0].name;
+        SkinChange change;
+        {
+            common::faults::Scope full(
+                common::faults::failAfter(common::faults::Operation::Write, 1, ENOSPC));
+            change = session.toggleSkin(0);
+        }
+        ASSERT_FALSE(change.work.problems.empty());
+        EXPECT_NE(change.work.problems.back().text().find("nothing was changed"), std::string::npos)
+            << change.work.problems.back().text();
+        EXPECT_FALSE(session.skins().rows()[0].installed);
+        EXPECT_FALSE(fs::exists(game / "QIV128" / ".qiv-journal"));
+    }
+    SelectorSession again(game);
+    EXPECT_TRUE(again.startupChange().told.empty());
+    EXPECT_FALSE(again.skins().rows()[0].installed);
+    EXPECT_EQ(dir.read(game / "planes.dat"), planes);
 }
 
 } // namespace

@@ -1,8 +1,8 @@
 // The "Complete Sets" tab and the launch and reset commands driven with the mouse and keyboard on the
 // demo game folder, whose names mix letter case ("SaveData", "SkinFolder").
 
-#include "ui_support/message_box.h"
 #include "outfitter/ui/qiv_form.h"
+#include "ui_support/message_box.h"
 
 #include "make_demo_game/demo_game.h"
 
@@ -325,6 +325,11 @@ class SetBrowserWindowTest final : public QObject {
         const auto promised =
             QRegularExpression(u"^Reset All deletes (\\d+ files?) from the game folder"_s).match(asked->text);
         QVERIFY2(promised.hasMatch(), qPrintable(asked->text));
+        // Its details list every file by name, and it says the way back.
+        QVERIFY2(asked->text.contains(u"Undo brings it all back"_s), qPrintable(asked->text));
+        for (const auto& name : deleted)
+            QVERIFY2(asked->details.split(u'\n').contains(name),
+                     qPrintable(name + u" / "_s + asked->details));
         QCOMPARE(demo.game.entries(), before);
         QVERIFY(captions.isEmpty());
         QCOMPARE(demo.messages(), u"Reset All was not done; nothing changed."_s);
