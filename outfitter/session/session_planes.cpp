@@ -32,20 +32,25 @@ SkinChange SelectorSession::skinChange(const std::string& title, const std::func
     recordFiles(sink(), done.work.done, "for a skin");
     for (const auto& kept : done.originals)
         record(kept);
-    if (!done.work.problems.empty()) {
+    // The ledger names the skins: the change is whole once it is written (its journal ends there).
+    bool ledgerWritten = false;
+    if (done.summaryDue) {
+        const auto refreshed = browser_.refreshSummary().work;
+        ledgerWritten = refreshed.problems.empty();
+        done.work.add(refreshed);
+    }
+    if (!done.work.problems.empty() && !ledgerWritten) {
         // Told it failed, the player gets the folder as it was, not a skin finished at the next start.
+        // A skin that went in without a file the game folder refused is recorded, and stays, named.
         common::Problems problems;
         if (span.rollBack(problems)) {
             done.work.problems.push_back({skins_.storeFolder(), "changing the skins in",
                                           "it did not go through whole, so nothing was changed"});
             done.summaryDue = false;
+            done.rowsChanged.clear();
         }
         done.work.problems.insert(done.work.problems.end(), problems.begin(), problems.end());
-        return done;
     }
-    // The ledger names the skins: the change is whole once it is written (its journal ends there).
-    if (done.summaryDue)
-        done.work.add(browser_.refreshSummary().work);
     return done;
 }
 
