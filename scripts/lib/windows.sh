@@ -113,11 +113,15 @@ configure ${WIN_QT_CONFIGURE[*]} -DQT_HOST_PATH_CMAKE_DIR=$WIN_QT_HOST_CMAKE"
 
 # libarchive as one DLL with what ".zip", ".7z", ".rar" and ".tar.gz" need linked in: zlib (Debian's
 # MinGW build), liblzma and bzip2 (from Debian's sources); Windows' own CNG for encrypted zips.
+# libarchive asks whether zlib needs ZLIB_WINAPI by running a program, which a cross build cannot (and
+# CMake 3.25 crashes trying): Debian's zlib is built without it. Regular expressions serve only
+# libarchive's own tools.
 WIN_LIBARCHIVE_CONFIGURE=(-DENABLE_ZLIB=ON -DENABLE_LZMA=ON -DENABLE_BZip2=ON -DENABLE_CNG=ON
     -DENABLE_OPENSSL=OFF -DENABLE_MBEDTLS=OFF -DENABLE_NETTLE=OFF -DENABLE_LIBB2=OFF -DENABLE_LZ4=OFF
     -DENABLE_LZO=OFF -DENABLE_ZSTD=OFF -DENABLE_LIBXML2=OFF -DENABLE_EXPAT=OFF -DENABLE_PCREPOSIX=OFF
     -DENABLE_LIBGCC=OFF -DENABLE_ICONV=OFF -DENABLE_ACL=OFF -DENABLE_XATTR=OFF -DENABLE_TAR=OFF
-    -DENABLE_CPIO=OFF -DENABLE_CAT=OFF -DENABLE_TEST=OFF -DENABLE_WERROR=OFF)
+    -DENABLE_CPIO=OFF -DENABLE_CAT=OFF -DENABLE_TEST=OFF -DENABLE_WERROR=OFF -DPOSIX_REGEX_LIB=NONE
+    -DCMAKE_C_FLAGS=-DLZMA_API_STATIC)
 
 # windows_cmake_build SOURCE BUILD ARGS...: configures, builds and installs a CMake project into WIN_LIBS.
 windows_cmake_build() {
@@ -167,7 +171,8 @@ configure ${WIN_LIBARCHIVE_CONFIGURE[*]}"
     if ! { windows_bzip2_build "$bz" "$work/bzip2-build" &&
            windows_cmake_build "$xz" "$work/xz-build" -DBUILD_SHARED_LIBS=OFF -DENABLE_NLS=OFF &&
            windows_cmake_build "$la" "$work/libarchive-build" "${WIN_LIBARCHIVE_CONFIGURE[@]}" \
-               -DZLIB_LIBRARY="/usr/$WIN_TRIPLE/lib/libz.a" -DZLIB_INCLUDE_DIR="/usr/$WIN_TRIPLE/include"
+               -DZLIB_LIBRARY="/usr/$WIN_TRIPLE/lib/libz.a" -DZLIB_INCLUDE_DIR="/usr/$WIN_TRIPLE/include" \
+               -DZLIB_WINAPI=OFF -DZLIB_WINAPI_WITH_LIB="/usr/$WIN_TRIPLE/lib/libz.a"
          } >"$log" 2>&1; then
         grep -E 'error|Error|FAILED' "$log" | head -n 30 >&2 || true
         tail -n 15 "$log" >&2

@@ -1,8 +1,9 @@
 // The mission builder's window on the demo game folder: the summary, saving and loading missions,
-// flying (with a stand-in Wine that records what it was asked to start) and the results report.
+// flying (with a stand-in that records what was started) and the results report.
 #include "form1_harness.h"
 #include "make_demo_game/demo_game.h"
 #include "sortie_test_files.h"
+#include "test_support/game_starts.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -41,12 +42,11 @@ class MissionWindowTest final : public QObject {
 
   private:
     std::unique_ptr<testing::TempFolder> game_;
-    std::unique_ptr<testing::TempFolder> bin_;
+    std::unique_ptr<testsupport::GameStarts> starts_;
     std::unique_ptr<Form1> form_;
-    QByteArray path_ = qgetenv("PATH");
 
     fs::path game(std::string_view relative) const { return game_->path() / relative; }
-    fs::path wineLog() const { return bin_->path() / "wine-arguments"; }
+    fs::path wineLog() const { return starts_->record(); }
 
     Form1* open() { return testing::openForm1(form_, game_->path(), sortieSettings()); }
     QWidget* board() { return find<QWidget>(form_.get(), "Image2"); }
@@ -72,18 +72,12 @@ class MissionWindowTest final : public QObject {
         game_ = std::make_unique<testing::TempFolder>();
         const demo::DemoOutcome outcome = demo::writeDemoGame(game_->path());
         QVERIFY2(outcome.ok(), outcome.refusal.c_str());
-        // A stand-in for Wine: it records the program it was asked to run.
-        bin_ = std::make_unique<testing::TempFolder>();
-        const fs::path wine = bin_->path() / "wine";
-        testing::writeFile(wine, "#!/bin/sh\necho \"$@\" > '" + wineLog().string() + ".part'\nmv '" +
-                                     wineLog().string() + ".part' '" + wineLog().string() + "'\n");
-        fs::permissions(wine, fs::perms::owner_all);
-        qputenv("PATH", QByteArray::fromStdString(bin_->path().string()) + ':' + path_);
+        starts_ = std::make_unique<testsupport::GameStarts>(
+            game_->path(), std::initializer_list<const char*>{"eaw.exe", "PEVeaw.exe"});
     }
     void cleanup() {
         form_.reset();
-        qputenv("PATH", path_);
-        bin_.reset();
+        starts_.reset();
         game_.reset();
     }
 
