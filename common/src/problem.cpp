@@ -107,6 +107,9 @@ Problem problemFromError(std::filesystem::path path, std::string action, const s
         std::string reason = windowsReason(path, ec.value());
         return Problem{std::move(path), std::move(action), std::move(reason)};
     }
+    // std::filesystem reports a refused rename or removal as a plain EACCES.
+    if (ec == std::errc::permission_denied && heldOpenElsewhere(path))
+        return Problem{std::move(path), std::move(action), kHeldOpenReason};
 #endif
     return Problem{std::move(path), std::move(action), ec.message()};
 }
