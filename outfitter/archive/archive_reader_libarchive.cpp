@@ -90,7 +90,7 @@ std::string entryName(archive_entry* entry) {
 #endif
 
 // Names are opened in the file system's own form (wide on Windows).
-int openFile(archive* reader, const char* file) {
+[[maybe_unused]] int openFile(archive* reader, const char* file) {
     return archive_read_open_filename(reader, file, kReadBlock);
 }
 [[maybe_unused]] int openFile(archive* reader, const wchar_t* file) {
