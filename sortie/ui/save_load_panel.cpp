@@ -1,5 +1,6 @@
 #include "sortie/ui/save_load_panel.h"
 
+#include "common/problem.h"
 #include "ui_support/click_label.h"
 #include "ui_support/escape_hides.h"
 #include "ui_support/list_choice.h"
@@ -50,7 +51,7 @@ SaveLoadPanel::SaveLoadPanel(MissionBuilder& model, QWidget* parent) : QFrame(pa
     connect(file1_, &QListWidget::currentTextChanged, this, &SaveLoadPanel::select);
     uisupport::focusNeverChooses(file1_);
     label10_ = named(
-        new QLabel(uisupport::fromPath(std::filesystem::path(model_.saveLoad().selectedMissionPath())), this),
+        new QLabel(uisupport::fromPath(common::pathFromText(model_.saveLoad().selectedMissionPath())), this),
         "Label10");
     label10_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     grid->addWidget(label10_, 4, 0, 1, 3);
@@ -114,7 +115,7 @@ void SaveLoadPanel::sync() {
         if (!current.isEmpty() && !found.isEmpty())
             file1_->setCurrentItem(found.first());
     }
-    label10_->setText(uisupport::fromPath(std::filesystem::path(model_.saveLoad().selectedMissionPath())));
+    label10_->setText(uisupport::fromPath(common::pathFromText(model_.saveLoad().selectedMissionPath())));
     const QString details = uisupport::fromGameLines(model_.saveLoad().missionDetails());
     if (text3_->toPlainText() != details)
         text3_->setPlainText(details);
