@@ -15,6 +15,11 @@
 #include <string>
 #include <vector>
 
+#if defined(_WIN32)
+// <windows.h> makes MessageBox a macro; in the window suites uisupport::MessageBox is meant.
+#undef MessageBox
+#endif
+
 namespace testsupport {
 
 class GameStarts final {
