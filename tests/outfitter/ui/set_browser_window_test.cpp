@@ -348,7 +348,7 @@ class SetBrowserWindowTest final : public QObject {
 
         list6->setCurrentItem(list6->findItems(u"eaw.exe"_s, Qt::MatchExactly).first());
         QTest::mouseClick(child<QLabel>(form, u"Label28"_s, 0), Qt::LeftButton);
-        QTRY_VERIFY(starts.started());
+        QTRY_VERIFY_WITH_TIMEOUT(starts.started(), 20000); // Wine takes seconds to start a program
         QVERIFY(starts.startedIn(demo.game.path(), demo.game.path() / "eaw.exe"));
         QCOMPARE(starts.lines().size(), 2u);
         QVERIFY(!form.isMinimized());

@@ -21,6 +21,9 @@ using sortie::ui::Form1;
 using namespace sortie::testing;
 namespace fs = std::filesystem;
 
+// Starting a program takes Wine seconds.
+constexpr int kStartTimeout = 20000;
+
 namespace {
 
 // Focus and a key, as a player who never touches the mouse.
@@ -117,7 +120,7 @@ class KeyboardWindowTest final : public QObject {
     void flyFromTheKeyboardNamesTheWholeMissionFile() {
         Form1* f = open();
         press(find<QWidget>(f, "Label14"), Qt::Key_Return);
-        QTRY_VERIFY(fs::exists(wineLog()));
+        QTRY_VERIFY_WITH_TIMEOUT(fs::exists(wineLog()), kStartTimeout);
         const fs::path mission = game_ / "SaveData" / "SingMiss.mpf";
         QVERIFY(fs::exists(mission));
         QVERIFY2(messages(f).contains(u"The mission was written to "_s +

@@ -21,6 +21,9 @@ using sortie::ui::Form1;
 using namespace sortie::testing;
 namespace fs = std::filesystem;
 
+// Starting a program takes Wine seconds.
+constexpr int kStartTimeout = 20000;
+
 namespace {
 
 void click(QWidget* widget) {
@@ -136,7 +139,7 @@ class MissionWindowTest final : public QObject {
         choose(find<QAbstractButton>(f, "PNat", 0));
         QVERIFY(label9->text().contains(u"\nMy support aircraft: "_s + QString::fromStdString(names[6])));
         click(find<QWidget>(f, "Label14"));
-        QTRY_VERIFY(fs::exists(wineLog()));
+        QTRY_VERIFY_WITH_TIMEOUT(fs::exists(wineLog()), kStartTimeout);
         const std::string mission = testsupport::slurp(game("SaveData/SingMiss.mpf"));
         const auto details = mission.find("DETAILS:\r\n");
         QVERIFY(details != std::string::npos);
@@ -162,7 +165,7 @@ class MissionWindowTest final : public QObject {
         QVERIFY(find<QLabel>(f, "Label9")->text().contains(u"\nNumber of aircraft: 2\n"_s));
 
         click(find<QWidget>(f, "Label14"));
-        QTRY_VERIFY(fs::exists(wineLog()));
+        QTRY_VERIFY_WITH_TIMEOUT(fs::exists(wineLog()), kStartTimeout);
         QVERIFY(testsupport::slurp(game("SaveData/SingMiss.mpf"))
                     .starts_with(" 0 \r\n 0 \r\n 0 \r\n 1 \r\n2\r\n"));
     }
@@ -236,7 +239,7 @@ class MissionWindowTest final : public QObject {
         const std::string target = f->model().mission().lists().targetNames[12];
         click(find<QWidget>(f, "Label16"));
 
-        QTRY_VERIFY(fs::exists(wineLog()));
+        QTRY_VERIFY_WITH_TIMEOUT(fs::exists(wineLog()), kStartTimeout);
         QVERIFY(testsupport::slurp(wineLog()).find("PEVeaw.exe") != std::string::npos);
         const std::string ini = testsupport::slurp(game("eaw.ini"));
         QVERIFY(ini.find("PlayerNation=0\r\nPlayerPlane=20\r\nDifficulty=2\r\n") != std::string::npos);
@@ -252,7 +255,7 @@ class MissionWindowTest final : public QObject {
         click(find<QWidget>(f, "Label13"));
         click(find<QWidget>(f, "Label7"));
         click(find<QWidget>(f, "Command3"));
-        QTRY_VERIFY(fs::exists(wineLog()));
+        QTRY_VERIFY_WITH_TIMEOUT(fs::exists(wineLog()), kStartTimeout);
         QCOMPARE(testsupport::slurp(game("SaveData/SingMiss.mpf")), mission);
 
         // Without the game program the files are still written and the player is told.

@@ -120,8 +120,10 @@ class SortiexWindowTest final : public QObject {
         QVERIFY(label("Label35", 0)->styleSheet().contains(u"#FF0000"_s));
         QVERIFY(label("Label35", 2)->styleSheet().contains(u"#FFFFFF"_s));
         const fs::path folder = game_->path() / "PEV" / "PEVScenarios" / "Battle of Britain 1940";
-        QCOMPARE(label("Label36")->text(), QString::fromStdString(folder.string() + "/"));
-        QCOMPARE(label("Label32", 6)->text(), QString::fromStdString((folder / "frntline.dat").string()));
+        QCOMPARE(label("Label36")->text(),
+                 QDir::toNativeSeparators(QString::fromStdU16String(folder.u16string()) + u"/"_s));
+        QCOMPARE(label("Label32", 6)->text(),
+                 QDir::toNativeSeparators(QString::fromStdU16String((folder / "frntline.dat").u16string())));
         QCOMPARE(label("Label32", 4)->text(), QString());
     }
 
