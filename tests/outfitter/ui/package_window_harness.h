@@ -57,15 +57,8 @@ class DemoWindow final {
     QString messages() const { return find<QPlainTextEdit>(u"messages"_s)->toPlainText(); }
     std::string ledger() const { return game.read("QIV128/FoldersLoaded.txt"); }
     bool exists(const std::string& relative) const { return std::filesystem::exists(game.path() / relative); }
-    // Whether an entry of exactly this spelling exists; a case-insensitive file system (Windows) finds
-    // "PLANES.DAT" for "planes.dat" too.
     bool spelledAs(const std::string& relative) const {
-        const auto path = game.path() / relative;
-        std::error_code ec;
-        for (const auto& entry : std::filesystem::directory_iterator(path.parent_path(), ec))
-            if (entry.path().filename() == path.filename())
-                return true;
-        return false;
+        return testsupport::spelledAs(game.path() / relative);
     }
 
     QStringList marked() const {

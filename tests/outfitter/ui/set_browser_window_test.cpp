@@ -86,6 +86,9 @@ class DemoWindow final {
         child<QListWidget>(*form, u"List3"_s)->setCurrentRow(listPosition);
     }
     bool exists(const std::string& relative) const { return std::filesystem::exists(game.path() / relative); }
+    bool spelledAs(const std::string& relative) const {
+        return testsupport::spelledAs(game.path() / relative);
+    }
 
     TempGameFolder game;
     std::unique_ptr<outfitter::QIVForm> form;
@@ -118,7 +121,7 @@ class SetBrowserWindowTest final : public QObject {
 
         QCOMPARE(demo.marked(), (QStringList{u"W-Desert Air War"_s, u"G-Cloud Textures"_s}));
         QCOMPARE(demo.game.read("SAND.PAL"), demo.game.read("QIV128/W-Desert Air War/sand.pal"));
-        QVERIFY(!demo.exists("sand.pal"));
+        QVERIFY(!demo.spelledAs("sand.pal"));
         QCOMPARE(demo.game.read("planes.dat"), demo.game.read("QIV128/W-Desert Air War/planes.dat"));
         QVERIFY(!demo.exists("SaveData/EagleDay.msn"));
         QVERIFY(!demo.exists("Music/bobtheme.bgm"));
