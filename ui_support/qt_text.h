@@ -100,9 +100,11 @@ inline QString fromPath(const std::filesystem::path& path) {
     return shown;
 }
 
-// Text of the system or of our own messages, which hold names in the file system's encoding.
+// Text of the system or of our own messages, which hold names in the file system's encoding: on
+// Windows UTF-8, as `common::pathText` and the system's own messages are kept there (the local 8-bit
+// encoding of Windows is the ANSI code page, which would turn "Jörg" into "JÃ¶rg").
 inline QString fromSystemText(std::string_view text) {
-    return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
+    return fromNameBytes(text);
 }
 
 // A message of a model: its names are in the file system's encoding (UTF-8 here), while a quoted

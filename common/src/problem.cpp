@@ -37,6 +37,29 @@ std::string windowsErrorText(int code) {
     return text.empty() ? "Windows error " + std::to_string(code) : text;
 }
 
+// Another program (the game, an editor, a virus scanner) has the file open without letting others
+// delete it. A replace then fails with no more than "Access is denied", which sends a player looking
+// at permissions; asking for delete access with every sharing allowed tells the two apart.
+bool heldOpenElsewhere(const std::filesystem::path& path) {
+    if (path.empty())
+        return false;
+    const HANDLE handle =
+        ::CreateFileW(path.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                      OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (handle != INVALID_HANDLE_VALUE) {
+        ::CloseHandle(handle);
+        return false;
+    }
+    return ::GetLastError() == ERROR_SHARING_VIOLATION;
+}
+
+std::string windowsReason(const std::filesystem::path& path, int code) {
+    if (code == ERROR_SHARING_VIOLATION || code == ERROR_LOCK_VIOLATION ||
+        (code == ERROR_ACCESS_DENIED && heldOpenElsewhere(path)))
+        return kHeldOpenReason;
+    return windowsErrorText(code);
+}
+
 #endif
 
 } // namespace
@@ -80,8 +103,13 @@ Problem problemFromErrno(std::filesystem::path path, std::string action, int err
 
 Problem problemFromError(std::filesystem::path path, std::string action, const std::error_code& ec) {
 #if defined(_WIN32)
-    if (ec.category() == std::system_category())
-        return Problem{std::move(path), std::move(action), windowsErrorText(ec.value())};
+    if (ec.category() == std::system_category()) {
+        std::string reason = windowsReason(path, ec.value());
+        return Problem{std::move(path), std::move(action), std::move(reason)};
+    }
+    // std::filesystem reports a refused rename or removal as a plain EACCES.
+    if (ec == std::errc::permission_denied && heldOpenElsewhere(path))
+        return Problem{std::move(path), std::move(action), kHeldOpenReason};
 #endif
     return Problem{std::move(path), std::move(action), ec.message()};
 }

@@ -3,11 +3,14 @@
 #include "outfitter/archive/source_reader.h"
 
 #include "common/names.h"
+#include "common/problem.h"
 
 #include <archive.h>
 #include <archive_entry.h>
 
+#if !defined(_WIN32)
 #include <locale.h>
+#endif
 
 #include <array>
 #include <cerrno>
@@ -21,6 +24,28 @@ namespace {
 
 // Blocks read from the file.
 constexpr std::size_t kReadBlock = 64 * 1024;
+
+#if defined(_WIN32)
+
+// On Windows libarchive gives each name wide, converted from the archive's own character set; its
+// narrow form would be in the ANSI code page, which cannot carry every name. Kept as UTF-8.
+class Utf8Names final {
+  public:
+    class Scope final {
+      public:
+        explicit Scope(const Utf8Names&) {}
+    };
+};
+
+std::string entryName(archive_entry* entry) {
+    if (const wchar_t* wide = archive_entry_pathname_w(entry))
+        return common::pathText(fs::path(wide));
+    if (const char* utf8 = archive_entry_pathname_utf8(entry))
+        return utf8;
+    return {};
+}
+
+#else
 
 // libarchive converts names to the calling thread's character set; for the duration of a call the
 // thread takes UTF-8, so every name arrives as UTF-8 whatever the program's own locale, and other
@@ -54,8 +79,18 @@ class Utf8Names final {
     locale_t locale_;
 };
 
+std::string entryName(archive_entry* entry) {
+    if (const char* name = archive_entry_pathname(entry))
+        return name;
+    if (const char* utf8 = archive_entry_pathname_utf8(entry))
+        return utf8;
+    return {};
+}
+
+#endif
+
 // Names are opened in the file system's own form (wide on Windows).
-int openFile(archive* reader, const char* file) {
+[[maybe_unused]] int openFile(archive* reader, const char* file) {
     return archive_read_open_filename(reader, file, kReadBlock);
 }
 [[maybe_unused]] int openFile(archive* reader, const wchar_t* file) {
@@ -185,10 +220,7 @@ class LibarchiveReader final : public SourceReader {
         }
         ++entries_;
         SourceEntry out;
-        if (const char* name = archive_entry_pathname(entry))
-            out.name = name;
-        else if (const char* utf8 = archive_entry_pathname_utf8(entry))
-            out.name = utf8;
+        out.name = entryName(entry);
         if (out.name.empty() && rc == ARCHIVE_WARN) {
             // The name's bytes could not be read as text: say which entry it was.
             out.name = "entry " + std::to_string(entries_);

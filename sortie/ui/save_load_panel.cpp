@@ -1,5 +1,6 @@
 #include "sortie/ui/save_load_panel.h"
 
+#include "common/problem.h"
 #include "ui_support/click_label.h"
 #include "ui_support/escape_hides.h"
 #include "ui_support/list_choice.h"
@@ -50,7 +51,7 @@ SaveLoadPanel::SaveLoadPanel(MissionBuilder& model, QWidget* parent) : QFrame(pa
     connect(savedMissions_, &QListWidget::currentTextChanged, this, &SaveLoadPanel::select);
     uisupport::focusNeverChooses(savedMissions_);
     selectedPath_ = named(
-        new QLabel(uisupport::fromPath(std::filesystem::path(model_.saveLoad().selectedMissionPath())), this),
+        new QLabel(uisupport::fromPath(common::pathFromText(model_.saveLoad().selectedMissionPath())), this),
         "Label10");
     selectedPath_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     grid->addWidget(selectedPath_, 4, 0, 1, 3);
@@ -117,7 +118,7 @@ void SaveLoadPanel::sync() {
             savedMissions_->setCurrentItem(found.first());
     }
     selectedPath_->setText(
-        uisupport::fromPath(std::filesystem::path(model_.saveLoad().selectedMissionPath())));
+        uisupport::fromPath(common::pathFromText(model_.saveLoad().selectedMissionPath())));
     const QString details = uisupport::fromGameLines(model_.saveLoad().missionDetails());
     if (details_->toPlainText() != details)
         details_->setPlainText(details);

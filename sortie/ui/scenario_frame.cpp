@@ -1,5 +1,6 @@
 #include "sortie/ui/scenario_frame.h"
 
+#include "common/problem.h"
 #include "sortie/ui/twips.h"
 #include "ui_support/click_label.h"
 #include "ui_support/picture.h"
@@ -95,7 +96,7 @@ ScenarioFrame::ScenarioFrame(MissionBuilder& model, QWidget* parent) : QGroupBox
     actions->addStretch();
     right->addLayout(actions);
 
-    auto* label29 = new QLabel(uisupport::fromPath(std::filesystem::path(s.gameFolderText())), this);
+    auto* label29 = new QLabel(uisupport::fromPath(common::pathFromText(s.gameFolderText())), this);
     label29->setObjectName(u"Label29"_s);
     label29->setStyleSheet(u"QLabel { font-weight: normal; font-size: 9pt; }"_s);
     right->addWidget(label29);

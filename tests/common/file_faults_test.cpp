@@ -16,6 +16,10 @@
 #include <cstring>
 #include <sys/stat.h>
 
+#if defined(_WIN32)
+#include <windows.h>
+#endif
+
 using namespace common;
 using testsupport::slurp;
 using testsupport::TempFolder;
@@ -194,5 +198,37 @@ TEST(ReadOnly, AReadOnlyFolderRefusesCopiesWritesAndDeletesAndStaysAsItWas) {
     EXPECT_EQ(outcome.output, denied + "\n" + denied + "\n" + denied + "\n");
     EXPECT_EQ(slurp(game), "stock");
     EXPECT_EQ(entries(folder), std::vector<std::string>{"planes.dat"});
+#endif
+}
+
+TEST(HeldOpen, AFileTheGameHoldsOpenIsNotReplacedOrDeletedAndThePlayerIsToldWhy) {
+#if !defined(_WIN32)
+    GTEST_SKIP() << "only Windows keeps an open file from being replaced";
+#else
+    TempFolder dir;
+    const auto source = dir.write("set/planes.dat", "new");
+    const auto game = dir.write("game/PLANES.DAT", "stock");
+    const auto ini = dir.write("game/eaw.ini", "old");
+    // As the game's C runtime opens its files: others may read and write, not delete or rename.
+    for (const auto& held : {game, ini}) {
+        const HANDLE handle = ::CreateFileW(held.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        ASSERT_NE(handle, INVALID_HANDLE_VALUE);
+        const auto copied = copyReplacing(source, held);
+        const auto written = writeFileAtomically(held, "new");
+        const auto deleted = deleteFile(held);
+        ::CloseHandle(handle);
+        for (const auto& problem : {copied, written, deleted}) {
+            ASSERT_TRUE(problem);
+            EXPECT_EQ(problem->reason, kHeldOpenReason) << problem->text();
+            EXPECT_NE(problem->text().find(held.filename().string()), std::string::npos) << problem->text();
+        }
+    }
+    EXPECT_EQ(slurp(game), "stock");
+    EXPECT_EQ(slurp(ini), "old");
+    EXPECT_EQ(entries(dir.path() / "game"), (std::vector<std::string>{"PLANES.DAT", "eaw.ini"}));
+    // Let go of, the same file is replaced as usual.
+    EXPECT_FALSE(copyReplacing(source, game));
+    EXPECT_EQ(slurp(game), "new");
 #endif
 }

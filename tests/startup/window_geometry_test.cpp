@@ -10,19 +10,26 @@
 
 #include <fstream>
 
+// Where the user's configuration folder comes from.
+#if defined(_WIN32)
+constexpr const char* kConfigVariable = "APPDATA";
+#else
+constexpr const char* kConfigVariable = "XDG_CONFIG_HOME";
+#endif
+
 class WindowGeometryTest final : public QObject {
     Q_OBJECT
 
     std::unique_ptr<testsupport::TempFolder> config_;
-    QByteArray oldConfig_ = qgetenv("XDG_CONFIG_HOME");
+    QByteArray oldConfig_ = qgetenv(kConfigVariable);
 
   private slots:
     void init() {
         config_ = std::make_unique<testsupport::TempFolder>();
-        qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(config_->path().string()));
+        qputenv(kConfigVariable, QByteArray::fromStdString(config_->path().string()));
     }
     void cleanup() {
-        qputenv("XDG_CONFIG_HOME", oldConfig_);
+        qputenv(kConfigVariable, oldConfig_);
         config_.reset();
     }
 

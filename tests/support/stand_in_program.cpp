@@ -1,5 +1,6 @@
 // A stand-in for a program of the game folder on Windows: it writes its working folder, its own path
-// and its arguments (UTF-8, one per line) to the file named by EAW_STAND_IN_REPORT, and ends.
+// and its arguments (UTF-8, one per line) to the file named by EAW_STAND_IN_REPORT, and ends; while
+// the file named by EAW_STAND_IN_HOLD exists it keeps running, as a game does (a minute at most).
 #include <windows.h>
 
 #include <cstdio>
@@ -42,5 +43,11 @@ int wmain(int argc, wchar_t** argv) {
     const bool written = std::fwrite(report.data(), 1, report.size(), out) == report.size();
     if (std::fclose(out) != 0 || !written)
         return 5;
-    return ::MoveFileExW(partial.c_str(), target, MOVEFILE_REPLACE_EXISTING) ? 0 : 6;
+    if (!::MoveFileExW(partial.c_str(), target, MOVEFILE_REPLACE_EXISTING))
+        return 6;
+    wchar_t hold[32768];
+    if (::GetEnvironmentVariableW(L"EAW_STAND_IN_HOLD", hold, 32768) != 0)
+        for (int i = 0; i < 3000 && ::GetFileAttributesW(hold) != INVALID_FILE_ATTRIBUTES; ++i)
+            ::Sleep(20);
+    return 0;
 }

@@ -21,6 +21,10 @@ struct Problem {
 
 using Problems = std::vector<Problem>;
 
+// Windows only: why a file that another program holds open was not replaced, deleted or read.
+inline constexpr const char* kHeldOpenReason =
+    "the file is open in another program (the game, an editor or a virus scanner); close it and try again";
+
 // A file or folder name as UTF-8 text for messages. Unlike path::string() it never throws on Windows
 // for names outside the ANSI code page; on POSIX it is the name's own bytes.
 std::string pathText(const std::filesystem::path& path);

@@ -13,6 +13,11 @@
 #include <utility>
 #include <vector>
 
+#if defined(_WIN32)
+// <archive.h> brings in <windows.h>, whose MessageBox macro would rename uisupport::MessageBox.
+#undef MessageBox
+#endif
+
 namespace outfitter::testing {
 
 enum class ArchiveFormat { Zip, ZipStored, SevenZip, Tar, TarGz };
@@ -52,22 +57,67 @@ struct ArchiveOptions {
     std::string passphrase; // zip only: encrypts every entry
 };
 
+#if defined(_WIN32)
+
+// Windows has no per-thread locale: names go to the writer as UTF-8 (a raw name as its bytes), the
+// file by its wide name.
+class NameLocale final {
+  public:
+    explicit NameLocale(bool raw) : raw_(raw) {}
+    void name(archive_entry* entry, const std::string& name) const {
+        if (raw_)
+            archive_entry_set_pathname(entry, name.c_str());
+        else
+            archive_entry_set_pathname_utf8(entry, name.c_str());
+    }
+    static int open(archive* writer, const std::filesystem::path& file) {
+        return archive_write_open_filename_w(writer, file.c_str());
+    }
+
+  private:
+    bool raw_;
+};
+
+#else
+
+// The writer reads names in the thread's character set: UTF-8, or plain bytes for a raw name.
+class NameLocale final {
+  public:
+    explicit NameLocale(bool raw)
+        : names_(::newlocale(LC_CTYPE_MASK, raw ? "C" : "C.UTF-8", static_cast<locale_t>(nullptr))),
+          previous_(::uselocale(names_)) {}
+    NameLocale(const NameLocale&) = delete;
+    NameLocale& operator=(const NameLocale&) = delete;
+    ~NameLocale() {
+        ::uselocale(previous_);
+        ::freelocale(names_);
+    }
+    void name(archive_entry* entry, const std::string& name) const {
+        archive_entry_set_pathname(entry, name.c_str());
+    }
+    static int open(archive* writer, const std::filesystem::path& file) {
+        return archive_write_open_filename(writer, file.c_str());
+    }
+
+  private:
+    locale_t names_;
+    locale_t previous_;
+};
+
+#endif
+
 // Writes `items` to `file`; throws on any failure of the writer.
 inline void makeArchive(const std::filesystem::path& file, ArchiveFormat format,
                         const std::vector<ArchiveItem>& items, const ArchiveOptions& options = {}) {
-    // The writer reads names in the thread's character set: UTF-8, or plain bytes for a raw name.
     const bool raw =
         (format == ArchiveFormat::Zip || format == ArchiveFormat::ZipStored) && !options.zipUtf8Flag;
-    const locale_t names = ::newlocale(LC_CTYPE_MASK, raw ? "C" : "C.UTF-8", static_cast<locale_t>(nullptr));
-    const locale_t previous = ::uselocale(names);
+    const NameLocale names(raw);
     archive* writer = archive_write_new();
     const auto check = [&](int rc, const char* what) {
         if (rc < ARCHIVE_WARN) {
             const std::string text =
                 std::string(what) + ": " + (archive_error_string(writer) ? archive_error_string(writer) : "");
             archive_write_free(writer);
-            ::uselocale(previous);
-            ::freelocale(names);
             throw std::runtime_error(text);
         }
     };
@@ -95,11 +145,11 @@ inline void makeArchive(const std::filesystem::path& file, ArchiveFormat format,
         check(archive_write_add_filter_gzip(writer), "gzip");
         break;
     }
-    check(archive_write_open_filename(writer, file.c_str()), "open");
+    check(NameLocale::open(writer, file), "open");
     const std::string zeros(1 << 20, '\0');
     for (const auto& item : items) {
         archive_entry* entry = archive_entry_new();
-        archive_entry_set_pathname(entry, item.name.c_str());
+        names.name(entry, item.name);
         archive_entry_set_perm(entry, item.kind == ItemKind::Folder ? 0755 : 0644);
         switch (item.kind) {
         case ItemKind::File:
@@ -154,8 +204,6 @@ inline void makeArchive(const std::filesystem::path& file, ArchiveFormat format,
     }
     check(archive_write_close(writer), "close");
     archive_write_free(writer);
-    ::uselocale(previous);
-    ::freelocale(names);
 }
 
 } // namespace outfitter::testing

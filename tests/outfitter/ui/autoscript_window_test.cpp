@@ -60,7 +60,7 @@ class AutoscriptWindowTest final : public QObject {
         click(demo.find<QLabel>(u"Label4"_s, 0));
         QVERIFY(!setWarn->isVisible());
         QCOMPARE(demo.game.read("QIV128/Autoscripts/My Summer.set"), std::string("T-Winter Terrain\r\n\r\n"));
-        QVERIFY(!demo.exists("QIV128/Autoscripts/MY SUMMER.set"));
+        QVERIFY(!demo.spelledAs("QIV128/Autoscripts/MY SUMMER.set"));
     }
 
     void aRefusedNameIsReportedAndWritesNothing() {

@@ -3,6 +3,7 @@
 
 #include "outfitter/ui/qiv_form.h"
 
+#include "common/problem.h"
 #include "make_demo_game/demo_game.h"
 #include "test_support/temp_folder.h"
 #include "ui_support/message_box.h"
@@ -72,8 +73,9 @@ class KeyboardNamesWindowTest final : public QObject {
         fs::create_directories(game_);
         const auto outcome = demo::writeDemoGame(game_);
         QVERIFY2(outcome.ok(), outcome.refusal.c_str());
-        root_->write(game_ / "QIV128" / kSet / "contents.txt", "Stanniolstreifen gegen das Radar.\r\n");
-        root_->write(game_ / "QIV128" / kSet / "duppel.tpc", "chaff");
+        root_->write(game_ / "QIV128" / common::pathFromText(kSet) / "contents.txt",
+                     "Stanniolstreifen gegen das Radar.\r\n");
+        root_->write(game_ / "QIV128" / common::pathFromText(kSet) / "duppel.tpc", "chaff");
     }
     void cleanup() {
         form_.reset();

@@ -56,6 +56,9 @@ class DemoWindow final {
     QString messages() const { return find<QPlainTextEdit>(u"messages"_s)->toPlainText(); }
     std::string ledger() const { return game.read("QIV128/FoldersLoaded.txt"); }
     bool exists(const std::string& relative) const { return std::filesystem::exists(game.path() / relative); }
+    bool spelledAs(const std::string& relative) const {
+        return testsupport::spelledAs(game.path() / relative);
+    }
 
     QStringList marked() const {
         auto* grid = find<QTableWidget>(u"Unigrid"_s);

@@ -7,6 +7,7 @@
 #include "make_demo_game/demo_game.h"
 
 #include "temp_game_folder.h"
+#include "test_support/game_starts.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -85,6 +86,9 @@ class DemoWindow final {
         child<QListWidget>(*form, u"List3"_s)->setCurrentRow(listPosition);
     }
     bool exists(const std::string& relative) const { return std::filesystem::exists(game.path() / relative); }
+    bool spelledAs(const std::string& relative) const {
+        return testsupport::spelledAs(game.path() / relative);
+    }
 
     TempGameFolder game;
     std::unique_ptr<outfitter::QIVForm> form;
@@ -92,32 +96,6 @@ class DemoWindow final {
 
   private:
     QString lockPath_;
-};
-
-// A stand-in "wine" first on PATH for the life of the object; it records its folder and arguments.
-class StandInWine final {
-  public:
-    explicit StandInWine(bool present) : oldPath_(qgetenv("PATH")) {
-        record = dir_.filePath(u"wine-args.txt"_s);
-        if (present) {
-            QFile script(dir_.filePath(u"wine"_s));
-            script.open(QIODevice::WriteOnly);
-            script.write("#!/bin/sh\n{ pwd; for a in \"$@\"; do echo \"$a\"; done; } > \"" +
-                         record.toLocal8Bit() + ".part\"\nmv \"" + record.toLocal8Bit() + ".part\" \"" +
-                         record.toLocal8Bit() + "\"\n");
-            script.close();
-            script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        }
-        // Without a stand-in, PATH holds only a folder without wine.
-        qputenv("PATH", present ? dir_.path().toLocal8Bit() + ":" + oldPath_ : dir_.path().toLocal8Bit());
-    }
-    ~StandInWine() { qputenv("PATH", oldPath_); }
-
-    QString record;
-
-  private:
-    QTemporaryDir dir_;
-    QByteArray oldPath_;
 };
 
 } // namespace
@@ -143,7 +121,7 @@ class SetBrowserWindowTest final : public QObject {
 
         QCOMPARE(demo.marked(), (QStringList{u"W-Desert Air War"_s, u"G-Cloud Textures"_s}));
         QCOMPARE(demo.game.read("SAND.PAL"), demo.game.read("QIV128/W-Desert Air War/sand.pal"));
-        QVERIFY(!demo.exists("sand.pal"));
+        QVERIFY(!demo.spelledAs("sand.pal"));
         QCOMPARE(demo.game.read("planes.dat"), demo.game.read("QIV128/W-Desert Air War/planes.dat"));
         QVERIFY(!demo.exists("SaveData/EagleDay.msn"));
         QVERIFY(!demo.exists("Music/bobtheme.bgm"));
@@ -361,8 +339,8 @@ class SetBrowserWindowTest final : public QObject {
     }
 
     void launchLabelsStartTheProgramThroughWine() {
-        StandInWine wine(true);
         DemoWindow demo(lockPath());
+        const testsupport::GameStarts starts(demo.game.path(), {"eaw.exe"});
         auto& form = demo.open();
         auto* list6 = child<QListWidget>(form, u"List6"_s);
         QCOMPARE(child<QLabel>(form, u"Label24"_s)->text(), u"Select an exe to launch: "_s);
@@ -378,13 +356,9 @@ class SetBrowserWindowTest final : public QObject {
 
         list6->setCurrentItem(list6->findItems(u"eaw.exe"_s, Qt::MatchExactly).first());
         QTest::mouseClick(child<QLabel>(form, u"Label28"_s, 0), Qt::LeftButton);
-        QTRY_VERIFY(QFile::exists(wine.record));
-        QFile record(wine.record);
-        QVERIFY(record.open(QIODevice::ReadOnly));
-        const QStringList lines = QString::fromLocal8Bit(record.readAll()).split(u'\n', Qt::SkipEmptyParts);
-        const QString folder = QString::fromLocal8Bit(std::filesystem::canonical(demo.game.path()).string());
-        QCOMPARE(lines,
-                 (QStringList{folder, QString::fromLocal8Bit((demo.game.path() / "eaw.exe").string())}));
+        QTRY_VERIFY_WITH_TIMEOUT(starts.started(), 20000); // Wine takes seconds to start a program
+        QVERIFY(starts.startedIn(demo.game.path(), demo.game.path() / "eaw.exe"));
+        QCOMPARE(starts.lines().size(), 2u);
         QVERIFY(!form.isMinimized());
         QVERIFY(form.isVisible());
 
@@ -413,14 +387,20 @@ class SetBrowserWindowTest final : public QObject {
         auto& form = demo.open();
         const auto before = demo.game.entries();
 
-        // No Wine, then a program that has gone: the message line says so and the window stays.
+        // No Wine (Windows: a program file the system cannot start), then a program that has gone: the
+        // message line says so and the window stays.
         auto* list6 = child<QListWidget>(form, u"List6"_s);
         list6->setCurrentItem(list6->findItems(u"eaw.exe"_s, Qt::MatchExactly).first());
         {
-            StandInWine none(false);
+            const testsupport::GameStarts none(demo.game.path(), {}, false);
             QTest::mouseClick(child<QLabel>(form, u"Label28"_s, 2), Qt::LeftButton);
         }
+#if defined(_WIN32)
+        QVERIFY2(demo.messages().contains(u"starting "_s) && demo.messages().contains(u"eaw.exe"_s),
+                 qPrintable(demo.messages()));
+#else
         QVERIFY2(demo.messages().contains(u"wine was not found on PATH"_s), qPrintable(demo.messages()));
+#endif
         QCOMPARE(demo.ended, 0);
         QVERIFY(form.isVisible());
         std::filesystem::remove(demo.game.path() / "eaw.exe");

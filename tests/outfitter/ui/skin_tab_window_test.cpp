@@ -181,7 +181,7 @@ class SkinTabWindowTest final : public QObject {
         tab.doubleClick(kBf109);
         QVERIFY(demo.exists("bf109g6.flt"));
         QCOMPARE(demo.game.read("planes.dat"), demo.game.read(skinFile(kBf109, "PLANES.DAT")));
-        QVERIFY(!demo.exists("PLANES.DAT")); // the game's spelling is kept
+        QVERIFY(!demo.spelledAs("PLANES.DAT")); // the game's spelling is kept
         tab.doubleClick(kBf109);
         QVERIFY(!demo.exists("bf109g6.flt"));
         // The loaded Battle of Britain set's copy comes back, not nothing.

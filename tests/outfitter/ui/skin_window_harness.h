@@ -51,6 +51,9 @@ class DemoWindow final {
     QString messages() const { return find<QPlainTextEdit>("messages")->toPlainText(); }
     std::string ledger() const { return game.read("QIV128/FoldersLoaded.txt"); }
     bool exists(const std::string& relative) const { return std::filesystem::exists(game.path() / relative); }
+    bool spelledAs(const std::string& relative) const {
+        return testsupport::spelledAs(game.path() / relative);
+    }
 
   private:
     QTemporaryDir locks_; // outlives the window, which removes its lock file when it closes

@@ -54,7 +54,8 @@ class TabsInViewWindowTest final : public QObject {
                 continue;
             }
             const QString where = u"%1, tab \"%2\", %3: "_s.arg(screenName(), tabs->tabText(tab), when);
-            if (scroll->horizontalScrollBar()->isVisible() || scroll->widget()->width() > scroll->viewport()->width())
+            if (scroll->horizontalScrollBar()->isVisible() ||
+                scroll->widget()->width() > scroll->viewport()->width())
                 faults << where + u"sideways scroll bar; the tab wants %1 of %2 pixels"_s
                                       .arg(scroll->widget()->minimumSizeHint().width())
                                       .arg(scroll->viewport()->width());
@@ -81,12 +82,11 @@ class TabsInViewWindowTest final : public QObject {
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         const QRect work = form.screen()->availableGeometry();
-        QVERIFY2(work.contains(form.frameGeometry()),
-                 qPrintable(u"%1: window %2,%3 %4x%5"_s.arg(screenName())
-                                .arg(form.x())
-                                .arg(form.y())
-                                .arg(form.width())
-                                .arg(form.height())));
+        QVERIFY2(work.contains(form.frameGeometry()), qPrintable(u"%1: window %2,%3 %4x%5"_s.arg(screenName())
+                                                                     .arg(form.x())
+                                                                     .arg(form.y())
+                                                                     .arg(form.width())
+                                                                     .arg(form.height())));
         // As wide as the widest tab wants, where the work area gives the room.
         auto* tabs = form.findChild<QTabWidget*>(u"SSTab1"_s);
         int widest = 0;
@@ -127,15 +127,17 @@ int main(int argc, char** argv) {
     // The screen is made before the application, as a player's desktop would be.
     const QString size = qEnvironmentVariable("EAW_TEST_SCREEN", u"1280x720"_s);
     const auto parts = size.split(u'x');
-    const QString config = QDir::temp().filePath(u"eaw-tabs-in-view-%1.json"_s.arg(QCoreApplication::applicationPid()));
+    // In the working folder, named without a folder: the platform's arguments are separated by
+    // colons, which a Windows path's drive letter would cut short.
+    const QString config = u"eaw-tabs-in-view-%1.json"_s.arg(QCoreApplication::applicationPid());
     {
         QFile file(config);
         if (!file.open(QIODevice::WriteOnly))
             return 1;
-        file.write(u"{\"screens\": [{\"name\": \"work\", \"x\": 0, \"y\": 0, \"width\": %1, \"height\": %2,"
-                   " \"logicalDpi\": 96, \"logicalBaseDpi\": 96, \"dpr\": 1}]}"_s
-                       .arg(parts.value(0), parts.value(1))
-                       .toUtf8());
+        file.write(
+            u"{\"screens\": [{\"name\": \"work\", \"x\": 0, \"y\": 0, \"width\": %1, \"height\": %2,"
+            " \"logicalDpi\": 96, \"logicalBaseDpi\": 96, \"dpr\": 1}]}"_s.arg(parts.value(0), parts.value(1))
+                .toUtf8());
     }
     qputenv("QT_QPA_PLATFORM", (u"offscreen:configfile="_s + config).toUtf8());
     if (qEnvironmentVariableIsSet("EAW_TEST_SCALE"))

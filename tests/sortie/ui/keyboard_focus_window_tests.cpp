@@ -3,6 +3,7 @@
 #include "form1_harness.h"
 #include "make_demo_game/demo_game.h"
 #include "sortie_test_files.h"
+#include "test_support/game_starts.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -21,9 +22,8 @@ class KeyboardFocusWindowTest final : public QObject {
 
   private:
     std::unique_ptr<testing::TempFolder> game_;
-    std::unique_ptr<testing::TempFolder> bin_;
+    std::unique_ptr<testsupport::GameStarts> starts_;
     std::unique_ptr<Form1> form_;
-    QByteArray path_ = qgetenv("PATH");
 
     fs::path game(std::string_view relative) const { return game_->path() / relative; }
 
@@ -62,16 +62,12 @@ class KeyboardFocusWindowTest final : public QObject {
         const demo::DemoOutcome outcome = demo::writeDemoGame(game_->path());
         QVERIFY2(outcome.ok(), outcome.refusal.c_str());
         fs::remove(game("PEV/pevset.txt"));
-        bin_ = std::make_unique<testing::TempFolder>();
-        const fs::path wine = bin_->path() / "wine";
-        testing::writeFile(wine, "#!/bin/sh\nexit 0\n");
-        fs::permissions(wine, fs::perms::owner_all);
-        qputenv("PATH", QByteArray::fromStdString(bin_->path().string()) + ':' + path_);
+        starts_ = std::make_unique<testsupport::GameStarts>(
+            game_->path(), std::initializer_list<const char*>{"eaw.exe", "PEVeaw.exe"});
     }
     void cleanup() {
         form_.reset();
-        qputenv("PATH", path_);
-        bin_.reset();
+        starts_.reset();
         game_.reset();
     }
 

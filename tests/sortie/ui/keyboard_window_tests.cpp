@@ -3,6 +3,7 @@
 #include "form1_harness.h"
 #include "make_demo_game/demo_game.h"
 #include "sortie_test_files.h"
+#include "test_support/game_starts.h"
 #include "ui_support/message_box.h"
 
 #include <QAccessible>
@@ -19,6 +20,9 @@ using namespace sortie;
 using sortie::ui::Form1;
 using namespace sortie::testing;
 namespace fs = std::filesystem;
+
+// Starting a program takes Wine seconds.
+constexpr int kStartTimeout = 20000;
 
 namespace {
 
@@ -42,12 +46,11 @@ class KeyboardWindowTest final : public QObject {
 
   private:
     std::unique_ptr<testing::TempFolder> root_;
-    std::unique_ptr<testing::TempFolder> bin_;
+    std::unique_ptr<testsupport::GameStarts> starts_;
     std::unique_ptr<Form1> form_;
     fs::path game_;
-    QByteArray path_ = qgetenv("PATH");
 
-    fs::path wineLog() const { return bin_->path() / "wine-arguments"; }
+    fs::path wineLog() const { return starts_->record(); }
 
     Form1* open() {
         Form1* f = testing::openForm1(form_, game_, sortieSettings());
@@ -63,16 +66,12 @@ class KeyboardWindowTest final : public QObject {
         fs::create_directories(game_);
         const demo::DemoOutcome outcome = demo::writeDemoGame(game_);
         QVERIFY2(outcome.ok(), outcome.refusal.c_str());
-        bin_ = std::make_unique<testing::TempFolder>();
-        const fs::path wine = bin_->path() / "wine";
-        testing::writeFile(wine, "#!/bin/sh\necho \"$@\" > '" + wineLog().string() + "'\n");
-        fs::permissions(wine, fs::perms::owner_all);
-        qputenv("PATH", QByteArray::fromStdString(bin_->path().string()) + ':' + path_);
+        starts_ = std::make_unique<testsupport::GameStarts>(
+            game_, std::initializer_list<const char*>{"eaw.exe", "PEVeaw.exe"});
     }
     void cleanup() {
         form_.reset();
-        qputenv("PATH", path_);
-        bin_.reset();
+        starts_.reset();
         root_.reset();
     }
 
@@ -121,7 +120,7 @@ class KeyboardWindowTest final : public QObject {
     void flyFromTheKeyboardNamesTheWholeMissionFile() {
         Form1* f = open();
         press(find<QWidget>(f, "Label14"), Qt::Key_Return);
-        QTRY_VERIFY(fs::exists(wineLog()));
+        QTRY_VERIFY_WITH_TIMEOUT(fs::exists(wineLog()), kStartTimeout);
         const fs::path mission = game_ / "SaveData" / "SingMiss.mpf";
         QVERIFY(fs::exists(mission));
         QVERIFY2(messages(f).contains(u"The mission was written to "_s +

@@ -1,8 +1,9 @@
 // The mission builder's window on the demo game folder: the summary, saving and loading missions,
-// flying (with a stand-in Wine that records what it was asked to start) and the results report.
+// flying (with a stand-in that records what was started) and the results report.
 #include "form1_harness.h"
 #include "make_demo_game/demo_game.h"
 #include "sortie_test_files.h"
+#include "test_support/game_starts.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -19,6 +20,9 @@ using namespace sortie;
 using sortie::ui::Form1;
 using namespace sortie::testing;
 namespace fs = std::filesystem;
+
+// Starting a program takes Wine seconds.
+constexpr int kStartTimeout = 20000;
 
 namespace {
 
@@ -41,12 +45,11 @@ class MissionWindowTest final : public QObject {
 
   private:
     std::unique_ptr<testing::TempFolder> game_;
-    std::unique_ptr<testing::TempFolder> bin_;
+    std::unique_ptr<testsupport::GameStarts> starts_;
     std::unique_ptr<Form1> form_;
-    QByteArray path_ = qgetenv("PATH");
 
     fs::path game(std::string_view relative) const { return game_->path() / relative; }
-    fs::path wineLog() const { return bin_->path() / "wine-arguments"; }
+    fs::path wineLog() const { return starts_->record(); }
 
     Form1* open() { return testing::openForm1(form_, game_->path(), sortieSettings()); }
     QWidget* board() { return find<QWidget>(form_.get(), "Image2"); }
@@ -72,18 +75,12 @@ class MissionWindowTest final : public QObject {
         game_ = std::make_unique<testing::TempFolder>();
         const demo::DemoOutcome outcome = demo::writeDemoGame(game_->path());
         QVERIFY2(outcome.ok(), outcome.refusal.c_str());
-        // A stand-in for Wine: it records the program it was asked to run.
-        bin_ = std::make_unique<testing::TempFolder>();
-        const fs::path wine = bin_->path() / "wine";
-        testing::writeFile(wine, "#!/bin/sh\necho \"$@\" > '" + wineLog().string() + ".part'\nmv '" +
-                                     wineLog().string() + ".part' '" + wineLog().string() + "'\n");
-        fs::permissions(wine, fs::perms::owner_all);
-        qputenv("PATH", QByteArray::fromStdString(bin_->path().string()) + ':' + path_);
+        starts_ = std::make_unique<testsupport::GameStarts>(
+            game_->path(), std::initializer_list<const char*>{"eaw.exe", "PEVeaw.exe"});
     }
     void cleanup() {
         form_.reset();
-        qputenv("PATH", path_);
-        bin_.reset();
+        starts_.reset();
         game_.reset();
     }
 
@@ -142,7 +139,7 @@ class MissionWindowTest final : public QObject {
         choose(find<QAbstractButton>(f, "PNat", 0));
         QVERIFY(label9->text().contains(u"\nMy support aircraft: "_s + QString::fromStdString(names[6])));
         click(find<QWidget>(f, "Label14"));
-        QTRY_VERIFY(fs::exists(wineLog()));
+        QTRY_VERIFY_WITH_TIMEOUT(fs::exists(wineLog()), kStartTimeout);
         const std::string mission = testsupport::slurp(game("SaveData/SingMiss.mpf"));
         const auto details = mission.find("DETAILS:\r\n");
         QVERIFY(details != std::string::npos);
@@ -168,7 +165,7 @@ class MissionWindowTest final : public QObject {
         QVERIFY(find<QLabel>(f, "Label9")->text().contains(u"\nNumber of aircraft: 2\n"_s));
 
         click(find<QWidget>(f, "Label14"));
-        QTRY_VERIFY(fs::exists(wineLog()));
+        QTRY_VERIFY_WITH_TIMEOUT(fs::exists(wineLog()), kStartTimeout);
         QVERIFY(testsupport::slurp(game("SaveData/SingMiss.mpf"))
                     .starts_with(" 0 \r\n 0 \r\n 0 \r\n 1 \r\n2\r\n"));
     }
@@ -242,7 +239,7 @@ class MissionWindowTest final : public QObject {
         const std::string target = f->model().mission().lists().targetNames[12];
         click(find<QWidget>(f, "Label16"));
 
-        QTRY_VERIFY(fs::exists(wineLog()));
+        QTRY_VERIFY_WITH_TIMEOUT(fs::exists(wineLog()), kStartTimeout);
         QVERIFY(testsupport::slurp(wineLog()).find("PEVeaw.exe") != std::string::npos);
         const std::string ini = testsupport::slurp(game("eaw.ini"));
         QVERIFY(ini.find("PlayerNation=0\r\nPlayerPlane=20\r\nDifficulty=2\r\n") != std::string::npos);
@@ -258,7 +255,7 @@ class MissionWindowTest final : public QObject {
         click(find<QWidget>(f, "Label13"));
         click(find<QWidget>(f, "Label7"));
         click(find<QWidget>(f, "Command3"));
-        QTRY_VERIFY(fs::exists(wineLog()));
+        QTRY_VERIFY_WITH_TIMEOUT(fs::exists(wineLog()), kStartTimeout);
         QCOMPARE(testsupport::slurp(game("SaveData/SingMiss.mpf")), mission);
 
         // Without the game program the files are still written and the player is told.

@@ -8,6 +8,7 @@
 #include "common/text_file.h"
 
 #include <QAbstractButton>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -72,7 +73,8 @@ class SortiexWindowTest final : public QObject {
         }
         QCOMPARE(label("Label35", 1)->y() - label("Label35", 0)->y(), 40); // 600 twips
         QCOMPARE(label("Label35", 2)->y() - label("Label35", 1)->y(), 40);
-        QCOMPARE(label("Label29")->text(), QString::fromStdString(game_->path().string()));
+        QCOMPARE(label("Label29")->text(),
+                 QDir::toNativeSeparators(QString::fromStdU16String(game_->path().u16string())));
         QVERIFY(!label("Image1")->pixmap().isNull());
         QCOMPARE(label("Label33")->text(), u"All set- continue!"_s);
         QCOMPARE(find<QListWidget>(f, "TList")->count(), 0);
@@ -89,6 +91,17 @@ class SortiexWindowTest final : public QObject {
         testing::grabTo(f, "sortiex-scenario-frame.png");
     }
 
+    // The folder is named whole beyond ASCII: on Windows a name kept as UTF-8 text once went through
+    // the ANSI code page and showed "JÃ¶rg".
+    void aGameFolderBeyondAsciiIsNamedWhole() {
+        const fs::path below = game_->path() / fs::path(u8"Spiele J\u00f6rg \u0141\u00f3d\u017a") / "EAW";
+        const demo::DemoOutcome outcome = demo::writeDemoGame(below);
+        QVERIFY2(outcome.ok(), outcome.refusal.c_str());
+        testing::openForm1(form_, below, sortiexSettings());
+        QCOMPARE(label("Label29")->text(),
+                 QDir::toNativeSeparators(QString::fromStdU16String(below.u16string())));
+        QVERIFY(label("Label29")->text().contains(u"Spiele J\u00f6rg \u0141\u00f3d\u017a"_s));
+    }
     void refusalsKeepTheFrameAndChoicesPaintTheChosenRed() {
         Form1* f = open();
         click(label("Label33"));
@@ -107,8 +120,10 @@ class SortiexWindowTest final : public QObject {
         QVERIFY(label("Label35", 0)->styleSheet().contains(u"#FF0000"_s));
         QVERIFY(label("Label35", 2)->styleSheet().contains(u"#FFFFFF"_s));
         const fs::path folder = game_->path() / "PEV" / "PEVScenarios" / "Battle of Britain 1940";
-        QCOMPARE(label("Label36")->text(), QString::fromStdString(folder.string() + "/"));
-        QCOMPARE(label("Label32", 6)->text(), QString::fromStdString((folder / "frntline.dat").string()));
+        QCOMPARE(label("Label36")->text(),
+                 QDir::toNativeSeparators(QString::fromStdU16String(folder.u16string()) + u"/"_s));
+        QCOMPARE(label("Label32", 6)->text(),
+                 QDir::toNativeSeparators(QString::fromStdU16String((folder / "frntline.dat").u16string())));
         QCOMPARE(label("Label32", 4)->text(), QString());
     }
 

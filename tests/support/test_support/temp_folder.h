@@ -15,6 +15,16 @@
 
 namespace testsupport {
 
+// Whether an entry of exactly this spelling exists; a case-insensitive file system (Windows) finds
+// "PLANES.DAT" for "planes.dat" too.
+inline bool spelledAs(const std::filesystem::path& path) {
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::directory_iterator(path.parent_path(), ec))
+        if (entry.path().filename() == path.filename())
+            return true;
+    return false;
+}
+
 class TempFolder final {
   public:
     // create_directory fails on an existing name, so a folder it makes is ours alone; this works
