@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <map>
 #include <random>
@@ -29,7 +30,8 @@ using Snapshot = std::map<std::string, std::string>;
 Snapshot snapshot(const fs::path& game) {
     Snapshot files;
     for (auto it = fs::recursive_directory_iterator(game); it != fs::recursive_directory_iterator(); ++it) {
-        const auto rel = common::pathText(it->path().lexically_relative(game));
+        auto rel = common::pathText(it->path().lexically_relative(game));
+        std::replace(rel.begin(), rel.end(), '\\', '/'); // the same names on every system
         if (rel.rfind("QIV128/.history", 0) == 0 || rel.rfind("QIV128/outfitter.log", 0) == 0 ||
             rel == "QIV128/.qiv-lock" || rel == "QIV128/.qiv-window") {
             if (it->is_directory())
